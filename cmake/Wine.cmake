@@ -1,0 +1,16 @@
+# Windows programs run under Wine: CTest uses wine-run.sh as the emulator, and
+# every Wine test needs the "wine" fixture, which starts one session (prefix,
+# persistent wineserver, Xvfb) for the whole run and stops it at the end.
+set(VARNOLT_WINE_STATE ${CMAKE_BINARY_DIR}/wine)
+set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_SOURCE_DIR}/cmake/wine-run.sh ${VARNOLT_WINE_STATE})
+
+add_test(NAME wine.start COMMAND ${CMAKE_SOURCE_DIR}/cmake/wine-session.sh start ${VARNOLT_WINE_STATE})
+set_tests_properties(wine.start PROPERTIES FIXTURES_SETUP wine)
+add_test(NAME wine.stop COMMAND ${CMAKE_SOURCE_DIR}/cmake/wine-session.sh stop ${VARNOLT_WINE_STATE})
+set_tests_properties(wine.stop PROPERTIES FIXTURES_CLEANUP wine)
+
+# Registers the tests of a Windows GoogleTest program, each run under Wine.
+function(varnolt_add_wine_gtest target)
+    gtest_discover_tests(${target} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
+        PROPERTIES FIXTURES_REQUIRED wine)
+endfunction()

@@ -1,0 +1,56 @@
+#!/bin/bash
+# Starts or stops the one Wine session a test run shares: a private prefix in
+# the build tree, a persistent wineserver (so each test process starts in a
+# fraction of a second) and a private Xvfb screen of 1024x768x24.
+#   wine-session.sh start|stop STATE_DIR
+set -euo pipefail
+action=$1
+state=$(realpath -m "$2")
+mkdir -p "$state"
+export WINEPREFIX="$state/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+wine=$(command -v wine64 || echo /usr/lib/wine/wine64)
+wineserver=$(command -v wineserver || echo /usr/lib/wine/wineserver)
+
+start_xvfb() {
+    if [ -f "$state/xvfb.pid" ] && kill -0 "$(cat "$state/xvfb.pid")" 2>/dev/null; then
+        return
+    fi
+    exec 3>"$state/display"
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset >"$state/xvfb.log" 2>&1 &
+    echo $! >"$state/xvfb.pid"
+    exec 3>&-
+    for _ in $(seq 100); do
+        [ -s "$state/display" ] && break
+        sleep 0.1
+    done
+    [ -s "$state/display" ] || { echo "Xvfb did not start" >&2; exit 1; }
+}
+
+case "$action" in
+start)
+    start_xvfb
+    export DISPLAY=":$(tr -d '[:space:]' <"$state/display")"
+    if [ ! -f "$WINEPREFIX/system.reg" ]; then
+        "$wine" wineboot -i >"$state/wineboot.log" 2>&1
+    fi
+    "$wineserver" -p
+    cat >"$state/env" <<ENV
+export DISPLAY=$DISPLAY
+export WINEPREFIX=$WINEPREFIX
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml="
+ENV
+    ;;
+stop)
+    "$wineserver" -k 2>/dev/null || true
+    if [ -f "$state/xvfb.pid" ]; then
+        kill "$(cat "$state/xvfb.pid")" 2>/dev/null || true
+        rm -f "$state/xvfb.pid" "$state/display"
+    fi
+    rm -f "$state/env"
+    ;;
+*)
+    echo "usage: $0 start|stop STATE_DIR" >&2
+    exit 2
+    ;;
+esac

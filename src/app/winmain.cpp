@@ -1,0 +1,49 @@
+// Process entry: one copy only, the main window, the main loop.
+#include "app/app_globals.h"
+#include "app/main_loop.h"
+#include "app/main_window.h"
+#include "app/single_instance.h"
+#include "app/window_proc.h"
+#include "diag/log.h"
+#include "resources/resource.h"
+
+#include <new>
+
+std::string g_className;
+std::string g_windowTitle;
+volatile int32_t g_appActive = 1;
+CFullScreenWindow* g_mainWindow = nullptr;
+
+namespace {
+
+CSingleInstance g_singleInstance;
+
+constexpr int kScreenWidth = 1024;
+constexpr int kScreenHeight = 768;
+
+} // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
+    g_className = "Varnolt";
+    const std::string mutexSuffix = "S-{4f1c2a90-7d3e-11db-8a52-00a0c9e41b07}";
+    if (g_singleInstance.Check(g_className.c_str(), mutexSuffix.c_str()) == 0)
+        return 0;
+    g_windowTitle = "Varnolt";
+
+    g_mainWindow = new (std::nothrow)
+        CFullScreenWindow(MainWindowProc, g_className.c_str(), g_windowTitle.c_str(), instance,
+                          showCommand, IDI_VARNOLT, IDI_VARNOLT, kScreenWidth, kScreenHeight,
+                          WS_POPUP);
+    if (g_mainWindow == nullptr || g_mainWindow->windowHandle == nullptr) {
+        Log("No handle was created.");
+        delete g_mainWindow;
+        g_mainWindow = nullptr;
+        return 0;
+    }
+    g_mainWindowHandle = static_cast<uint32_t>(HandleToLong(g_mainWindow->windowHandle));
+
+    const WPARAM exitCode = RunMainLoop();
+    delete g_mainWindow;
+    g_mainWindow = nullptr;
+    return static_cast<int>(exitCode);
+}

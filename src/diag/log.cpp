@@ -1,0 +1,42 @@
+#include "diag/log.h"
+#include "platform/platform.h"
+
+#include <cstdarg>
+#include <cstdio>
+#ifdef _WIN32
+#include <share.h>
+#endif
+
+int32_t g_logStartTime = 0;
+
+namespace {
+
+// Other processes (a second copy, a tail -f) may hold the log open too.
+FILE* OpenLogFile() {
+#ifdef _WIN32
+    return _fsopen("log.txt", "a+", _SH_DENYNO);
+#else
+    return std::fopen("log.txt", "a+");
+#endif
+}
+
+} // namespace
+
+int Log(const char* format, ...) {
+    const int32_t stamp = static_cast<int32_t>(platform::MillisecondClock()) / 100 - g_logStartTime;
+    char prefix[24];
+    platform::FormatLogPrefix(prefix, stamp);
+    if (g_logEnabled == 0)
+        return 1;
+    FILE* file = OpenLogFile();
+    if (file == nullptr)
+        return 0;
+    std::fputs(prefix, file);
+    va_list args;
+    va_start(args, format);
+    std::vfprintf(file, format, args);
+    va_end(args);
+    std::fputc('\n', file);
+    std::fclose(file);
+    return 1;
+}

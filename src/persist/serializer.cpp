@@ -1,0 +1,88 @@
+#include "persist/serializer.h"
+#include "diag/log.h"
+#include "platform/platform.h"
+
+namespace {
+
+void ToLittleEndian(int32_t value, char bytes[4]) {
+    const uint32_t bits = static_cast<uint32_t>(value);
+    for (int i = 0; i < 4; ++i)
+        bytes[i] = static_cast<char>((bits >> (8 * i)) & 0xFF);
+}
+
+int32_t FromLittleEndian(const char bytes[4]) {
+    uint32_t bits = 0;
+    for (int i = 0; i < 4; ++i)
+        bits |= static_cast<uint32_t>(static_cast<unsigned char>(bytes[i])) << (8 * i);
+    return static_cast<int32_t>(bits);
+}
+
+} // namespace
+
+Serializer::Serializer(const std::string& path)
+    : stream(platform::NativePath(path), std::ios::binary | std::ios::out | std::ios::trunc) {
+    if (!stream.is_open())
+        throw "couldn't open file";
+}
+
+void Serializer::PutInt(int32_t value) {
+    char bytes[4];
+    ToLittleEndian(value, bytes);
+    stream.write(bytes, 4);
+    if (stream.bad())
+        throw "file write failed";
+}
+
+void Serializer::PutString(const std::string& text) {
+    PutInt(static_cast<int32_t>(text.size()));
+    stream.write(text.data(), static_cast<std::streamsize>(text.size()));
+    if (stream.bad())
+        throw "file write failed";
+}
+
+DeSerializer::DeSerializer(const std::string& path)
+    : stream(platform::NativePath(path), std::ios::binary | std::ios::in) {
+    if (!stream.is_open()) {
+        Log("DeSerializer::DeSerializer: %s", path.c_str());
+        throw "DeSerializer::DeSerializer: ERROR: couldn't open file";
+    }
+    stream.seekg(0, std::ios::end);
+    fileSize = stream.tellg();
+    stream.seekg(0, std::ios::beg);
+}
+
+int32_t DeSerializer::GetInt() {
+    char bytes[4];
+    stream.read(bytes, 4);
+    if (stream.eof())
+        throw "unexpected end of file";
+    if (stream.bad())
+        throw "file read failed";
+    return FromLittleEndian(bytes);
+}
+
+std::string DeSerializer::GetString() {
+    const uint32_t length = static_cast<uint32_t>(GetInt());
+    if (length == 0)
+        return std::string();
+    // A damaged length must not make us allocate what the file cannot hold:
+    // it fails exactly as a string cut short by the end of the file would.
+    const std::streamoff remaining = fileSize - stream.tellg();
+    if (static_cast<std::streamoff>(length) > remaining) {
+        stream.seekg(0, std::ios::end);
+        stream.setstate(std::ios::eofbit | std::ios::failbit);
+        Log("DeSerializer::GetString: eof()");
+        throw "EOF file found";
+    }
+    std::string text(length, '\0');
+    stream.read(&text[0], static_cast<std::streamsize>(length));
+    if (stream.eof()) {
+        Log("DeSerializer::GetString: eof()");
+        throw "EOF file found";
+    }
+    if (stream.bad()) {
+        Log("DeSerializer::GetString: bad()");
+        throw "file read failed";
+    }
+    return text;
+}
