@@ -2,7 +2,12 @@
 # every Wine test needs the "wine" fixture, which starts one session (prefix,
 # persistent wineserver, Xvfb) for the whole run and stops it at the end.
 set(VARNOLT_WINE_STATE ${CMAKE_BINARY_DIR}/wine)
-set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_SOURCE_DIR}/cmake/wine-run.sh ${VARNOLT_WINE_STATE})
+# One plain program as the emulator: CTest's test discovery cannot take an
+# emulator with arguments.
+configure_file(${CMAKE_SOURCE_DIR}/cmake/wine-run.in ${CMAKE_BINARY_DIR}/wine-run @ONLY
+    FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+set(VARNOLT_WINE_RUN ${CMAKE_BINARY_DIR}/wine-run)
+set(CMAKE_CROSSCOMPILING_EMULATOR ${VARNOLT_WINE_RUN})
 
 add_test(NAME wine.start COMMAND ${CMAKE_SOURCE_DIR}/cmake/wine-session.sh start ${VARNOLT_WINE_STATE})
 set_tests_properties(wine.start PROPERTIES FIXTURES_SETUP wine)

@@ -33,7 +33,7 @@ start)
     if [ ! -f "$WINEPREFIX/system.reg" ]; then
         "$wine" wineboot -i >"$state/wineboot.log" 2>&1
     fi
-    "$wineserver" -p
+    "$wineserver" -p 2>/dev/null || true  # already running is fine
     cat >"$state/env" <<ENV
 export DISPLAY=$DISPLAY
 export WINEPREFIX=$WINEPREFIX

@@ -9,11 +9,6 @@
 
 #include <new>
 
-std::string g_className;
-std::string g_windowTitle;
-volatile int32_t g_appActive = 1;
-CFullScreenWindow* g_mainWindow = nullptr;
-
 namespace {
 
 CSingleInstance g_singleInstance;
