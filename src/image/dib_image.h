@@ -1,0 +1,94 @@
+// In-memory 24-bit pictures in the file's own bottom-up layout: the base of
+// every sprite, the page background and the offscreen composition buffer.
+#pragma once
+
+#include "platform/win_types.h"
+
+#include <cstdint>
+#include <string>
+
+class CFileBase;
+
+// The 40-byte bitmap info header as stored in a picture file (little-endian).
+struct DibInfoHeader {
+    uint32_t size;
+    int32_t width;
+    int32_t height; // positive: rows stored bottom row first
+    uint16_t planes;
+    uint16_t bitCount;
+    uint32_t compression;
+    uint32_t sizeImage;
+    int32_t xPelsPerMeter;
+    int32_t yPelsPerMeter;
+    uint32_t colorsUsed;
+    uint32_t colorsImportant;
+};
+static_assert(sizeof(DibInfoHeader) == 40, "the info header is 40 bytes on disk");
+
+// The info block an image owns: the header and one colour entry, laid out
+// like the system's BITMAPINFO so a DIB section's pixels can be wrapped.
+struct DibInfo {
+    DibInfoHeader header;
+    uint32_t colour;
+};
+static_assert(sizeof(DibInfo) == 44, "the info block is 44 bytes");
+
+// Part of a picture: x, y, width, height (not left, top, right, bottom).
+struct SourceRect {
+    int32_t x;
+    int32_t y;
+    int32_t width;
+    int32_t height;
+};
+
+// Colour values are blue*65536 + green*256 + red; kNoColourKey copies all.
+constexpr uint32_t kNoColourKey = 0xFFFFFFFFu;
+constexpr uint32_t kTransparentColour = 0x00FF00FFu;
+
+// Bytes in one stored row of a 24-bit picture of the given width.
+constexpr int32_t DibStride(int32_t width) { return (3 * width + 3) & ~3; }
+
+class CDIBImage {
+public:
+    CDIBImage(int32_t width, int32_t height);
+    virtual ~CDIBImage();
+
+    virtual int32_t GetHeight() const;
+    virtual int32_t GetWidth() const;
+    virtual void GetRect(RECT* out) const;
+
+    bool Create(int32_t width, int32_t height);
+    // Wraps pixels owned by someone else (a DIB section); copies the info.
+    bool Attach(const DibInfo* info, void* pixels);
+    // Reads one picture from the file's current position.
+    bool Load(CFileBase& file);
+    bool LoadFile(const std::string& path);
+
+    uint8_t* PixelAddress(int32_t x, int32_t y) const;
+    uint8_t* MirroredPixelAddress(int32_t x, int32_t y) const;
+    bool GetPixel(int32_t x, int32_t y, uint32_t* colour) const;
+    bool GetMirroredPixel(int32_t x, int32_t y, uint32_t* colour) const;
+
+    // Copies the width x height block at (srcX, srcY) to (destX, destY) of
+    // dest, skipping source pixels equal to key.
+    void CopyTo(CDIBImage* dest, int32_t destX, int32_t destY, int32_t width, int32_t height,
+                int32_t srcX, int32_t srcY, uint32_t key) const;
+    // The same, reading this picture mirrored left to right.
+    void CopyMirroredTo(CDIBImage* dest, int32_t destX, int32_t destY, int32_t width,
+                        int32_t height, int32_t srcX, int32_t srcY, uint32_t key) const;
+
+    const DibInfo* Info() const { return info; }
+    uint8_t* Pixels() const { return pixels; }
+    uint32_t ByteSize() const { return byteSize; }
+
+    CDIBImage(const CDIBImage&) = delete;
+    CDIBImage& operator=(const CDIBImage&) = delete;
+
+protected:
+    DibInfo* info = nullptr;
+    uint8_t* pixels = nullptr;
+    int32_t ownsPixels = 1;
+    int32_t width = 0;
+    int32_t height = 0;
+    uint32_t byteSize = 0;
+};
