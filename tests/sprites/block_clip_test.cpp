@@ -66,8 +66,8 @@ TEST(BlockClipTest, NothingLeftIsRefused) {
 }
 
 TEST(BlockClipTest, ExtremeOffsetsDoNotOverflow) {
-    BlockCopy far = Block(int64_t{INT_MAX} - 2, 0, 32, 32, 0, 0);
-    EXPECT_FALSE(ClipBlockCopy(far, 1024, 768, 32, 32));
+    BlockCopy distant = Block(int64_t{INT_MAX} - 2, 0, 32, 32, 0, 0);
+    EXPECT_FALSE(ClipBlockCopy(distant, 1024, 768, 32, 32));
     BlockCopy huge = Block(int64_t{INT_MIN}, int64_t{INT_MIN}, int64_t{INT_MAX} * 2 + 10,
                            int64_t{INT_MAX} * 2 + 10, int64_t{INT_MIN}, int64_t{INT_MIN});
     ASSERT_TRUE(ClipBlockCopy(huge, 1024, 768, 32, 32));
