@@ -46,7 +46,9 @@ constexpr uint32_t kNoColourKey = 0xFFFFFFFFu;
 constexpr uint32_t kTransparentColour = 0x00FF00FFu;
 
 // Bytes in one stored row of a 24-bit picture of the given width.
-constexpr int32_t DibStride(int32_t width) { return (3 * width + 3) & ~3; }
+constexpr int32_t DibStride(int32_t width) {
+    return (3 * width + 3) & ~3;
+}
 
 class CDIBImage {
 public:
@@ -91,4 +93,11 @@ protected:
     int32_t width = 0;
     int32_t height = 0;
     uint32_t byteSize = 0;
+
+private:
+    void FreeInfo();
+    // Releases the pixels if this image allocated them.
+    void FreePixels();
+    // Row y counted from the top; no bounds check.
+    uint8_t* RowAddress(int32_t y) const;
 };
