@@ -3,6 +3,8 @@
 #include "image/dib_image.h"
 #include "diag/log.h"
 #include "image/dib_format.h"
+#include "image/keyed_row.h"
+#include "image/opaque_runs.h"
 #include "persist/mapped_file.h"
 
 #include <cstddef>
@@ -14,10 +16,6 @@ namespace {
 
 // The colour entry every created image carries after its header.
 constexpr uint32_t kCreatedColourEntry = 0x00FF0000u;
-
-uint32_t ColourAt(const uint8_t* pixel) {
-    return static_cast<uint32_t>(pixel[0]) << 16 | static_cast<uint32_t>(pixel[1]) << 8 | pixel[2];
-}
 
 } // namespace
 
@@ -54,6 +52,36 @@ void CDIBImage::FreePixels() {
     if (ownsPixels != 0)
         delete[] pixels;
     pixels = nullptr;
+    runs.reset();
+    pixelsExposed = false;
+}
+
+void CDIBImage::PixelsChanged() const {
+    runs.reset();
+}
+
+void CDIBImage::ExposePixels() const {
+    pixelsExposed = true;
+    runs.reset();
+}
+
+uint8_t* CDIBImage::Pixels() const {
+    ExposePixels();
+    return pixels;
+}
+
+const COpaqueRuns* CDIBImage::RunsFor(uint32_t key) const {
+    if (ownsPixels == 0 || pixelsExposed || pixels == nullptr)
+        return nullptr;
+    if (runs == nullptr || runs->Key() != key) {
+        try {
+            runs = std::make_unique<COpaqueRuns>(pixels, GetWidth(), GetHeight(),
+                                                 DibStride(GetWidth()), key);
+        } catch (const std::bad_alloc&) {
+            runs.reset();
+        }
+    }
+    return runs.get();
 }
 
 bool CDIBImage::Create(int32_t newWidth, int32_t newHeight) {
@@ -158,21 +186,30 @@ uint8_t* CDIBImage::RowAddress(int32_t y) const {
     return pixels + static_cast<ptrdiff_t>(GetHeight() - 1 - y) * DibStride(GetWidth());
 }
 
-uint8_t* CDIBImage::PixelAddress(int32_t x, int32_t y) const {
+uint8_t* CDIBImage::FindPixel(int32_t x, int32_t y, bool mirrored) const {
     if (pixels == nullptr || x < 0 || y < 0 || x >= GetWidth() || y >= GetHeight())
         return nullptr;
-    return RowAddress(y) + 3 * static_cast<ptrdiff_t>(x);
+    const int32_t column = mirrored ? GetWidth() - 1 - x : x;
+    return RowAddress(y) + 3 * static_cast<ptrdiff_t>(column);
+}
+
+uint8_t* CDIBImage::PixelAddress(int32_t x, int32_t y) const {
+    uint8_t* pixel = FindPixel(x, y, false);
+    if (pixel != nullptr)
+        ExposePixels();
+    return pixel;
 }
 
 uint8_t* CDIBImage::MirroredPixelAddress(int32_t x, int32_t y) const {
-    if (pixels == nullptr || x < 0 || y < 0 || x >= GetWidth() || y >= GetHeight())
-        return nullptr;
-    return RowAddress(y) + 3 * static_cast<ptrdiff_t>(GetWidth() - 1 - x);
+    uint8_t* pixel = FindPixel(x, y, true);
+    if (pixel != nullptr)
+        ExposePixels();
+    return pixel;
 }
 
 bool CDIBImage::GetPixel(int32_t x, int32_t y, uint32_t* colour) const {
     *colour = 0;
-    const uint8_t* pixel = PixelAddress(x, y);
+    const uint8_t* pixel = FindPixel(x, y, false);
     if (pixel == nullptr) {
         Log("Out of range pixel coords");
         return false;
@@ -183,7 +220,7 @@ bool CDIBImage::GetPixel(int32_t x, int32_t y, uint32_t* colour) const {
 
 bool CDIBImage::GetMirroredPixel(int32_t x, int32_t y, uint32_t* colour) const {
     *colour = 0;
-    const uint8_t* pixel = MirroredPixelAddress(x, y);
+    const uint8_t* pixel = FindPixel(x, y, true);
     if (pixel == nullptr) {
         Log("Out of range pixel coords");
         return false;

@@ -3,8 +3,10 @@
 // either picture.
 #include "image/dib_image.h"
 #include "image/image_bytes.h"
+#include "support/memory_file.h"
 
 #include <algorithm>
+#include <cstring>
 #include <gtest/gtest.h>
 #include <random>
 
@@ -33,15 +35,20 @@ void ReferenceCopy(const CDIBImage& src, CDIBImage& dest, int32_t destX, int32_t
             const int64_t sx = srcX + i, sy = srcY + j, dx = destX + i, dy = destY + j;
             if (!Inside(src, sx, sy) || !Inside(dest, dx, dy))
                 continue;
-            const int32_t column = static_cast<int32_t>(mirrored ? src.GetWidth() - 1 - sx : sx);
-            const uint8_t* from = src.PixelAddress(column, static_cast<int32_t>(sy));
-            const uint32_t colour = static_cast<uint32_t>(from[0]) << 16 | from[1] << 8 | from[2];
+            // GetPixel leaves the source's kept runs alone; PixelAddress
+            // would make the copies under test fall back to comparing.
+            uint32_t colour = 0;
+            const int32_t x = static_cast<int32_t>(sx), y = static_cast<int32_t>(sy);
+            if (mirrored)
+                src.GetMirroredPixel(x, y, &colour);
+            else
+                src.GetPixel(x, y, &colour);
             if (colour == key)
                 continue;
             uint8_t* to = dest.PixelAddress(static_cast<int32_t>(dx), static_cast<int32_t>(dy));
-            to[0] = from[0];
-            to[1] = from[1];
-            to[2] = from[2];
+            to[0] = static_cast<uint8_t>(colour >> 16);
+            to[1] = static_cast<uint8_t>(colour >> 8);
+            to[2] = static_cast<uint8_t>(colour);
         }
     }
 }
@@ -62,6 +69,33 @@ uint32_t TrickyColour(std::mt19937& random, uint32_t key) {
 
 void FillRandom(CDIBImage& image, std::mt19937& random, uint32_t key) {
     FillImage(image, [&](int32_t, int32_t) { return TrickyColour(random, key); });
+}
+
+// A source picture read from a file, as the game's sprites are (so its
+// keyed copies may reuse the runs they find). Rows alternate between key
+// pixels scattered at random and runs of random length.
+void LoadRandom(CDIBImage& image, int32_t width, int32_t height, std::mt19937& random,
+                uint32_t key) {
+    std::vector<uint32_t> colours;
+    for (int32_t y = 0; y < height; ++y) {
+        const bool scattered = random() % 2 == 0;
+        bool inKey = random() % 2 == 0;
+        int32_t left = 0;
+        for (int32_t x = 0; x < width; ++x, --left) {
+            if (left <= 0) {
+                inKey = !inKey;
+                left = 1 + static_cast<int32_t>(random() % 30);
+            }
+            uint32_t colour = TrickyColour(random, key);
+            if (!scattered)
+                colour = inKey ? key & 0xFFFFFF : (colour == key ? colour ^ 1 : colour);
+            colours.push_back(colour);
+        }
+    }
+    MemoryFile file(MakeImageFile(width, height, [&](int32_t x, int32_t y) {
+        return colours[static_cast<size_t>(y * width + x)];
+    }));
+    ASSERT_TRUE(image.Load(file));
 }
 
 // Whole buffers, padding included: the copy must not touch row padding.
@@ -106,10 +140,10 @@ TEST(DIBImageCopy, MatchesThePerPixelCopyForEveryWidthOffsetAndKey) {
     for (int32_t width = 1; width <= 67; ++width) {
         for (const uint32_t key : keys) {
             const int32_t height = 1 + static_cast<int32_t>(random() % 4);
-            CDIBImage src(width + static_cast<int32_t>(random() % 5),
-                          height + static_cast<int32_t>(random() % 3));
+            CDIBImage src(32, 32);
+            LoadRandom(src, width + static_cast<int32_t>(random() % 5),
+                       height + static_cast<int32_t>(random() % 3), random, key);
             CDIBImage dest(width + static_cast<int32_t>(random() % 7), height + 2);
-            FillRandom(src, random, key);
             FillRandom(dest, random, key);
             for (const bool mirrored : {false, true}) {
                 const Scenario s{static_cast<int32_t>(random() % (dest.GetWidth() - width + 1)),
@@ -159,9 +193,9 @@ TEST(DIBImageCopy, MirroredCopyReversesColumnsOfTheMirroredSource) {
 
 TEST(DIBImageCopy, BlocksReachingOutsideEitherPictureCopyOnlyTheOverlap) {
     std::mt19937 random(7);
-    CDIBImage src(13, 9);
+    CDIBImage src(32, 32);
+    LoadRandom(src, 13, 9, random, kMagenta);
     CDIBImage dest(11, 7);
-    FillRandom(src, random, kMagenta);
     FillRandom(dest, random, kMagenta);
     const int32_t big = 0x7FFFFFFF;
     const Scenario scenarios[] = {
@@ -198,4 +232,56 @@ TEST(DIBImageCopy, NullOrEmptyImagesAreLeftAlone) {
     uint32_t colour = 0;
     src.GetPixel(3, 3, &colour);
     EXPECT_EQ(colour, PatternColour(3, 3));
+}
+
+TEST(DIBImageCopy, KeptRunsFollowEveryChangeOfTheSourcePixels) {
+    // One row of 20 cells of 8 pixels: long runs, as in a sprite. Bit c of a
+    // mask stands for cell c.
+    constexpr int32_t kCell = 8;
+    constexpr int32_t kWidth = 20 * kCell;
+    const uint32_t grey = 0x808080;
+    auto picture = [&](uint32_t keyCells) {
+        return MakeImageFile(kWidth, 1, [&, keyCells](int32_t x, int32_t) {
+            return (keyCells >> (x / kCell)) & 1 ? kMagenta : grey;
+        });
+    };
+    // The cells a keyed copy onto black changes, as a mask.
+    auto copiedCells = [&](const CDIBImage& src) {
+        CDIBImage dest(kWidth, 1);
+        FillImage(dest, [](int32_t, int32_t) { return 0u; });
+        src.CopyTo(&dest, 0, 0, kWidth, 1, 0, 0, kMagenta);
+        uint32_t copied = 0;
+        for (int32_t x = 0; x < kWidth; ++x) {
+            uint32_t colour = 0;
+            dest.GetPixel(x, 0, &colour);
+            copied |= (colour != 0 ? 1u : 0u) << (x / kCell);
+        }
+        return copied;
+    };
+    CDIBImage sprite(32, 32);
+    MemoryFile first(picture(0xFF00F));
+    ASSERT_TRUE(sprite.Load(first));
+    EXPECT_EQ(copiedCells(sprite), 0x00FF0u);
+
+    // Loading another picture replaces the runs.
+    MemoryFile second(picture(0x0F0F0));
+    ASSERT_TRUE(sprite.Load(second));
+    EXPECT_EQ(copiedCells(sprite), 0xF0F0Fu);
+
+    // Drawing into the picture changes what later copies take from it.
+    CDIBImage patch(kCell, 1);
+    FillImage(patch, [&](int32_t, int32_t) { return grey; });
+    patch.CopyTo(&sprite, 4 * kCell, 0, kCell, 1, 0, 0, kNoColourKey);
+    EXPECT_EQ(copiedCells(sprite), 0xF0F1Fu);
+    patch.CopyMirroredTo(&sprite, 12 * kCell, 0, kCell, 1, 0, 0, kMagenta);
+    EXPECT_EQ(copiedCells(sprite), 0xF1F1Fu);
+
+    // So does writing through a pixel address, even long after it was
+    // handed out.
+    uint8_t* keyPixel = sprite.PixelAddress(5 * kCell, 0);
+    EXPECT_EQ(copiedCells(sprite), 0xF1F1Fu);
+    std::memset(keyPixel, 0x80, 3);
+    EXPECT_EQ(copiedCells(sprite), 0xF1F3Fu);
+    std::memset(keyPixel, 0, 3);
+    EXPECT_EQ(copiedCells(sprite), 0xF1F1Fu);
 }
