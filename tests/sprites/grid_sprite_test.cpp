@@ -150,6 +150,7 @@ TEST_F(GridSpriteTest, HitTestUsesTheShownCellAndItsEdges) {
     Fill(grid, kRed);
     SetPixel(grid, 3, 12, kMagenta);
     ASSERT_TRUE(grid.SetRows(2));
+    ASSERT_TRUE(grid.SetColumns(1));
     grid.MoveTo(100, 100);
     EXPECT_TRUE(grid.HitTest(103, 102));
     EXPECT_FALSE(grid.HitTest(100, 102));

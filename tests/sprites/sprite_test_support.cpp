@@ -1,5 +1,7 @@
 #include "sprite_test_support.h"
 
+#include <gtest/gtest.h>
+
 void SetPixel(CDIBImage& image, int32_t x, int32_t y, uint32_t colour) {
     uint8_t* p = image.PixelAddress(x, y);
     p[0] = static_cast<uint8_t>(colour >> 16);
@@ -8,8 +10,9 @@ void SetPixel(CDIBImage& image, int32_t x, int32_t y, uint32_t colour) {
 }
 
 uint32_t PixelAt(const CDIBImage& image, int32_t x, int32_t y) {
-    const uint8_t* p = image.PixelAddress(x, y);
-    return (uint32_t{p[0]} << 16) | (uint32_t{p[1]} << 8) | p[2];
+    uint32_t colour = 0;
+    EXPECT_TRUE(image.GetPixel(x, y, &colour)) << x << "," << y;
+    return colour;
 }
 
 void Fill(CDIBImage& image, uint32_t colour) {
