@@ -6,6 +6,7 @@
 #include "app/window_proc.h"
 #include "diag/log.h"
 #include "resources/resource.h"
+#include "sprites/anim_link.h"
 
 #include <new>
 
@@ -25,10 +26,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
         return 0;
     g_windowTitle = "Varnolt";
 
-    g_mainWindow = new (std::nothrow)
-        CFullScreenWindow(MainWindowProc, g_className.c_str(), g_windowTitle.c_str(), instance,
-                          showCommand, IDI_VARNOLT, IDI_VARNOLT, kScreenWidth, kScreenHeight,
-                          WS_POPUP);
+    g_mainWindow = new (std::nothrow) CFullScreenWindow(
+        MainWindowProc, g_className.c_str(), g_windowTitle.c_str(), instance, showCommand,
+        IDI_VARNOLT, IDI_VARNOLT, kScreenWidth, kScreenHeight, WS_POPUP);
     if (g_mainWindow == nullptr || g_mainWindow->windowHandle == nullptr) {
         Log("No handle was created.");
         delete g_mainWindow;
@@ -36,6 +36,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
         return 0;
     }
     g_mainWindowHandle = static_cast<uint32_t>(HandleToLong(g_mainWindow->windowHandle));
+    LinkAnimation(&g_animDoc, &g_animView, g_mainWindow->windowHandle);
 
     const WPARAM exitCode = RunMainLoop();
     delete g_mainWindow;
