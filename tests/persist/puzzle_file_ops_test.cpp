@@ -28,7 +28,8 @@ void Append(Bytes& out, int32_t value) {
 Bytes Header(int32_t placedCount, const std::string& text = "VARNOLT1", int32_t version = 256) {
     Bytes bytes;
     Append(bytes, static_cast<int32_t>(text.size()));
-    bytes.insert(bytes.end(), text.begin(), text.end());
+    for (char c : text)
+        bytes.push_back(static_cast<uint8_t>(c));
     Append(bytes, version);
     Append(bytes, placedCount);
     return bytes;
