@@ -1,4 +1,4 @@
-#include "sprites/page_folder.h"
+#include "support/page_folder.h"
 #include "game/catalogue.h"
 #include "game/page_furniture.h"
 #include "image/dib_image.h"
@@ -27,7 +27,7 @@ std::string HostPath(const std::string& folder, const std::string& gamePath) {
 
 PictureSize SizeOf(int32_t kind, int32_t piece, const PageArt& art) {
     const auto found = art.dragSizes.find(piece);
-    return kind == kDragKind && found != art.dragSizes.end() ? found->second : kPieceSize;
+    return kind == kDragKind && found != art.dragSizes.end() ? found->second : art.pieceSize;
 }
 
 } // namespace
@@ -103,5 +103,6 @@ void WritePageFolder(const std::string& folder, const std::vector<int32_t>& page
     WritePicture(HostPath(folder, kPageNumberPicturePath), kStripSize.width, kStripSize.height,
                  [](int32_t, int32_t y) { return 0x0000C0u + static_cast<uint32_t>(y / 20); });
     if (art.withBackground)
-        WritePicture(HostPath(folder, kPageBackgroundPath), 1024, 768, BackgroundColour);
+        WritePicture(HostPath(folder, kPageBackgroundPath), art.backgroundSize.width,
+                     art.backgroundSize.height, BackgroundColour);
 }
