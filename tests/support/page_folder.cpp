@@ -30,6 +30,12 @@ PictureSize SizeOf(int32_t kind, int32_t piece, const PageArt& art) {
     return kind == kDragKind && found != art.dragSizes.end() ? found->second : art.pieceSize;
 }
 
+bool OutsideEllipse(int32_t x, int32_t y, PictureSize size) {
+    const double dx = (x + 0.5) / size.width * 2 - 1;
+    const double dy = (y + 0.5) / size.height * 2 - 1;
+    return dx * dx + dy * dy > 1;
+}
+
 } // namespace
 
 uint32_t BackgroundColour(int32_t x, int32_t y) {
@@ -85,9 +91,11 @@ void WritePageFolder(const std::string& folder, const std::vector<int32_t>& page
                 const uint32_t solid = PieceColour(kind, piece);
                 WritePicture(HostPath(folder, g_pieceFileNames[NameIndex(kind, piece)]), size.width,
                              size.height, [&](int32_t x, int32_t y) {
-                                 return kind == kDragKind && DragPixelIsTransparent(x, y, size)
-                                            ? kTransparentColour
-                                            : solid;
+                                 const bool clear =
+                                     art.roundPieces
+                                         ? OutsideEllipse(x, y, size)
+                                         : kind == kDragKind && DragPixelIsTransparent(x, y, size);
+                                 return clear ? kTransparentColour : solid;
                              });
             }
         }

@@ -26,6 +26,9 @@ struct PageArt {
     PictureSize pieceSize = kPieceSize;
     std::map<int32_t, PictureSize> dragSizes;
     PictureSize backgroundSize{1024, 768};
+    // Every piece picture opaque only inside its inscribed ellipse, as cut
+    // pieces are, instead of solid with a transparent corner.
+    bool roundPieces = false;
     // Leave out the common background (to test a page without one).
     bool withBackground = true;
 };
