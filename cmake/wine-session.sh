@@ -33,7 +33,15 @@ start)
     if [ ! -f "$WINEPREFIX/system.reg" ]; then
         "$wine" wineboot -i >"$state/wineboot.log" 2>&1
     fi
-    "$wineserver" -p 2>/dev/null || true  # already running is fine
+    # Detached from the caller's output, which may be a pipe CTest waits on.
+    "$wineserver" -p >/dev/null 2>&1 </dev/null || true  # already running is fine
+    # Start Wine's own services now, detached from any test's output: a test
+    # that is the first to need them (the first sound played, for one) would
+    # otherwise start them with its output pipe, which they keep open, and
+    # CTest would wait for that pipe to close until the test times out.
+    for service in rpcss plugplay; do
+        "$wine" net start "$service" >/dev/null 2>&1 </dev/null || true
+    done
     cat >"$state/env" <<ENV
 export DISPLAY=$DISPLAY
 export WINEPREFIX=$WINEPREFIX

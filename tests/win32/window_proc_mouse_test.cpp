@@ -1,0 +1,61 @@
+// The main window procedure hands the mouse to the game's view: signed client
+// coordinates, and a mouse move takes the keyboard focus back.
+#include "app/main_window.h"
+#include "app/window_proc.h"
+#include "game/catalogue.h"
+#include "game/page_cursor.h"
+#include "persist/mapped_file.h"
+#include "sprites/anim_doc.h"
+#include "sprites/anim_link.h"
+#include "sprites/anim_view.h"
+#include "sprites/sprite.h"
+#include "support/page_folder.h"
+#include "support/temp_dir.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+LPARAM At(int x, int y) {
+    return MAKELPARAM(static_cast<WORD>(x), static_cast<WORD>(y));
+}
+
+} // namespace
+
+TEST(WindowProcMouse, TheViewGetsSignedPointerPositionsAndTheFocusComesBack) {
+    ScopedTempDir game;
+    WritePageFolder(game.Path().string(), {1});
+    const std::string savedBase = g_baseDirectory;
+    g_baseDirectory = game.Path().string();
+    CMainWindow main(MainWindowProc, "VarnoltMouseTest", "Varnolt", GetModuleHandleA(nullptr),
+                     SW_SHOWNORMAL, 100, 100, 1024, 768, WS_POPUP);
+    ASSERT_NE(main.windowHandle, nullptr);
+    HWND window = main.windowHandle;
+    LinkAnimation(&g_animDoc, &g_animView, window);
+    CPageCursor::Instance()->GoTo(1);
+    g_animDoc.LoadPage(window);
+
+    const CSprite* drag = g_animDoc.FindByTag(NameIndex(kDragKind, 3));
+    ASSERT_NE(drag, nullptr);
+    SendMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, At(drag->GetX() + 40, drag->GetY() + 35));
+    ASSERT_TRUE(g_animView.IsDragging());
+    // Captured, the pointer may leave the window to the left and above.
+    SendMessageA(window, WM_MOUSEMOVE, MK_LBUTTON, At(-5, -7));
+    EXPECT_EQ(drag->GetX(), -5 - g_animView.GetGrabOffsetX());
+    EXPECT_EQ(drag->GetY(), -7 - g_animView.GetGrabOffsetY());
+    SendMessageA(window, WM_LBUTTONUP, 0, At(-5, -7));
+    EXPECT_FALSE(g_animView.IsDragging());
+    EXPECT_TRUE(g_animDoc.FindByTag(NameIndex(kLooseKind, 3))->IsVisible());
+    EXPECT_EQ(GetCapture(), nullptr);
+
+    HWND button = CreateWindowExA(0, "BUTTON", "b", WS_CHILD | WS_VISIBLE, 0, 0, 40, 20, window,
+                                  nullptr, GetModuleHandleA(nullptr), nullptr);
+    SetFocus(button);
+    ASSERT_EQ(GetFocus(), button);
+    SendMessageA(window, WM_MOUSEMOVE, 0, At(500, 500));
+    EXPECT_EQ(GetFocus(), window);
+
+    g_animDoc.Clear();
+    DestroyWindow(window);
+    g_baseDirectory = savedBase;
+}
