@@ -30,31 +30,6 @@ struct RowWalk {
     }
 };
 
-// Copies the part of each run that lies in columns [left, left + width).
-void CopyRuns(const OpaqueRun* run, const OpaqueRun* end, const uint8_t* srcRow, uint8_t* destRow,
-              uint32_t left, uint32_t width) {
-    const uint32_t right = left + width;
-    for (; run != end && run->start < right; ++run) {
-        const uint32_t from = std::max(run->start, left);
-        const uint32_t to = std::min(run->start + run->length, right);
-        if (from < to)
-            CopyRunBytes(destRow + 3 * (from - left), srcRow + 3 * from, 3 * (to - from));
-    }
-}
-
-// The mirrored form: destination pixel i takes source column last - i, for
-// the source columns [last - width + 1, last].
-void CopyRunsMirrored(const OpaqueRun* run, const OpaqueRun* end, const uint8_t* srcRow,
-                      uint8_t* destRow, uint32_t last, uint32_t width) {
-    const uint32_t first = last + 1 - width;
-    for (; run != end && run->start <= last; ++run) {
-        const uint32_t from = std::max(run->start, first);
-        const uint32_t to = std::min(run->start + run->length, last + 1);
-        for (uint32_t column = from; column < to; ++column)
-            std::memcpy(destRow + 3 * (last - column), srcRow + 3 * column, 3);
-    }
-}
-
 } // namespace
 
 void CDIBImage::CopyTo(CDIBImage* dest, int32_t destX, int32_t destY, int32_t blockWidth,
@@ -86,15 +61,16 @@ void CDIBImage::CopyTo(CDIBImage* dest, int32_t destX, int32_t destY, int32_t bl
             CopyKeyedRowScalar(walk.srcRow + 3 * block.srcX, 3, walk.destRow, block.width, key);
         return;
     }
-    const COpaqueRuns* found = RunsFor(key);
-    for (int32_t row = 0; row < walk.rows; ++row, walk.Next()) {
-        if (found != nullptr && !found->IsScattered(walk.storedRow))
-            CopyRuns(found->RowBegin(walk.storedRow), found->RowEnd(walk.storedRow), walk.srcRow,
-                     walk.destRow, static_cast<uint32_t>(block.srcX),
-                     static_cast<uint32_t>(block.width));
-        else
-            CopyKeyedRowSimd(walk.srcRow + 3 * block.srcX, walk.destRow, block.width, key);
+    const CKeyedRowCopier compare(key);
+    if (const COpaqueRuns* found = RunsFor(key)) {
+        found->Copy({walk.storedRow, walk.rows, walk.srcRow, walk.srcStride, walk.destRow,
+                     walk.destStride, static_cast<uint32_t>(block.srcX),
+                     static_cast<uint32_t>(block.width)},
+                    compare);
+        return;
     }
+    for (int32_t row = 0; row < walk.rows; ++row, walk.Next())
+        compare.CopyRow(walk.srcRow + 3 * block.srcX, walk.destRow, block.width);
 }
 
 void CDIBImage::CopyMirroredTo(CDIBImage* dest, int32_t destX, int32_t destY, int32_t blockWidth,
@@ -117,10 +93,9 @@ void CDIBImage::CopyMirroredTo(CDIBImage* dest, int32_t destX, int32_t destY, in
     const int32_t last = GetWidth() - 1 - block.srcX;
     const COpaqueRuns* found = dest->pixels == pixels ? nullptr : RunsFor(key);
     for (int32_t row = 0; row < walk.rows; ++row, walk.Next()) {
-        if (found != nullptr && !found->IsScattered(walk.storedRow))
-            CopyRunsMirrored(found->RowBegin(walk.storedRow), found->RowEnd(walk.storedRow),
-                             walk.srcRow, walk.destRow, static_cast<uint32_t>(last),
-                             static_cast<uint32_t>(block.width));
+        if (found != nullptr)
+            found->CopyRowMirrored(walk.storedRow, walk.srcRow, walk.destRow,
+                                   static_cast<uint32_t>(last), static_cast<uint32_t>(block.width));
         else
             CopyKeyedRowScalar(walk.srcRow + 3 * last, -3, walk.destRow, block.width, key);
     }

@@ -1,10 +1,26 @@
 #include "image/keyed_row.h"
 
+#include <algorithm>
 #include <cstring>
 #if defined(__SSE2__) || defined(_M_X64)
 #include <emmintrin.h>
 #define VARNOLT_SSE2 1
 #endif
+
+namespace {
+
+// Bit 3p of a block's 48-bit byte mask stands for the first byte of pixel p.
+constexpr uint64_t kPixelStartBits = 0x249249249249ull;
+constexpr uint64_t kAllBlockBits = 0xFFFFFFFFFFFFull;
+
+// Marks all three bytes of each pixel whose three bytes all matched.
+uint64_t WholePixels(uint64_t matchingBytes) {
+    const uint64_t starts =
+        matchingBytes & (matchingBytes >> 1) & (matchingBytes >> 2) & kPixelStartBits;
+    return starts | starts << 1 | starts << 2;
+}
+
+} // namespace
 
 void CopyKeyedRowScalar(const uint8_t* src, int step, uint8_t* dest, int32_t width, uint32_t key) {
     for (int32_t i = 0; i < width; ++i, src += step, dest += 3) {
@@ -16,14 +32,16 @@ void CopyKeyedRowScalar(const uint8_t* src, int step, uint8_t* dest, int32_t wid
     }
 }
 
+CKeyedRowCopier::CKeyedRowCopier(uint32_t key) : key(key) {
+    const uint8_t bytes[3] = {static_cast<uint8_t>(key >> 16), static_cast<uint8_t>(key >> 8),
+                              static_cast<uint8_t>(key)};
+    for (int i = 0; i < 48; ++i)
+        pattern[i] = bytes[i % 3];
+}
+
 #ifdef VARNOLT_SSE2
 
 namespace {
-
-// 48 bytes hold exactly 16 pixels; bit 3p of a 48-bit mask stands for pixel
-// p, the three bits 3p..3p+2 for its bytes.
-constexpr uint64_t kPixelStartBits = 0x249249249249ull;
-constexpr uint64_t kAllKeyBits = 0xFFFFFFFFFFFFull;
 
 // Byte i of entry b is 0xFF when bit i of b is set: turns eight mask bits
 // into an eight-byte blend mask with one load.
@@ -46,106 +64,100 @@ __m128i ExpandBits16(uint32_t bits) {
                           static_cast<int64_t>(kByteMasks.entries[bits & 0xFF]));
 }
 
-// Keeps dest where mask bytes are set, takes src elsewhere.
-__m128i Blend(__m128i src, __m128i dest, __m128i keepDest) {
-    return _mm_or_si128(_mm_andnot_si128(keepDest, src), _mm_and_si128(keepDest, dest));
+__m128i Load(const uint8_t* p) {
+    return _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
 }
 
-// The key's bytes repeated in memory order for byte phases 0, 1 and 2 of a
-// 48-byte block.
-struct KeyPattern {
-    __m128i part[3];
-    explicit KeyPattern(uint32_t key) {
-        const uint8_t bytes[3] = {static_cast<uint8_t>(key >> 16), static_cast<uint8_t>(key >> 8),
-                                  static_cast<uint8_t>(key)};
-        alignas(16) uint8_t pattern[48];
-        for (int i = 0; i < 48; ++i)
-            pattern[i] = bytes[i % 3];
-        for (int i = 0; i < 3; ++i)
-            part[i] = _mm_load_si128(reinterpret_cast<const __m128i*>(pattern + 16 * i));
+void Store(uint8_t* p, __m128i value) {
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(p), value);
+}
+
+// Takes src where keep has zero bytes, leaves dest where it has 0xFF.
+void BlendInto(uint8_t* dest, __m128i src, uint32_t keepBits) {
+    const __m128i keep = ExpandBits16(keepBits);
+    Store(dest, _mm_or_si128(_mm_andnot_si128(keep, src), _mm_and_si128(keep, Load(dest))));
+}
+
+// One block from registers a, b, c, given which of its bytes to keep.
+void CopyBlock(uint8_t* dest, __m128i a, __m128i b, __m128i c, uint64_t keep) {
+    if (keep == 0) {
+        Store(dest, a);
+        Store(dest + 16, b);
+        Store(dest + 32, c);
+    } else if (keep != kAllBlockBits) {
+        BlendInto(dest, a, static_cast<uint32_t>(keep));
+        BlendInto(dest + 16, b, static_cast<uint32_t>(keep >> 16));
+        BlendInto(dest + 32, c, static_cast<uint32_t>(keep >> 32));
     }
-};
+}
+
+uint64_t MatchingBytes(__m128i a, __m128i b, __m128i c, const uint8_t* pattern) {
+    const __m128i* p = reinterpret_cast<const __m128i*>(pattern);
+    return static_cast<uint64_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(a, _mm_load_si128(p)))) |
+           static_cast<uint64_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(b, _mm_load_si128(p + 1))))
+               << 16 |
+           static_cast<uint64_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(c, _mm_load_si128(p + 2)))) << 32;
+}
 
 } // namespace
 
-void CopyKeyedRowSimd(const uint8_t* src, uint8_t* dest, int32_t width, uint32_t key) {
+uint64_t CKeyedRowCopier::KeyBytes(const uint8_t* src) const {
+    if (key > 0xFFFFFF)
+        return 0;
+    return WholePixels(MatchingBytes(Load(src), Load(src + 16), Load(src + 32), pattern));
+}
+
+void CKeyedRowCopier::CopyRow(const uint8_t* src, uint8_t* dest, int32_t width) const {
     if (key > 0xFFFFFF) {
         // No pixel can equal such a key.
         std::memcpy(dest, src, 3 * static_cast<size_t>(width));
         return;
     }
-    const KeyPattern pattern(key);
-    int32_t done = 0;
-    for (; done + 16 <= width; done += 16, src += 48, dest += 48) {
-        const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(src));
-        const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(src + 16));
-        const __m128i c = _mm_loadu_si128(reinterpret_cast<const __m128i*>(src + 32));
-        const uint64_t equal =
-            static_cast<uint64_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(a, pattern.part[0]))) |
-            static_cast<uint64_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(b, pattern.part[1]))) << 16 |
-            static_cast<uint64_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(c, pattern.part[2]))) << 32;
-        const uint64_t keyPixels = equal & (equal >> 1) & (equal >> 2) & kPixelStartBits;
-        __m128i* out = reinterpret_cast<__m128i*>(dest);
-        if (keyPixels == 0) {
-            _mm_storeu_si128(out, a);
-            _mm_storeu_si128(out + 1, b);
-            _mm_storeu_si128(out + 2, c);
-            continue;
-        }
-        const uint64_t keep = keyPixels | keyPixels << 1 | keyPixels << 2;
-        if (keep == kAllKeyBits)
-            continue;
-        _mm_storeu_si128(out, Blend(a, _mm_loadu_si128(out), ExpandBits16(keep & 0xFFFF)));
-        _mm_storeu_si128(out + 1, Blend(b, _mm_loadu_si128(out + 1),
-                                        ExpandBits16(static_cast<uint32_t>(keep >> 16))));
-        _mm_storeu_si128(out + 2, Blend(c, _mm_loadu_si128(out + 2),
-                                        ExpandBits16(static_cast<uint32_t>(keep >> 32))));
+    if (width < kBlockPixels) {
+        CopyKeyedRowScalar(src, 3, dest, width, key);
+        return;
     }
-    CopyKeyedRowScalar(src, 3, dest, width - done, key);
+    // The last block ends at the end of the row and may overlap the one
+    // before it: copying a pixel twice from the same source gives the same
+    // result, since source and destination are apart.
+    for (int32_t done = 0; done < width;) {
+        const int32_t at = std::min(done, width - kBlockPixels);
+        done = at + kBlockPixels;
+        const uint8_t* in = src + 3 * at;
+        const __m128i a = Load(in);
+        const __m128i b = Load(in + 16);
+        const __m128i c = Load(in + 32);
+        CopyBlock(dest + 3 * at, a, b, c, WholePixels(MatchingBytes(a, b, c, pattern)));
+    }
 }
 
-void CopyRunBytes(uint8_t* dest, const uint8_t* src, uint32_t count) {
-    if (count >= 16) {
-        if (count > 128) {
-            std::memcpy(dest, src, count);
-            return;
-        }
-        // Whole 16-byte blocks, the last one overlapping what came before.
-        const __m128i last = _mm_loadu_si128(reinterpret_cast<const __m128i*>(src + count - 16));
-        for (uint32_t i = 0; i + 16 < count; i += 16)
-            _mm_storeu_si128(reinterpret_cast<__m128i*>(dest + i),
-                             _mm_loadu_si128(reinterpret_cast<const __m128i*>(src + i)));
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(dest + count - 16), last);
-        return;
-    }
-    if (count >= 8) {
-        uint64_t head, tail;
-        std::memcpy(&head, src, 8);
-        std::memcpy(&tail, src + count - 8, 8);
-        std::memcpy(dest, &head, 8);
-        std::memcpy(dest + count - 8, &tail, 8);
-        return;
-    }
-    if (count >= 4) {
-        uint32_t head, tail;
-        std::memcpy(&head, src, 4);
-        std::memcpy(&tail, src + count - 4, 4);
-        std::memcpy(dest, &head, 4);
-        std::memcpy(dest + count - 4, &tail, 4);
-        return;
-    }
-    for (uint32_t i = 0; i < count; ++i)
-        dest[i] = src[i];
+void CKeyedRowCopier::CopyBlocks(const uint8_t* src, uint8_t* dest, const uint64_t* keyBytes,
+                                 int32_t count) {
+    for (int32_t i = 0; i < count; ++i, src += 48, dest += 48)
+        CopyBlock(dest, Load(src), Load(src + 16), Load(src + 32), keyBytes[i]);
 }
 
 #else
 
-void CopyKeyedRowSimd(const uint8_t* src, uint8_t* dest, int32_t width, uint32_t key) {
+uint64_t CKeyedRowCopier::KeyBytes(const uint8_t* src) const {
+    if (key > 0xFFFFFF)
+        return 0;
+    uint64_t matching = 0;
+    for (int i = 0; i < 48; ++i)
+        matching |= static_cast<uint64_t>(src[i] == pattern[i]) << i;
+    return WholePixels(matching);
+}
+
+void CKeyedRowCopier::CopyRow(const uint8_t* src, uint8_t* dest, int32_t width) const {
     CopyKeyedRowScalar(src, 3, dest, width, key);
 }
 
-void CopyRunBytes(uint8_t* dest, const uint8_t* src, uint32_t count) {
-    std::memcpy(dest, src, count);
+void CKeyedRowCopier::CopyBlocks(const uint8_t* src, uint8_t* dest, const uint64_t* keyBytes,
+                                 int32_t count) {
+    for (int32_t i = 0; i < count; ++i, src += 48, dest += 48)
+        for (int p = 0; p < kBlockPixels; ++p)
+            if (((keyBytes[i] >> (3 * p)) & 1) == 0)
+                std::memcpy(dest + 3 * p, src + 3 * p, 3);
 }
 
 #endif

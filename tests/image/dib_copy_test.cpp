@@ -3,6 +3,7 @@
 // either picture.
 #include "image/dib_image.h"
 #include "image/image_bytes.h"
+#include "image/opaque_runs.h"
 #include "support/memory_file.h"
 
 #include <algorithm>
@@ -134,7 +135,17 @@ void ExpectSameAsReference(const CDIBImage& src, const CDIBImage& dest, const Sc
 
 } // namespace
 
-TEST(DIBImageCopy, MatchesThePerPixelCopyForEveryWidthOffsetAndKey) {
+// Runs the body once with the processor's widest moves and once with the
+// 16-byte moves every x86-64 processor has.
+class DIBImageCopyMoves : public ::testing::TestWithParam<bool> {
+protected:
+    void SetUp() override { SetWideRunMovesAllowed(GetParam()); }
+    void TearDown() override { SetWideRunMovesAllowed(true); }
+};
+
+INSTANTIATE_TEST_SUITE_P(WideAndNarrow, DIBImageCopyMoves, ::testing::Bool());
+
+TEST_P(DIBImageCopyMoves, MatchesThePerPixelCopyForEveryWidthOffsetAndKey) {
     std::mt19937 random(20240611);
     const uint32_t keys[] = {kNoColourKey, kMagenta, 0x000000, 0x123456};
     for (int32_t width = 1; width <= 67; ++width) {
@@ -191,7 +202,7 @@ TEST(DIBImageCopy, MirroredCopyReversesColumnsOfTheMirroredSource) {
     EXPECT_EQ(right, PatternColour(1, 1));
 }
 
-TEST(DIBImageCopy, BlocksReachingOutsideEitherPictureCopyOnlyTheOverlap) {
+TEST_P(DIBImageCopyMoves, BlocksReachingOutsideEitherPictureCopyOnlyTheOverlap) {
     std::mt19937 random(7);
     CDIBImage src(32, 32);
     LoadRandom(src, 13, 9, random, kMagenta);

@@ -33,23 +33,18 @@ TEST(BlockClipTest, IntersectionAndEmptiness) {
     EXPECT_EQ(SaturateToInt32(-7), -7);
 }
 
-TEST(BlockClipTest, BlockInsideBothPicturesIsUnchanged) {
-    BlockCopy b = Block(3, 4, 5, 6, 1, 2);
-    ASSERT_TRUE(ClipBlockCopy(b, 20, 20, 10, 10));
-    ExpectBlock(b, 3, 4, 5, 6, 1, 2);
-}
-
-TEST(BlockClipTest, StartBeforeEitherPictureSkipsTheSamePixelsOnBothSides) {
-    BlockCopy b = Block(-3, 2, 10, 4, 0, -1);
-    ASSERT_TRUE(ClipBlockCopy(b, 20, 20, 20, 20));
-    ExpectBlock(b, 0, 3, 7, 3, 3, 0);
-}
-
-TEST(BlockClipTest, EndPastEitherPictureIsCut) {
-    BlockCopy b = Block(15, 0, 10, 10, 0, 6);
-    ASSERT_TRUE(ClipBlockCopy(b, 20, 20, 8, 12));
-    // Destination allows 5 columns, source 8; source allows 6 rows.
-    ExpectBlock(b, 15, 0, 5, 6, 0, 6);
+TEST(BlockClipTest, EachSideIsCutByWhicheverPictureEndsFirst) {
+    BlockCopy inside = Block(3, 4, 5, 6, 1, 2);
+    ASSERT_TRUE(ClipBlockCopy(inside, 20, 20, 10, 10));
+    ExpectBlock(inside, 3, 4, 5, 6, 1, 2);
+    // Starting before either picture skips the same pixels on both sides.
+    BlockCopy early = Block(-3, 2, 10, 4, 0, -1);
+    ASSERT_TRUE(ClipBlockCopy(early, 20, 20, 20, 20));
+    ExpectBlock(early, 0, 3, 7, 3, 3, 0);
+    // The destination allows 5 columns, the source 8; the source 6 rows.
+    BlockCopy late = Block(15, 0, 10, 10, 0, 6);
+    ASSERT_TRUE(ClipBlockCopy(late, 20, 20, 8, 12));
+    ExpectBlock(late, 15, 0, 5, 6, 0, 6);
 }
 
 TEST(BlockClipTest, NothingLeftIsRefused) {

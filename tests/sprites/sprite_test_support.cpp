@@ -1,6 +1,7 @@
 #include "sprite_test_support.h"
 
 #include <gtest/gtest.h>
+#include <sstream>
 
 void SetPixel(CDIBImage& image, int32_t x, int32_t y, uint32_t colour) {
     uint8_t* p = image.PixelAddress(x, y);
@@ -96,4 +97,23 @@ void RecordingOwner::SpriteChanged(CSprite* sprite, uint32_t change, const RECT*
     if (rect2 != nullptr)
         report.rect2 = *rect2;
     reports.push_back(report);
+}
+
+std::vector<std::string> RecordingOwner::Lines() const {
+    std::vector<std::string> lines;
+    for (const SpriteReport& report : reports) {
+        std::ostringstream line;
+        line << report.change << " ";
+        if (report.hasRect1)
+            line << report.rect1;
+        else
+            line << "-";
+        line << " ";
+        if (report.hasRect2)
+            line << report.rect2;
+        else
+            line << "-";
+        lines.push_back(line.str());
+    }
+    return lines;
 }

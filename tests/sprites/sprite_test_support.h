@@ -42,6 +42,9 @@ class RecordingOwner : public CSpriteOwner {
 public:
     void SpriteChanged(CSprite* sprite, uint32_t change, const RECT* rect1,
                        const RECT* rect2) override;
+    // One line per report: the change code and both rectangles, "-" for a
+    // missing one.
+    std::vector<std::string> Lines() const;
     std::vector<SpriteReport> reports;
 };
 
