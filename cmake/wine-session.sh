@@ -34,6 +34,10 @@ start)
         "$wine" wineboot -i >"$state/wineboot.log" 2>&1
     fi
     "$wineserver" -p 2>/dev/null || true  # already running is fine
+    # Start the prefix's services now, their output going to the log: left to
+    # the first test program, they would inherit its output pipe and hold it
+    # open, and CTest would wait on that test until its timeout.
+    "$wine" wineboot >>"$state/wineboot.log" 2>&1
     cat >"$state/env" <<ENV
 export DISPLAY=$DISPLAY
 export WINEPREFIX=$WINEPREFIX
