@@ -1,0 +1,136 @@
+#include "audio/midi_bytes.h"
+#include "audio/midi_events.h"
+
+#include <gtest/gtest.h>
+#include <memory>
+
+using namespace midi_bytes;
+
+namespace {
+
+// A track over a heap copy of exactly its bytes, so that the sanitizers see
+// any read past its end.
+class HeapTrack {
+public:
+    explicit HeapTrack(const Bytes& bytes) : storage(new uint8_t[bytes.size() + (bytes.empty())]) {
+        std::copy(bytes.begin(), bytes.end(), storage.get());
+        track.length = static_cast<uint32_t>(bytes.size());
+        track.data = storage.get();
+        track.cursor = track.data;
+    }
+    MidiTrack track = {};
+
+private:
+    std::unique_ptr<uint8_t[]> storage;
+};
+
+// Every event up to the end, each delta time read before it as the player does.
+std::vector<MidiEvent> Walk(MidiTrack& track) {
+    std::vector<MidiEvent> events;
+    for (int guard = 0; guard < 100000; ++guard) {
+        if (ReadDeltaTime(track) < 0)
+            break;
+        events.push_back(ReadEvent(track));
+        if (events.back().kind == MidiEvent::EndOfTrack)
+            break;
+        EXPECT_LE(track.cursor, track.End());
+    }
+    return events;
+}
+
+std::vector<uint32_t> Messages(const std::vector<MidiEvent>& events) {
+    std::vector<uint32_t> messages;
+    for (const MidiEvent& event : events) {
+        if (event.kind == MidiEvent::ChannelMessage)
+            messages.push_back(PackShortMessage(event.status, event.data1, event.data2));
+    }
+    return messages;
+}
+
+} // namespace
+
+TEST(MidiEvents, ReadsChannelMessagesUnderRunningStatusPastMetaAndSysEx) {
+    HeapTrack heap(Concat({
+        Event(0, {0x91, 0x3C, 0x64}), Event(0, {0x3C, 0x00}), // running status
+        Event(0, {0xFF, 0x01, 0x03, 'a', 'b', 'c'}),          // text: running status survives
+        Event(0, {0x40, 0x7F}), Event(0, {0xF0, 0x03, 0x7E, 0x7F, 0xF7}), // SysEx, not sent
+        Event(0, {0xC2, 0x05}),                   // program change: one data byte
+        Event(0, {0x06}), Event(0, {0xD3, 0x20}), // channel pressure: one data byte
+        Event(0, {0xE4, 0x00, 0x40}),             // pitch bend centre
+        Event(0, {0xB5, 0x07, 0x64}), EndOfTrack(),
+        Event(0, {0x90, 0x01, 0x01}), // after the end: never read
+    }));
+    const std::vector<MidiEvent> events = Walk(heap.track);
+    EXPECT_EQ(Messages(events), (std::vector<uint32_t>{0x643C91, 0x003C91, 0x7F4091, 0x05C2, 0x06C2,
+                                                       0x20D3, 0x4000E4, 0x6407B5}));
+    ASSERT_FALSE(events.empty());
+    EXPECT_EQ(events.back().kind, MidiEvent::EndOfTrack);
+    EXPECT_EQ(heap.track.runningStatus, 0xB5);
+}
+
+TEST(MidiEvents, TakesTheTempoFromTheFirstThreeBytesOfATempoEvent) {
+    HeapTrack heap(Concat({
+        Tempo(0, 250000),
+        Event(0, {0xFF, 0x51, 0x04, 0x07, 0xA1, 0x20, 0x99}), // one byte too many
+        Event(0, {0xFF, 0x51, 0x02, 0x07, 0xA1}),             // too short: no tempo
+        Tempo(0, 0),                                          // no tempo either
+        Event(0, {0x90, 0x3C, 0x40}),
+        EndOfTrack(),
+    }));
+    const std::vector<MidiEvent> events = Walk(heap.track);
+    ASSERT_EQ(events.size(), 6u);
+    EXPECT_EQ(events[0].kind, MidiEvent::SetTempo);
+    EXPECT_EQ(events[0].tempo, 250000u);
+    EXPECT_EQ(events[1].kind, MidiEvent::SetTempo);
+    EXPECT_EQ(events[1].tempo, 500000u);
+    EXPECT_EQ(events[2].kind, MidiEvent::Ignored);
+    EXPECT_EQ(events[3].kind, MidiEvent::Ignored);
+    EXPECT_EQ(events[4].kind, MidiEvent::ChannelMessage) << "the walk stayed on the events";
+}
+
+TEST(MidiEvents, ReadsMetaLengthsAsTheCheckPassDoes) {
+    // Type 0x58 has a one-byte length: 0x81 is 129 bytes, not the start of a
+    // variable-length quantity.
+    HeapTrack heap(Concat({Event(0, {0xFF, 0x58, 0x81}), Bytes(129, 0x90),
+                           Event(0, {0x90, 0x3C, 0x40}), EndOfTrack()}));
+    EXPECT_EQ(Messages(Walk(heap.track)), std::vector<uint32_t>{0x403C90});
+}
+
+TEST(MidiEvents, SendsNothingForDataBytesBeforeAnyStatus) {
+    HeapTrack heap(Concat({Event(0, {0x3C, 0x40}), Event(0, {0x90, 0x3C, 0x40}), EndOfTrack()}));
+    EXPECT_EQ(Messages(Walk(heap.track)), std::vector<uint32_t>{0x403C90});
+}
+
+TEST(MidiEvents, EndsEveryCutShortTrackWithoutReadingPastIt) {
+    const Bytes whole = Concat({
+        Event(0, {0x90, 0x3C, 0x40}),
+        Event(0x2000, {0xC0, 0x01}),
+        Event(0, {0xFF, 0x51, 0x03, 0x07, 0xA1, 0x20}),
+        Event(0, {0xFF, 0x7F, 0x82, 0x00}),
+        Bytes(256, 0x01),
+        Event(0, {0xF0, 0x81, 0x00}),
+        Bytes(128, 0x02),
+        Event(0, {0xF3, 0x01}),
+        Event(0, {0xE0, 0x00, 0x40}),
+        EndOfTrack(),
+    });
+    for (size_t length = 0; length < whole.size(); ++length) {
+        HeapTrack heap(Bytes(whole.begin(), whole.begin() + static_cast<long>(length)));
+        const std::vector<MidiEvent> events = Walk(heap.track);
+        EXPECT_LT(events.size(), 20u) << length;
+        // Whichever read ran out, it stopped at the end of the data.
+        EXPECT_EQ(heap.track.cursor, heap.track.End()) << length;
+    }
+}
+
+TEST(MidiEvents, TreatsHugeLengthsAsTheEndOfTheTrack) {
+    HeapTrack meta(Concat({Event(0, {0xFF, 0x01, 0xFF, 0xFF, 0xFF, 0x7F}), Bytes(10, 0)}));
+    ASSERT_GE(ReadDeltaTime(meta.track), 0);
+    EXPECT_EQ(ReadEvent(meta.track).kind, MidiEvent::EndOfTrack);
+    EXPECT_EQ(meta.track.cursor, meta.track.End());
+
+    HeapTrack sysex(Concat({Event(0, {0xF0, 0x8F, 0xFF, 0xFF, 0x7F}), Bytes(10, 0)}));
+    ASSERT_GE(ReadDeltaTime(sysex.track), 0);
+    EXPECT_EQ(ReadEvent(sysex.track).kind, MidiEvent::EndOfTrack);
+    EXPECT_EQ(sysex.track.cursor, sysex.track.End());
+}
