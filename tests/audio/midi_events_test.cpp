@@ -1,5 +1,6 @@
 #include "audio/midi_bytes.h"
 #include "audio/midi_events.h"
+#include "audio/track_walk.h"
 
 #include <gtest/gtest.h>
 #include <memory>
@@ -24,29 +25,6 @@ private:
     std::unique_ptr<uint8_t[]> storage;
 };
 
-// Every event up to the end, each delta time read before it as the player does.
-std::vector<MidiEvent> Walk(MidiTrack& track) {
-    std::vector<MidiEvent> events;
-    for (int guard = 0; guard < 100000; ++guard) {
-        if (ReadDeltaTime(track) < 0)
-            break;
-        events.push_back(ReadEvent(track));
-        if (events.back().kind == MidiEvent::EndOfTrack)
-            break;
-        EXPECT_LE(track.cursor, track.End());
-    }
-    return events;
-}
-
-std::vector<uint32_t> Messages(const std::vector<MidiEvent>& events) {
-    std::vector<uint32_t> messages;
-    for (const MidiEvent& event : events) {
-        if (event.kind == MidiEvent::ChannelMessage)
-            messages.push_back(PackShortMessage(event.status, event.data1, event.data2));
-    }
-    return messages;
-}
-
 } // namespace
 
 TEST(MidiEvents, ReadsChannelMessagesUnderRunningStatusPastMetaAndSysEx) {
@@ -60,9 +38,9 @@ TEST(MidiEvents, ReadsChannelMessagesUnderRunningStatusPastMetaAndSysEx) {
         Event(0, {0xB5, 0x07, 0x64}), EndOfTrack(),
         Event(0, {0x90, 0x01, 0x01}), // after the end: never read
     }));
-    const std::vector<MidiEvent> events = Walk(heap.track);
-    EXPECT_EQ(Messages(events), (std::vector<uint32_t>{0x643C91, 0x003C91, 0x7F4091, 0x05C2, 0x06C2,
-                                                       0x20D3, 0x4000E4, 0x6407B5}));
+    const std::vector<MidiEvent> events = WalkEvents(heap.track);
+    EXPECT_EQ(ChannelMessages(events), (std::vector<uint32_t>{0x643C91, 0x003C91, 0x7F4091, 0x05C2,
+                                                              0x06C2, 0x20D3, 0x4000E4, 0x6407B5}));
     ASSERT_FALSE(events.empty());
     EXPECT_EQ(events.back().kind, MidiEvent::EndOfTrack);
     EXPECT_EQ(heap.track.runningStatus, 0xB5);
@@ -77,7 +55,7 @@ TEST(MidiEvents, TakesTheTempoFromTheFirstThreeBytesOfATempoEvent) {
         Event(0, {0x90, 0x3C, 0x40}),
         EndOfTrack(),
     }));
-    const std::vector<MidiEvent> events = Walk(heap.track);
+    const std::vector<MidiEvent> events = WalkEvents(heap.track);
     ASSERT_EQ(events.size(), 6u);
     EXPECT_EQ(events[0].kind, MidiEvent::SetTempo);
     EXPECT_EQ(events[0].tempo, 250000u);
@@ -93,12 +71,12 @@ TEST(MidiEvents, ReadsMetaLengthsAsTheCheckPassDoes) {
     // variable-length quantity.
     HeapTrack heap(Concat({Event(0, {0xFF, 0x58, 0x81}), Bytes(129, 0x90),
                            Event(0, {0x90, 0x3C, 0x40}), EndOfTrack()}));
-    EXPECT_EQ(Messages(Walk(heap.track)), std::vector<uint32_t>{0x403C90});
+    EXPECT_EQ(ChannelMessages(WalkEvents(heap.track)), std::vector<uint32_t>{0x403C90});
 }
 
 TEST(MidiEvents, SendsNothingForDataBytesBeforeAnyStatus) {
     HeapTrack heap(Concat({Event(0, {0x3C, 0x40}), Event(0, {0x90, 0x3C, 0x40}), EndOfTrack()}));
-    EXPECT_EQ(Messages(Walk(heap.track)), std::vector<uint32_t>{0x403C90});
+    EXPECT_EQ(ChannelMessages(WalkEvents(heap.track)), std::vector<uint32_t>{0x403C90});
 }
 
 TEST(MidiEvents, EndsEveryCutShortTrackWithoutReadingPastIt) {
@@ -116,7 +94,7 @@ TEST(MidiEvents, EndsEveryCutShortTrackWithoutReadingPastIt) {
     });
     for (size_t length = 0; length < whole.size(); ++length) {
         HeapTrack heap(Bytes(whole.begin(), whole.begin() + static_cast<long>(length)));
-        const std::vector<MidiEvent> events = Walk(heap.track);
+        const std::vector<MidiEvent> events = WalkEvents(heap.track);
         EXPECT_LT(events.size(), 20u) << length;
         // Whichever read ran out, it stopped at the end of the data.
         EXPECT_EQ(heap.track.cursor, heap.track.End()) << length;
