@@ -27,25 +27,6 @@ private:
 
 } // namespace
 
-TEST(MidiEvents, ReadsChannelMessagesUnderRunningStatusPastMetaAndSysEx) {
-    HeapTrack heap(Concat({
-        Event(0, {0x91, 0x3C, 0x64}), Event(0, {0x3C, 0x00}), // running status
-        Event(0, {0xFF, 0x01, 0x03, 'a', 'b', 'c'}),          // text: running status survives
-        Event(0, {0x40, 0x7F}), Event(0, {0xF0, 0x03, 0x7E, 0x7F, 0xF7}), // SysEx, not sent
-        Event(0, {0xC2, 0x05}),                   // program change: one data byte
-        Event(0, {0x06}), Event(0, {0xD3, 0x20}), // channel pressure: one data byte
-        Event(0, {0xE4, 0x00, 0x40}),             // pitch bend centre
-        Event(0, {0xB5, 0x07, 0x64}), EndOfTrack(),
-        Event(0, {0x90, 0x01, 0x01}), // after the end: never read
-    }));
-    const std::vector<MidiEvent> events = WalkEvents(heap.track);
-    EXPECT_EQ(ChannelMessages(events), (std::vector<uint32_t>{0x643C91, 0x003C91, 0x7F4091, 0x05C2,
-                                                              0x06C2, 0x20D3, 0x4000E4, 0x6407B5}));
-    ASSERT_FALSE(events.empty());
-    EXPECT_EQ(events.back().kind, MidiEvent::EndOfTrack);
-    EXPECT_EQ(heap.track.runningStatus, 0xB5);
-}
-
 TEST(MidiEvents, TakesTheTempoFromTheFirstThreeBytesOfATempoEvent) {
     HeapTrack heap(Concat({
         Tempo(0, 250000),

@@ -104,14 +104,6 @@ TEST_F(MusicPlaylistTest, ActivationWhilePlayingStartsAgainOnTheOpenDevice) {
     EXPECT_EQ(headless::RaisedTimerPeriods(), 1);
 }
 
-TEST_F(MusicPlaylistTest, StopClosesThePlayer) {
-    playlist.OnActivate(1, nullptr);
-    playlist.Play(kSong, nullptr);
-    playlist.Stop();
-    EXPECT_EQ(player.midiOut, nullptr);
-    EXPECT_FALSE(headless::MusicTimerRunning());
-}
-
 TEST_F(MusicPlaylistTest, StaysSilentWhenThePathDoesNotFit) {
     // The path holds 259 characters and a terminator: the current directory,
     // a backslash and the 12 characters of the song's name.
