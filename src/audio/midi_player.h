@@ -52,7 +52,7 @@ public:
     uint32_t timerPeriod = 0; // milliseconds
     int32_t timerRunning = 0; // the timer and the raised resolution are in force
     uint32_t timerId = 0;
-    double position = 0; // song position in ticks
+    double position = 0; // song position in ticks, as precise as ticksToNext
     float speed = 1.0f;  // tempo factor
     int32_t positionTicks = 0;
     int32_t deviceId = 0;
