@@ -33,12 +33,15 @@ start)
     if [ ! -f "$WINEPREFIX/system.reg" ]; then
         "$wine" wineboot -i >"$state/wineboot.log" 2>&1
     fi
-    # Detached from the caller's output, which may be a pipe CTest waits on.
-    "$wineserver" -p >/dev/null 2>&1 </dev/null || true  # already running is fine
-    # Start Wine's own services now, detached from any test's output: a test
-    # that is the first to need them (the first sound played, for one) would
-    # otherwise start them with its output pipe, which they keep open, and
-    # CTest would wait for that pipe to close until the test times out.
+    # The server and the services Wine starts with the first program outlive
+    # it; started here with their output going nowhere, they cannot hold the
+    # caller's stdout open (CTest's test discovery would wait for it until its
+    # timeout).
+    "$wineserver" -p >/dev/null 2>&1 || true  # already running is fine
+    "$wine" cmd /c exit </dev/null >/dev/null 2>&1 || true
+    # Wine's own services (rpcss, plugplay) otherwise start only when a
+    # program first needs them (the first sound played, for one), inheriting
+    # that test's output pipe; start them here too, with nowhere to write.
     for service in rpcss plugplay; do
         "$wine" net start "$service" >/dev/null 2>&1 </dev/null || true
     done

@@ -4,6 +4,7 @@
 #include "app/main_window.h"
 #include "app/single_instance.h"
 #include "app/window_proc.h"
+#include "audio/music_playlist.h"
 #include "diag/log.h"
 #include "resources/resource.h"
 #include "sprites/anim_link.h"
@@ -37,6 +38,11 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
     }
     g_mainWindowHandle = static_cast<uint32_t>(HandleToLong(g_mainWindow->windowHandle));
     LinkAnimation(&g_animDoc, &g_animView, g_mainWindow->windowHandle);
+
+    // The window became active while it was shown, so the music starts now;
+    // from here on every activation starts it again.
+    g_musicPlaylist.Play("Varnolt1.mid", g_mainWindow->windowHandle);
+    g_musicPlaylist.started = 1;
 
     const WPARAM exitCode = RunMainLoop();
     delete g_mainWindow;
