@@ -5,9 +5,11 @@
 #include "platform/win_types.h"
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 class CFileBase;
+class COpaqueRuns;
 
 // The 40-byte bitmap info header as stored in a picture file (little-endian).
 struct DibInfoHeader {
@@ -46,7 +48,9 @@ constexpr uint32_t kNoColourKey = 0xFFFFFFFFu;
 constexpr uint32_t kTransparentColour = 0x00FF00FFu;
 
 // Bytes in one stored row of a 24-bit picture of the given width.
-constexpr int32_t DibStride(int32_t width) { return (3 * width + 3) & ~3; }
+constexpr int32_t DibStride(int32_t width) {
+    return (3 * width + 3) & ~3;
+}
 
 class CDIBImage {
 public:
@@ -64,6 +68,10 @@ public:
     bool Load(CFileBase& file);
     bool LoadFile(const std::string& path);
 
+    // Writable addresses of single pixels, null outside the picture. Handing
+    // one out means the pixels may change behind this image's back, so it
+    // stops reusing the runs its keyed copies found until its pixels are
+    // replaced (Create, Load, Attach). Readers use GetPixel instead.
     uint8_t* PixelAddress(int32_t x, int32_t y) const;
     uint8_t* MirroredPixelAddress(int32_t x, int32_t y) const;
     bool GetPixel(int32_t x, int32_t y, uint32_t* colour) const;
@@ -78,17 +86,39 @@ public:
                         int32_t height, int32_t srcX, int32_t srcY, uint32_t key) const;
 
     const DibInfo* Info() const { return info; }
-    uint8_t* Pixels() const { return pixels; }
+    // The whole writable buffer; the same caveat as PixelAddress.
+    uint8_t* Pixels() const;
     uint32_t ByteSize() const { return byteSize; }
 
     CDIBImage(const CDIBImage&) = delete;
     CDIBImage& operator=(const CDIBImage&) = delete;
 
 protected:
+    // Derived classes that write the pixels through the field below call
+    // this afterwards.
+    void PixelsChanged() const;
+
     DibInfo* info = nullptr;
     uint8_t* pixels = nullptr;
     int32_t ownsPixels = 1;
     int32_t width = 0;
     int32_t height = 0;
     uint32_t byteSize = 0;
+
+private:
+    // The runs of non-key pixels for the key of the last keyed copy, or null
+    // when they may not be kept (foreign or exposed pixels).
+    const COpaqueRuns* RunsFor(uint32_t key) const;
+    // Gives up the kept runs for good (until the pixels are replaced).
+    void ExposePixels() const;
+    void FreeInfo();
+    // Releases the pixels if this image allocated them.
+    void FreePixels();
+    // Row y counted from the top; no bounds check.
+    uint8_t* RowAddress(int32_t y) const;
+    uint8_t* FindPixel(int32_t x, int32_t y, bool mirrored) const;
+
+    mutable std::unique_ptr<COpaqueRuns> runs;
+    // Set once a writable pointer has been handed out.
+    mutable bool pixelsExposed = false;
 };

@@ -1,0 +1,230 @@
+// CDIBImage: creating, loading and addressing 24-bit pictures. The copies
+// live in dib_copy.cpp.
+#include "image/dib_image.h"
+#include "diag/log.h"
+#include "image/dib_format.h"
+#include "image/keyed_row.h"
+#include "image/opaque_runs.h"
+#include "persist/mapped_file.h"
+
+#include <cstddef>
+#include <cstring>
+#include <memory>
+#include <new>
+
+namespace {
+
+// The colour entry every created image carries after its header.
+constexpr uint32_t kCreatedColourEntry = 0x00FF0000u;
+
+} // namespace
+
+CDIBImage::CDIBImage(int32_t width, int32_t height) {
+    Create(width, height);
+}
+
+CDIBImage::~CDIBImage() {
+    FreeInfo();
+    FreePixels();
+}
+
+int32_t CDIBImage::GetHeight() const {
+    return info != nullptr ? info->header.height : 0;
+}
+
+int32_t CDIBImage::GetWidth() const {
+    return info != nullptr ? info->header.width : 0;
+}
+
+void CDIBImage::GetRect(RECT* out) const {
+    out->left = 0;
+    out->top = 0;
+    out->right = GetWidth();
+    out->bottom = GetHeight();
+}
+
+void CDIBImage::FreeInfo() {
+    delete info;
+    info = nullptr;
+}
+
+void CDIBImage::FreePixels() {
+    if (ownsPixels != 0)
+        delete[] pixels;
+    pixels = nullptr;
+    runs.reset();
+    pixelsExposed = false;
+}
+
+void CDIBImage::PixelsChanged() const {
+    runs.reset();
+}
+
+void CDIBImage::ExposePixels() const {
+    pixelsExposed = true;
+    runs.reset();
+}
+
+uint8_t* CDIBImage::Pixels() const {
+    ExposePixels();
+    return pixels;
+}
+
+const COpaqueRuns* CDIBImage::RunsFor(uint32_t key) const {
+    if (ownsPixels == 0 || pixelsExposed || pixels == nullptr)
+        return nullptr;
+    if (runs == nullptr || runs->Key() != key) {
+        try {
+            runs = std::make_unique<COpaqueRuns>(pixels, GetWidth(), GetHeight(),
+                                                 DibStride(GetWidth()), key);
+        } catch (const std::bad_alloc&) {
+            runs.reset();
+        }
+    }
+    return runs.get();
+}
+
+bool CDIBImage::Create(int32_t newWidth, int32_t newHeight) {
+    FreeInfo();
+    FreePixels();
+    info = new (std::nothrow) DibInfo{};
+    if (info == nullptr)
+        return false;
+    // A zero-sized picture is legal here (nothing to draw); a negative or
+    // oversized one is treated like a failed allocation.
+    const int64_t bytes =
+        newWidth == 0 || newHeight == 0 ? 0 : Dib24PixelBytes(newWidth, newHeight);
+    if (bytes >= 0)
+        pixels = new (std::nothrow) uint8_t[static_cast<size_t>(bytes)];
+    if (pixels == nullptr) {
+        FreeInfo();
+        return false;
+    }
+    DibInfoHeader& header = info->header;
+    header.size = kDibInfoHeaderSize;
+    header.width = newWidth;
+    header.height = newHeight;
+    header.planes = 1;
+    header.bitCount = 24;
+    info->colour = kCreatedColourEntry;
+    ownsPixels = 1;
+    width = newWidth;
+    height = newHeight;
+    byteSize = static_cast<uint32_t>(bytes);
+    return true;
+}
+
+bool CDIBImage::Attach(const DibInfo* newInfo, void* newPixels) {
+    if (newInfo == nullptr || newPixels == nullptr)
+        return false;
+    FreeInfo();
+    info = new (std::nothrow) DibInfo;
+    if (info == nullptr)
+        return false;
+    std::memcpy(info, newInfo, sizeof(DibInfo));
+    FreePixels();
+    pixels = static_cast<uint8_t*>(newPixels);
+    ownsPixels = 0;
+    return true;
+}
+
+bool CDIBImage::Load(CFileBase& file) {
+    uint8_t headers[kDibHeadersSize] = {};
+    int32_t delivered = 0;
+    file.Read(headers, kDibFileHeaderSize, &delivered);
+    if (!HasImageSignature(headers)) {
+        Log("Not a bitmap file");
+        return false;
+    }
+    if (delivered != kDibFileHeaderSize)
+        return false;
+    file.Read(headers + kDibFileHeaderSize, kDibInfoHeaderSize, &delivered);
+    if (delivered != kDibInfoHeaderSize)
+        return false;
+    const DibInfoHeader header = DecodeInfoHeader(headers + kDibFileHeaderSize);
+
+    // A damaged or hostile header must not make us allocate more than the
+    // file can fill, and the old picture stays until the new one is whole.
+    const int64_t bytes = Dib24PixelBytes(header.width, header.height);
+    const int64_t available = static_cast<int64_t>(file.GetSize()) - file.Tell();
+    if (bytes < 0 || bytes > available)
+        return false;
+    std::unique_ptr<DibInfo> newInfo(new (std::nothrow) DibInfo{});
+    std::unique_ptr<uint8_t[]> newPixels(new (std::nothrow) uint8_t[static_cast<size_t>(bytes)]);
+    if (newInfo == nullptr || newPixels == nullptr)
+        return false;
+    file.Read(newPixels.get(), static_cast<int32_t>(bytes), &delivered);
+    if (delivered != bytes)
+        return false;
+
+    FreeInfo();
+    FreePixels();
+    newInfo->header = header;
+    info = newInfo.release();
+    pixels = newPixels.release();
+    ownsPixels = 1;
+    width = header.width;
+    height = header.height;
+    byteSize = static_cast<uint32_t>(bytes);
+    return true;
+}
+
+bool CDIBImage::LoadFile(const std::string& path) {
+    CMappedFile file(true);
+    if (file.OpenRead(path) == 0) {
+        Log("Failed to open file");
+        return false;
+    }
+    const bool loaded = Load(file);
+    file.Close();
+    if (!loaded)
+        Log("Failed to load file");
+    return loaded;
+}
+
+uint8_t* CDIBImage::RowAddress(int32_t y) const {
+    return pixels + static_cast<ptrdiff_t>(GetHeight() - 1 - y) * DibStride(GetWidth());
+}
+
+uint8_t* CDIBImage::FindPixel(int32_t x, int32_t y, bool mirrored) const {
+    if (pixels == nullptr || x < 0 || y < 0 || x >= GetWidth() || y >= GetHeight())
+        return nullptr;
+    const int32_t column = mirrored ? GetWidth() - 1 - x : x;
+    return RowAddress(y) + 3 * static_cast<ptrdiff_t>(column);
+}
+
+uint8_t* CDIBImage::PixelAddress(int32_t x, int32_t y) const {
+    uint8_t* pixel = FindPixel(x, y, false);
+    if (pixel != nullptr)
+        ExposePixels();
+    return pixel;
+}
+
+uint8_t* CDIBImage::MirroredPixelAddress(int32_t x, int32_t y) const {
+    uint8_t* pixel = FindPixel(x, y, true);
+    if (pixel != nullptr)
+        ExposePixels();
+    return pixel;
+}
+
+bool CDIBImage::GetPixel(int32_t x, int32_t y, uint32_t* colour) const {
+    *colour = 0;
+    const uint8_t* pixel = FindPixel(x, y, false);
+    if (pixel == nullptr) {
+        Log("Out of range pixel coords");
+        return false;
+    }
+    *colour = ColourAt(pixel);
+    return true;
+}
+
+bool CDIBImage::GetMirroredPixel(int32_t x, int32_t y, uint32_t* colour) const {
+    *colour = 0;
+    const uint8_t* pixel = FindPixel(x, y, true);
+    if (pixel == nullptr) {
+        Log("Out of range pixel coords");
+        return false;
+    }
+    *colour = ColourAt(pixel);
+    return true;
+}

@@ -1,0 +1,298 @@
+// CopyTo and CopyMirroredTo against a plain per-pixel reference over many
+// sizes, offsets, strides and keys, and with blocks partly or wholly outside
+// either picture.
+#include "image/dib_image.h"
+#include "image/image_bytes.h"
+#include "image/opaque_runs.h"
+#include "support/memory_file.h"
+
+#include <algorithm>
+#include <cstring>
+#include <gtest/gtest.h>
+#include <random>
+
+namespace {
+
+constexpr uint32_t kMagenta = kTransparentColour;
+
+bool Inside(const CDIBImage& image, int64_t x, int64_t y) {
+    return x >= 0 && y >= 0 && x < image.GetWidth() && y < image.GetHeight();
+}
+
+// The copy pixel by pixel, through the public pixel reads: every pixel whose
+// source and destination both lie inside their pictures and whose colour is
+// not the key is copied; nothing else is touched.
+void ReferenceCopy(const CDIBImage& src, CDIBImage& dest, int32_t destX, int32_t destY,
+                   int32_t width, int32_t height, int32_t srcX, int32_t srcY, uint32_t key,
+                   bool mirrored) {
+    // Only the loop bounds are narrowed (so that huge blocks finish); every
+    // pixel is still checked on its own.
+    const int64_t firstI = std::max<int64_t>({0, -int64_t{srcX}, -int64_t{destX}});
+    const int64_t firstJ = std::max<int64_t>({0, -int64_t{srcY}, -int64_t{destY}});
+    const int64_t endI = std::min<int64_t>(width, firstI + src.GetWidth() + dest.GetWidth());
+    const int64_t endJ = std::min<int64_t>(height, firstJ + src.GetHeight() + dest.GetHeight());
+    for (int64_t j = firstJ; j < endJ; ++j) {
+        for (int64_t i = firstI; i < endI; ++i) {
+            const int64_t sx = srcX + i, sy = srcY + j, dx = destX + i, dy = destY + j;
+            if (!Inside(src, sx, sy) || !Inside(dest, dx, dy))
+                continue;
+            // GetPixel leaves the source's kept runs alone; PixelAddress
+            // would make the copies under test fall back to comparing.
+            uint32_t colour = 0;
+            const int32_t x = static_cast<int32_t>(sx), y = static_cast<int32_t>(sy);
+            if (mirrored)
+                src.GetMirroredPixel(x, y, &colour);
+            else
+                src.GetPixel(x, y, &colour);
+            if (colour == key)
+                continue;
+            uint8_t* to = dest.PixelAddress(static_cast<int32_t>(dx), static_cast<int32_t>(dy));
+            to[0] = static_cast<uint8_t>(colour >> 16);
+            to[1] = static_cast<uint8_t>(colour >> 8);
+            to[2] = static_cast<uint8_t>(colour);
+        }
+    }
+}
+
+// Colours that keep the compare honest: the key itself, colours one bit
+// away from it in each byte, and arbitrary ones.
+uint32_t TrickyColour(std::mt19937& random, uint32_t key) {
+    switch (random() % 6) {
+    case 0:
+    case 1:
+        return key & 0xFFFFFF;
+    case 2:
+        return (key ^ (1u << (random() % 24))) & 0xFFFFFF;
+    default:
+        return random() & 0xFFFFFF;
+    }
+}
+
+void FillRandom(CDIBImage& image, std::mt19937& random, uint32_t key) {
+    FillImage(image, [&](int32_t, int32_t) { return TrickyColour(random, key); });
+}
+
+// A source picture read from a file, as the game's sprites are (so its
+// keyed copies may reuse the runs they find). Rows alternate between key
+// pixels scattered at random and runs of random length.
+void LoadRandom(CDIBImage& image, int32_t width, int32_t height, std::mt19937& random,
+                uint32_t key) {
+    std::vector<uint32_t> colours;
+    for (int32_t y = 0; y < height; ++y) {
+        const bool scattered = random() % 2 == 0;
+        bool inKey = random() % 2 == 0;
+        int32_t left = 0;
+        for (int32_t x = 0; x < width; ++x, --left) {
+            if (left <= 0) {
+                inKey = !inKey;
+                left = 1 + static_cast<int32_t>(random() % 30);
+            }
+            uint32_t colour = TrickyColour(random, key);
+            if (!scattered)
+                colour = inKey ? key & 0xFFFFFF : (colour == key ? colour ^ 1 : colour);
+            colours.push_back(colour);
+        }
+    }
+    MemoryFile file(MakeImageFile(width, height, [&](int32_t x, int32_t y) {
+        return colours[static_cast<size_t>(y * width + x)];
+    }));
+    ASSERT_TRUE(image.Load(file));
+}
+
+// Whole buffers, padding included: the copy must not touch row padding.
+Bytes Buffer(const CDIBImage& image) {
+    return Bytes(image.Pixels(), image.Pixels() + image.ByteSize());
+}
+
+struct Scenario {
+    int32_t destX, destY, width, height, srcX, srcY;
+    uint32_t key;
+    bool mirrored;
+};
+
+// Runs the scenario on fresh copies of the same source and destination,
+// once through the product and once through the reference, and compares.
+void ExpectSameAsReference(const CDIBImage& src, const CDIBImage& dest, const Scenario& s) {
+    CDIBImage actual(dest.GetWidth(), dest.GetHeight());
+    CDIBImage expected(dest.GetWidth(), dest.GetHeight());
+    dest.CopyTo(&actual, 0, 0, dest.GetWidth(), dest.GetHeight(), 0, 0, kNoColourKey);
+    dest.CopyTo(&expected, 0, 0, dest.GetWidth(), dest.GetHeight(), 0, 0, kNoColourKey);
+    // Padding bytes are undefined after Create; make them equal.
+    std::copy(dest.Pixels(), dest.Pixels() + dest.ByteSize(), actual.Pixels());
+    std::copy(dest.Pixels(), dest.Pixels() + dest.ByteSize(), expected.Pixels());
+    if (s.mirrored)
+        src.CopyMirroredTo(&actual, s.destX, s.destY, s.width, s.height, s.srcX, s.srcY, s.key);
+    else
+        src.CopyTo(&actual, s.destX, s.destY, s.width, s.height, s.srcX, s.srcY, s.key);
+    ReferenceCopy(src, expected, s.destX, s.destY, s.width, s.height, s.srcX, s.srcY, s.key,
+                  s.mirrored);
+    ASSERT_EQ(Buffer(actual), Buffer(expected))
+        << "dest " << s.destX << "," << s.destY << " size " << s.width << "x" << s.height << " src "
+        << s.srcX << "," << s.srcY << " key " << std::hex << s.key
+        << (s.mirrored ? " mirrored" : "") << " images " << std::dec << src.GetWidth() << "x"
+        << src.GetHeight() << " -> " << dest.GetWidth() << "x" << dest.GetHeight();
+}
+
+} // namespace
+
+// Runs the body once with the processor's widest moves and once with the
+// 16-byte moves every x86-64 processor has.
+class DIBImageCopyMoves : public ::testing::TestWithParam<bool> {
+protected:
+    void SetUp() override { SetWideRunMovesAllowed(GetParam()); }
+    void TearDown() override { SetWideRunMovesAllowed(true); }
+};
+
+INSTANTIATE_TEST_SUITE_P(WideAndNarrow, DIBImageCopyMoves, ::testing::Bool());
+
+TEST_P(DIBImageCopyMoves, MatchesThePerPixelCopyForEveryWidthOffsetAndKey) {
+    std::mt19937 random(20240611);
+    const uint32_t keys[] = {kNoColourKey, kMagenta, 0x000000, 0x123456};
+    for (int32_t width = 1; width <= 67; ++width) {
+        for (const uint32_t key : keys) {
+            const int32_t height = 1 + static_cast<int32_t>(random() % 4);
+            CDIBImage src(32, 32);
+            LoadRandom(src, width + static_cast<int32_t>(random() % 5),
+                       height + static_cast<int32_t>(random() % 3), random, key);
+            CDIBImage dest(width + static_cast<int32_t>(random() % 7), height + 2);
+            FillRandom(dest, random, key);
+            for (const bool mirrored : {false, true}) {
+                const Scenario s{static_cast<int32_t>(random() % (dest.GetWidth() - width + 1)),
+                                 static_cast<int32_t>(random() % 3),
+                                 width,
+                                 height,
+                                 static_cast<int32_t>(random() % (src.GetWidth() - width + 1)),
+                                 static_cast<int32_t>(random() % (src.GetHeight() - height + 1)),
+                                 key,
+                                 mirrored};
+                ExpectSameAsReference(src, dest, s);
+            }
+        }
+    }
+}
+
+TEST(DIBImageCopy, KeyedCopyKeepsTheDestinationUnderKeyPixels) {
+    CDIBImage sprite(3, 1);
+    FillImage(sprite, [](int32_t x, int32_t) { return x == 1 ? kMagenta : 0x010203u; });
+    CDIBImage dest(3, 1);
+    FillImage(dest, [](int32_t, int32_t) { return 0x0A0B0Cu; });
+    sprite.CopyTo(&dest, 0, 0, 3, 1, 0, 0, kMagenta);
+    uint32_t colours[3];
+    for (int32_t x = 0; x < 3; ++x)
+        dest.GetPixel(x, 0, &colours[x]);
+    EXPECT_EQ(colours[0], 0x010203u);
+    EXPECT_EQ(colours[1], 0x0A0B0Cu);
+    EXPECT_EQ(colours[2], 0x010203u);
+    // Without a key the magenta pixel is copied like any other.
+    sprite.CopyTo(&dest, 0, 0, 3, 1, 0, 0, kNoColourKey);
+    dest.GetPixel(1, 0, &colours[1]);
+    EXPECT_EQ(colours[1], kMagenta);
+}
+
+TEST(DIBImageCopy, MirroredCopyReversesColumnsOfTheMirroredSource) {
+    CDIBImage sprite(4, 2);
+    FillImage(sprite, PatternColour);
+    CDIBImage dest(2, 1);
+    // Columns 1 and 2 of the mirrored picture are picture columns 2 and 1.
+    sprite.CopyMirroredTo(&dest, 0, 0, 2, 1, 1, 1, kNoColourKey);
+    uint32_t left = 0, right = 0;
+    dest.GetPixel(0, 0, &left);
+    dest.GetPixel(1, 0, &right);
+    EXPECT_EQ(left, PatternColour(2, 1));
+    EXPECT_EQ(right, PatternColour(1, 1));
+}
+
+TEST_P(DIBImageCopyMoves, BlocksReachingOutsideEitherPictureCopyOnlyTheOverlap) {
+    std::mt19937 random(7);
+    CDIBImage src(32, 32);
+    LoadRandom(src, 13, 9, random, kMagenta);
+    CDIBImage dest(11, 7);
+    FillRandom(dest, random, kMagenta);
+    const int32_t big = 0x7FFFFFFF;
+    const Scenario scenarios[] = {
+        {-3, -2, 8, 6, 0, 0, kMagenta, false},
+        {5, 4, 20, 20, 2, 1, kNoColourKey, false},
+        {0, 0, 5, 5, -4, -1, kNoColourKey, false},
+        {2, 2, 6, 6, 10, 6, kMagenta, false},
+        {-big, -big, big, big, 0, 0, kNoColourKey, false},
+        {0, 0, big, big, -big, -big, kMagenta, false},
+        {big, big, big, big, big, big, kNoColourKey, false},
+        {3, 3, -5, 4, 0, 0, kNoColourKey, false},
+        {3, 3, 4, -5, 0, 0, kMagenta, true},
+        {-3, -2, 8, 6, 0, 0, kMagenta, true},
+        {5, 4, 20, 20, 2, 1, kNoColourKey, true},
+        {0, 0, 5, 5, -4, -1, kNoColourKey, true},
+        {2, 2, 6, 6, 10, 6, kMagenta, true},
+        {0, 0, big, big, -big, -big, kMagenta, true},
+        {11, 0, 4, 4, 0, 0, kNoColourKey, false},
+        {0, 0, 4, 4, 13, 0, kNoColourKey, true},
+    };
+    for (const Scenario& s : scenarios)
+        ExpectSameAsReference(src, dest, s);
+}
+
+TEST(DIBImageCopy, NullOrEmptyImagesAreLeftAlone) {
+    CDIBImage src(4, 4);
+    FillImage(src, PatternColour);
+    src.CopyTo(nullptr, 0, 0, 4, 4, 0, 0, kNoColourKey);
+    src.CopyMirroredTo(nullptr, 0, 0, 4, 4, 0, 0, kMagenta);
+    CDIBImage broken(2, 2);
+    EXPECT_FALSE(broken.Create(-1, -1));
+    src.CopyTo(&broken, 0, 0, 4, 4, 0, 0, kNoColourKey);
+    broken.CopyTo(&src, 0, 0, 4, 4, 0, 0, kNoColourKey);
+    uint32_t colour = 0;
+    src.GetPixel(3, 3, &colour);
+    EXPECT_EQ(colour, PatternColour(3, 3));
+}
+
+TEST(DIBImageCopy, KeptRunsFollowEveryChangeOfTheSourcePixels) {
+    // One row of 20 cells of 8 pixels: long runs, as in a sprite. Bit c of a
+    // mask stands for cell c.
+    constexpr int32_t kCell = 8;
+    constexpr int32_t kWidth = 20 * kCell;
+    const uint32_t grey = 0x808080;
+    auto picture = [&](uint32_t keyCells) {
+        return MakeImageFile(kWidth, 1, [&, keyCells](int32_t x, int32_t) {
+            return (keyCells >> (x / kCell)) & 1 ? kMagenta : grey;
+        });
+    };
+    // The cells a keyed copy onto black changes, as a mask.
+    auto copiedCells = [&](const CDIBImage& src) {
+        CDIBImage dest(kWidth, 1);
+        FillImage(dest, [](int32_t, int32_t) { return 0u; });
+        src.CopyTo(&dest, 0, 0, kWidth, 1, 0, 0, kMagenta);
+        uint32_t copied = 0;
+        for (int32_t x = 0; x < kWidth; ++x) {
+            uint32_t colour = 0;
+            dest.GetPixel(x, 0, &colour);
+            copied |= (colour != 0 ? 1u : 0u) << (x / kCell);
+        }
+        return copied;
+    };
+    CDIBImage sprite(32, 32);
+    MemoryFile first(picture(0xFF00F));
+    ASSERT_TRUE(sprite.Load(first));
+    EXPECT_EQ(copiedCells(sprite), 0x00FF0u);
+
+    // Loading another picture replaces the runs.
+    MemoryFile second(picture(0x0F0F0));
+    ASSERT_TRUE(sprite.Load(second));
+    EXPECT_EQ(copiedCells(sprite), 0xF0F0Fu);
+
+    // Drawing into the picture changes what later copies take from it.
+    CDIBImage patch(kCell, 1);
+    FillImage(patch, [&](int32_t, int32_t) { return grey; });
+    patch.CopyTo(&sprite, 4 * kCell, 0, kCell, 1, 0, 0, kNoColourKey);
+    EXPECT_EQ(copiedCells(sprite), 0xF0F1Fu);
+    patch.CopyMirroredTo(&sprite, 12 * kCell, 0, kCell, 1, 0, 0, kMagenta);
+    EXPECT_EQ(copiedCells(sprite), 0xF1F1Fu);
+
+    // So does writing through a pixel address, even long after it was
+    // handed out.
+    uint8_t* keyPixel = sprite.PixelAddress(5 * kCell, 0);
+    EXPECT_EQ(copiedCells(sprite), 0xF1F1Fu);
+    std::memset(keyPixel, 0x80, 3);
+    EXPECT_EQ(copiedCells(sprite), 0xF1F3Fu);
+    std::memset(keyPixel, 0, 3);
+    EXPECT_EQ(copiedCells(sprite), 0xF1F1Fu);
+}

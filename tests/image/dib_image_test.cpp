@@ -1,0 +1,268 @@
+// CDIBImage: creation, file reading (and refusing), pixel addressing.
+#include "diag/log_switch.h"
+#include "image/dib_image.h"
+#include "image/image_bytes.h"
+#include "support/memory_file.h"
+#include "support/temp_dir.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using Messages = std::vector<std::string>;
+
+// Loads bytes into a fresh image that already holds a 3 x 2 pattern, so a
+// refused file can be checked to have left the old picture alone.
+struct LoadAttempt {
+    explicit LoadAttempt(const Bytes& bytes) : image(3, 2) {
+        FillImage(image, PatternColour);
+        oldPixels = image.Pixels();
+        MemoryFile file(bytes);
+        loaded = image.Load(file);
+    }
+    void ExpectUnchanged() const {
+        EXPECT_EQ(image.Pixels(), oldPixels);
+        EXPECT_EQ(image.GetWidth(), 3);
+        EXPECT_EQ(image.GetHeight(), 2);
+        uint32_t colour = 0;
+        EXPECT_TRUE(image.GetPixel(2, 1, &colour));
+        EXPECT_EQ(colour, PatternColour(2, 1));
+    }
+    CDIBImage image;
+    const uint8_t* oldPixels;
+    bool loaded;
+};
+
+} // namespace
+
+TEST(DIBImage, CreateBuildsA24BitInfoBlockAndPaddedRows) {
+    struct Case {
+        int32_t width, height;
+        uint32_t stride;
+    };
+    for (const Case c : {Case{1, 1, 4}, Case{4, 3, 12}, Case{5, 2, 16}, Case{1024, 768, 3072}}) {
+        CDIBImage image(c.width, c.height);
+        ASSERT_NE(image.Info(), nullptr);
+        EXPECT_EQ(image.ByteSize(), c.stride * static_cast<uint32_t>(c.height));
+        EXPECT_EQ(image.GetWidth(), c.width);
+        EXPECT_EQ(image.GetHeight(), c.height);
+        const DibInfoHeader& header = image.Info()->header;
+        EXPECT_EQ(header.size, 40u);
+        EXPECT_EQ(header.planes, 1);
+        EXPECT_EQ(header.bitCount, 24);
+        EXPECT_EQ(header.compression, 0u);
+        EXPECT_EQ(image.Info()->colour, 0x00FF0000u);
+        // Rows are stride bytes apart, the top row last in the buffer.
+        EXPECT_EQ(image.PixelAddress(0, c.height - 1), image.Pixels());
+        EXPECT_EQ(image.PixelAddress(c.width - 1, 0),
+                  image.Pixels() + c.stride * static_cast<uint32_t>(c.height - 1) +
+                      3 * (c.width - 1));
+        RECT rect;
+        image.GetRect(&rect);
+        EXPECT_EQ(rect.left, 0);
+        EXPECT_EQ(rect.top, 0);
+        EXPECT_EQ(rect.right, c.width);
+        EXPECT_EQ(rect.bottom, c.height);
+    }
+}
+
+TEST(DIBImage, CreateOfAnImpossibleSizeFailsAndLeavesNoPicture) {
+    CDIBImage image(4, 4);
+    EXPECT_FALSE(image.Create(-1, 5));
+    EXPECT_EQ(image.Info(), nullptr);
+    EXPECT_EQ(image.Pixels(), nullptr);
+    EXPECT_EQ(image.GetWidth(), 0);
+    EXPECT_EQ(image.PixelAddress(0, 0), nullptr);
+    EXPECT_FALSE(image.Create(0x7FFFFFFF, 0x7FFFFFFF));
+    EXPECT_TRUE(image.Create(2, 2));
+    EXPECT_NE(image.PixelAddress(1, 1), nullptr);
+}
+
+TEST(DIBImage, LoadReadsBottomUpRowsFromTheCurrentPosition) {
+    Bytes bytes = {0xAA, 0xBB, 0xCC};
+    const Bytes picture = MakeImageFile(5, 3, PatternColour);
+    bytes.insert(bytes.end(), picture.begin(), picture.end());
+    MemoryFile file(bytes);
+    ASSERT_TRUE(file.Seek(3, 0));
+    CDIBImage image(32, 32);
+    ASSERT_TRUE(image.Load(file));
+    EXPECT_EQ(image.GetWidth(), 5);
+    EXPECT_EQ(image.GetHeight(), 3);
+    EXPECT_EQ(image.ByteSize(), 48u);
+    for (int32_t y = 0; y < 3; ++y) {
+        for (int32_t x = 0; x < 5; ++x) {
+            uint32_t colour = 1;
+            ASSERT_TRUE(image.GetPixel(x, y, &colour));
+            EXPECT_EQ(colour, PatternColour(x, y)) << x << "," << y;
+        }
+    }
+    // The top-left pixel is the first pixel of the last stored row.
+    EXPECT_EQ(image.PixelAddress(0, 0), image.Pixels() + 32);
+}
+
+TEST(DIBImage, LoadTakesPixelsFromOffset54WhateverTheHeaderSays) {
+    // An 8-bit 4 x 2 file with its colour table: the table is read as
+    // pixels, because the in-memory image only knows 24-bit pictures.
+    Bytes bytes(54 + 1024 + 8, 0);
+    bytes[0] = 'V';
+    bytes[1] = '1';
+    PutField32(bytes, 10, 54 + 1024);
+    PutField32(bytes, 14, 40);
+    PutField32(bytes, 18, 4);
+    PutField32(bytes, 22, 2);
+    bytes[28] = 8;
+    for (size_t i = 0; i < 1024; ++i)
+        bytes[54 + i] = static_cast<uint8_t>(i * 7);
+    MemoryFile file(bytes);
+    CDIBImage image(32, 32);
+    ASSERT_TRUE(image.Load(file));
+    ASSERT_EQ(image.ByteSize(), 24u);
+    for (size_t i = 0; i < 24; ++i)
+        EXPECT_EQ(image.Pixels()[i], static_cast<uint8_t>(i * 7));
+    EXPECT_EQ(file.Tell(), 54 + 24);
+}
+
+TEST(DIBImage, LoadRefusesAnOrdinaryBitmapWithItsOwnLine) {
+    ScopedTempDir dir(true);
+    ScopedLogSwitch on(1);
+    Bytes bytes = MakeImageFile(2, 2, PatternColour);
+    bytes[0] = 'B';
+    bytes[1] = 'M';
+    LoadAttempt attempt(bytes);
+    EXPECT_FALSE(attempt.loaded);
+    attempt.ExpectUnchanged();
+    EXPECT_EQ(LoggedMessages(), Messages{"Not a bitmap file"});
+}
+
+TEST(DIBImage, LoadRefusesImpossibleSizesAndShortFilesWithoutTouchingThePicture) {
+    const Bytes good = MakeImageFile(6, 4, PatternColour);
+    struct Damage {
+        const char* what;
+        size_t offset; // 0: truncate to `value` bytes instead of patching
+        uint32_t value;
+    };
+    const Damage damages[] = {
+        {"zero width", 18, 0},
+        {"zero height", 22, 0},
+        {"negative width", 18, 0xFFFFFFFA},
+        {"negative height (top-down)", 22, 0xFFFFFFFC},
+        {"huge width", 18, 0x7FFFFFFF},
+        {"huge height", 22, 0x40000000},
+        {"more rows than the file holds", 22, 5},
+        {"last pixel byte missing", 0, static_cast<uint32_t>(good.size() - 1)},
+        {"no pixels at all", 0, 54},
+        {"info header cut short", 0, 30},
+        {"file header cut short", 0, 10},
+    };
+    for (const Damage& damage : damages) {
+        SCOPED_TRACE(damage.what);
+        Bytes bytes = good;
+        if (damage.offset == 0)
+            bytes.resize(damage.value);
+        else
+            PutField32(bytes, damage.offset, damage.value);
+        LoadAttempt attempt(bytes);
+        EXPECT_FALSE(attempt.loaded);
+        attempt.ExpectUnchanged();
+    }
+}
+
+TEST(DIBImage, LoadFileLogsOpenAndLoadFailures) {
+    ScopedTempDir dir(true);
+    ScopedLogSwitch on(1);
+    CDIBImage image(32, 32);
+    EXPECT_FALSE(image.LoadFile(dir.File("missing.dat")));
+
+    Bytes bmp = MakeImageFile(2, 2, PatternColour);
+    bmp[0] = 'B';
+    WriteAll(dir.File("bmp.dat"), bmp);
+    EXPECT_FALSE(image.LoadFile(dir.File("bmp.dat")));
+
+    Bytes truncated = MakeImageFile(2, 2, PatternColour);
+    truncated.pop_back();
+    WriteAll(dir.File("short.dat"), truncated);
+    EXPECT_FALSE(image.LoadFile(dir.File("short.dat")));
+    EXPECT_EQ(image.GetWidth(), 32);
+
+    EXPECT_EQ(LoggedMessages(), (Messages{"Failed to open file", "Not a bitmap file",
+                                          "Failed to load file", "Failed to load file"}));
+
+    WriteAll(dir.File("good.dat"), MakeImageFile(7, 1, PatternColour));
+    EXPECT_TRUE(image.LoadFile(dir.File("good.dat")));
+    uint32_t colour = 0;
+    EXPECT_TRUE(image.GetPixel(6, 0, &colour));
+    EXPECT_EQ(colour, PatternColour(6, 0));
+    EXPECT_EQ(LoggedMessages().size(), 4u);
+}
+
+TEST(DIBImage, PixelReadsOutsideThePictureFailWithColourZero) {
+    ScopedTempDir dir(true);
+    ScopedLogSwitch on(1);
+    CDIBImage image(4, 3);
+    FillImage(image, PatternColour);
+    const int32_t outside[][2] = {{4, 0}, {0, 3}, {-1, 0}, {0, -1}, {-2147483647 - 1, 1}};
+    for (const auto& xy : outside) {
+        uint32_t colour = 0x123456;
+        EXPECT_FALSE(image.GetPixel(xy[0], xy[1], &colour));
+        EXPECT_EQ(colour, 0u);
+        colour = 0x123456;
+        EXPECT_FALSE(image.GetMirroredPixel(xy[0], xy[1], &colour));
+        EXPECT_EQ(colour, 0u);
+        EXPECT_EQ(image.PixelAddress(xy[0], xy[1]), nullptr);
+        EXPECT_EQ(image.MirroredPixelAddress(xy[0], xy[1]), nullptr);
+    }
+    EXPECT_EQ(LoggedMessages(), Messages(10, "Out of range pixel coords"));
+}
+
+TEST(DIBImage, MirroredReadsCountColumnsFromTheRight) {
+    CDIBImage image(5, 2);
+    FillImage(image, PatternColour);
+    for (int32_t y = 0; y < 2; ++y) {
+        for (int32_t x = 0; x < 5; ++x) {
+            uint32_t mirrored = 0;
+            uint32_t plain = 0;
+            ASSERT_TRUE(image.GetMirroredPixel(x, y, &mirrored));
+            ASSERT_TRUE(image.GetPixel(4 - x, y, &plain));
+            EXPECT_EQ(mirrored, plain);
+            EXPECT_EQ(image.MirroredPixelAddress(x, y), image.PixelAddress(4 - x, y));
+        }
+    }
+}
+
+TEST(DIBImage, PixelValueIsBlueGreenRedWithRedInTheLowByte) {
+    CDIBImage image(1, 1);
+    uint8_t* p = image.PixelAddress(0, 0);
+    p[0] = 0x11; // blue
+    p[1] = 0x22; // green
+    p[2] = 0x33; // red
+    uint32_t colour = 0;
+    ASSERT_TRUE(image.GetPixel(0, 0, &colour));
+    EXPECT_EQ(colour, 0x00112233u);
+}
+
+TEST(DIBImage, AttachWrapsForeignPixelsWithoutOwningThem) {
+    CDIBImage source(3, 2);
+    FillImage(source, PatternColour);
+    Bytes foreign(source.Pixels(), source.Pixels() + source.ByteSize());
+    DibInfo info = *source.Info();
+    {
+        CDIBImage image(8, 8);
+        EXPECT_FALSE(image.Attach(nullptr, foreign.data()));
+        EXPECT_FALSE(image.Attach(&info, nullptr));
+        ASSERT_TRUE(image.Attach(&info, foreign.data()));
+        info.header.width = 99; // the image keeps its own copy of the info
+        EXPECT_EQ(image.GetWidth(), 3);
+        EXPECT_EQ(image.GetHeight(), 2);
+        EXPECT_EQ(image.Pixels(), foreign.data());
+        uint32_t colour = 0;
+        EXPECT_TRUE(image.GetPixel(2, 1, &colour));
+        EXPECT_EQ(colour, PatternColour(2, 1));
+        // Loading replaces the wrapped pixels with owned ones and leaves the
+        // foreign buffer alone (the sanitizer would catch a wrong free).
+        MemoryFile file(MakeImageFile(2, 2, PatternColour));
+        EXPECT_TRUE(image.Load(file));
+        EXPECT_NE(image.Pixels(), foreign.data());
+        ASSERT_TRUE(image.Attach(source.Info(), foreign.data()));
+    }
+    EXPECT_EQ(foreign[0], source.Pixels()[0]);
+}
