@@ -130,6 +130,7 @@ void CSprite::Hide() {
 void CSprite::SaveToFile(const std::string& path) {
     Serializer out(path);
     Serialize(out);
+    out.Commit();
 }
 
 void CSprite::LoadFromFile(const std::string& path) {
