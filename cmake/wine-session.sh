@@ -33,7 +33,12 @@ start)
     if [ ! -f "$WINEPREFIX/system.reg" ]; then
         "$wine" wineboot -i >"$state/wineboot.log" 2>&1
     fi
-    "$wineserver" -p 2>/dev/null || true  # already running is fine
+    # The server and the services Wine starts with the first program outlive
+    # it; started here with their output going nowhere, they cannot hold the
+    # caller's stdout open (CTest's test discovery would wait for it until its
+    # timeout).
+    "$wineserver" -p >/dev/null 2>&1 || true  # already running is fine
+    "$wine" cmd /c exit </dev/null >/dev/null 2>&1 || true
     cat >"$state/env" <<ENV
 export DISPLAY=$DISPLAY
 export WINEPREFIX=$WINEPREFIX

@@ -1,14 +1,16 @@
 #include "app/window_proc.h"
 #include "app/app_globals.h"
+#include "audio/music_playlist.h"
 #include "diag/log.h"
 
 namespace {
 
 // Switching away from the game stops its animation (the main loop reads
-// g_appActive).
-void OnActivateApp(WPARAM active) {
+// g_appActive) and its music; coming back starts the music from its beginning.
+void OnActivateApp(HWND window, WPARAM active) {
     g_appActive = static_cast<int32_t>(active);
     Log("WM_Activateapp: wParam = %i", static_cast<int>(active));
+    g_musicPlaylist.OnActivate(static_cast<int32_t>(active), window);
 }
 
 } // namespace
@@ -22,7 +24,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         // Every paint covers the whole client area; erasing would only flicker.
         return 1;
     case WM_ACTIVATEAPP:
-        OnActivateApp(wParam);
+        OnActivateApp(window, wParam);
         return 0;
     default:
         return DefWindowProcA(window, message, wParam, lParam);

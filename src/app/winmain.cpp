@@ -4,6 +4,7 @@
 #include "app/main_window.h"
 #include "app/single_instance.h"
 #include "app/window_proc.h"
+#include "audio/music_playlist.h"
 #include "diag/log.h"
 #include "resources/resource.h"
 
@@ -25,10 +26,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
         return 0;
     g_windowTitle = "Varnolt";
 
-    g_mainWindow = new (std::nothrow)
-        CFullScreenWindow(MainWindowProc, g_className.c_str(), g_windowTitle.c_str(), instance,
-                          showCommand, IDI_VARNOLT, IDI_VARNOLT, kScreenWidth, kScreenHeight,
-                          WS_POPUP);
+    g_mainWindow = new (std::nothrow) CFullScreenWindow(
+        MainWindowProc, g_className.c_str(), g_windowTitle.c_str(), instance, showCommand,
+        IDI_VARNOLT, IDI_VARNOLT, kScreenWidth, kScreenHeight, WS_POPUP);
     if (g_mainWindow == nullptr || g_mainWindow->windowHandle == nullptr) {
         Log("No handle was created.");
         delete g_mainWindow;
@@ -36,6 +36,11 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
         return 0;
     }
     g_mainWindowHandle = static_cast<uint32_t>(HandleToLong(g_mainWindow->windowHandle));
+
+    // The window became active while it was shown, so the music starts now;
+    // from here on every activation starts it again.
+    g_musicPlaylist.Play("Varnolt1.mid", g_mainWindow->windowHandle);
+    g_musicPlaylist.started = 1;
 
     const WPARAM exitCode = RunMainLoop();
     delete g_mainWindow;

@@ -4,6 +4,9 @@
 // tool), recording what it was asked to do and never pretending a window exists.
 #pragma once
 
+#include "platform/win_types.h"
+
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -24,5 +27,77 @@ void SetLastErrorCode(uint32_t code);
 // Called by the serializer and the native file class: a game path, which
 // uses backslashes and ignores case, as the host's file system spells it.
 std::string NativePath(const std::string& gamePath);
+
+// ---- Stored files, sound effects and the mouse pointer ------------------
+
+// Called by Serializer::Commit: forces the finished file `from` to disk, then
+// puts it in place of `to` in one step, replacing any file there (a rename;
+// MoveFileExA with write-through on Windows). Both are native paths in one
+// folder. False when either step failed; `to` is then as it was.
+bool MoveFileReplacing(const std::string& from, const std::string& to);
+
+// Called by CSoundEffects::Play: starts the WAVE resource `name` of the module
+// that owns window and returns at once; a sound still playing is cut off. A
+// sound that cannot be played is skipped without a word.
+void PlaySoundResource(HWND window, const char* name);
+
+// Called by CCursorSet::ApplyCursor and the buttons' WM_SETCURSOR handling:
+// makes cursor the pointer shape; null shows no shape at all.
+void ShowCursorShape(HCURSOR cursor);
+
+// Called when the cursor set lets go of a cursor it loaded.
+void DestroyCursorShape(HCURSOR cursor);
+
+// ---- end of stored files, sound effects and the mouse pointer -----------
+
+// ---------------------------------------------------------------------------
+// Background music: MIDI output, the music timer and the current directory.
+// Called by MidiPlayer and MusicPlaylist (src/audio). The MIDI calls are
+// WINMM's midiOut* functions, the timer calls its multimedia timer.
+// ---------------------------------------------------------------------------
+
+struct MidiOutDevice; // opaque; HMIDIOUT on Windows
+using MidiOutHandle = MidiOutDevice*;
+
+// The MIDI mapper's device id; real devices are 0 .. MidiOutDeviceCount() - 1.
+constexpr int32_t kMidiMapper = -1;
+
+uint32_t MidiOutDeviceCount();
+// The device's product name; false when its capabilities cannot be read.
+bool MidiOutProductName(int32_t deviceId, std::string& name);
+// Null when the device cannot be opened.
+MidiOutHandle MidiOutOpen(int32_t deviceId);
+void MidiOutReset(MidiOutHandle device);
+// message: status + data1 * 256 + data2 * 65536.
+void MidiOutShortMessage(MidiOutHandle device, uint32_t message);
+void MidiOutClose(MidiOutHandle device);
+
+// The smallest period the system's timer supports, in milliseconds (1 when it
+// cannot say); Begin/EndTimerPeriod raise the timer resolution to it and give
+// it back.
+uint32_t MinimumTimerPeriod();
+void BeginTimerPeriod(uint32_t milliseconds);
+void EndTimerPeriod(uint32_t milliseconds);
+
+// A periodic timer whose callback runs on a thread of its own. Every callback
+// runs while holding the music timer lock, and StopMusicTimer takes that lock
+// too: once it returns, no callback of that timer is running or will run. It
+// may be called from inside the timer's own callback, and so may
+// StartMusicTimer. One music timer runs at a time; starting one stops the last.
+// Returns the timer's id, 0 on failure.
+using MusicTimerCallback = void (*)(uint32_t timerId, void* user);
+uint32_t StartMusicTimer(uint32_t periodMilliseconds, MusicTimerCallback callback, void* user);
+void StopMusicTimer(uint32_t timerId);
+
+// The music timer lock: recursive, held by every callback while it runs. The
+// main thread holds it while it changes what the callback reads.
+void LockMusicTimer();
+void UnlockMusicTimer();
+
+void SleepMilliseconds(uint32_t milliseconds);
+
+// The process's current directory, terminated, when it fits in size
+// characters (terminator included); false otherwise.
+bool CurrentDirectory(char* buffer, size_t size);
 
 } // namespace platform

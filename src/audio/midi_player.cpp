@@ -1,0 +1,142 @@
+#include "audio/midi_player.h"
+#include "audio/midi_reader.h"
+#include "diag/log.h"
+
+#include <cstring>
+
+namespace {
+
+constexpr int kChannels = 16;
+constexpr uint8_t kProgramChange = 0xC0;
+constexpr uint32_t kSettleMilliseconds = 10;
+constexpr uint32_t kDefaultTempo = 500000;
+
+// Holds the music timer lock for a scope. The lock is recursive: the timer's
+// own callback, which already holds it, restarts the song through the same
+// operations the main thread uses.
+class MusicTimerLock {
+public:
+    MusicTimerLock() { platform::LockMusicTimer(); }
+    ~MusicTimerLock() { platform::UnlockMusicTimer(); }
+    MusicTimerLock(const MusicTimerLock&) = delete;
+    MusicTimerLock& operator=(const MusicTimerLock&) = delete;
+};
+
+} // namespace
+
+MidiPlayer::~MidiPlayer() {
+    ClosePlayer();
+}
+
+void MidiPlayer::OpenPlayer(HWND playerWindow) {
+    MusicTimerLock lock;
+    if (midiOut != nullptr)
+        return;
+    window = playerWindow;
+    SelectDevice();
+    midiOut = OpenDevice(deviceId);
+    if (midiOut == nullptr)
+        deviceId = kNoDevice;
+}
+
+void MidiPlayer::SelectDevice() {
+    const uint32_t count = platform::MidiOutDeviceCount();
+    Log("Number of MIDI Devices: %u", count);
+    Log("%s", "");
+    std::string name;
+    for (int32_t id = platform::kMidiMapper; id < static_cast<int32_t>(count); ++id) {
+        if (platform::MidiOutProductName(id, name))
+            Log("Device ID # %i: %s", id, name.c_str());
+    }
+    Log("%s", "");
+    // Devices with "401" in their name are passed over in favour of any other.
+    for (int32_t id = 0; id < static_cast<int32_t>(count); ++id) {
+        if (!platform::MidiOutProductName(id, name))
+            continue;
+        Log("Checking device %i", id);
+        if (name.find("401") == std::string::npos) {
+            Log("Using device # %i", id);
+            deviceId = id;
+            return;
+        }
+    }
+    deviceId = platform::kMidiMapper;
+    Log("Using MIDI_MAPPER device # %i", static_cast<int>(count));
+}
+
+platform::MidiOutHandle MidiPlayer::OpenDevice(int32_t id) {
+    platform::MidiOutHandle device = platform::MidiOutOpen(id);
+    if (device == nullptr)
+        return nullptr;
+    platform::MidiOutReset(device);
+    for (int channel = 0; channel < kChannels; ++channel) {
+        platform::MidiOutShortMessage(device, kProgramChange + channel);
+        platform::SleepMilliseconds(kSettleMilliseconds);
+    }
+    return device;
+}
+
+bool MidiPlayer::StartSong(const char* path) {
+    MusicTimerLock lock;
+    // Without a device there is nothing to play to, and a timer left running
+    // would keep the raised resolution for nothing.
+    if (midiOut == nullptr)
+        return false;
+    MidiSong fresh = {};
+    const std::string source = path != nullptr ? std::string(path) : songPath;
+    if (LoadMidiFile(source.c_str(), fresh) != nullptr)
+        return false;
+    songPath = source;
+    StopTimer();
+    FreeSong(song);
+    song = fresh;
+    speed = 1.0f;
+    timerPeriod = platform::MinimumTimerPeriod();
+    positionTicks = 0;
+    Rewind();
+    platform::BeginTimerPeriod(timerPeriod);
+    timerRunning = 1;
+    timerId = platform::StartMusicTimer(timerPeriod, TimerCallback, this);
+    return true;
+}
+
+void MidiPlayer::Rewind() {
+    position = 0;
+    song.tempo = kDefaultTempo;
+    for (int i = 0; i < song.trackCount; ++i) {
+        MidiTrack& track = song.tracks[i];
+        track.cursor = track.data;
+        track.runningStatus = 0;
+        track.started = 0;
+        track.ended = 0;
+        track.ticksToNext = 0;
+    }
+}
+
+void MidiPlayer::StopTimer() {
+    MusicTimerLock lock;
+    if (timerRunning == 0)
+        return;
+    platform::StopMusicTimer(timerId);
+    platform::EndTimerPeriod(timerPeriod);
+    platform::MidiOutReset(midiOut);
+    platform::SleepMilliseconds(kSettleMilliseconds);
+    timerRunning = 0;
+}
+
+void MidiPlayer::ClosePlayer() {
+    MusicTimerLock lock;
+    StopTimer();
+    if (midiOut != nullptr) {
+        platform::MidiOutClose(midiOut);
+        midiOut = nullptr;
+    }
+    FreeSong(song);
+    song = MidiSong{};
+}
+
+void MidiPlayer::SendShortMessage(uint8_t status, uint8_t data1, uint8_t data2) {
+    platform::MidiOutShortMessage(midiOut, static_cast<uint32_t>(status) +
+                                               static_cast<uint32_t>(data1) * 256 +
+                                               static_cast<uint32_t>(data2) * 65536);
+}

@@ -1,0 +1,46 @@
+// A small Windows helper for the end-to-end tests: asks the system about the
+// game's window, or does to it what a window manager would (minimise), from
+// inside the same Wine session. Prints one line of key=value pairs.
+#include <windows.h>
+
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+HWND GameWindow() {
+    return FindWindowA("Varnolt", nullptr);
+}
+
+int PrintState(HWND game) {
+    RECT rect = {};
+    GetWindowRect(game, &rect);
+    const LONG_PTR style = GetWindowLongPtrA(game, GWL_STYLE);
+    std::printf("found=1 iconic=%d visible=%d foreground=%d popup=%d caption=%d "
+                "left=%ld top=%ld right=%ld bottom=%ld\n",
+                IsIconic(game) ? 1 : 0, IsWindowVisible(game) ? 1 : 0,
+                GetForegroundWindow() == game ? 1 : 0, (style & WS_POPUP) ? 1 : 0,
+                (style & WS_CAPTION) ? 1 : 0, rect.left, rect.top, rect.right, rect.bottom);
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: wintool state|minimize|close\n");
+        return 2;
+    }
+    HWND game = GameWindow();
+    if (game == nullptr) {
+        std::printf("found=0\n");
+        return 1;
+    }
+    if (std::strcmp(argv[1], "minimize") == 0)
+        ShowWindow(game, SW_MINIMIZE);
+    else if (std::strcmp(argv[1], "close") == 0)
+        PostMessageA(game, WM_CLOSE, 0, 0);
+    else if (std::strcmp(argv[1], "state") != 0)
+        return 2;
+    return PrintState(game);
+}
