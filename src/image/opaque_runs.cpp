@@ -12,19 +12,6 @@ constexpr int32_t kBlock = CKeyedRowCopier::kBlockPixels;
 // copying sixteen pixels at a time under a mask.
 constexpr int32_t kShortestWorthwhileRun = 12;
 
-// Whether the wide moves may be used: the processor has them and no test
-// has asked for the narrow ones.
-bool g_wideMovesAllowed = true;
-
-bool UseWideMoves() {
-#ifdef VARNOLT_AVX_MOVES
-    static const bool available = __builtin_cpu_supports("avx");
-    return available && g_wideMovesAllowed;
-#else
-    return false;
-#endif
-}
-
 } // namespace
 
 COpaqueRuns::COpaqueRuns(const uint8_t* pixels, int32_t width, int32_t height, int32_t stride,
@@ -76,13 +63,9 @@ void COpaqueRuns::FindBlocks(const uint8_t* pixel, const CKeyedRowCopier& compar
         keyBytes.push_back(compare.KeyBytes(pixel + 3 * kBlock * block));
 }
 
-void SetWideRunMovesAllowed(bool allowed) {
-    g_wideMovesAllowed = allowed;
-}
-
 void COpaqueRuns::Copy(const Block& block, const CKeyedRowCopier& compare) const {
 #ifdef VARNOLT_AVX_MOVES
-    if (UseWideMoves()) {
+    if (UseWideRunMoves()) {
         CopyWide(block, compare);
         return;
     }
