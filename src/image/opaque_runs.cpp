@@ -87,12 +87,18 @@ void COpaqueRuns::CopyWith(const Block& block, const CKeyedRowCopier& compare) c
     const uint8_t* srcRow = block.srcRow;
     uint8_t* destRow = block.destRow;
     const uint32_t right = block.left + block.width;
+    const uint8_t* packed = packedPixels.data();
+    // The whole width, as when a sprite lies wholly inside the area drawn:
+    // no run needs cutting.
+    const bool whole = block.left == 0 && block.width == width;
     for (int32_t i = 0; i < block.rows; ++i, ++row) {
+        const Run* end = runs.data() + row->end;
         if (row->blocks) {
             CopyBlocks(*row, srcRow, destRow, block.left, block.width, compare);
+        } else if (whole) {
+            for (const Run* run = runs.data() + row->first; run != end; ++run)
+                Moves::Move(destRow + 3 * run->start, packed + run->packed, 3 * run->length);
         } else {
-            const uint8_t* packed = packedPixels.data();
-            const Run* end = runs.data() + row->end;
             for (const Run* run = runs.data() + row->first; run != end; ++run) {
                 if (run->start >= right)
                     break;
