@@ -16,6 +16,43 @@ void Circle(cairo_t* cr, double x, double y, double r) {
 
 } // namespace
 
+void Ellipse(cairo_t* cr, double x, double y, double rx, double ry) {
+    cairo_save(cr);
+    cairo_translate(cr, x, y);
+    cairo_scale(cr, rx, ry);
+    cairo_new_sub_path(cr);
+    cairo_arc(cr, 0, 0, 1, 0, 2 * kPi);
+    cairo_restore(cr);
+}
+
+void Disc(cairo_t* cr, double x, double y, double r, Rgb colour, double alpha) {
+    Circle(cr, x, y, r);
+    SetColour(cr, colour, alpha);
+    cairo_fill(cr);
+}
+
+void Poly(cairo_t* cr, std::initializer_list<double> xy) {
+    const double* p = xy.begin();
+    cairo_move_to(cr, p[0], p[1]);
+    for (size_t i = 2; i + 1 < xy.size(); i += 2)
+        cairo_line_to(cr, p[i], p[i + 1]);
+    cairo_close_path(cr);
+}
+
+void Fill(cairo_t* cr, Rgb colour, double alpha) {
+    SetColour(cr, colour, alpha);
+    cairo_fill(cr);
+}
+
+void Stroke(cairo_t* cr, Rgb colour, double width) {
+    SetColour(cr, colour);
+    cairo_set_line_width(cr, width);
+    cairo_stroke(cr);
+}
+
+Rgb Darker(Rgb colour, double amount) { return Mix(colour, kBlack, amount); }
+Rgb Lighter(Rgb colour, double amount) { return Mix(colour, kWhite, amount); }
+
 void Sky(cairo_t* cr, double w, double h, Rgb top, Rgb bottom) {
     FillVertical(cr, 0, 0, w, h, top, bottom);
 }
@@ -33,11 +70,24 @@ void Sun(cairo_t* cr, double x, double y, double radius, Rgb core, Rgb glow) {
     cairo_fill(cr);
 }
 
-void Moon(cairo_t* cr, double x, double y, double radius, Rgb light, Rgb sky) {
-    Sun(cr, x, y, radius, light, light);
-    SetColour(cr, sky);
+void Moon(cairo_t* cr, double x, double y, double radius, Rgb light) {
+    // A soft glow, then a crescent: the disc less an offset disc.
+    cairo_pattern_t* halo = cairo_pattern_create_radial(x, y, radius, x, y, radius * 2.4);
+    AddStop(halo, 0, light, 0.35);
+    AddStop(halo, 1, light, 0);
+    Circle(cr, x, y, radius * 2.4);
+    cairo_set_source(cr, halo);
+    cairo_fill(cr);
+    cairo_pattern_destroy(halo);
+    cairo_push_group(cr);
+    Circle(cr, x, y, radius);
+    SetColour(cr, light);
+    cairo_fill(cr);
+    cairo_set_operator(cr, CAIRO_OPERATOR_CLEAR);
     Circle(cr, x + radius * 0.45, y - radius * 0.25, radius * 0.85);
     cairo_fill(cr);
+    cairo_pop_group_to_source(cr);
+    cairo_paint(cr);
 }
 
 void Cloud(cairo_t* cr, double x, double y, double s, Rgb colour, double alpha) {

@@ -55,7 +55,7 @@ TEST_P(PagePicture, ASolvedPageIsExactlyThePicture) {
 TEST_P(PagePicture, EachMissingPieceLeavesARecessWhateverElseIsInPlace) {
     const int page = GetParam();
     const Image picture = content::PagePicture(page);
-    const PageSprites sprites = LoadPageSprites(GeneratedContent(), page);
+    const PageSprites& sprites = GeneratedPageSprites(page);
     const Image background = LoadPicture(GeneratedContent(), kBackgroundFile);
     const std::vector<int> owner = Owners(page, sprites.layout);
     const Mask firstBody = BodyMask(page, sprites.layout[0]);

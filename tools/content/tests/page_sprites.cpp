@@ -1,6 +1,9 @@
 #include "page_sprites.h"
 
+#include "generated_content.h"
 #include "page_view.h"
+
+#include <map>
 
 namespace content::testing {
 
@@ -26,6 +29,14 @@ PageSprites LoadPageSprites(const std::string& folder, int page) {
         sprites.drags.push_back({piece.piece, drag, LoadPicture(folder, PieceFileName(Kind::kDrag, piece.piece))});
     }
     return sprites;
+}
+
+const PageSprites& GeneratedPageSprites(int page) {
+    static std::map<int, PageSprites> loaded;
+    auto found = loaded.find(page);
+    if (found == loaded.end())
+        found = loaded.emplace(page, LoadPageSprites(GeneratedContent(), page)).first;
+    return found->second;
 }
 
 const TestSprite* PieceAt(const PageSprites& page, int x, int y) {

@@ -32,6 +32,8 @@ struct PageSprites {
 };
 
 PageSprites LoadPageSprites(const std::string& folder, int page);
+// The page's sprites from the generated content, read once per run.
+const PageSprites& GeneratedPageSprites(int page);
 
 // The topmost drag sprite hit at (x, y), or null.
 const TestSprite* PieceAt(const PageSprites& page, int x, int y);
