@@ -53,7 +53,8 @@ Image Canvas::ToImage() const {
     const int stride = cairo_image_surface_get_stride(surface);
     Image image(width, height);
     for (int y = 0; y < height; ++y) {
-        const uint32_t* row = reinterpret_cast<const uint32_t*>(data + static_cast<size_t>(y) * stride);
+        const uint32_t* row =
+            reinterpret_cast<const uint32_t*>(data + static_cast<size_t>(y) * stride);
         for (int x = 0; x < width; ++x)
             image.At(x, y) = {static_cast<uint8_t>(row[x] >> 16), static_cast<uint8_t>(row[x] >> 8),
                               static_cast<uint8_t>(row[x])};

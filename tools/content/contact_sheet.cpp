@@ -42,7 +42,6 @@ void WritePageSheet(const std::string& contentFolder, const std::string& sheetFo
 
 } // namespace
 
-
 void WriteContactSheets(const std::string& contentFolder, const std::string& sheetFolder) {
     std::filesystem::create_directories(sheetFolder);
     for (int page = 1; page <= kPages; ++page)

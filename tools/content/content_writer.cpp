@@ -7,8 +7,8 @@
 #include "game_files.h"
 #include "layout.h"
 #include "music.h"
-#include "piece_art.h"
 #include "picture_file.h"
+#include "piece_art.h"
 #include "pointers.h"
 #include "sound.h"
 

@@ -12,9 +12,7 @@ struct Rgb {
     uint8_t r = 0;
     uint8_t g = 0;
     uint8_t b = 0;
-    bool operator==(const Rgb& other) const {
-        return r == other.r && g == other.g && b == other.b;
-    }
+    bool operator==(const Rgb& other) const { return r == other.r && g == other.g && b == other.b; }
     bool operator!=(const Rgb& other) const { return !(*this == other); }
 };
 
@@ -83,7 +81,8 @@ public:
     int Width() const { return width; }
     int Height() const { return height; }
     bool At(int x, int y) const {
-        return x >= 0 && y >= 0 && x < width && y < height && bits[static_cast<std::size_t>(y) * width + x];
+        return x >= 0 && y >= 0 && x < width && y < height &&
+               bits[static_cast<std::size_t>(y) * width + x];
     }
     void Set(int x, int y, bool on) { bits[static_cast<std::size_t>(y) * width + x] = on ? 1 : 0; }
     int Count() const;

@@ -10,8 +10,8 @@ namespace content {
 namespace {
 
 // Pieces per page, in page order.
-constexpr int kPieceCounts[kPages] = {9, 9, 9, 8, 8, 12, 6, 8, 7, 4, 7, 9, 8, 4, 7,
-                                      6, 5, 11, 8, 11, 9, 7, 6, 5, 4, 5, 9, 7, 8, 4};
+constexpr int kPieceCounts[kPages] = {9, 9, 9,  8, 8,  12, 6, 8, 7, 4, 7, 9, 8, 4, 7,
+                                      6, 5, 11, 8, 11, 9,  7, 6, 5, 4, 5, 9, 7, 8, 4};
 
 constexpr int kStartSize = 24;
 

@@ -66,8 +66,12 @@ struct PieceLayout {
     Box LooseFootprint() const;
     // Sizes and screen rectangles of the four pictures.
     Box DragRect(Point topLeft) const;
-    Box DragAtRest() const { return DragRect({loose.x + kDragFromLoose.x, loose.y + kDragFromLoose.y}); }
-    Box DragOverHole() const { return DragRect({hole.x + kDragFromHole.x, hole.y + kDragFromHole.y}); }
+    Box DragAtRest() const {
+        return DragRect({loose.x + kDragFromLoose.x, loose.y + kDragFromLoose.y});
+    }
+    Box DragOverHole() const {
+        return DragRect({hole.x + kDragFromHole.x, hole.y + kDragFromHole.y});
+    }
     Box LooseRect() const;
     Box HoleRect() const;
 };

@@ -15,10 +15,14 @@ const char kFontFolder[] = "/usr/share/fonts/truetype/dejavu/";
 
 const char* FileOf(Font font) {
     switch (font) {
-    case Font::kSans: return "DejaVuSans.ttf";
-    case Font::kSansBold: return "DejaVuSans-Bold.ttf";
-    case Font::kSerifBold: return "DejaVuSerif-Bold.ttf";
-    case Font::kSerifItalic: return "DejaVuSerif-Italic.ttf";
+    case Font::kSans:
+        return "DejaVuSans.ttf";
+    case Font::kSansBold:
+        return "DejaVuSans-Bold.ttf";
+    case Font::kSerifBold:
+        return "DejaVuSerif-Bold.ttf";
+    case Font::kSerifItalic:
+        return "DejaVuSerif-Italic.ttf";
     }
     return "DejaVuSans.ttf";
 }

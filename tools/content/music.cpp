@@ -21,20 +21,26 @@ public:
         events.push_back({tick, order, std::move(bytes)});
     }
     void Note(int channel, int tick, int length, int pitch, int velocity) {
-        Add(tick, 2, {static_cast<uint8_t>(0x90 | channel), static_cast<uint8_t>(pitch),
-                      static_cast<uint8_t>(velocity)});
-        Add(tick + length, 1, {static_cast<uint8_t>(0x80 | channel), static_cast<uint8_t>(pitch), 0});
+        Add(tick, 2,
+            {static_cast<uint8_t>(0x90 | channel), static_cast<uint8_t>(pitch),
+             static_cast<uint8_t>(velocity)});
+        Add(tick + length, 1,
+            {static_cast<uint8_t>(0x80 | channel), static_cast<uint8_t>(pitch), 0});
     }
     void Control(int channel, int tick, int controller, int value) {
-        Add(tick, 0, {static_cast<uint8_t>(0xB0 | channel), static_cast<uint8_t>(controller),
-                      static_cast<uint8_t>(value)});
+        Add(tick, 0,
+            {static_cast<uint8_t>(0xB0 | channel), static_cast<uint8_t>(controller),
+             static_cast<uint8_t>(value)});
     }
     void Meta(int tick, int type, const std::vector<uint8_t>& data) {
-        std::vector<uint8_t> bytes{0xFF, static_cast<uint8_t>(type), static_cast<uint8_t>(data.size())};
+        std::vector<uint8_t> bytes{0xFF, static_cast<uint8_t>(type),
+                                   static_cast<uint8_t>(data.size())};
         bytes.insert(bytes.end(), data.begin(), data.end());
         Add(tick, 0, bytes);
     }
-    void Name(const std::string& name) { Meta(0, 0x03, std::vector<uint8_t>(name.begin(), name.end())); }
+    void Name(const std::string& name) {
+        Meta(0, 0x03, std::vector<uint8_t>(name.begin(), name.end()));
+    }
 
     // The chunk, with the end-of-track event at `end`.
     std::vector<uint8_t> Chunk(int end) const {
@@ -85,9 +91,9 @@ struct Chord {
 };
 
 Chord ChordOf(const std::string& name) {
-    static const std::pair<const char*, Chord> kChords[] = {
-        {"F", {5, false}}, {"Dm", {2, true}}, {"Bb", {10, false}}, {"C", {0, false}},
-        {"Am", {9, true}}, {"Gm", {7, true}}};
+    static const std::pair<const char*, Chord> kChords[] = {{"F", {5, false}},   {"Dm", {2, true}},
+                                                            {"Bb", {10, false}}, {"C", {0, false}},
+                                                            {"Am", {9, true}},   {"Gm", {7, true}}};
     for (const auto& chord : kChords)
         if (name == chord.first)
             return chord.second;
@@ -96,22 +102,21 @@ Chord ChordOf(const std::string& name) {
 
 // Two bars of intro, an eight-bar tune, an eight-bar answer, the tune again
 // and a six-bar close that settles on the tonic.
-const char* const kProgression[] = {
-    "F", "F",                                   // intro
-    "F", "Dm", "Bb", "C", "F", "Am", "Bb", "C", // tune
-    "Dm", "Bb", "F", "C", "Dm", "Am", "Bb", "C", // answer
-    "F", "Dm", "Bb", "C", "F", "Am", "Bb", "F", // tune again
-    "Bb", "F", "Gm", "C", "F", "F"};            // close
+const char* const kProgression[] = {"F",  "F",                                    // intro
+                                    "F",  "Dm", "Bb", "C", "F",  "Am", "Bb", "C", // tune
+                                    "Dm", "Bb", "F",  "C", "Dm", "Am", "Bb", "C", // answer
+                                    "F",  "Dm", "Bb", "C", "F",  "Am", "Bb", "F", // tune again
+                                    "Bb", "F",  "Gm", "C", "F",  "F"};            // close
 constexpr int kBars = sizeof kProgression / sizeof kProgression[0];
 
 // The flute's tune: note names with octave, and lengths in eighth notes;
 // "r" rests. Each line is one bar.
 const char* const kTune[] = {
-    "C5 3 A4 1 F4 2 A4 2", "D5 4 C5 2 A4 2",   "Bb4 3 C5 1 D5 2 F5 2", "E5 6 r 2",
-    "F5 3 E5 1 D5 2 C5 2", "C5 2 A4 2 E5 4",   "D5 3 C5 1 Bb4 2 D5 2", "C5 6 r 2"};
+    "C5 3 A4 1 F4 2 A4 2", "D5 4 C5 2 A4 2", "Bb4 3 C5 1 D5 2 F5 2", "E5 6 r 2",
+    "F5 3 E5 1 D5 2 C5 2", "C5 2 A4 2 E5 4", "D5 3 C5 1 Bb4 2 D5 2", "C5 6 r 2"};
 const char* const kAnswer[] = {
-    "A5 4 F5 2 D5 2",      "F5 3 D5 1 Bb4 4",  "C5 2 F5 2 A5 2 G5 2",  "G5 4 E5 2 C5 2",
-    "D5 3 E5 1 F5 2 A5 2", "E5 3 C5 1 A4 4",   "Bb4 2 D5 2 F5 2 D5 2", "G5 6 r 2"};
+    "A5 4 F5 2 D5 2",      "F5 3 D5 1 Bb4 4", "C5 2 F5 2 A5 2 G5 2",  "G5 4 E5 2 C5 2",
+    "D5 3 E5 1 F5 2 A5 2", "E5 3 C5 1 A4 4",  "Bb4 2 D5 2 F5 2 D5 2", "G5 6 r 2"};
 const char* const kTuneEnd[] = {"D5 3 C5 1 Bb4 2 A4 2", "A4 4 F4 4"};
 const char* const kClose[] = {"D5 4 F5 4", "C5 8", "Bb4 4 D5 4", "E5 4 G4 4", "F4 8", "r 8"};
 
@@ -201,7 +206,8 @@ std::vector<uint8_t> ComposeMusic() {
         // Harp: the chord broken upwards and back in eighth notes.
         const std::vector<int> low = Voicing(chord, 53);
         const std::vector<int> high = Voicing(chord, 65);
-        const int pattern[8] = {low[0], low[1], low[2], high[0], high[1], high[2], high[1], high[0]};
+        const int pattern[8] = {low[0],  low[1],  low[2],  high[0],
+                                high[1], high[2], high[1], high[0]};
         for (int step = 0; step < (last ? 1 : 8); ++step)
             harp.Note(1, start + step * kTicksPerQuarter / 2,
                       last ? kBar - 60 : kTicksPerQuarter / 2 + 120, pattern[step],

@@ -107,8 +107,8 @@ Polygon PebbleOutline(Random& random, int w, int h) {
     for (int i = 0; i < steps; ++i) {
         const double angle = 2 * kPi * i / steps;
         const double c = std::cos(angle), s = std::sin(angle);
-        double radius = std::pow(std::pow(std::fabs(c), power) + std::pow(std::fabs(s), power),
-                                 -1.0 / power);
+        double radius =
+            std::pow(std::pow(std::fabs(c), power) + std::pow(std::fabs(s), power), -1.0 / power);
         for (int k = 2; k <= 5; ++k)
             radius *= 1.0 + amplitude[k] * std::cos(k * angle + phase[k]);
         raw.push_back({c * radius, s * radius});
@@ -129,7 +129,14 @@ Polygon PebbleOutline(Random& random, int w, int h) {
 OutlineStyle StyleOfPage(int page) {
     // Pebbles suit the softer pictures; the rest are classic jigsaw pieces.
     switch (page) {
-    case 4: case 8: case 11: case 14: case 19: case 22: case 25: case 28:
+    case 4:
+    case 8:
+    case 11:
+    case 14:
+    case 19:
+    case 22:
+    case 25:
+    case 28:
         return OutlineStyle::kPebble;
     default:
         return OutlineStyle::kJigsaw;

@@ -36,8 +36,8 @@ Image ComposePage(const std::string& folder, int page, PageState state, PageView
             screen.Paste(LoadPicture(folder, PieceFileName(Kind::kLoose, piece.piece)),
                          piece.loose.x, piece.loose.y, false);
         for (const PieceLayout& piece : layout)
-            screen.Paste(LoadPicture(folder, PieceFileName(Kind::kHole, piece.piece)),
-                         piece.hole.x, piece.hole.y, false);
+            screen.Paste(LoadPicture(folder, PieceFileName(Kind::kHole, piece.piece)), piece.hole.x,
+                         piece.hole.y, false);
     } else {
         for (const PieceLayout& piece : layout)
             screen.Paste(LoadPicture(folder, PieceFileName(Kind::kPlaced, piece.piece)),

@@ -9,7 +9,9 @@ namespace {
 
 constexpr int kHeaderBytes = 54;
 
-int Stride(int width) { return (3 * width + 3) & ~3; }
+int Stride(int width) {
+    return (3 * width + 3) & ~3;
+}
 
 void Put16(std::vector<uint8_t>& out, size_t at, uint32_t value) {
     out[at] = static_cast<uint8_t>(value);
@@ -88,7 +90,8 @@ std::optional<Image> DecodePicture(const std::vector<uint8_t>& in, Signature sig
 
 void WriteFile(const std::string& path, const std::vector<uint8_t>& bytes) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
     if (!out)
         throw std::runtime_error("cannot write " + path);
 }
@@ -97,7 +100,8 @@ std::vector<uint8_t> ReadFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     if (!in)
         throw std::runtime_error("cannot read " + path);
-    return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    return std::vector<uint8_t>(std::istreambuf_iterator<char>(in),
+                                std::istreambuf_iterator<char>());
 }
 
 } // namespace content

@@ -20,13 +20,18 @@ struct Grid {
 
 Grid GridFor(int count, Random& random) {
     switch (count) {
-    case 4: return {2, 2};
+    case 4:
+        return {2, 2};
     case 5:
-    case 6: return {2, 3};
+    case 6:
+        return {2, 3};
     case 7:
-    case 8: return random.Chance(0.5) ? Grid{2, 4} : Grid{3, 3};
-    case 9: return {3, 3};
-    default: return {3, 4};
+    case 8:
+        return random.Chance(0.5) ? Grid{2, 4} : Grid{3, 3};
+    case 9:
+        return {3, 3};
+    default:
+        return {3, 4};
     }
 }
 
@@ -191,8 +196,8 @@ std::string PositionTable(int firstPage, int lastPage) {
                       range.first + range.count - 1);
         out += line;
         for (const PieceLayout& piece : PlanPage(page)) {
-            std::snprintf(line, sizeof line, "    {%d, %d, %d, %d},\n", piece.loose.x, piece.loose.y,
-                          piece.hole.x, piece.hole.y);
+            std::snprintf(line, sizeof line, "    {%d, %d, %d, %d},\n", piece.loose.x,
+                          piece.loose.y, piece.hole.x, piece.hole.y);
             out += line;
         }
     }

@@ -34,11 +34,14 @@ CursorPicture Rasterise(const std::string& name, Point hotSpot,
     cairo_set_source_rgb(cr, 1, 1, 1);
     cairo_fill(cr);
     const Image filled = canvas.ToImage();
-    auto inside = [&filled](int x, int y) { return filled.Inside(x, y) && filled.At(x, y) != kKey; };
+    auto inside = [&filled](int x, int y) {
+        return filled.Inside(x, y) && filled.At(x, y) != kKey;
+    };
     CursorPicture cursor{name, hotSpot, {}};
     for (int y = 0; y < kCursorSize; ++y)
         for (int x = 0; x < kCursorSize; ++x) {
-            const bool edge = !inside(x - 1, y) || !inside(x + 1, y) || !inside(x, y - 1) || !inside(x, y + 1);
+            const bool edge =
+                !inside(x - 1, y) || !inside(x + 1, y) || !inside(x, y - 1) || !inside(x, y + 1);
             cursor.pixels.push_back(!inside(x, y) ? CursorPixel::kClear
                                     : edge        ? CursorPixel::kBlack
                                                   : CursorPixel::kWhite);
@@ -166,7 +169,8 @@ IconPicture DrawIcon(int size) {
             const uint32_t p = reinterpret_cast<const uint32_t*>(data + y * stride)[x];
             const uint32_t a = p >> 24;
             auto straight = [a](uint32_t c) {
-                return static_cast<uint8_t>(a == 0 ? 0 : std::min<uint32_t>(255, (c * 255 + a / 2) / a));
+                return static_cast<uint8_t>(
+                    a == 0 ? 0 : std::min<uint32_t>(255, (c * 255 + a / 2) / a));
             };
             icon.rgba.push_back(straight((p >> 16) & 0xFF));
             icon.rgba.push_back(straight((p >> 8) & 0xFF));
@@ -227,7 +231,9 @@ std::vector<uint8_t> EncodeCursor(const CursorPicture& cursor) {
     return out;
 }
 
-std::vector<IconPicture> DrawIcons() { return {DrawIcon(16), DrawIcon(32), DrawIcon(48)}; }
+std::vector<IconPicture> DrawIcons() {
+    return {DrawIcon(16), DrawIcon(32), DrawIcon(48)};
+}
 
 std::vector<uint8_t> EncodeIcon(const std::vector<IconPicture>& icons) {
     std::vector<std::vector<uint8_t>> images;

@@ -47,7 +47,8 @@ private:
 };
 
 Image LoadBitmap(const std::string& folder, const std::string& name) {
-    const auto image = DecodePicture(ReadFile(folder + "/resources/" + name + ".bmp"), Signature::kBitmap);
+    const auto image =
+        DecodePicture(ReadFile(folder + "/resources/" + name + ".bmp"), Signature::kBitmap);
     return image ? *image : Image(1, 1);
 }
 
@@ -68,8 +69,9 @@ Image CursorImage(const std::vector<uint8_t>& file, Point* hotSpot) {
             const bool white = file[xorAt + byte] & (0x80 >> (x % 8));
             const bool clear = file[andAt + byte] & (0x80 >> (x % 8));
             const bool check = ((x / 4) + (y / 4)) % 2;
-            image.At(x, y) = clear ? (check ? Hex(0x9a9a9a) : Hex(0xc8c8c8))
-                                   : white ? Hex(0xffffff) : Hex(0x000000);
+            image.At(x, y) = clear   ? (check ? Hex(0x9a9a9a) : Hex(0xc8c8c8))
+                             : white ? Hex(0xffffff)
+                                     : Hex(0x000000);
         }
     return image;
 }
@@ -77,7 +79,8 @@ Image CursorImage(const std::vector<uint8_t>& file, Point* hotSpot) {
 void PutCursors(Sheet& sheet, const std::string& folder, double x, double y) {
     for (const char* name : {"ArrowCursor", "HandCursor", "HandCursor2"}) {
         Point hot;
-        sheet.Put(CursorImage(ReadFile(folder + "/resources/" + name + ".cur"), &hot), x, y, 4, true);
+        sheet.Put(CursorImage(ReadFile(folder + "/resources/" + name + ".cur"), &hot), x, y, 4,
+                  true);
         cairo_t* cr = sheet.cr();
         cairo_set_source_rgb(cr, 1, 0.2, 0.2);
         cairo_rectangle(cr, x + hot.x * 4, y + hot.y * 4, 4, 4);
@@ -94,11 +97,13 @@ void PutIcons(Sheet& sheet, const std::string& folder, double x, double y) {
     for (int i = 0; i < count; ++i) {
         const uint8_t* entry = &file[6 + 16 * i];
         const int size = entry[0];
-        const uint32_t offset = entry[12] | (entry[13] << 8) | (entry[14] << 16) | (entry[15] << 24);
+        const uint32_t offset =
+            entry[12] | (entry[13] << 8) | (entry[14] << 16) | (entry[15] << 24);
         Image image(size, size);
         for (int row = 0; row < size; ++row)
             for (int col = 0; col < size; ++col) {
-                const uint8_t* p = &file[offset + 40 + (static_cast<size_t>(size - 1 - row) * size + col) * 4];
+                const uint8_t* p =
+                    &file[offset + 40 + (static_cast<size_t>(size - 1 - row) * size + col) * 4];
                 const Rgb back = ((row / 4 + col / 4) % 2) ? Hex(0x9a9a9a) : Hex(0xc8c8c8);
                 image.At(col, row) = Mix(back, Rgb{p[2], p[1], p[0]}, p[3] / 255.0);
             }
@@ -123,7 +128,8 @@ void WriteScreenSheet(const std::string& folder, const std::string& sheetFolder)
     sheet.Label("Ending screen", 528, 24);
     sheet.Put(WithButton(ending, LoadBitmap(folder, "QuitButtonUp"), kQuitButton), 528, 36, 0.5);
     sheet.Label("About", 1056, 24);
-    sheet.Put(WithButton(LoadBitmap(folder, "AboutDialogBkg"), LoadBitmap(folder, "OKButtonUp"), kOkButton),
+    sheet.Put(WithButton(LoadBitmap(folder, "AboutDialogBkg"), LoadBitmap(folder, "OKButtonUp"),
+                         kOkButton),
               1056, 36, 1);
     sheet.Label("Directions", 1432, 24);
     sheet.Put(WithButton(LoadBitmap(folder, "OneTimeDirectionsDialogBkg"),
@@ -154,7 +160,8 @@ void WriteScreenSheet(const std::string& folder, const std::string& sheetFolder)
     const Image labels = LoadPicture(folder, kPageLabelsFile);
     sheet.Label("Page labels 0-30", 0, 720);
     for (int frame = 0; frame < kPageLabelFrames; ++frame)
-        sheet.Put(labels.Crop(0, frame * 40, 106, 40), (frame % 8) * 124, 736 + (frame / 8) * 52, 1);
+        sheet.Put(labels.Crop(0, frame * 40, 106, 40), (frame % 8) * 124, 736 + (frame / 8) * 52,
+                  1);
     PutCursors(sheet, folder, 1040, 736);
     PutIcons(sheet, folder, 1560, 736);
     sheet.Save(sheetFolder + "/screens.png");

@@ -16,9 +16,13 @@ constexpr uint64_t kNoiseSeed = 0x6e6f697365ull;
 constexpr double kPeak = 0.55;
 constexpr double kFadeSeconds = 0.004;
 
-int Samples(double seconds) { return static_cast<int>(seconds * kSampleRate); }
+int Samples(double seconds) {
+    return static_cast<int>(seconds * kSampleRate);
+}
 
-double Midi(double note) { return 440.0 * std::pow(2.0, (note - 69) / 12.0); }
+double Midi(double note) {
+    return 440.0 * std::pow(2.0, (note - 69) / 12.0);
+}
 
 // Short linear ramps at both ends and a peak level, so every sound starts
 // and stops at zero and no two are much louder than each other.
@@ -107,7 +111,8 @@ StereoSound PickupSound() {
         const double frequency = 480 + 900 * t;
         phase += 2 * kPi * frequency / kSampleRate;
         const double envelope = std::min(1.0, t / 0.01) * std::exp(-t / 0.045);
-        const float value = static_cast<float>(envelope * (std::sin(phase) + 0.25 * std::sin(2 * phase)));
+        const float value =
+            static_cast<float>(envelope * (std::sin(phase) + 0.25 * std::sin(2 * phase)));
         sound.left[i] = value, sound.right[i] = value;
     }
     Finish(sound);
@@ -202,10 +207,14 @@ std::string SoundName(int index) {
 
 StereoSound SoundOf(int index) {
     switch (index) {
-    case 0: return ChangePageSound();
-    case 1: return ClearSound();
-    case 2: return PickupSound();
-    default: return PlaceSound(index - 2);
+    case 0:
+        return ChangePageSound();
+    case 1:
+        return ClearSound();
+    case 2:
+        return PickupSound();
+    default:
+        return PlaceSound(index - 2);
     }
 }
 

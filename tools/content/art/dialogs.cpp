@@ -97,8 +97,10 @@ Image DrawDirectionsDialog() {
     Card(cr);
     Heading(cr, "How to play", 50, 30);
     const char* lines[] = {
-        "Drag each loose piece",        "into its hole in the picture.",
-        "Let go close to the hole and", "the piece drops into place.",
+        "Drag each loose piece",
+        "into its hole in the picture.",
+        "Let go close to the hole and",
+        "the piece drops into place.",
     };
     double y = 82;
     for (int i = 0; i < 4; ++i, y += 20)

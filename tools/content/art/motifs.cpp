@@ -50,8 +50,12 @@ void Stroke(cairo_t* cr, Rgb colour, double width) {
     cairo_stroke(cr);
 }
 
-Rgb Darker(Rgb colour, double amount) { return Mix(colour, kBlack, amount); }
-Rgb Lighter(Rgb colour, double amount) { return Mix(colour, kWhite, amount); }
+Rgb Darker(Rgb colour, double amount) {
+    return Mix(colour, kBlack, amount);
+}
+Rgb Lighter(Rgb colour, double amount) {
+    return Mix(colour, kWhite, amount);
+}
 
 void Sky(cairo_t* cr, double w, double h, Rgb top, Rgb bottom) {
     FillVertical(cr, 0, 0, w, h, top, bottom);
@@ -336,7 +340,8 @@ void Boat(cairo_t* cr, double x, double water, double size, Rgb hull, Rgb sail, 
     cairo_rectangle(cr, -size * 0.02, -size * 0.95, size * 0.035, size * 0.84);
     cairo_fill(cr);
     cairo_move_to(cr, size * 0.03, -size * 0.9);
-    cairo_curve_to(cr, size * 0.3, -size * 0.6, size * 0.42, -size * 0.35, size * 0.45, -size * 0.17);
+    cairo_curve_to(cr, size * 0.3, -size * 0.6, size * 0.42, -size * 0.35, size * 0.45,
+                   -size * 0.17);
     cairo_line_to(cr, size * 0.03, -size * 0.17);
     cairo_close_path(cr);
     SetColour(cr, sail);
@@ -366,7 +371,8 @@ void Flower(cairo_t* cr, double x, double y, double radius, int petals, Rgb peta
     for (int i = 0; i < petals; ++i) {
         const double angle = 2 * kPi * i / petals;
         cairo_save(cr);
-        cairo_translate(cr, x + radius * 0.55 * std::cos(angle), y + radius * 0.55 * std::sin(angle));
+        cairo_translate(cr, x + radius * 0.55 * std::cos(angle),
+                        y + radius * 0.55 * std::sin(angle));
         cairo_rotate(cr, angle);
         cairo_scale(cr, 1.0, 0.6);
         Circle(cr, 0, 0, radius * 0.48);
@@ -444,13 +450,15 @@ void Fish(cairo_t* cr, double x, double y, double size, Rgb body, Rgb fin, bool 
     cairo_fill(cr);
     SetColour(cr, fin);
     cairo_move_to(cr, -size * 0.05, -size * 0.22);
-    cairo_curve_to(cr, size * 0.05, -size * 0.42, size * 0.2, -size * 0.35, size * 0.25, -size * 0.18);
+    cairo_curve_to(cr, size * 0.05, -size * 0.42, size * 0.2, -size * 0.35, size * 0.25,
+                   -size * 0.18);
     cairo_close_path(cr);
     cairo_fill(cr);
     SetColour(cr, Mix(body, kWhite, 0.45));
     cairo_set_line_width(cr, size * 0.05);
     cairo_move_to(cr, -size * 0.02, -size * 0.2);
-    cairo_curve_to(cr, size * 0.06, -size * 0.05, size * 0.06, size * 0.05, -size * 0.02, size * 0.2);
+    cairo_curve_to(cr, size * 0.06, -size * 0.05, size * 0.06, size * 0.05, -size * 0.02,
+                   size * 0.2);
     cairo_stroke(cr);
     SetColour(cr, kWhite);
     Circle(cr, -size * 0.25, -size * 0.05, size * 0.07);
@@ -487,8 +495,8 @@ void Butterfly(cairo_t* cr, double x, double y, double size, Rgb wing, Rgb spot)
 }
 
 void Rainbow(cairo_t* cr, double cx, double cy, double radius, double band) {
-    const Rgb colours[] = {Hex(0xe8473c), Hex(0xf39a2b), Hex(0xf6d32d), Hex(0x5cb85c),
-                           Hex(0x3a8fd6), Hex(0x6a4fb3)};
+    const Rgb colours[] = {Hex(0xe8473c), Hex(0xf39a2b), Hex(0xf6d32d),
+                           Hex(0x5cb85c), Hex(0x3a8fd6), Hex(0x6a4fb3)};
     cairo_set_line_width(cr, band);
     for (int i = 0; i < 6; ++i) {
         cairo_new_sub_path(cr);

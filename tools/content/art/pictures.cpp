@@ -56,9 +56,13 @@ const PageScene& SceneEntry(int page) {
 
 } // namespace
 
-Scene SceneOf(int page) { return SceneEntry(page).draw; }
+Scene SceneOf(int page) {
+    return SceneEntry(page).draw;
+}
 
-const char* PageTitle(int page) { return SceneEntry(page).title; }
+const char* PageTitle(int page) {
+    return SceneEntry(page).title;
+}
 
 Image PagePicture(int page) {
     Canvas canvas(kPictureArea.w, kPictureArea.h);

@@ -32,8 +32,10 @@ void FarmValley(cairo_t* cr, double w, double h) {
     cairo_fill(cr);
     Hill(cr, w, h, h * 0.7, 18, 500, 4.0, Hex(0x58a83c), Hex(0x3d7d2a));
     // The barn and the farmhouse.
-    House(cr, w * 0.12, h * 0.63, 96, 70, {Hex(0xc8372d), Hex(0x6d2a1f), Hex(0xffe9a8), Hex(0x6b3a1e), false});
-    House(cr, w * 0.55, h * 0.6, 70, 52, {Hex(0xf5ecd6), Hex(0x3f6fb5), Hex(0x9fd3f0), Hex(0x7a4a2a), true});
+    House(cr, w * 0.12, h * 0.63, 96, 70,
+          {Hex(0xc8372d), Hex(0x6d2a1f), Hex(0xffe9a8), Hex(0x6b3a1e), false});
+    House(cr, w * 0.55, h * 0.6, 70, 52,
+          {Hex(0xf5ecd6), Hex(0x3f6fb5), Hex(0x9fd3f0), Hex(0x7a4a2a), true});
     RoundTree(cr, w * 0.9, h * 0.62, 70, Hex(0x3f9b3a), Hex(0x6b4226));
     RoundTree(cr, w * 0.45, h * 0.62, 48, Hex(0x4aa843), Hex(0x6b4226));
     // A path winding down to the front.
@@ -47,7 +49,9 @@ void FarmValley(cairo_t* cr, double w, double h) {
     Fence(cr, 0, w * 0.5, h * 0.86, 36, Hex(0xf6f1e4));
     for (int i = 0; i < 9; ++i)
         Flower(cr, 20 + i * 24.0, h * 0.93 + (i % 2) * 10, 9, 5,
-               i % 3 == 0 ? Hex(0xff6b6b) : i % 3 == 1 ? Hex(0xffd93d) : Hex(0xf7f7ff),
+               i % 3 == 0   ? Hex(0xff6b6b)
+               : i % 3 == 1 ? Hex(0xffd93d)
+                            : Hex(0xf7f7ff),
                Hex(0xf08c00));
     Bird(cr, w * 0.3, h * 0.08, 9, Hex(0x334455));
     Bird(cr, w * 0.37, h * 0.12, 7, Hex(0x334455));
@@ -70,13 +74,15 @@ void FlowerGarden(cairo_t* cr, double w, double h) {
     SetColour(cr, Hex(0x347f33));
     cairo_rectangle(cr, 0, h * 0.36, w, h * 0.06);
     cairo_fill(cr);
-    House(cr, w * 0.64, h * 0.4, 92, 66, {Hex(0xc98d4e), Hex(0x2e7d5b), Hex(0xbfe6f7), Hex(0x7a4a2a), false});
+    House(cr, w * 0.64, h * 0.4, 92, 66,
+          {Hex(0xc98d4e), Hex(0x2e7d5b), Hex(0xbfe6f7), Hex(0x7a4a2a), false});
     SetColour(cr, Hex(0x7ccf5c));
     cairo_rectangle(cr, 0, h * 0.42, w, h * 0.58);
     cairo_fill(cr);
     Fence(cr, -4, w + 10, h * 0.46, 40, Hex(0xfbf7ee));
     // Beds of tulips in bands of colour, smaller towards the back.
-    const Rgb blooms[] = {Hex(0xe63946), Hex(0xffc93c), Hex(0xf7a1c4), Hex(0x9b5de5), Hex(0xff7b2e)};
+    const Rgb blooms[] = {Hex(0xe63946), Hex(0xffc93c), Hex(0xf7a1c4), Hex(0x9b5de5),
+                          Hex(0xff7b2e)};
     for (int row = 0; row < 5; ++row) {
         const double ground = h * (0.52 + row * 0.095);
         const double size = 34 + row * 9;
@@ -101,8 +107,8 @@ void Balloons(cairo_t* cr, double w, double h) {
     SetColour(cr, Hex(0x9ccf6e));
     cairo_rectangle(cr, 0, horizon, w, h - horizon);
     cairo_fill(cr);
-    const Rgb fields[] = {Hex(0xd9c25a), Hex(0x6fb34a), Hex(0xa7c957), Hex(0x4f9a3f), Hex(0xe0a84a),
-                          Hex(0x86c06c)};
+    const Rgb fields[] = {Hex(0xd9c25a), Hex(0x6fb34a), Hex(0xa7c957),
+                          Hex(0x4f9a3f), Hex(0xe0a84a), Hex(0x86c06c)};
     const int rows = 5, columns = 6;
     for (int r = 0; r < rows; ++r)
         for (int c = 0; c < columns; ++c) {
@@ -142,13 +148,14 @@ void Balloons(cairo_t* cr, double w, double h) {
 // A Dutch mill: a tapering tower, a cap and four lattice sails.
 void Mill(cairo_t* cr, double x, double ground, double height) {
     const double top = ground - height;
-    Poly(cr, {x - height * 0.2, ground, x - height * 0.12, top + height * 0.15,
-              x + height * 0.12, top + height * 0.15, x + height * 0.2, ground});
+    Poly(cr, {x - height * 0.2, ground, x - height * 0.12, top + height * 0.15, x + height * 0.12,
+              top + height * 0.15, x + height * 0.2, ground});
     Fill(cr, Hex(0x8b4a2b));
     Poly(cr, {x, ground, x, top + height * 0.15, x + height * 0.12, top + height * 0.15,
               x + height * 0.2, ground});
     Fill(cr, Hex(0x6e3a22));
-    Poly(cr, {x - height * 0.15, top + height * 0.16, x, top, x + height * 0.15, top + height * 0.16});
+    Poly(cr,
+         {x - height * 0.15, top + height * 0.16, x, top, x + height * 0.15, top + height * 0.16});
     Fill(cr, Hex(0x3a2a20));
     SetColour(cr, Hex(0x2f6e9e));
     RoundedRect(cr, x - height * 0.05, ground - height * 0.2, height * 0.1, height * 0.2, 4);
@@ -185,13 +192,13 @@ void Windmill(cairo_t* cr, double w, double h) {
     cairo_rectangle(cr, 0, horizon, w, h - horizon);
     cairo_fill(cr);
     // Stripes of tulips running to the horizon.
-    const Rgb stripes[] = {Hex(0xe63946), Hex(0xffd23f), Hex(0xf78fb3), Hex(0xff8c42), Hex(0x9d4edd),
-                           Hex(0xe63946), Hex(0xfff1e6)};
+    const Rgb stripes[] = {Hex(0xe63946), Hex(0xffd23f), Hex(0xf78fb3), Hex(0xff8c42),
+                           Hex(0x9d4edd), Hex(0xe63946), Hex(0xfff1e6)};
     const double vanishX = w * 0.3;
     for (int i = 0; i < 7; ++i) {
         const double x0 = -w * 0.6 + i * w * 0.3, x1 = x0 + w * 0.22;
-        Poly(cr, {vanishX + (x0 - vanishX) * 0.02, horizon, vanishX + (x1 - vanishX) * 0.02, horizon,
-                  x1, h, x0, h});
+        Poly(cr, {vanishX + (x0 - vanishX) * 0.02, horizon, vanishX + (x1 - vanishX) * 0.02,
+                  horizon, x1, h, x0, h});
         Fill(cr, stripes[i]);
         // Dots of blossom along the stripe.
         for (int k = 0; k < 10; ++k) {
@@ -207,7 +214,8 @@ void Windmill(cairo_t* cr, double w, double h) {
     SetColour(cr, Hex(0x5a8f3a));
     cairo_rectangle(cr, 0, horizon - 2, w, 5);
     cairo_fill(cr);
-    House(cr, w * 0.05, horizon + 4, 44, 30, {Hex(0xb5523b), Hex(0x404e5c), Hex(0xfff1c1), Hex(0x2f4f4f), false});
+    House(cr, w * 0.05, horizon + 4, 44, 30,
+          {Hex(0xb5523b), Hex(0x404e5c), Hex(0xfff1c1), Hex(0x2f4f4f), false});
     RoundTree(cr, w * 0.9, horizon + 2, 34, Hex(0x3f8f3a), Hex(0x5a3d2b));
     Mill(cr, w * 0.62, horizon + 20, 190);
     Bird(cr, w * 0.25, h * 0.2, 8, Hex(0x334455));
@@ -241,7 +249,8 @@ void Castle(cairo_t* cr, double w, double h) {
         SetColour(cr, shade);
         cairo_rectangle(cr, x + width * 0.2, base - height, width * 0.3, height);
         cairo_fill(cr);
-        Poly(cr, {x - width * 0.62, base - height, x, base - height - width * 1.4, x + width * 0.62, base - height});
+        Poly(cr, {x - width * 0.62, base - height, x, base - height - width * 1.4, x + width * 0.62,
+                  base - height});
         Fill(cr, Hex(0xc0392b));
         SetColour(cr, Hex(0x5a4636));
         cairo_rectangle(cr, x - 1, base - height - width * 1.4 - 26, 2, 26);
@@ -303,7 +312,8 @@ void RainbowValley(cairo_t* cr, double w, double h) {
     cairo_set_source(cr, water);
     cairo_fill(cr);
     cairo_pattern_destroy(water);
-    House(cr, w * 0.08, h * 0.7, 78, 56, {Hex(0xfff4e0), Hex(0xd1495b), Hex(0x9fd3f0), Hex(0x6b3a1e), true});
+    House(cr, w * 0.08, h * 0.7, 78, 56,
+          {Hex(0xfff4e0), Hex(0xd1495b), Hex(0x9fd3f0), Hex(0x6b3a1e), true});
     RoundTree(cr, w * 0.86, h * 0.72, 64, Hex(0x2f8f46), Hex(0x6b4226));
     RoundTree(cr, w * 0.72, h * 0.6, 38, Hex(0x3fa34d), Hex(0x6b4226));
     Sheep(cr, w * 0.18, h * 0.88, 40, false);
@@ -382,7 +392,11 @@ void Farmyard(cairo_t* cr, double w, double h) {
 
 void Orchard(cairo_t* cr, double w, double h) {
     Sky(cr, w, h * 0.45, Hex(0x6cb4ec), Hex(0xe0f3fc));
+    Sun(cr, w * 0.16, h * 0.09, 26, Hex(0xffe066), Hex(0xfff3b0));
     Cloud(cr, w * 0.55, h * 0.08, 0.9, Hex(0xffffff));
+    Cloud(cr, w * 0.3, h * 0.22, 0.55, Hex(0xffffff), 0.9);
+    Bird(cr, w * 0.8, h * 0.22, 9, Hex(0x334455));
+    Bird(cr, w * 0.86, h * 0.25, 7, Hex(0x334455));
     Hill(cr, w, h, h * 0.38, 18, 300, 0.7, Hex(0xa5d67e), Hex(0x8cc96b));
     Hill(cr, w, h, h * 0.5, 12, 500, 2.0, Hex(0x79c35a), Hex(0x4f9f3b));
     // Rows of apple trees, bigger in front.
@@ -415,7 +429,8 @@ void Orchard(cairo_t* cr, double w, double h) {
     cairo_stroke(cr);
     const double bx = w * 0.12, by = h * 0.9;
     for (int k = 0; k < 7; ++k)
-        Disc(cr, bx + 14 + k * 11.0, by - 6 - (k % 2) * 6, 9, k % 3 ? Hex(0xe63946) : Hex(0x9acd32));
+        Disc(cr, bx + 14 + k * 11.0, by - 6 - (k % 2) * 6, 9,
+             k % 3 ? Hex(0xe63946) : Hex(0x9acd32));
     Poly(cr, {bx, by - 4, bx + 100, by - 4, bx + 90, by + 38, bx + 10, by + 38});
     Fill(cr, Hex(0xc68642));
     SetColour(cr, Hex(0x8d5a2b));

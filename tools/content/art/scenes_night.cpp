@@ -51,7 +51,8 @@ void NightVillage(cairo_t* cr, double w, double h) {
     House(cr, w * 0.32, h * 0.68, 70, 52, night[1]);
     House(cr, w * 0.72, h * 0.8, 100, 70, night[2]);
     for (int i = 0; i < 5; ++i)
-        PineTree(cr, w * (0.05 + 0.2 * i), h * (0.92 + 0.02 * (i % 2)), 90, Hex(0x17301f), Hex(0x2a1f16));
+        PineTree(cr, w * (0.05 + 0.2 * i), h * (0.92 + 0.02 * (i % 2)), 90, Hex(0x17301f),
+                 Hex(0x2a1f16));
     // A path of lanterns down to the front.
     for (int i = 0; i < 4; ++i) {
         const double x = w * (0.3 + 0.08 * i), y = h * (0.74 + 0.07 * i);
@@ -62,11 +63,13 @@ void NightVillage(cairo_t* cr, double w, double h) {
     }
     // Fireflies.
     for (int i = 0; i < 12; ++i)
-        Disc(cr, w * (0.1 + 0.075 * i), h * (0.82 + 0.05 * std::sin(i * 2.1)), 2.5, Hex(0xd9ff7a), 0.9);
+        Disc(cr, w * (0.1 + 0.075 * i), h * (0.82 + 0.05 * std::sin(i * 2.1)), 2.5, Hex(0xd9ff7a),
+             0.9);
 }
 
 void Planets(cairo_t* cr, double w, double h) {
-    cairo_pattern_t* space = cairo_pattern_create_radial(w * 0.3, h * 0.4, 20, w * 0.5, h * 0.5, h * 0.8);
+    cairo_pattern_t* space =
+        cairo_pattern_create_radial(w * 0.3, h * 0.4, 20, w * 0.5, h * 0.5, h * 0.8);
     AddStop(space, 0, Hex(0x2b1a5a));
     AddStop(space, 1, Hex(0x07081c));
     cairo_set_source(cr, space);
@@ -169,7 +172,8 @@ void Fireworks(cairo_t* cr, double w, double h) {
             cairo_move_to(cr, b.x + b.r * 0.25 * std::cos(a), b.y + b.r * 0.25 * std::sin(a));
             cairo_line_to(cr, b.x + b.r * std::cos(a), b.y + b.r * std::sin(a));
             Stroke(cr, b.colour, 2.5);
-            Disc(cr, b.x + b.r * 1.1 * std::cos(a), b.y + b.r * 1.1 * std::sin(a), 2.5, Lighter(b.colour, 0.5));
+            Disc(cr, b.x + b.r * 1.1 * std::cos(a), b.y + b.r * 1.1 * std::sin(a), 2.5,
+                 Lighter(b.colour, 0.5));
         }
     }
     // The skyline with lit windows.
@@ -181,8 +185,8 @@ void Fireworks(cairo_t* cr, double w, double h) {
         cairo_rectangle(cr, x, river - bh, bw, bh);
         cairo_fill(cr);
         if (i % 3 == 1) {
-            Poly(cr, {x + bw / 2 - 2, river - bh - 30, x + bw / 2 + 2, river - bh - 30, x + bw / 2 + 6, river - bh,
-                      x + bw / 2 - 6, river - bh});
+            Poly(cr, {x + bw / 2 - 2, river - bh - 30, x + bw / 2 + 2, river - bh - 30,
+                      x + bw / 2 + 6, river - bh, x + bw / 2 - 6, river - bh});
             Fill(cr, Hex(0x1b1f3b));
         }
         for (double wy = river - bh + 10; wy < river - 10; wy += 16)
@@ -198,7 +202,8 @@ void Fireworks(cairo_t* cr, double w, double h) {
     FillVertical(cr, 0, river, w, h - river, Hex(0x1a1f45), Hex(0x0a0d24));
     for (const Burst& b : bursts)
         for (int k = 0; k < 6; ++k) {
-            RoundedRect(cr, b.x - b.r * 0.6 + k * 4, river + 10 + k * 14 + (b.y / h) * 40, b.r * 1.2 - k * 8, 3, 1.5);
+            RoundedRect(cr, b.x - b.r * 0.6 + k * 4, river + 10 + k * 14 + (b.y / h) * 40,
+                        b.r * 1.2 - k * 8, 3, 1.5);
             Fill(cr, b.colour, 0.5 - k * 0.07);
         }
     SetColour(cr, Hex(0x3a3f6b));

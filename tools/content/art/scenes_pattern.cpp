@@ -37,8 +37,10 @@ void Block(cairo_t* cr, int kind, double x, double y, double s) {
         break;
     case 1: // heart
         cairo_move_to(cr, cx, cy + s * 0.3);
-        cairo_curve_to(cr, cx - s * 0.5, cy - s * 0.05, cx - s * 0.25, cy - s * 0.4, cx, cy - s * 0.15);
-        cairo_curve_to(cr, cx + s * 0.25, cy - s * 0.4, cx + s * 0.5, cy - s * 0.05, cx, cy + s * 0.3);
+        cairo_curve_to(cr, cx - s * 0.5, cy - s * 0.05, cx - s * 0.25, cy - s * 0.4, cx,
+                       cy - s * 0.15);
+        cairo_curve_to(cr, cx + s * 0.25, cy - s * 0.4, cx + s * 0.5, cy - s * 0.05, cx,
+                       cy + s * 0.3);
         Fill(cr, Hex(0xe63946));
         break;
     case 2: // pinwheel
@@ -145,9 +147,9 @@ void RoseWindow(cairo_t* cr, double w, double h) {
     const double cx = w / 2, cy = h * 0.36, r = w * 0.44;
     Disc(cr, cx, cy, r + 14, Hex(0x8d7b62));
     Disc(cr, cx, cy, r, Hex(0x2b2118));
-    const Rgb glass[] = {Hex(0xc1121f), Hex(0x1d4e89), Hex(0xf4a261), Hex(0x2a9d8f), Hex(0x7b2cbf),
-                         Hex(0xffbe0b), Hex(0x0077b6), Hex(0xe76f51), Hex(0x38b000), Hex(0xd00000),
-                         Hex(0x5a189a), Hex(0xf77f00)};
+    const Rgb glass[] = {Hex(0xc1121f), Hex(0x1d4e89), Hex(0xf4a261), Hex(0x2a9d8f),
+                         Hex(0x7b2cbf), Hex(0xffbe0b), Hex(0x0077b6), Hex(0xe76f51),
+                         Hex(0x38b000), Hex(0xd00000), Hex(0x5a189a), Hex(0xf77f00)};
     // Twelve petals in an outer ring, twelve in an inner ring, then the heart.
     for (int i = 0; i < 12; ++i) {
         const double a0 = 2 * kPi * i / 12 - kPi / 2, a1 = a0 + 2 * kPi / 12;
@@ -157,7 +159,8 @@ void RoseWindow(cairo_t* cr, double w, double h) {
         cairo_close_path(cr);
         Fill(cr, glass[i]);
         const double am = (a0 + a1) / 2;
-        Disc(cr, cx + r * 0.8 * std::cos(am), cy + r * 0.8 * std::sin(am), r * 0.1, glass[(i + 5) % 12]);
+        Disc(cr, cx + r * 0.8 * std::cos(am), cy + r * 0.8 * std::sin(am), r * 0.1,
+             glass[(i + 5) % 12]);
         cairo_new_sub_path(cr);
         cairo_arc(cr, cx, cy, r * 0.58, a0 + 0.05, a1 - 0.05);
         cairo_arc_negative(cr, cx, cy, r * 0.3, a1 - 0.1, a0 + 0.1);
@@ -176,10 +179,12 @@ void RoseWindow(cairo_t* cr, double w, double h) {
     cairo_stroke(cr);
     // Two pointed windows below.
     for (int side = 0; side < 2; ++side) {
-        const double x = side ? w * 0.62 : w * 0.14, top = h * 0.74, bw = w * 0.24, bottom = h * 0.98;
+        const double x = side ? w * 0.62 : w * 0.14, top = h * 0.74, bw = w * 0.24,
+                     bottom = h * 0.98;
         cairo_move_to(cr, x, bottom);
         cairo_line_to(cr, x, top);
-        cairo_curve_to(cr, x, top - bw * 0.4, x + bw * 0.3, top - bw * 0.7, x + bw / 2, top - bw * 0.8);
+        cairo_curve_to(cr, x, top - bw * 0.4, x + bw * 0.3, top - bw * 0.7, x + bw / 2,
+                       top - bw * 0.8);
         cairo_curve_to(cr, x + bw * 0.7, top - bw * 0.7, x + bw, top - bw * 0.4, x + bw, top);
         cairo_line_to(cr, x + bw, bottom);
         cairo_close_path(cr);
@@ -187,8 +192,8 @@ void RoseWindow(cairo_t* cr, double w, double h) {
         cairo_clip_preserve(cr);
         Fill(cr, Hex(0x2b2118));
         for (int k = 0; k < 8; ++k) {
-            cairo_rectangle(cr, x + (k % 2) * bw / 2 + 2, top - bw * 0.8 + (k / 2) * bw * 0.5 + 2, bw / 2 - 4,
-                            bw * 0.5 - 4);
+            cairo_rectangle(cr, x + (k % 2) * bw / 2 + 2, top - bw * 0.8 + (k / 2) * bw * 0.5 + 2,
+                            bw / 2 - 4, bw * 0.5 - 4);
             Fill(cr, glass[(k * 5 + side * 3) % 12]);
         }
         cairo_restore(cr);
@@ -220,10 +225,11 @@ void StarTiles(cairo_t* cr, double w, double h) {
             Disc(cr, x, y, cell * 0.08, Hex(0xfdf6e3));
             // Crosses where four stars meet.
             const double qx = x + cell / 2, qy = y + cell / 2;
-            Poly(cr, {qx - cell * 0.08, qy - cell * 0.22, qx + cell * 0.08, qy - cell * 0.22, qx + cell * 0.08,
-                      qy - cell * 0.08, qx + cell * 0.22, qy - cell * 0.08, qx + cell * 0.22, qy + cell * 0.08,
-                      qx + cell * 0.08, qy + cell * 0.08, qx + cell * 0.08, qy + cell * 0.22, qx - cell * 0.08,
-                      qy + cell * 0.22, qx - cell * 0.08, qy + cell * 0.08, qx - cell * 0.22, qy + cell * 0.08,
+            Poly(cr, {qx - cell * 0.08, qy - cell * 0.22, qx + cell * 0.08, qy - cell * 0.22,
+                      qx + cell * 0.08, qy - cell * 0.08, qx + cell * 0.22, qy - cell * 0.08,
+                      qx + cell * 0.22, qy + cell * 0.08, qx + cell * 0.08, qy + cell * 0.08,
+                      qx + cell * 0.08, qy + cell * 0.22, qx - cell * 0.08, qy + cell * 0.22,
+                      qx - cell * 0.08, qy + cell * 0.08, qx - cell * 0.22, qy + cell * 0.08,
                       qx - cell * 0.22, qy - cell * 0.08, qx - cell * 0.08, qy - cell * 0.08});
             Fill(cr, n % 2 ? Hex(0xc8553d) : Hex(0x2a9d8f));
         }

@@ -25,19 +25,22 @@ void Shop(cairo_t* cr, double x, double top, double width, double bottom, Rgb wa
     const double awningTop = top + 40, awningBottom = awningTop + 30;
     for (int s = 0; s < 6; ++s) {
         const double sx = x + s * width / 6;
-        Poly(cr, {sx, awningTop, sx + width / 6, awningTop, sx + width / 6 + (leftSide ? 6 : -6), awningBottom,
-                  sx + (leftSide ? 6 : -6), awningBottom});
+        Poly(cr, {sx, awningTop, sx + width / 6, awningTop, sx + width / 6 + (leftSide ? 6 : -6),
+                  awningBottom, sx + (leftSide ? 6 : -6), awningBottom});
         Fill(cr, s % 2 ? Hex(0xffffff) : awning);
     }
     SetColour(cr, Hex(0x9fd3f0));
-    cairo_rectangle(cr, x + width * 0.1, awningBottom + 10, width * 0.45, bottom - awningBottom - 20);
+    cairo_rectangle(cr, x + width * 0.1, awningBottom + 10, width * 0.45,
+                    bottom - awningBottom - 20);
     cairo_fill(cr);
     SetColour(cr, Darker(wall, 0.5));
-    cairo_rectangle(cr, x + width * 0.62, awningBottom + 6, width * 0.28, bottom - awningBottom - 6);
+    cairo_rectangle(cr, x + width * 0.62, awningBottom + 6, width * 0.28,
+                    bottom - awningBottom - 6);
     cairo_fill(cr);
     // Goods in the window.
     for (int k = 0; k < 4; ++k)
-        Disc(cr, x + width * (0.16 + 0.1 * k), bottom - 24, 6, k % 2 ? Hex(0xff6b6b) : Hex(0xffd23f));
+        Disc(cr, x + width * (0.16 + 0.1 * k), bottom - 24, 6,
+             k % 2 ? Hex(0xff6b6b) : Hex(0xffd23f));
 }
 
 void Lamp(cairo_t* cr, double x, double ground, double height) {
@@ -120,8 +123,8 @@ void MarketStreet(cairo_t* cr, double w, double h) {
     cairo_rectangle(cr, sx + 138, sy, 8, 30);
     cairo_fill(cr);
     for (int s = 0; s < 6; ++s) {
-        Poly(cr, {sx - 10 + s * 28.0, sy - 110, sx + 18 + s * 28.0, sy - 110, sx + 18 + s * 28.0, sy - 80,
-                  sx - 10 + s * 28.0, sy - 80});
+        Poly(cr, {sx - 10 + s * 28.0, sy - 110, sx + 18 + s * 28.0, sy - 110, sx + 18 + s * 28.0,
+                  sy - 80, sx - 10 + s * 28.0, sy - 80});
         Fill(cr, s % 2 ? Hex(0xffffff) : Hex(0xd62828));
     }
     SetColour(cr, Hex(0x5a3825));
@@ -134,7 +137,8 @@ void HillTown(cairo_t* cr, double w, double h) {
     Sky(cr, w, h * 0.3, Hex(0x2f8fe0), Hex(0xbfe6fb));
     Cloud(cr, w * 0.6, h * 0.05, 0.7, Hex(0xffffff));
     // The hillside falling to the sea.
-    Poly(cr, {-5, h * 0.16, w * 0.4, h * 0.2, w * 0.8, h * 0.32, w + 5, h * 0.44, w + 5, h * 0.72, -5, h * 0.8});
+    Poly(cr, {-5, h * 0.16, w * 0.4, h * 0.2, w * 0.8, h * 0.32, w + 5, h * 0.44, w + 5, h * 0.72,
+              -5, h * 0.8});
     Fill(cr, Hex(0xd8c3a5));
     FillVertical(cr, 0, h * 0.72, w, h * 0.28, Hex(0x1e88e5), Hex(0x0d47a1));
     Poly(cr, {-5, h * 0.8, w + 5, h * 0.72, w + 5, h * 0.76, -5, h * 0.84});

@@ -20,7 +20,9 @@ void Sea(cairo_t* cr, double w, double top, double bottom, Rgb far, Rgb near) {
     }
 }
 
-void Gull(cairo_t* cr, double x, double y, double size) { Bird(cr, x, y, size, Hex(0x2f3e4e)); }
+void Gull(cairo_t* cr, double x, double y, double size) {
+    Bird(cr, x, y, size, Hex(0x2f3e4e));
+}
 
 } // namespace
 
@@ -30,8 +32,8 @@ void Lighthouse(cairo_t* cr, double w, double h) {
     Cloud(cr, w * 0.75, h * 0.25, 0.6, Hex(0xffffff), 0.9);
     Sea(cr, w, h * 0.52, h, Hex(0x3a8fc8), Hex(0x1d5f8f));
     // Rocks and a grassy top on the left.
-    Poly(cr, {-5, h * 0.4, w * 0.2, h * 0.38, w * 0.42, h * 0.5, w * 0.5, h * 0.72, w * 0.38, h * 0.9,
-              -5, h});
+    Poly(cr, {-5, h * 0.4, w * 0.2, h * 0.38, w * 0.42, h * 0.5, w * 0.5, h * 0.72, w * 0.38,
+              h * 0.9, -5, h});
     Fill(cr, Hex(0x7d7468));
     Poly(cr, {w * 0.2, h * 0.38, w * 0.42, h * 0.5, w * 0.5, h * 0.72, w * 0.3, h * 0.62});
     Fill(cr, Hex(0x5f574d));
@@ -40,7 +42,8 @@ void Lighthouse(cairo_t* cr, double w, double h) {
     // The tower, striped red and white, with its lamp room shining.
     const double x = w * 0.2, ground = h * 0.41, top = h * 0.1;
     for (int band = 0; band < 5; ++band) {
-        const double y0 = ground - (ground - top) * band / 5, y1 = ground - (ground - top) * (band + 1) / 5;
+        const double y0 = ground - (ground - top) * band / 5,
+                     y1 = ground - (ground - top) * (band + 1) / 5;
         const double half0 = 24 - band * 2.4, half1 = 24 - (band + 1) * 2.4;
         Poly(cr, {x - half0, y0, x - half1, y1, x + half1, y1, x + half0, y0});
         Fill(cr, band % 2 ? Hex(0xf6f2ea) : Hex(0xd7263d));
@@ -54,7 +57,8 @@ void Lighthouse(cairo_t* cr, double w, double h) {
     SetColour(cr, Hex(0xfff1b0), 0.35);
     Poly(cr, {x, top - 15, w * 0.75, top - 60, w * 0.78, top + 10});
     cairo_fill(cr);
-    House(cr, x + 30, ground + 2, 50, 34, {Hex(0xf6f2ea), Hex(0xd7263d), Hex(0x9fd3f0), Hex(0x2b2d42), true});
+    House(cr, x + 30, ground + 2, 50, 34,
+          {Hex(0xf6f2ea), Hex(0xd7263d), Hex(0x9fd3f0), Hex(0x2b2d42), true});
     Boat(cr, w * 0.72, h * 0.66, 90, Hex(0x8d5524), Hex(0xfdfcf7), false);
     Boat(cr, w * 0.9, h * 0.56, 36, Hex(0x264653), Hex(0xf4a261), true);
     Gull(cr, w * 0.55, h * 0.3, 10);
@@ -72,8 +76,8 @@ void Harbour(cairo_t* cr, double w, double h) {
     Cloud(cr, w * 0.62, h * 0.05, 0.65, Hex(0xffffff), 0.9);
     Hill(cr, w, h, h * 0.3, 14, 260, 0.4, Hex(0x6e9e5a), Hex(0x5a8a48));
     // A row of tall gabled houses along the quay.
-    const Rgb walls[] = {Hex(0xe63946), Hex(0xf4a261), Hex(0x2a9d8f), Hex(0xe9c46a), Hex(0x457b9d),
-                         Hex(0xf28482), Hex(0x8ab17d)};
+    const Rgb walls[] = {Hex(0xe63946), Hex(0xf4a261), Hex(0x2a9d8f), Hex(0xe9c46a),
+                         Hex(0x457b9d), Hex(0xf28482), Hex(0x8ab17d)};
     const double quay = h * 0.56;
     double x = -8;
     for (int i = 0; x < w; ++i) {
@@ -83,15 +87,18 @@ void Harbour(cairo_t* cr, double w, double h) {
         SetColour(cr, wall);
         cairo_rectangle(cr, x, quay - height, width, height);
         cairo_fill(cr);
-        Poly(cr, {x - 2, quay - height + 1, x + width / 2, quay - height - 30, x + width + 2, quay - height + 1});
+        Poly(cr, {x - 2, quay - height + 1, x + width / 2, quay - height - 30, x + width + 2,
+                  quay - height + 1});
         Fill(cr, Darker(wall, 0.45));
         for (int row = 0; row < 3; ++row)
             for (int col = 0; col < 2; ++col) {
                 SetColour(cr, Hex(0xfdfaf0));
-                cairo_rectangle(cr, x + 9 + col * (width / 2), quay - height + 16 + row * 34, width / 2 - 18, 20);
+                cairo_rectangle(cr, x + 9 + col * (width / 2), quay - height + 16 + row * 34,
+                                width / 2 - 18, 20);
                 cairo_fill(cr);
                 SetColour(cr, Hex(0x5a7fa0));
-                cairo_rectangle(cr, x + 11 + col * (width / 2), quay - height + 18 + row * 34, width / 2 - 22, 16);
+                cairo_rectangle(cr, x + 11 + col * (width / 2), quay - height + 18 + row * 34,
+                                width / 2 - 22, 16);
                 cairo_fill(cr);
             }
         SetColour(cr, Darker(wall, 0.5));
@@ -163,7 +170,8 @@ void Reef(cairo_t* cr, double w, double h) {
         for (int b = -3; b <= 3; ++b) {
             cairo_set_line_width(cr, 9 - std::abs(b));
             cairo_move_to(cr, x, y);
-            cairo_curve_to(cr, x + b * 6, y - 30, x + b * 14, y - 50, x + b * 18, y - 70 - (b % 2) * 12);
+            cairo_curve_to(cr, x + b * 6, y - 30, x + b * 14, y - 50, x + b * 18,
+                           y - 70 - (b % 2) * 12);
             cairo_stroke(cr);
         }
         Disc(cr, x, y, 16, Darker(corals[i], 0.15));
@@ -198,7 +206,8 @@ void TropicalSunset(cairo_t* cr, double w, double h) {
     Sun(cr, w * 0.5, h * 0.6, 72, Hex(0xffd56b), Hex(0xffc46b));
     // Thin clouds across the sun.
     for (int i = 0; i < 4; ++i) {
-        RoundedRect(cr, w * (0.1 + 0.2 * (i % 2)), h * (0.3 + i * 0.06), w * (0.4 + 0.1 * i), 7, 3.5);
+        RoundedRect(cr, w * (0.1 + 0.2 * (i % 2)), h * (0.3 + i * 0.06), w * (0.4 + 0.1 * i), 7,
+                    3.5);
         Fill(cr, Hex(0xffe0b0), 0.55);
     }
     FillVertical(cr, 0, h * 0.62, w, h * 0.38, Hex(0xe07a5f), Hex(0x3d2c5e));
@@ -232,7 +241,8 @@ void PondGarden(cairo_t* cr, double w, double h) {
     RoundTree(cr, w * 0.1, h * 0.36, 80, Hex(0x2f7d46), Hex(0x5a3d2b));
     RoundTree(cr, w * 0.82, h * 0.34, 90, Hex(0xf4a6c0), Hex(0x6b4226));
     for (int i = 0; i < 10; ++i)
-        Disc(cr, w * 0.82 + 40 * std::cos(i * 2.1), h * 0.34 - 95 + 30 * std::sin(i * 1.7), 5, Hex(0xffd6e5));
+        Disc(cr, w * 0.82 + 40 * std::cos(i * 2.1), h * 0.34 - 95 + 30 * std::sin(i * 1.7), 5,
+             Hex(0xffd6e5));
     Bush(cr, w * 0.45, h * 0.38, 40, Hex(0x3f8f3a));
     // The pond.
     Ellipse(cr, w * 0.5, h * 0.7, w * 0.62, h * 0.26);
@@ -261,7 +271,8 @@ void PondGarden(cairo_t* cr, double w, double h) {
     cairo_stroke(cr);
     // Lily pads with flowers, and koi.
     for (int i = 0; i < 7; ++i) {
-        const double x = w * (0.15 + 0.12 * i), y = h * (0.62 + 0.1 * std::sin(i * 2.2) + 0.04 * (i % 3));
+        const double x = w * (0.15 + 0.12 * i),
+                     y = h * (0.62 + 0.1 * std::sin(i * 2.2) + 0.04 * (i % 3));
         const double r = 18 + (i % 3) * 5;
         cairo_move_to(cr, x, y);
         cairo_arc(cr, x, y, r, 0.3 + i, 2 * kPi - 0.2 + i);
@@ -322,7 +333,8 @@ void Umbrella(cairo_t* cr, double x, double ground, double size, Rgb a, Rgb b) {
     cairo_stroke(cr);
     for (int i = 0; i < 6; ++i) {
         cairo_move_to(cr, x, ground - size - size * 0.05);
-        cairo_arc(cr, x, ground - size + size * 0.1, size * 0.6, kPi + i * kPi / 6, kPi + (i + 1) * kPi / 6);
+        cairo_arc(cr, x, ground - size + size * 0.1, size * 0.6, kPi + i * kPi / 6,
+                  kPi + (i + 1) * kPi / 6);
         cairo_close_path(cr);
         Fill(cr, i % 2 ? a : b);
     }
@@ -379,8 +391,11 @@ void KiteBeach(cairo_t* cr, double w, double h) {
 
 void Lagoon(cairo_t* cr, double w, double h) {
     Sky(cr, w, h * 0.42, Hex(0x48a6e8), Hex(0xd8f1fb));
+    Sun(cr, w * 0.82, h * 0.07, 24, Hex(0xfff07a), Hex(0xfff6c0));
     Cloud(cr, w * 0.08, h * 0.08, 0.9, Hex(0xffffff));
-    Cloud(cr, w * 0.62, h * 0.16, 0.7, Hex(0xffffff), 0.95);
+    Cloud(cr, w * 0.52, h * 0.2, 0.7, Hex(0xffffff), 0.95);
+    Bird(cr, w * 0.35, h * 0.26, 9, Hex(0x2f3e4e));
+    Bird(cr, w * 0.42, h * 0.3, 7, Hex(0x2f3e4e));
     FillVertical(cr, 0, h * 0.4, w, h * 0.6, Hex(0x1fa2c7), Hex(0x4fd1c5));
     // The island with its beach, palms and a hut on stilts.
     Ellipse(cr, w * 0.42, h * 0.56, w * 0.36, h * 0.07);
@@ -420,7 +435,8 @@ void Waterfall(cairo_t* cr, double w, double h) {
     Sky(cr, w, h * 0.3, Hex(0x7fc1ec), Hex(0xd9f0fb));
     // Forest on the cliff tops.
     for (int i = 0; i < 10; ++i)
-        PineTree(cr, i * 46.0 + 10, h * 0.24 + (i % 3) * 6, 90 + (i % 4) * 14, Hex(0x2d6a4f), Hex(0x5a3d2b));
+        PineTree(cr, i * 46.0 + 10, h * 0.24 + (i % 3) * 6, 90 + (i % 4) * 14, Hex(0x2d6a4f),
+                 Hex(0x5a3d2b));
     // Two cliffs with the falls between them.
     Poly(cr, {0, h * 0.22, w * 0.38, h * 0.2, w * 0.36, h * 0.75, 0, h * 0.8});
     Fill(cr, Hex(0x8a7e72));
@@ -484,8 +500,8 @@ void BeachHuts(cairo_t* cr, double w, double h) {
     }
     // Sand and the row of huts.
     FillVertical(cr, 0, h * 0.56, w, h * 0.44, Hex(0xf6deb0), Hex(0xe9c98a));
-    const Rgb colours[] = {Hex(0xe63946), Hex(0x2a9d8f), Hex(0xffb703), Hex(0x457b9d), Hex(0xf28482),
-                           Hex(0x8ac926)};
+    const Rgb colours[] = {Hex(0xe63946), Hex(0x2a9d8f), Hex(0xffb703),
+                           Hex(0x457b9d), Hex(0xf28482), Hex(0x8ac926)};
     for (int i = 0; i < 6; ++i) {
         const double x = 6 + i * 70.0, ground = h * 0.78, hw = 58, hh = 80;
         for (int s = 0; s < 6; ++s) {
@@ -533,6 +549,12 @@ void DawnLake(cairo_t* cr, double w, double h) {
     cairo_fill(cr);
     cairo_pattern_destroy(sky);
     Sun(cr, w * 0.62, h * 0.4, 30, Hex(0xfff1c9), Hex(0xffe2a0));
+    for (int i = 0; i < 4; ++i) {
+        RoundedRect(cr, w * (0.05 + 0.3 * (i % 2)) + i * 20, h * (0.06 + 0.06 * i), w * 0.38, 8, 4);
+        Fill(cr, Hex(0xffd6e0), 0.8);
+    }
+    for (int i = 0; i < 4; ++i)
+        Bird(cr, w * (0.2 + 0.07 * i), h * (0.2 + 0.02 * (i % 2)), 8, Hex(0x5a4a6a));
     // Mountains in layers of lavender.
     Mountain(cr, w * 0.25, h * 0.16, h * 0.5, 200, Hex(0x9d8ec4), Hex(0x8574b0), Hex(0xf6f0ff));
     Mountain(cr, w * 0.8, h * 0.22, h * 0.5, 180, Hex(0xab9ccf), Hex(0x9384bd), Hex(0xf6f0ff));
@@ -547,7 +569,8 @@ void DawnLake(cairo_t* cr, double w, double h) {
     Poly(cr, {-5, h * 0.72, w * 0.4, h * 0.76, w * 0.5, h, -5, h});
     Fill(cr, Hex(0x3e6b48));
     for (int i = 0; i < 5; ++i)
-        PineTree(cr, 14 + i * 30.0, h * (0.78 + 0.03 * (i % 2)), 110 + (i % 3) * 20, Hex(0x1f4d36), Hex(0x4a3426));
+        PineTree(cr, 14 + i * 30.0, h * (0.78 + 0.03 * (i % 2)), 110 + (i % 3) * 20, Hex(0x1f4d36),
+                 Hex(0x4a3426));
     const double cx = w * 0.26, cy = h * 0.86;
     SetColour(cr, Hex(0x8b5a2b));
     cairo_rectangle(cr, cx, cy - 44, 74, 44);

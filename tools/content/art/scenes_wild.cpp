@@ -16,7 +16,8 @@ void SnowyPeaks(cairo_t* cr, double w, double h) {
     Mountain(cr, w * 0.48, h * 0.26, h * 0.5, 130, Hex(0x6f839c), Hex(0x556a84), Hex(0xf4f8ff));
     // Forest along the shore.
     for (int i = 0; i < 14; ++i)
-        PineTree(cr, i * 32.0 + 4, h * 0.52 + (i % 3) * 4, 60 + (i % 4) * 14, Hex(0x1f5f3f), Hex(0x4a3426));
+        PineTree(cr, i * 32.0 + 4, h * 0.52 + (i % 3) * 4, 60 + (i % 4) * 14, Hex(0x1f5f3f),
+                 Hex(0x4a3426));
     // The lake with the peaks upside down in it.
     FillVertical(cr, 0, h * 0.53, w, h * 0.47, Hex(0x7fb8e6), Hex(0x2f6fa8));
     cairo_save(cr);
@@ -36,28 +37,40 @@ void SnowyPeaks(cairo_t* cr, double w, double h) {
     Hill(cr, w, h, h * 0.8, 10, 300, 0.5, Hex(0x7cc35a), Hex(0x4e9a35));
     for (int i = 0; i < 14; ++i)
         Flower(cr, 14 + i * 30.0, h * (0.88 + 0.05 * (i % 3)), 8, 5,
-               i % 3 == 0 ? Hex(0xffffff) : i % 3 == 1 ? Hex(0xffd23f) : Hex(0xc77dff), Hex(0xf08c00));
+               i % 3 == 0   ? Hex(0xffffff)
+               : i % 3 == 1 ? Hex(0xffd23f)
+                            : Hex(0xc77dff),
+               Hex(0xf08c00));
     RoundTree(cr, w * 0.88, h * 0.86, 60, Hex(0x2f8f46), Hex(0x6b4226));
 }
 
 void AutumnForest(cairo_t* cr, double w, double h) {
-    Sky(cr, w, h * 0.4, Hex(0xf7d794), Hex(0xfbeed0));
+    Sky(cr, w, h * 0.4, Hex(0x8ec5e8), Hex(0xfbe3b8));
+    Sun(cr, w * 0.2, h * 0.1, 28, Hex(0xffd56b), Hex(0xffe9b0));
+    Cloud(cr, w * 0.55, h * 0.07, 0.8, Hex(0xfff8ee));
+    Cloud(cr, w * 0.05, h * 0.24, 0.55, Hex(0xfff8ee), 0.9);
+    for (int i = 0; i < 5; ++i)
+        Bird(cr, w * (0.6 + 0.06 * i), h * (0.2 + 0.02 * (i % 2)), 8, Hex(0x5a3e2b));
     Hill(cr, w, h, h * 0.36, 12, 300, 0.3, Hex(0xd9a066), Hex(0xc98d4e));
+    for (int i = 0; i < 9; ++i)
+        RoundTree(cr, i * 52.0 + 10, h * 0.35 + 6 * std::sin(i), 22,
+                  i % 2 ? Hex(0xc8553d) : Hex(0xe09f3e), Hex(0x6b4226));
     SetColour(cr, Hex(0xb5894f));
     cairo_rectangle(cr, 0, h * 0.45, w, h * 0.55);
     cairo_fill(cr);
     // A path narrowing into the wood.
     Poly(cr, {w * 0.46, h * 0.42, w * 0.54, h * 0.42, w * 0.9, h, w * 0.1, h});
     Fill(cr, Hex(0xe3c28f));
-    const Rgb leaves[] = {Hex(0xe85d04), Hex(0xf48c06), Hex(0xd00000), Hex(0xffba08), Hex(0xdc2f02),
-                          Hex(0x9d0208)};
+    const Rgb leaves[] = {Hex(0xe85d04), Hex(0xf48c06), Hex(0xd00000),
+                          Hex(0xffba08), Hex(0xdc2f02), Hex(0x9d0208)};
     // Three rows of trees, far to near.
     for (int row = 0; row < 3; ++row) {
         const double ground = h * (0.44 + row * 0.2);
         const double size = 36 + row * 32;
         for (int side = 0; side < 2; ++side)
             for (int i = 0; i < 3 - row / 2; ++i) {
-                const double x = side ? w * (0.62 + 0.14 * i + 0.05 * row) : w * (0.38 - 0.14 * i - 0.05 * row);
+                const double x =
+                    side ? w * (0.62 + 0.14 * i + 0.05 * row) : w * (0.38 - 0.14 * i - 0.05 * row);
                 RoundTree(cr, x, ground, size, leaves[(row * 2 + i + side) % 6], Hex(0x4a2c1a));
             }
     }
@@ -81,8 +94,6 @@ void AutumnForest(cairo_t* cr, double w, double h) {
         cairo_rectangle(cr, x - 3, y - 26, 6, 10);
         cairo_fill(cr);
     }
-    Bird(cr, w * 0.5, h * 0.12, 10, Hex(0x5a3e2b));
-    Bird(cr, w * 0.58, h * 0.16, 8, Hex(0x5a3e2b));
 }
 
 void Cactus(cairo_t* cr, double x, double ground, double height, Rgb colour) {
@@ -90,9 +101,11 @@ void Cactus(cairo_t* cr, double x, double ground, double height, Rgb colour) {
     SetColour(cr, colour);
     RoundedRect(cr, x - trunk / 2, ground - height, trunk, height, trunk / 2);
     cairo_fill(cr);
-    RoundedRect(cr, x - trunk * 2.1, ground - height * 0.7, trunk * 0.8, height * 0.35, trunk * 0.4);
+    RoundedRect(cr, x - trunk * 2.1, ground - height * 0.7, trunk * 0.8, height * 0.35,
+                trunk * 0.4);
     RoundedRect(cr, x - trunk * 2.1, ground - height * 0.4, trunk * 1.8, trunk * 0.8, trunk * 0.4);
-    RoundedRect(cr, x + trunk * 1.3, ground - height * 0.85, trunk * 0.8, height * 0.4, trunk * 0.4);
+    RoundedRect(cr, x + trunk * 1.3, ground - height * 0.85, trunk * 0.8, height * 0.4,
+                trunk * 0.4);
     RoundedRect(cr, x + trunk * 0.2, ground - height * 0.52, trunk * 1.9, trunk * 0.8, trunk * 0.4);
     cairo_fill(cr);
     SetColour(cr, Darker(colour, 0.25));
@@ -105,6 +118,8 @@ void Cactus(cairo_t* cr, double x, double ground, double height, Rgb colour) {
 void Desert(cairo_t* cr, double w, double h) {
     Sky(cr, w, h * 0.55, Hex(0x3a86d4), Hex(0xcde8f7));
     Sun(cr, w * 0.2, h * 0.1, 30, Hex(0xfff3a0), Hex(0xfff8d0));
+    Cloud(cr, w * 0.58, h * 0.06, 0.75, Hex(0xffffff));
+    Cloud(cr, w * 0.3, h * 0.22, 0.5, Hex(0xffffff), 0.9);
     // Flat-topped mesas with bands of red rock.
     auto mesa = [&](double x0, double x1, double top, double base, Rgb rock) {
         Poly(cr, {x0, base, x0 + 24, top, x1 - 24, top, x1, base});
@@ -153,7 +168,8 @@ void Snowman(cairo_t* cr, double x, double ground, double size) {
     cairo_fill(cr);
     Disc(cr, x - size * 0.06, ground - size * 1.32, size * 0.025, Hex(0x22223b));
     Disc(cr, x + size * 0.06, ground - size * 1.32, size * 0.025, Hex(0x22223b));
-    Poly(cr, {x, ground - size * 1.28, x + size * 0.2, ground - size * 1.25, x, ground - size * 1.22});
+    Poly(cr,
+         {x, ground - size * 1.28, x + size * 0.2, ground - size * 1.25, x, ground - size * 1.22});
     Fill(cr, Hex(0xf77f00));
     SetColour(cr, Hex(0xd62828));
     cairo_rectangle(cr, x - size * 0.2, ground - size * 1.12, size * 0.4, size * 0.08);
@@ -177,8 +193,8 @@ void WinterVillage(cairo_t* cr, double w, double h) {
         PineTree(cr, 20 + i * 56.0, h * 0.44 + (i % 2) * 8, 70, Hex(0x2d6a4f), Hex(0x4a3426));
     // Snow on the pines' tiers.
     for (int i = 0; i < 8; ++i) {
-        Poly(cr, {20 + i * 56.0, h * 0.44 + (i % 2) * 8 - 70, 28 + i * 56.0, h * 0.44 + (i % 2) * 8 - 58,
-                  12 + i * 56.0, h * 0.44 + (i % 2) * 8 - 58});
+        Poly(cr, {20 + i * 56.0, h * 0.44 + (i % 2) * 8 - 70, 28 + i * 56.0,
+                  h * 0.44 + (i % 2) * 8 - 58, 12 + i * 56.0, h * 0.44 + (i % 2) * 8 - 58});
         Fill(cr, Hex(0xffffff));
     }
     Hill(cr, w, h, h * 0.56, 14, 420, 2.0, Hex(0xffffff), Hex(0xe4edf8));

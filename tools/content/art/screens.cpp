@@ -16,8 +16,11 @@ namespace {
 
 using namespace motif;
 
-constexpr Box kGameButtons[5] = {
-    {20, 693, 60, 59}, {88, 693, 60, 59}, {399, 693, 60, 59}, {565, 693, 60, 59}, {876, 693, 128, 59}};
+constexpr Box kGameButtons[5] = {{20, 693, 60, 59},
+                                 {88, 693, 60, 59},
+                                 {399, 693, 60, 59},
+                                 {565, 693, 60, 59},
+                                 {876, 693, 128, 59}};
 
 // A jigsaw piece in one flat colour, for decoration.
 void DecorPiece(cairo_t* cr, double x, double y, double size, double angle, Rgb colour) {
@@ -49,7 +52,9 @@ void DecorPiece(cairo_t* cr, double x, double y, double size, double angle, Rgb 
 
 } // namespace
 
-Box GameButtonBox(int button) { return kGameButtons[button]; }
+Box GameButtonBox(int button) {
+    return kGameButtons[button];
+}
 
 Image DrawTitlePicture() {
     Canvas canvas(kTitleWidth, kTitleHeight);

@@ -24,8 +24,8 @@ public:
     int Count() const { return static_cast<int>(pixels.size()); }
     int Shared(const ScreenSet& other) const {
         std::vector<int> both;
-        std::set_intersection(pixels.begin(), pixels.end(), other.pixels.begin(), other.pixels.end(),
-                              std::back_inserter(both));
+        std::set_intersection(pixels.begin(), pixels.end(), other.pixels.begin(),
+                              other.pixels.end(), std::back_inserter(both));
         return static_cast<int>(both.size());
     }
     bool operator==(const ScreenSet& other) const { return pixels == other.pixels; }
@@ -61,7 +61,8 @@ TEST_P(Geometry, TheFirstHoleCoversThePictureAndEveryHoleLiesInsideIt) {
     EXPECT_EQ(sprites->holes[0].Rect().w, kPictureArea.w);
     EXPECT_EQ(sprites->holes[0].Rect().h, kPictureArea.h);
     for (size_t i = 0; i < sprites->holes.size(); ++i) {
-        EXPECT_TRUE(kPictureArea.Contains(sprites->holes[i].Rect())) << "piece " << sprites->holes[i].piece;
+        EXPECT_TRUE(kPictureArea.Contains(sprites->holes[i].Rect()))
+            << "piece " << sprites->holes[i].piece;
         EXPECT_EQ(sprites->placed[i].Rect().x, sprites->holes[i].Rect().x);
         EXPECT_EQ(sprites->placed[i].Rect().w, sprites->holes[i].Rect().w);
     }
@@ -93,7 +94,8 @@ TEST_P(Geometry, NoLoosePieceCoversMoreThanAQuarterOfAnother) {
         shapes.push_back(Opaque(loose.picture, loose.at));
     for (size_t i = 0; i < shapes.size(); ++i)
         for (size_t j = 0; j < i; ++j)
-            EXPECT_LE(4 * shapes[i].Shared(shapes[j]), std::min(shapes[i].Count(), shapes[j].Count()))
+            EXPECT_LE(4 * shapes[i].Shared(shapes[j]),
+                      std::min(shapes[i].Count(), shapes[j].Count()))
                 << "pieces " << sprites->loose[i].piece << " and " << sprites->loose[j].piece;
 }
 
@@ -110,7 +112,8 @@ TEST_P(Geometry, ADragPictureCarriedToItsHoleLiesExactlyOverTheRecess) {
     for (size_t i = 0; i < sprites->holes.size(); ++i) {
         SCOPED_TRACE("piece " + std::to_string(sprites->holes[i].piece));
         const Image& drag = sprites->drags[i].picture;
-        const Point carried{sprites->holes[i].at.x + kDragFromHole.x, sprites->holes[i].at.y + kDragFromHole.y};
+        const Point carried{sprites->holes[i].at.x + kDragFromHole.x,
+                            sprites->holes[i].at.y + kDragFromHole.y};
         // The piece itself, without its shadow.
         const ScreenSet body = PixelsOf(drag, carried, [&](int x, int y) {
             return drag.At(x, y) != kKey && drag.At(x, y) != kShadow;
@@ -142,7 +145,8 @@ TEST_P(Geometry, EveryPieceCanBeLiftedFromAnyOfItsPixelsAndDroppedIntoItsHole) {
         // Lifting centres the drag picture on the pointer; a drop near the
         // spot where it lies over its hole fits.
         const Image& drag = sprites->drags[i].picture;
-        const Point exact{sprites->holes[i].at.x + kDragFromHole.x, sprites->holes[i].at.y + kDragFromHole.y};
+        const Point exact{sprites->holes[i].at.x + kDragFromHole.x,
+                          sprites->holes[i].at.y + kDragFromHole.y};
         for (int dy = -6; dy <= 6; dy += 3)
             for (int dx = -6; dx <= 6; dx += 3) {
                 const Point carried{exact.x + dx, exact.y + dy};

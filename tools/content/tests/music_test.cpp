@@ -84,7 +84,7 @@ TEST_F(Music, LastsOneToThreeMinutes) {
 
 TEST_F(Music, EveryNoteEndsBeforeItsTrackAndTheEndsAreQuiet) {
     std::map<std::vector<long>, int> sounding; // track, channel, note -> count
-    std::vector<std::pair<long, long>> onsets;  // tick, velocity
+    std::vector<std::pair<long, long>> onsets; // tick, velocity
     long end = 0;
     for (const CsvRecord& r : records) {
         if (r.type == "Note_on_c" && r.values[2] > 0) {

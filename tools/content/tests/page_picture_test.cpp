@@ -32,14 +32,17 @@ std::vector<int> Owners(int page, const std::vector<PieceLayout>& layout) {
 
 // The screen with every piece in `placed` put in its hole and the others
 // missing, stacked as the game stacks them: holes, then placed pieces.
-Image Compose(const Image& background, const PageSprites& sprites, const std::vector<bool>& placed) {
+Image Compose(const Image& background, const PageSprites& sprites,
+              const std::vector<bool>& placed) {
     Image screen = background;
     for (size_t i = 0; i < sprites.holes.size(); ++i)
         if (!placed[i])
-            screen.Paste(sprites.holes[i].picture, sprites.holes[i].at.x, sprites.holes[i].at.y, false);
+            screen.Paste(sprites.holes[i].picture, sprites.holes[i].at.x, sprites.holes[i].at.y,
+                         false);
     for (size_t i = 0; i < sprites.placed.size(); ++i)
         if (placed[i])
-            screen.Paste(sprites.placed[i].picture, sprites.placed[i].at.x, sprites.placed[i].at.y, false);
+            screen.Paste(sprites.placed[i].picture, sprites.placed[i].at.x, sprites.placed[i].at.y,
+                         false);
     return screen;
 }
 
@@ -72,10 +75,11 @@ TEST_P(PagePicture, EachMissingPieceLeavesARecessWhateverElseIsInPlace) {
         for (int y = 0; y < kPictureArea.h; ++y)
             for (int x = 0; x < kPictureArea.w; ++x) {
                 const int piece = owner[static_cast<size_t>(y) * kPictureArea.w + x];
-                const bool inBody =
-                    piece > 0 || firstBody.At(kPictureArea.x + x - firstBox.x, kPictureArea.y + y - firstBox.y);
+                const bool inBody = piece > 0 || firstBody.At(kPictureArea.x + x - firstBox.x,
+                                                              kPictureArea.y + y - firstBox.y);
                 const bool missing = inBody && !placed[piece];
-                const bool same = screen.At(kPictureArea.x + x, kPictureArea.y + y) == picture.At(x, y);
+                const bool same =
+                    screen.At(kPictureArea.x + x, kPictureArea.y + y) == picture.At(x, y);
                 wrong += missing == same;
             }
         EXPECT_EQ(wrong, 0) << "round " << round;
@@ -109,7 +113,8 @@ TEST(PagePictures, EveryPageHasItsOwnColourfulPicture) {
         int top = 0;
         for (size_t i = 0; i < std::min<size_t>(8, counts.size()); ++i)
             top += counts[i];
-        EXPECT_GT(top * 100 / (picture.Width() / 4 * (picture.Height() / 4)), 30) << "page " << page;
+        EXPECT_GT(top * 100 / (picture.Width() / 4 * (picture.Height() / 4)), 30)
+            << "page " << page;
         for (const Image& other : pictures)
             EXPECT_FALSE(other == picture) << "page " << page;
         pictures.push_back(picture);

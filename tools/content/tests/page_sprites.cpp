@@ -11,7 +11,9 @@ bool TestSprite::ContainsPoint(int x, int y) const {
     return x > at.x && x < at.x + picture.Width() && y > at.y && y < at.y + picture.Height();
 }
 
-bool TestSprite::Hits(int x, int y) const { return ContainsPoint(x, y) && OpaqueAt(x, y); }
+bool TestSprite::Hits(int x, int y) const {
+    return ContainsPoint(x, y) && OpaqueAt(x, y);
+}
 
 bool TestSprite::OpaqueAt(int x, int y) const {
     const int px = x - at.x, py = y - at.y;
@@ -23,10 +25,14 @@ PageSprites LoadPageSprites(const std::string& folder, int page) {
     sprites.layout = PageLayout(page);
     for (const PieceLayout& piece : sprites.layout) {
         const Point drag{piece.loose.x + kDragFromLoose.x, piece.loose.y + kDragFromLoose.y};
-        sprites.loose.push_back({piece.piece, piece.loose, LoadPicture(folder, PieceFileName(Kind::kLoose, piece.piece))});
-        sprites.holes.push_back({piece.piece, piece.hole, LoadPicture(folder, PieceFileName(Kind::kHole, piece.piece))});
-        sprites.placed.push_back({piece.piece, piece.hole, LoadPicture(folder, PieceFileName(Kind::kPlaced, piece.piece))});
-        sprites.drags.push_back({piece.piece, drag, LoadPicture(folder, PieceFileName(Kind::kDrag, piece.piece))});
+        sprites.loose.push_back({piece.piece, piece.loose,
+                                 LoadPicture(folder, PieceFileName(Kind::kLoose, piece.piece))});
+        sprites.holes.push_back({piece.piece, piece.hole,
+                                 LoadPicture(folder, PieceFileName(Kind::kHole, piece.piece))});
+        sprites.placed.push_back({piece.piece, piece.hole,
+                                  LoadPicture(folder, PieceFileName(Kind::kPlaced, piece.piece))});
+        sprites.drags.push_back(
+            {piece.piece, drag, LoadPicture(folder, PieceFileName(Kind::kDrag, piece.piece))});
     }
     return sprites;
 }

@@ -63,10 +63,10 @@ TEST(PictureFiles, ScreenPicturesHaveTheirSizesAndNoKeyColour) {
         int w, h;
     };
     const Expected pictures[] = {
-        {"\\data\\m0001.dat", 124, 100}, {"\\data\\m0002.dat", 60, 118},
-        {"\\data\\m0003.dat", 60, 118},  {"\\data\\m0004.dat", 60, 118},
-        {"\\data\\m0005.dat", 60, 118},  {"\\data\\m0006.dat", 128, 118},
-        {"\\data\\m0008.dat", 460, 468}, {"\\data\\m0009.dat", 8, 8},
+        {"\\data\\m0001.dat", 124, 100},  {"\\data\\m0002.dat", 60, 118},
+        {"\\data\\m0003.dat", 60, 118},   {"\\data\\m0004.dat", 60, 118},
+        {"\\data\\m0005.dat", 60, 118},   {"\\data\\m0006.dat", 128, 118},
+        {"\\data\\m0008.dat", 460, 468},  {"\\data\\m0009.dat", 8, 8},
         {"\\data\\m0010.dat", 106, 1240}, {"\\data\\m0011.dat", 1024, 768}};
     for (const Expected& picture : pictures) {
         const std::vector<uint8_t> bytes = ReadFile(HostPath(GeneratedContent(), picture.name));
@@ -80,13 +80,11 @@ TEST(PictureFiles, DialogBitmapsHaveTheirSizesAndNoKeyColour) {
         std::string name;
         int w, h;
     };
-    const Expected bitmaps[] = {{"AboutDialogBkg", 360, 360},
-                                {"OneTimeDirectionsDialogBkg", 360, 360},
-                                {"EndingScrnDialogBkg", 1024, 768},
-                                {"OKButtonUp", 128, 50},
-                                {"OKButtonDown", 128, 50},
-                                {"QuitButtonUp", 124, 52},
-                                {"QuitButtonDown", 124, 52}};
+    const Expected bitmaps[] = {
+        {"AboutDialogBkg", 360, 360},       {"OneTimeDirectionsDialogBkg", 360, 360},
+        {"EndingScrnDialogBkg", 1024, 768}, {"OKButtonUp", 128, 50},
+        {"OKButtonDown", 128, 50},          {"QuitButtonUp", 124, 52},
+        {"QuitButtonDown", 124, 52}};
     for (const Expected& bitmap : bitmaps) {
         const std::vector<uint8_t> bytes =
             ReadFile(GeneratedContent() + "/resources/" + bitmap.name + ".bmp");
@@ -99,7 +97,8 @@ TEST(PictureFiles, ButtonsShowADifferentPressedFaceAndBlendIntoWhatIsBehindThem)
     const std::string& folder = GeneratedContent();
     const Image background = LoadPicture(folder, kBackgroundFile);
     const Image title = LoadPicture(folder, kTitleFile);
-    auto check = [](const Image& up, const Image& down, const Image& behind, const std::string& what) {
+    auto check = [](const Image& up, const Image& down, const Image& behind,
+                    const std::string& what) {
         SCOPED_TRACE(what);
         EXPECT_NE(up, down);
         // Outside the rounded face the button is exactly what it covers.
@@ -116,8 +115,8 @@ TEST(PictureFiles, ButtonsShowADifferentPressedFaceAndBlendIntoWhatIsBehindThem)
     }
     const Image start = LoadPicture(folder, kStartButtonFile);
     check(Face(start, 0), Face(start, 1),
-          title.Crop(kStartButton.x - kTitlePlace.x, kStartButton.y - kTitlePlace.y,
-                     kStartButton.w, kStartButton.h),
+          title.Crop(kStartButton.x - kTitlePlace.x, kStartButton.y - kTitlePlace.y, kStartButton.w,
+                     kStartButton.h),
           "start");
     const Image about = LoadResourceBitmap(folder, "AboutDialogBkg");
     const Image directions = LoadResourceBitmap(folder, "OneTimeDirectionsDialogBkg");

@@ -121,7 +121,8 @@ TEST(Pointers, EachCursorIsA32By32MonochromeCursorWithItsHotSpotOnTheShape) {
         // The AND mask is clear (0) where the pointer is drawn.
         const size_t andMask = 22 + 40 + 8 + 128;
         const size_t row = 31 - cursor.hotY;
-        const bool drawn = !(bytes[andMask + row * 4 + cursor.hotX / 8] & (0x80 >> (cursor.hotX % 8)));
+        const bool drawn =
+            !(bytes[andMask + row * 4 + cursor.hotX / 8] & (0x80 >> (cursor.hotX % 8)));
         EXPECT_TRUE(drawn);
     }
 }
@@ -159,11 +160,11 @@ TEST(ResourceScript, DeclaresEveryResourceByItsNameAndEachFileExists) {
         EXPECT_NO_THROW(Resource(file.substr(1, file.size() - 2))) << line;
     }
     std::map<std::string, std::string> expected = {
-        {"IDI_VARNOLT", "ICON"},          {"ArrowCursor", "CURSOR"},
-        {"HandCursor", "CURSOR"},         {"HandCursor2", "CURSOR"},
-        {"AboutDialogBkg", "BITMAP"},     {"OneTimeDirectionsDialogBkg", "BITMAP"},
+        {"IDI_VARNOLT", "ICON"},           {"ArrowCursor", "CURSOR"},
+        {"HandCursor", "CURSOR"},          {"HandCursor2", "CURSOR"},
+        {"AboutDialogBkg", "BITMAP"},      {"OneTimeDirectionsDialogBkg", "BITMAP"},
         {"EndingScrnDialogBkg", "BITMAP"}, {"OKButtonUp", "BITMAP"},
-        {"OKButtonDown", "BITMAP"},       {"QuitButtonUp", "BITMAP"},
+        {"OKButtonDown", "BITMAP"},        {"QuitButtonUp", "BITMAP"},
         {"QuitButtonDown", "BITMAP"}};
     for (int index = 0; index < kSoundCount; ++index)
         expected[SoundName(index)] = "WAVE";
