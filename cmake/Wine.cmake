@@ -16,6 +16,6 @@ set_tests_properties(wine.stop PROPERTIES FIXTURES_CLEANUP wine)
 
 # Registers the tests of a Windows GoogleTest program, each run under Wine.
 function(varnolt_add_wine_gtest target)
-    gtest_discover_tests(${target} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
+    gtest_discover_tests(${target} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 240
         PROPERTIES FIXTURES_REQUIRED wine)
 endfunction()
