@@ -2,6 +2,10 @@
 #include "app/app_globals.h"
 #include "audio/music_playlist.h"
 #include "diag/log.h"
+#include "sprites/anim_link.h"
+#include "sprites/anim_view.h"
+
+#include <cstdint>
 
 namespace {
 
@@ -11,6 +15,23 @@ void OnActivateApp(HWND window, WPARAM active) {
     g_appActive = static_cast<int32_t>(active);
     Log("WM_Activateapp: wParam = %i", static_cast<int>(active));
     g_musicPlaylist.OnActivate(static_cast<int32_t>(active), window);
+}
+
+// The pointer's client coordinates: signed, so that a captured mouse left of
+// or above the window gives negative values.
+int32_t PointerX(LPARAM lParam) {
+    return static_cast<int16_t>(LOWORD(lParam));
+}
+
+int32_t PointerY(LPARAM lParam) {
+    return static_cast<int16_t>(HIWORD(lParam));
+}
+
+// The keys keep working after a click on a button, which takes the focus.
+void OnMouseMove(HWND window, WPARAM keys, LPARAM lParam) {
+    if (GetFocus() != window)
+        SetFocus(window);
+    g_animView.OnMouseMove(window, static_cast<uint32_t>(keys), PointerX(lParam), PointerY(lParam));
 }
 
 } // namespace
@@ -25,6 +46,17 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         return 1;
     case WM_ACTIVATEAPP:
         OnActivateApp(window, wParam);
+        return 0;
+    case WM_MOUSEMOVE:
+        OnMouseMove(window, wParam, lParam);
+        return 0;
+    case WM_LBUTTONDOWN:
+        g_animView.OnLButtonDown(window, static_cast<uint32_t>(wParam), PointerX(lParam),
+                                 PointerY(lParam));
+        return 0;
+    case WM_LBUTTONUP:
+        g_animView.OnLButtonUp(window, static_cast<uint32_t>(wParam), PointerX(lParam),
+                               PointerY(lParam));
         return 0;
     default:
         return DefWindowProcA(window, message, wParam, lParam);

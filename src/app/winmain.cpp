@@ -7,6 +7,7 @@
 #include "audio/music_playlist.h"
 #include "diag/log.h"
 #include "resources/resource.h"
+#include "sprites/anim_link.h"
 
 #include <new>
 
@@ -36,6 +37,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
         return 0;
     }
     g_mainWindowHandle = static_cast<uint32_t>(HandleToLong(g_mainWindow->windowHandle));
+    LinkAnimation(&g_animDoc, &g_animView, g_mainWindow->windowHandle);
 
     // The window became active while it was shown, so the music starts now;
     // from here on every activation starts it again.

@@ -2,7 +2,12 @@
 #include "diag/log.h"
 #include "platform/platform.h"
 
+#include <cstdio>
+
 namespace {
+
+// Bytes writes may still take before the injected fault; negative: no fault.
+int64_t g_writeBudget = -1;
 
 void ToLittleEndian(int32_t value, char bytes[4]) {
     const uint32_t bits = static_cast<uint32_t>(value);
@@ -19,25 +24,64 @@ int32_t FromLittleEndian(const char bytes[4]) {
 
 } // namespace
 
+std::string Serializer::TemporaryPathFor(const std::string& path) {
+    return platform::NativePath(path) + ".tmp";
+}
+
+void Serializer::FailWritesAfter(int64_t bytes) {
+    g_writeBudget = bytes;
+}
+
 Serializer::Serializer(const std::string& path)
-    : stream(platform::NativePath(path), std::ios::binary | std::ios::out | std::ios::trunc) {
+    : targetPath(platform::NativePath(path)), temporaryPath(TemporaryPathFor(path)),
+      stream(temporaryPath, std::ios::binary | std::ios::out | std::ios::trunc) {
     if (!stream.is_open())
         throw "couldn't open file";
+}
+
+Serializer::~Serializer() {
+    if (committed)
+        return;
+    stream.close();
+    std::remove(temporaryPath.c_str());
+}
+
+void Serializer::Write(const char* bytes, size_t count) {
+    if (g_writeBudget >= 0 && static_cast<uint64_t>(g_writeBudget) < count) {
+        stream.write(bytes, static_cast<std::streamsize>(g_writeBudget));
+        g_writeBudget = 0;
+        stream.setstate(std::ios::badbit);
+    } else {
+        if (g_writeBudget >= 0)
+            g_writeBudget -= static_cast<int64_t>(count);
+        stream.write(bytes, static_cast<std::streamsize>(count));
+    }
+    if (stream.bad())
+        throw "file write failed";
 }
 
 void Serializer::PutInt(int32_t value) {
     char bytes[4];
     ToLittleEndian(value, bytes);
-    stream.write(bytes, 4);
-    if (stream.bad())
-        throw "file write failed";
+    Write(bytes, 4);
 }
 
 void Serializer::PutString(const std::string& text) {
     PutInt(static_cast<int32_t>(text.size()));
-    stream.write(text.data(), static_cast<std::streamsize>(text.size()));
-    if (stream.bad())
+    Write(text.data(), text.size());
+}
+
+void Serializer::Commit() {
+    if (committed)
+        return;
+    // Buffered bytes meet a full disk only here, so the flush and the close
+    // are checked as carefully as every put.
+    stream.flush();
+    const bool flushed = !stream.fail();
+    stream.close();
+    if (!flushed || stream.fail() || !platform::MoveFileReplacing(temporaryPath, targetPath))
         throw "file write failed";
+    committed = true;
 }
 
 DeSerializer::DeSerializer(const std::string& path)

@@ -20,15 +20,41 @@ protected:
     ~CSerializable() = default;
 };
 
+// Writes a new file next to the one it replaces, so that a save that fails
+// part-way (full disk, removed folder) never costs the previous file: the
+// target changes only when Commit succeeds, all at once.
 class Serializer {
 public:
-    // Opens path for writing, replacing any file of that name.
+    // Starts the replacement of path; the file at path stays untouched until
+    // Commit.
     explicit Serializer(const std::string& path);
+    // Without a successful Commit the new file is thrown away.
+    ~Serializer();
     void PutInt(int32_t value);
     void PutString(const std::string& text);
+    // Flushes everything put so far and puts it in place of the target. Throws
+    // "file write failed" when that cannot be done, leaving the target as it
+    // was. Nothing may be put afterwards.
+    void Commit();
+
+    // Where the file being written lies until Commit: beside the target, under
+    // a fixed name, so that one left by a crash is simply overwritten next time.
+    static std::string TemporaryPathFor(const std::string& path);
+
+    // Tests only: after `bytes` more bytes, writes fail as on a full disk
+    // (the stream goes bad, the put throws). A negative count lifts the fault.
+    static void FailWritesAfter(int64_t bytes);
+
+    Serializer(const Serializer&) = delete;
+    Serializer& operator=(const Serializer&) = delete;
 
 private:
+    void Write(const char* bytes, size_t count);
+
+    std::string targetPath;
+    std::string temporaryPath;
     std::ofstream stream;
+    bool committed = false;
 };
 
 class DeSerializer {

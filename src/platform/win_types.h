@@ -7,6 +7,10 @@
 #ifndef WIN32_LEAN_AND_MEAN
 #define WIN32_LEAN_AND_MEAN
 #endif
+// Portable code uses std::min and std::max, which the macros would break.
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
 #include <windows.h>
 #else
 #include <cstdint>
@@ -23,6 +27,10 @@ struct POINT {
     int32_t y;
 };
 
-// Opaque: the engine only passes window handles through to the platform.
+// Opaque: the engine only passes window and cursor handles through to the
+// platform.
 typedef struct HWND__* HWND;
+typedef struct HICON__* HICON;
+typedef HICON HCURSOR;
+typedef struct HBITMAP__* HBITMAP;
 #endif

@@ -130,6 +130,8 @@ void CSprite::Hide() {
 void CSprite::SaveToFile(const std::string& path) {
     Serializer out(path);
     Serialize(out);
+    // The file appears only once it is whole.
+    out.Commit();
 }
 
 void CSprite::LoadFromFile(const std::string& path) {

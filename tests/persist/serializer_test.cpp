@@ -2,6 +2,7 @@
 #include "persist/serializer.h"
 #include "support/temp_dir.h"
 
+#include <filesystem>
 #include <gtest/gtest.h>
 
 namespace {
@@ -31,6 +32,7 @@ TEST_F(SerializerTest, WritesLittleEndianIntegersAndCountedStrings) {
         out.PutString("abc");
         out.PutString("");
         out.PutInt(-2);
+        out.Commit();
     }
     EXPECT_EQ(ReadAll(path), (Bytes{0x00, 0x01, 0x00, 0x00, 0x03, 0x00, 0x00, 0x00, 0x61, 0x62,
                                     0x63, 0x00, 0x00, 0x00, 0x00, 0xFE, 0xFF, 0xFF, 0xFF}));
@@ -84,6 +86,88 @@ TEST_F(SerializerTest, StringLengthThatExactlyFitsIsRead) {
     DeSerializer in(path);
     EXPECT_EQ(in.GetString(), "wxyz");
     EXPECT_EQ(ThrownText([&] { in.GetInt(); }), "unexpected end of file");
+}
+
+// The file replaced by a save and what the save writes instead.
+class SafeReplaceTest : public SerializerTest {
+protected:
+    ~SafeReplaceTest() override { Serializer::FailWritesAfter(-1); }
+
+    void WriteNewContents(Serializer& out) {
+        out.PutString("VARNOLT1");
+        for (int32_t i = 0; i < 30; ++i)
+            out.PutInt(i);
+    }
+
+    const Bytes previous{8, 0, 0, 0, 'p', 'r', 'e', 'v', 'i', 'o', 'u', 's', 0, 1, 0, 0};
+    std::string temporary = Serializer::TemporaryPathFor(path);
+};
+
+TEST_F(SafeReplaceTest, TargetChangesOnlyAtCommit) {
+    WriteAll(path, previous);
+    Serializer out(path);
+    WriteNewContents(out);
+    EXPECT_EQ(ReadAll(path), previous);
+    EXPECT_TRUE(std::filesystem::exists(temporary));
+
+    out.Commit();
+    EXPECT_EQ(ReadAll(path).size(), 12u + 30u * 4u);
+    EXPECT_FALSE(std::filesystem::exists(temporary));
+}
+
+TEST_F(SafeReplaceTest, AbandonedWriteLeavesNoTrace) {
+    WriteAll(path, previous);
+    {
+        Serializer out(path);
+        WriteNewContents(out);
+    }
+    EXPECT_EQ(ReadAll(path), previous);
+    EXPECT_FALSE(std::filesystem::exists(temporary));
+
+    const std::string fresh = dir.File("fresh.bin");
+    {
+        Serializer out(fresh);
+        WriteNewContents(out);
+    }
+    EXPECT_FALSE(std::filesystem::exists(fresh));
+    EXPECT_FALSE(std::filesystem::exists(Serializer::TemporaryPathFor(fresh)));
+}
+
+TEST_F(SafeReplaceTest, WriteFailingPartWayKeepsThePreviousFile) {
+    WriteAll(path, previous);
+    // 18 bytes go out: the string, the first integer and half of the next.
+    Serializer::FailWritesAfter(18);
+    EXPECT_EQ(ThrownText([&] {
+                  Serializer out(path);
+                  WriteNewContents(out);
+                  out.Commit();
+              }),
+              "file write failed");
+    EXPECT_EQ(ReadAll(path), previous);
+    EXPECT_FALSE(std::filesystem::exists(temporary));
+    EXPECT_TRUE(LogText().empty());
+}
+
+TEST_F(SafeReplaceTest, CommitThatCannotReplaceThrowsAndCleansUp) {
+    // A folder in the target's place cannot be replaced by a file.
+    std::filesystem::create_directory(path);
+    EXPECT_EQ(ThrownText([&] {
+                  Serializer out(path);
+                  WriteNewContents(out);
+                  out.Commit();
+              }),
+              "file write failed");
+    EXPECT_TRUE(std::filesystem::is_directory(path));
+    EXPECT_FALSE(std::filesystem::exists(temporary));
+}
+
+TEST_F(SafeReplaceTest, LeftoverFromAnInterruptedSaveIsOverwritten) {
+    WriteAll(temporary, Bytes(200, 0xEE));
+    Serializer out(path);
+    out.PutInt(7);
+    out.Commit();
+    EXPECT_EQ(ReadAll(path), (Bytes{7, 0, 0, 0}));
+    EXPECT_FALSE(std::filesystem::exists(temporary));
 }
 
 } // namespace

@@ -4,7 +4,9 @@
 #include <cctype>
 #include <cstdio>
 #include <dirent.h>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -45,10 +47,43 @@ std::string MatchEntry(const std::string& folder, const std::string& component) 
     return match;
 }
 
+// What the sound and pointer calls were asked to do, for the tests to read.
+std::vector<std::string> g_playedSounds;
+std::vector<HCURSOR> g_shownCursors;
+std::vector<HCURSOR> g_destroyedCursors;
+
+template <typename T> std::vector<T> Take(std::vector<T>& record) {
+    std::vector<T> taken;
+    taken.swap(record);
+    return taken;
+}
+
+// fsync through a descriptor of its own: the writer's stream does not give
+// its descriptor away.
+bool SyncToDisk(const std::string& path, int flags) {
+    const int fd = open(path.c_str(), flags | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    const bool synced = fsync(fd) == 0;
+    close(fd);
+    return synced;
+}
+
+std::string FolderOf(const std::string& path) {
+    const size_t slash = path.find_last_of('/');
+    if (slash == std::string::npos)
+        return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
 } // namespace
 
 namespace headless {
 void SetClock(uint32_t milliseconds) { g_clock = milliseconds; }
+
+std::vector<std::string> TakePlayedSounds() { return Take(g_playedSounds); }
+std::vector<HCURSOR> TakeShownCursors() { return Take(g_shownCursors); }
+std::vector<HCURSOR> TakeDestroyedCursors() { return Take(g_destroyedCursors); }
 } // namespace headless
 
 namespace platform {
@@ -89,5 +124,28 @@ std::string NativePath(const std::string& gamePath) {
     }
     return resolved;
 }
+
+// ---- Stored files, sound effects and the mouse pointer ------------------
+
+// The file's bytes must be on disk before its new name is, or a crash could
+// leave an empty file under the old name.
+bool MoveFileReplacing(const std::string& from, const std::string& to) {
+    if (!SyncToDisk(from, O_RDONLY))
+        return false;
+    if (std::rename(from.c_str(), to.c_str()) != 0)
+        return false;
+    // The rename itself lasts once its folder is flushed; if that fails, the
+    // move has still happened.
+    SyncToDisk(FolderOf(to), O_RDONLY | O_DIRECTORY);
+    return true;
+}
+
+void PlaySoundResource(HWND, const char* name) { g_playedSounds.emplace_back(name); }
+
+void ShowCursorShape(HCURSOR cursor) { g_shownCursors.push_back(cursor); }
+
+void DestroyCursorShape(HCURSOR cursor) { g_destroyedCursors.push_back(cursor); }
+
+// ---- end of stored files, sound effects and the mouse pointer -----------
 
 } // namespace platform

@@ -1,0 +1,90 @@
+// Arbitrary bytes as the options file, read by the same Load the game runs
+// when its window is created. Besides the sanitizers it checks the outcome:
+// a good file is taken as it stands, anything else is rewritten as a good
+// file holding the value the game had.
+#include "persist/initialization.h"
+
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+using Bytes = std::vector<uint8_t>;
+
+// One folder per fuzzing process, in memory where the system has it, so the
+// rewrites (each flushed to disk) stay cheap.
+class FuzzFolder {
+public:
+    FuzzFolder() {
+        const fs::path base =
+            fs::is_directory("/dev/shm") ? fs::path("/dev/shm") : fs::temp_directory_path();
+        std::string pattern = (base / "varnolt-fuzz-options-XXXXXX").string();
+        if (mkdtemp(&pattern[0]) == nullptr)
+            std::abort();
+        path = pattern;
+    }
+    ~FuzzFolder() {
+        std::error_code ignored;
+        fs::remove_all(path, ignored);
+    }
+    std::string path;
+};
+
+const uint8_t kGoodHeader[16] = {8, 0, 0, 0, 'V', 'A', 'R', 'N', 'O', 'P', 'T', 'N', 0, 1, 0, 0};
+
+bool IsGoodOptionsFile(const uint8_t* data, size_t size) {
+    return size >= 20 && std::memcmp(data, kGoodHeader, sizeof kGoodHeader) == 0;
+}
+
+int32_t StoredFlag(const uint8_t* data) {
+    uint32_t bits = 0;
+    for (int i = 0; i < 4; ++i)
+        bits |= static_cast<uint32_t>(data[16 + i]) << (8 * i);
+    return static_cast<int32_t>(bits);
+}
+
+Bytes GoodFileHolding(int32_t flag) {
+    Bytes bytes(kGoodHeader, kGoodHeader + sizeof kGoodHeader);
+    for (int i = 0; i < 4; ++i)
+        bytes.push_back(static_cast<uint8_t>(static_cast<uint32_t>(flag) >> (8 * i)));
+    return bytes;
+}
+
+Bytes ReadFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    static FuzzFolder folder;
+    const std::string file = folder.path + "/options.dta";
+    {
+        std::ofstream out(file, std::ios::binary | std::ios::trunc);
+        out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
+    }
+
+    const int32_t before = 1;
+    g_showOneTimeDirections = before;
+    CInitialization::GetInstance()->Initialize(folder.path);
+
+    const Bytes after = ReadFile(file);
+    if (IsGoodOptionsFile(data, size)) {
+        if (g_showOneTimeDirections != StoredFlag(data) || after != Bytes(data, data + size))
+            __builtin_trap();
+    } else {
+        if (g_showOneTimeDirections != before || after != GoodFileHolding(before))
+            __builtin_trap();
+    }
+    if (fs::exists(file + ".tmp"))
+        __builtin_trap();
+    return 0;
+}

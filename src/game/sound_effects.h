@@ -1,0 +1,62 @@
+// The game's short sounds: WAVE resources built into the program, played
+// without waiting, and the bag that deals out the twenty placement sounds.
+#pragma once
+
+#include "game/random.h"
+#include "platform/win_types.h"
+
+#include <cstdint>
+
+// Sound indices: positions in g_soundNames.
+constexpr int32_t kSoundChangePage = 0;
+constexpr int32_t kSoundClear = 1;
+constexpr int32_t kSoundPickup = 2;
+constexpr int32_t kFirstPlaceSound = 3;
+constexpr int32_t kPlaceSoundCount = 20;
+constexpr int32_t kSoundCount = kFirstPlaceSound + kPlaceSoundCount;
+
+// The WAVE resource name of each sound index.
+extern const char* const g_soundNames[kSoundCount];
+
+// Deals the placement sounds so that none repeats until all twenty have been
+// heard; one bag spans the whole run, across pages.
+class CPlaceSoundBag {
+public:
+    CPlaceSoundBag();
+    // The sound index (kFirstPlaceSound and up) of the next placement sound.
+    int32_t Choose(CRandom& random);
+    // Placement sounds of the current cycle not yet chosen.
+    int32_t SoundsLeft() const { return placeSoundsLeft; }
+
+private:
+    void Refill();
+
+    // 1 marks a sound already chosen in this cycle; entries below
+    // kFirstPlaceSound stay unused so that the index is the sound index.
+    int32_t placeSoundUsed[kSoundCount];
+    int32_t placeSoundsLeft;
+};
+
+// The process-wide bag, made on first use.
+CPlaceSoundBag* GetPlaceSoundBag();
+
+class CSoundEffects {
+public:
+    // The process-wide object uses GetRandom() and GetPlaceSoundBag().
+    CSoundEffects(CRandom* random, CPlaceSoundBag* bag);
+    virtual ~CSoundEffects() = default;
+
+    // Starts the sound of that index; an index outside the table plays
+    // nothing.
+    void Play(HWND window, int32_t index);
+    // Starts the next placement sound from the bag.
+    void PlayPlaceSound(HWND window);
+
+private:
+    CRandom* random;
+    CPlaceSoundBag* bag;
+};
+
+// The process-wide sound effects, made on first use. The controller and the
+// view each fetch it once when they are constructed.
+CSoundEffects* GetSoundEffects();
