@@ -26,7 +26,8 @@ protected:
 class Serializer {
 public:
     // Starts the replacement of path; the file at path stays untouched until
-    // Commit.
+    // Commit. Throws "couldn't open file" when the new file cannot be made
+    // (missing or unwritable folder).
     explicit Serializer(const std::string& path);
     // Without a successful Commit the new file is thrown away.
     ~Serializer();

@@ -28,6 +28,28 @@ void SetLastErrorCode(uint32_t code);
 // uses backslashes and ignores case, as the host's file system spells it.
 std::string NativePath(const std::string& gamePath);
 
+// ---- Stored files, sound effects and the mouse pointer ------------------
+
+// Called by Serializer::Commit: forces the finished file `from` to disk, then
+// puts it in place of `to` in one step, replacing any file there (a rename;
+// MoveFileExA with write-through on Windows). Both are native paths in one
+// folder. False when either step failed; `to` is then as it was.
+bool MoveFileReplacing(const std::string& from, const std::string& to);
+
+// Called by CSoundEffects::Play: starts the WAVE resource `name` of the module
+// that owns window and returns at once; a sound still playing is cut off. A
+// sound that cannot be played is skipped without a word.
+void PlaySoundResource(HWND window, const char* name);
+
+// Called by CCursorSet::ApplyCursor and the buttons' WM_SETCURSOR handling:
+// makes cursor the pointer shape; null shows no shape at all.
+void ShowCursorShape(HCURSOR cursor);
+
+// Called when the cursor set lets go of a cursor it loaded.
+void DestroyCursorShape(HCURSOR cursor);
+
+// ---- end of stored files, sound effects and the mouse pointer -----------
+
 // ---------------------------------------------------------------------------
 // Background music: MIDI output, the music timer and the current directory.
 // Called by MidiPlayer and MusicPlaylist (src/audio). The MIDI calls are
@@ -77,27 +99,6 @@ void SleepMilliseconds(uint32_t milliseconds);
 // The process's current directory, terminated, when it fits in size
 // characters (terminator included); false otherwise.
 bool CurrentDirectory(char* buffer, size_t size);
-// ---- Stored files, sound effects and the mouse pointer ------------------
-
-// Called by Serializer::Commit: forces the finished file `from` to disk, then
-// puts it in place of `to` in one step, replacing any file there (a rename;
-// MoveFileExA with write-through on Windows). Both are native paths in one
-// folder. False when either step failed; `to` is then as it was.
-bool MoveFileReplacing(const std::string& from, const std::string& to);
-
-// Called by CSoundEffects::Play: starts the WAVE resource `name` of the module
-// that owns window and returns at once; a sound still playing is cut off. A
-// sound that cannot be played is skipped without a word.
-void PlaySoundResource(HWND window, const char* name);
-
-// Called by CCursorSet::ApplyCursor and the buttons' WM_SETCURSOR handling:
-// makes cursor the pointer shape; null shows no shape at all.
-void ShowCursorShape(HCURSOR cursor);
-
-// Called when the cursor set lets go of a cursor it loaded.
-void DestroyCursorShape(HCURSOR cursor);
-
-// ---- end of stored files, sound effects and the mouse pointer -----------
 
 // ---- The play screen: offscreen image, copies to the window, the mouse --
 // The view composes the play screen in memory and copies only the changed

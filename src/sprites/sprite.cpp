@@ -130,7 +130,6 @@ void CSprite::Hide() {
 void CSprite::SaveToFile(const std::string& path) {
     Serializer out(path);
     Serialize(out);
-    // The file appears only once it is whole.
     out.Commit();
 }
 
