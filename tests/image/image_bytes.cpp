@@ -1,5 +1,6 @@
 #include "image/image_bytes.h"
 
+#include <cstdlib>
 #include <fstream>
 
 void PutField32(Bytes& bytes, size_t offset, uint32_t value) {
@@ -58,4 +59,24 @@ std::vector<std::string> LoggedMessages() {
         messages.push_back(colon == std::string::npos ? line : line.substr(colon + 3));
     }
     return messages;
+}
+
+Bytes SectionFile(int32_t width, int32_t height, uint16_t bitCount, uint32_t tableEntries,
+                  uint32_t gap) {
+    const uint32_t rowBytes = ((static_cast<uint32_t>(width) * bitCount + 31) / 32) * 4;
+    const uint32_t offset = 54 + 4 * tableEntries + gap;
+    Bytes bytes(offset + rowBytes * static_cast<uint32_t>(std::abs(height)), 0);
+    bytes[0] = 'V';
+    bytes[1] = '1';
+    PutField32(bytes, 10, offset);
+    PutField32(bytes, 14, 40);
+    PutField32(bytes, 18, static_cast<uint32_t>(width));
+    PutField32(bytes, 22, static_cast<uint32_t>(height));
+    bytes[26] = 1;
+    bytes[28] = static_cast<uint8_t>(bitCount);
+    for (size_t i = 38; i < 54; ++i)
+        bytes[i] = 0x5A; // resolutions and colour counts, cleared on reading
+    for (uint32_t i = 0; i < 4 * tableEntries; ++i)
+        bytes[54 + i] = static_cast<uint8_t>(i + 1);
+    return bytes;
 }

@@ -1,0 +1,27 @@
+// A 32-bit top-down DIB selected into a memory device context: something to
+// draw on under Wine and read back pixel by pixel. Windows only.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+
+class GdiCanvas {
+public:
+    GdiCanvas(int32_t width, int32_t height, uint32_t fill);
+    ~GdiCanvas();
+    HDC Dc() const { return dc; }
+    // Colour value (0x00BBGGRR, as the pictures' pixels) at (x, y) from the
+    // top-left.
+    uint32_t Pixel(int32_t x, int32_t y) const;
+
+    GdiCanvas(const GdiCanvas&) = delete;
+    GdiCanvas& operator=(const GdiCanvas&) = delete;
+
+private:
+    int32_t width;
+    HDC dc;
+    HBITMAP bitmap;
+    HGDIOBJ previous;
+    uint32_t* bits = nullptr;
+};
