@@ -43,6 +43,12 @@ test: host windows fuzz-build
 	scripts/run-fuzzers.sh build/fuzz $(FUZZ_SECONDS)
 	ctest --preset windows
 
+# One PNG per page (new and solved) and one of the screens, buttons and
+# dialogs, composed from the content the tool drew.
+contact-sheet: release
+	build/release/tools/content/varnolt-content contact-sheet $(CONTENT_DIR) build/contact-sheets
+	@echo "Contact sheets are in build/contact-sheets/"
+
 bench: release
 	scripts/run-benchmarks.sh build/release
 

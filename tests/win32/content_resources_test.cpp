@@ -1,0 +1,98 @@
+// Varnolt.exe carries the content the game loads by name: the sounds, the
+// dialog pictures, the three pointers and the icon, at the sizes the
+// dialogs and the cursor set rely on. Built only when the content is.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+class ContentResources : public ::testing::Test {
+protected:
+    void SetUp() override {
+        game = LoadLibraryExA(VARNOLT_GAME_EXE, nullptr,
+                              LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+        ASSERT_NE(game, nullptr) << VARNOLT_GAME_EXE;
+    }
+    void TearDown() override {
+        if (game)
+            FreeLibrary(game);
+    }
+    HMODULE game = nullptr;
+};
+
+TEST_F(ContentResources, EverySoundIsAWaveResource) {
+    char name[32];
+    for (int index = 0; index < 23; ++index) {
+        if (index < 3)
+            std::strcpy(name, index == 0   ? "ChangePageWAVE"
+                              : index == 1 ? "ClearWAVE"
+                                           : "PickupWAVE");
+        else
+            std::snprintf(name, sizeof name, "Place%02dWAVE", index - 2);
+        HRSRC found = FindResourceA(game, name, "WAVE");
+        ASSERT_NE(found, nullptr) << name;
+        const void* bytes = LockResource(LoadResource(game, found));
+        ASSERT_NE(bytes, nullptr) << name;
+        EXPECT_GT(SizeofResource(game, found), 44u) << name;
+        EXPECT_EQ(std::memcmp(bytes, "RIFF", 4), 0) << name;
+    }
+}
+
+TEST_F(ContentResources, DialogPicturesHaveTheirSizes) {
+    struct Expected {
+        const char* name;
+        LONG w, h;
+    };
+    const Expected pictures[] = {
+        {"AboutDialogBkg", 360, 360},       {"OneTimeDirectionsDialogBkg", 360, 360},
+        {"EndingScrnDialogBkg", 1024, 768}, {"OKButtonUp", 128, 50},
+        {"OKButtonDown", 128, 50},          {"QuitButtonUp", 124, 52},
+        {"QuitButtonDown", 124, 52}};
+    for (const Expected& picture : pictures) {
+        HBITMAP bitmap = static_cast<HBITMAP>(
+            LoadImageA(game, picture.name, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+        ASSERT_NE(bitmap, nullptr) << picture.name;
+        BITMAP info;
+        ASSERT_EQ(GetObjectA(bitmap, sizeof info, &info), static_cast<int>(sizeof info));
+        EXPECT_EQ(info.bmWidth, picture.w) << picture.name;
+        EXPECT_EQ(info.bmHeight, picture.h) << picture.name;
+        EXPECT_EQ(info.bmBitsPixel, 24) << picture.name;
+        DeleteObject(bitmap);
+    }
+}
+
+TEST_F(ContentResources, PointersLoadWithTheirHotSpotsAndTheIconIsThere) {
+    struct Expected {
+        const char* name;
+        DWORD x, y;
+    };
+    const Expected cursors[] = {
+        {"ArrowCursor", 3, 3}, {"HandCursor", 11, 5}, {"HandCursor2", 17, 17}};
+    for (const Expected& cursor : cursors) {
+        HCURSOR handle = static_cast<HCURSOR>(LoadImageA(game, cursor.name, IMAGE_CURSOR, 0, 0, 0));
+        ASSERT_NE(handle, nullptr) << cursor.name;
+        ICONINFO info;
+        ASSERT_TRUE(GetIconInfo(handle, &info)) << cursor.name;
+        EXPECT_EQ(info.xHotspot, cursor.x) << cursor.name;
+        EXPECT_EQ(info.yHotspot, cursor.y) << cursor.name;
+        DeleteObject(info.hbmMask);
+        if (info.hbmColor)
+            DeleteObject(info.hbmColor);
+        DestroyCursor(handle);
+    }
+    EXPECT_NE(FindResourceA(game, MAKEINTRESOURCEA(100), MAKEINTRESOURCEA(14)),
+              nullptr); // RT_GROUP_ICON
+    for (int size : {16, 32, 48}) {
+        HICON icon =
+            static_cast<HICON>(LoadImageA(game, MAKEINTRESOURCEA(100), IMAGE_ICON, size, size, 0));
+        EXPECT_NE(icon, nullptr) << size;
+        if (icon)
+            DestroyIcon(icon);
+    }
+}
+
+} // namespace

@@ -1,0 +1,146 @@
+#include "art/buttons.h"
+
+#include "art/motifs.h"
+#include "lettering.h"
+
+#include <cmath>
+
+namespace content {
+
+namespace {
+
+using motif::kPi;
+
+void DrawFace(cairo_t* cr, double w, double h, const ButtonColours& colours, bool pressed,
+              const ButtonSymbol& symbol) {
+    const double inset = 2, radius = std::min(12.0, h / 3);
+    const double sink = pressed ? 2 : 0;
+    const double faceH = h - 2 * inset - 3;
+    if (!pressed) {
+        // A soft drop shadow below the raised face.
+        RoundedRect(cr, inset, inset + 3, w - 2 * inset, faceH, radius);
+        cairo_set_source_rgba(cr, 0, 0, 0, 0.35);
+        cairo_fill(cr);
+    }
+    const double top = inset + sink;
+    RoundedRect(cr, inset, top, w - 2 * inset, faceH, radius);
+    SetColour(cr, colours.edge);
+    cairo_fill(cr);
+    cairo_pattern_t* gradient = cairo_pattern_create_linear(0, top, 0, top + faceH);
+    AddStop(gradient, 0, pressed ? colours.dark : colours.light);
+    AddStop(gradient, 1, pressed ? Mix(colours.dark, colours.light, 0.35) : colours.dark);
+    RoundedRect(cr, inset + 1.5, top + 1.5, w - 2 * inset - 3, faceH - 3, radius - 1.5);
+    cairo_set_source(cr, gradient);
+    cairo_fill(cr);
+    cairo_pattern_destroy(gradient);
+    // Highlight along the top edge when raised; a shadow there when sunk.
+    RoundedRect(cr, inset + 3, top + 3, w - 2 * inset - 6, faceH - 6, radius - 3);
+    cairo_set_line_width(cr, 1.5);
+    if (pressed)
+        cairo_set_source_rgba(cr, 0, 0, 0, 0.22);
+    else
+        cairo_set_source_rgba(cr, 1, 1, 1, 0.45);
+    cairo_stroke(cr);
+    cairo_save(cr);
+    cairo_translate(cr, 0, top - inset + (pressed ? 0.5 : 0));
+    SetColour(cr, pressed ? Mix(colours.ink, colours.dark, 0.2) : colours.ink);
+    symbol(cr, w, h - 3);
+    cairo_restore(cr);
+}
+
+} // namespace
+
+Image DrawButton(const Image& behind, const ButtonColours& colours, const ButtonSymbol& symbol) {
+    const int w = behind.Width(), h = behind.Height();
+    Image both(w, 2 * h);
+    for (int face = 0; face < 2; ++face) {
+        Canvas canvas(behind);
+        DrawFace(canvas.Context(), w, h, colours, face == 1, symbol);
+        both.Paste(canvas.ToImage(), 0, face * h);
+    }
+    Avoid(both, kKey);
+    return both;
+}
+
+ButtonSymbol TextSymbol(const char* text, double size) {
+    return [text, size](cairo_t* cr, double w, double h) {
+        UseFont(cr, Font::kSansBold, size);
+        cairo_font_extents_t font;
+        cairo_font_extents(cr, &font);
+        DrawText(cr, text, w / 2, h / 2 + (font.ascent - font.descent) / 2 - 1, Align::kCentre);
+    };
+}
+
+ButtonSymbol ArrowSymbol(bool left) {
+    return [left](cairo_t* cr, double w, double h) {
+        const double cx = w / 2, cy = h / 2, s = h * 0.28;
+        const double dir = left ? -1 : 1;
+        cairo_move_to(cr, cx + dir * s * 1.1, cy);
+        cairo_line_to(cr, cx - dir * s * 0.2, cy - s);
+        cairo_line_to(cr, cx - dir * s * 0.2, cy - s * 0.45);
+        cairo_line_to(cr, cx - dir * s * 1.0, cy - s * 0.45);
+        cairo_line_to(cr, cx - dir * s * 1.0, cy + s * 0.45);
+        cairo_line_to(cr, cx - dir * s * 0.2, cy + s * 0.45);
+        cairo_line_to(cr, cx - dir * s * 0.2, cy + s);
+        cairo_close_path(cr);
+        cairo_fill(cr);
+    };
+}
+
+ButtonSymbol InfoSymbol() {
+    return [](cairo_t* cr, double w, double h) {
+        const double cx = w / 2, cy = h / 2, r = h * 0.3;
+        cairo_set_line_width(cr, 3);
+        cairo_new_sub_path(cr);
+        cairo_arc(cr, cx, cy, r, 0, 2 * kPi);
+        cairo_stroke(cr);
+        UseFont(cr, Font::kSerifBold, r * 1.45);
+        DrawText(cr, "i", cx, cy + r * 0.5, Align::kCentre);
+    };
+}
+
+ButtonSymbol DoorSymbol() {
+    return [](cairo_t* cr, double w, double h) {
+        const double cx = w / 2 - 4, cy = h / 2, s = h * 0.3;
+        cairo_set_line_width(cr, 2.5);
+        cairo_rectangle(cr, cx - s * 0.7, cy - s, s * 1.2, s * 2);
+        cairo_stroke(cr);
+        // The door swung open, with its knob, and an arrow stepping out.
+        cairo_move_to(cr, cx - s * 0.7, cy - s);
+        cairo_line_to(cr, cx + s * 0.1, cy - s * 0.75);
+        cairo_line_to(cr, cx + s * 0.1, cy + s * 1.15);
+        cairo_line_to(cr, cx - s * 0.7, cy + s);
+        cairo_close_path(cr);
+        cairo_fill(cr);
+        cairo_move_to(cr, cx + s * 0.55, cy);
+        cairo_line_to(cr, cx + s * 1.5, cy);
+        cairo_stroke(cr);
+        cairo_move_to(cr, cx + s * 1.85, cy);
+        cairo_line_to(cr, cx + s * 1.25, cy - s * 0.45);
+        cairo_line_to(cr, cx + s * 1.25, cy + s * 0.45);
+        cairo_close_path(cr);
+        cairo_fill(cr);
+    };
+}
+
+ButtonSymbol ClearSymbol() {
+    return [](cairo_t* cr, double w, double h) {
+        // A circular "start again" arrow beside the word.
+        const double cx = 30, cy = h / 2, r = h * 0.22;
+        cairo_set_line_width(cr, 3);
+        cairo_new_sub_path(cr);
+        cairo_arc(cr, cx, cy, r, -kPi * 0.35, kPi * 1.35);
+        cairo_stroke(cr);
+        const double ax = cx + r * std::cos(-kPi * 0.35), ay = cy + r * std::sin(-kPi * 0.35);
+        cairo_move_to(cr, ax + 6, ay - 1);
+        cairo_line_to(cr, ax - 3, ay - 6);
+        cairo_line_to(cr, ax - 1, ay + 5);
+        cairo_close_path(cr);
+        cairo_fill(cr);
+        UseFont(cr, Font::kSansBold, 20);
+        DrawText(cr, "Clear", 52, h / 2 + 7, Align::kLeft);
+        (void)w;
+    };
+}
+
+} // namespace content

@@ -1,0 +1,172 @@
+#include "art/dialogs.h"
+
+#include "art/buttons.h"
+#include "art/motifs.h"
+#include "canvas.h"
+#include "layout.h"
+#include "lettering.h"
+#include "outline.h"
+
+#include <string>
+
+namespace content {
+
+namespace {
+
+using namespace motif;
+
+const Rgb kInk = Hex(0x2b2118);
+const Rgb kAccent = Hex(0x1f5e8c);
+
+// A cream card with a wooden border, the common look of both small dialogs.
+void Card(cairo_t* cr) {
+    const double s = kDialogSize;
+    SetColour(cr, Hex(0x8a5a30));
+    cairo_paint(cr);
+    cairo_pattern_t* paper = cairo_pattern_create_radial(s / 2, s * 0.4, 20, s / 2, s / 2, s * 0.7);
+    AddStop(paper, 0, Hex(0xfffaf0));
+    AddStop(paper, 1, Hex(0xf0e2c0));
+    RoundedRect(cr, 8, 8, s - 16, s - 16, 10);
+    cairo_set_source(cr, paper);
+    cairo_fill(cr);
+    cairo_pattern_destroy(paper);
+    RoundedRect(cr, 14.5, 14.5, s - 29, s - 29, 7);
+    SetColour(cr, Hex(0xc9a66b));
+    cairo_set_line_width(cr, 1.5);
+    cairo_stroke(cr);
+    SetColour(cr, Hex(0xe0b886));
+    cairo_rectangle(cr, 1, 1, s - 2, s - 2);
+    cairo_set_line_width(cr, 2);
+    cairo_stroke(cr);
+}
+
+void PieceIcon(cairo_t* cr, double x, double y, double size, Rgb colour) {
+    const Polygon outline = EmblemOutline(size);
+    for (size_t i = 0; i < outline.size(); ++i) {
+        const double px = x + outline[i].x, py = y + outline[i].y;
+        i == 0 ? cairo_move_to(cr, px, py) : cairo_line_to(cr, px, py);
+    }
+    cairo_close_path(cr);
+    SetColour(cr, colour);
+    cairo_fill_preserve(cr);
+    SetColour(cr, Mix(colour, Rgb{0, 0, 0}, 0.35));
+    cairo_set_line_width(cr, 1.5);
+    cairo_stroke(cr);
+}
+
+void Heading(cairo_t* cr, const char* text, double y, double size) {
+    UseFont(cr, Font::kSerifBold, size);
+    SetColour(cr, kAccent);
+    DrawText(cr, text, kDialogSize / 2.0, y, Align::kCentre);
+}
+
+void Line(cairo_t* cr, const std::string& text, double x, double y, double size, Font font,
+          Align align = Align::kLeft) {
+    UseFont(cr, font, size);
+    SetColour(cr, kInk);
+    DrawText(cr, text, x, y, align);
+}
+
+Image Finish(const Canvas& canvas) {
+    Image image = canvas.ToImage();
+    Avoid(image, kKey);
+    return image;
+}
+
+} // namespace
+
+Image DrawAboutDialog() {
+    Canvas canvas(kDialogSize, kDialogSize);
+    cairo_t* cr = canvas.Context();
+    Card(cr);
+    PieceIcon(cr, 28, 26, 40, Hex(0xf2c14e));
+    PieceIcon(cr, 292, 26, 40, Hex(0x5ab0e8));
+    Heading(cr, "Varnolt", 84, 44);
+    Line(cr, "Picture Puzzles", 180, 114, 18, Font::kSansBold, Align::kCentre);
+    Line(cr, "Version 1.0.0", 180, 150, 16, Font::kSans, Align::kCentre);
+    Line(cr, "Thirty pictures to piece together,", 180, 196, 14, Font::kSans, Align::kCentre);
+    Line(cr, "at your own pace.", 180, 216, 14, Font::kSans, Align::kCentre);
+    Line(cr, "Pictures, music and sounds", 180, 252, 13, Font::kSerifItalic, Align::kCentre);
+    Line(cr, "by the Varnolt developers.", 180, 271, 13, Font::kSerifItalic, Align::kCentre);
+    return Finish(canvas);
+}
+
+Image DrawDirectionsDialog() {
+    Canvas canvas(kDialogSize, kDialogSize);
+    cairo_t* cr = canvas.Context();
+    Card(cr);
+    Heading(cr, "How to play", 50, 30);
+    const char* lines[] = {
+        "Drag each loose piece",
+        "into its hole in the picture.",
+        "Let go close to the hole and",
+        "the piece drops into place.",
+    };
+    double y = 82;
+    for (int i = 0; i < 4; ++i, y += 20)
+        Line(cr, lines[i], 180, y + (i >= 2 ? 6 : 0), 15, Font::kSans, Align::kCentre);
+    y += 16;
+    const char* keys[][2] = {{"\u25C0 \u25B6", "turn the page"},
+                             {"PgUp PgDn", "do the same"},
+                             {"C", "clear the page"},
+                             {"I", "about Varnolt"},
+                             {"Q", "quit"}};
+    for (const auto& key : keys) {
+        Line(cr, key[0], 128, y, 15, Font::kSansBold, Align::kRight);
+        Line(cr, key[1], 140, y, 15, Font::kSans);
+        y += 20;
+    }
+    return Finish(canvas);
+}
+
+Image DrawEndingScreen() {
+    Canvas canvas(kScreenWidth, kScreenHeight);
+    cairo_t* cr = canvas.Context();
+    const double w = kScreenWidth, h = kScreenHeight;
+    // Evening over the hills: the day's puzzles are done.
+    cairo_pattern_t* sky = cairo_pattern_create_linear(0, 0, 0, h * 0.7);
+    AddStop(sky, 0, Hex(0x2b3a78));
+    AddStop(sky, 0.55, Hex(0xc86b8a));
+    AddStop(sky, 1, Hex(0xffb36b));
+    cairo_set_source(cr, sky);
+    cairo_paint(cr);
+    cairo_pattern_destroy(sky);
+    Sun(cr, w * 0.5, h * 0.62, 70, Hex(0xffd27a), Hex(0xffc070));
+    for (int i = 0; i < 14; ++i) {
+        SetColour(cr, Hex(0xfff4d8));
+        Star(cr, 40 + i * 71.0, 30 + (i * 37) % 140, 2.5 + (i % 3), 5, 0.45);
+    }
+    Hill(cr, w, h, h * 0.66, 24, 600, 0.8, Hex(0x6d4a7a), Hex(0x4a3358));
+    Hill(cr, w, h, h * 0.76, 30, 520, 2.6, Hex(0x3e2c50), Hex(0x2a1e38));
+    for (int i = 0; i < 5; ++i)
+        PineTree(cr, 80 + i * 37.0 + (i % 2) * 9, h * 0.8, 80 + (i % 3) * 16, Hex(0x1f1830),
+                 Hex(0x1a1428));
+    for (int i = 0; i < 4; ++i)
+        PineTree(cr, 800 + i * 45.0, h * 0.79, 90 + (i % 2) * 20, Hex(0x1f1830), Hex(0x1a1428));
+    Bird(cr, 300, 200, 12, Hex(0x2a2040));
+    Bird(cr, 336, 220, 9, Hex(0x2a2040));
+    UseFont(cr, Font::kSerifBold, 64);
+    TextPath(cr, "Thank you for playing!", w / 2 + 3, 203, Align::kCentre);
+    cairo_set_source_rgba(cr, 0, 0, 0, 0.35);
+    cairo_fill(cr);
+    SetColour(cr, Hex(0xfff3cf));
+    DrawText(cr, "Thank you for playing!", w / 2, 200, Align::kCentre);
+    UseFont(cr, Font::kSansBold, 28);
+    SetColour(cr, Hex(0xfff3cf));
+    DrawText(cr, "Your pictures will be waiting. See you soon!", w / 2, 258, Align::kCentre);
+    return Finish(canvas);
+}
+
+Image DrawOkButton(const Image& dialog, int face) {
+    const Image behind = dialog.Crop(kOkButton.x, kOkButton.y, kOkButton.w, kOkButton.h);
+    const Image both = DrawButton(behind, kGreenButton, TextSymbol("OK", 24));
+    return both.Crop(0, face * kOkButton.h, kOkButton.w, kOkButton.h);
+}
+
+Image DrawQuitButton(const Image& ending, int face) {
+    const Image behind = ending.Crop(kQuitButton.x, kQuitButton.y, kQuitButton.w, kQuitButton.h);
+    const Image both = DrawButton(behind, kCreamButton, TextSymbol("Quit", 24));
+    return both.Crop(0, face * kQuitButton.h, kQuitButton.w, kQuitButton.h);
+}
+
+} // namespace content

@@ -1,0 +1,20 @@
+// The picture dialogs' bitmaps: the about box, the one-time directions, the
+// ending screen, and the faces of their OK and Quit buttons.
+#pragma once
+
+#include "image.h"
+
+namespace content {
+
+constexpr int kDialogSize = 360;
+constexpr Box kOkButton{114, 296, 128, 50};
+constexpr Box kQuitButton{450, 696, 124, 52};
+
+Image DrawAboutDialog();
+Image DrawDirectionsDialog();
+Image DrawEndingScreen();
+// Face 0 is released, face 1 pressed.
+Image DrawOkButton(const Image& dialog, int face);
+Image DrawQuitButton(const Image& ending, int face);
+
+} // namespace content

@@ -1,0 +1,187 @@
+#include "art/screens.h"
+
+#include "art/background.h"
+#include "art/buttons.h"
+#include "art/motifs.h"
+#include "canvas.h"
+#include "layout.h"
+#include "lettering.h"
+#include "outline.h"
+
+#include <string>
+
+namespace content {
+
+namespace {
+
+using namespace motif;
+
+constexpr Box kGameButtons[5] = {{20, 693, 60, 59},
+                                 {88, 693, 60, 59},
+                                 {399, 693, 60, 59},
+                                 {565, 693, 60, 59},
+                                 {876, 693, 128, 59}};
+
+// A jigsaw piece in one flat colour, for decoration.
+void DecorPiece(cairo_t* cr, double x, double y, double size, double angle, Rgb colour) {
+    const Polygon outline = EmblemOutline(size);
+    cairo_save(cr);
+    cairo_translate(cr, x, y);
+    cairo_rotate(cr, angle);
+    cairo_translate(cr, -size / 2, -size / 2);
+    for (int pass = 0; pass < 2; ++pass) {
+        for (size_t i = 0; i < outline.size(); ++i) {
+            const double px = outline[i].x + (pass == 0 ? 3 : 0);
+            const double py = outline[i].y + (pass == 0 ? 4 : 0);
+            i == 0 ? cairo_move_to(cr, px, py) : cairo_line_to(cr, px, py);
+        }
+        cairo_close_path(cr);
+        if (pass == 0) {
+            cairo_set_source_rgba(cr, 0, 0, 0, 0.25);
+            cairo_fill(cr);
+        } else {
+            SetColour(cr, colour);
+            cairo_fill_preserve(cr);
+            SetColour(cr, Mix(colour, Rgb{0, 0, 0}, 0.3));
+            cairo_set_line_width(cr, 1.5);
+            cairo_stroke(cr);
+        }
+    }
+    cairo_restore(cr);
+}
+
+} // namespace
+
+Box GameButtonBox(int button) {
+    return kGameButtons[button];
+}
+
+Image DrawTitlePicture() {
+    Canvas canvas(kTitleWidth, kTitleHeight);
+    cairo_t* cr = canvas.Context();
+    const double w = kTitleWidth, h = kTitleHeight;
+    // A framed card: a little sunny landscape with the name across the sky.
+    Sky(cr, w, h, Hex(0x4b9be0), Hex(0xcdeaf7));
+    Sun(cr, w * 0.8, h * 0.2, 28, Hex(0xffe066), Hex(0xfff3b0));
+    Cloud(cr, 40, 70, 0.9, Hex(0xffffff), 0.95);
+    Cloud(cr, 300, 230, 0.7, Hex(0xffffff), 0.9);
+    Hill(cr, w, h, h * 0.62, 18, 330, 0.4, Hex(0x8ccf6a), Hex(0x5fae45));
+    Hill(cr, w, h, h * 0.74, 14, 420, 2.2, Hex(0x5fb548), Hex(0x3d8a30));
+    RoundTree(cr, 60, h * 0.74, 52, Hex(0x3f9b3a), Hex(0x6b4226));
+    RoundTree(cr, 400, h * 0.72, 44, Hex(0x4aa843), Hex(0x6b4226));
+    DecorPiece(cr, 70, 330, 70, -0.25, Hex(0xf2c14e));
+    DecorPiece(cr, 390, 320, 64, 0.3, Hex(0xe85d75));
+    DecorPiece(cr, 150, 300, 52, 0.15, Hex(0x5ab0e8));
+    DecorPiece(cr, 310, 298, 56, -0.2, Hex(0x9b7be0));
+    // The name.
+    UseFont(cr, Font::kSerifBold, 92);
+    TextPath(cr, "Varnolt", w / 2 + 4, 176, Align::kCentre);
+    cairo_set_source_rgba(cr, 0, 0, 0, 0.3);
+    cairo_fill(cr);
+    TextPath(cr, "Varnolt", w / 2, 172, Align::kCentre);
+    cairo_pattern_t* gold = cairo_pattern_create_linear(0, 100, 0, 175);
+    AddStop(gold, 0, Hex(0xfff1a8));
+    AddStop(gold, 1, Hex(0xe89a1c));
+    cairo_set_source(cr, gold);
+    cairo_fill_preserve(cr);
+    cairo_pattern_destroy(gold);
+    SetColour(cr, Hex(0x6a3410));
+    cairo_set_line_width(cr, 3);
+    cairo_stroke(cr);
+    UseFont(cr, Font::kSansBold, 24);
+    SetColour(cr, Hex(0x1f4e79));
+    DrawText(cr, "Picture Puzzles", w / 2, 214, Align::kCentre);
+    // A plank for the start button to sit on.
+    RoundedRect(cr, 150, 382, 160, 70, 14);
+    SetColour(cr, Hex(0x8a5a30));
+    cairo_fill(cr);
+    RoundedRect(cr, 154, 386, 152, 62, 11);
+    SetColour(cr, Hex(0xb07a45));
+    cairo_fill(cr);
+    // The card's frame.
+    cairo_set_line_width(cr, 10);
+    SetColour(cr, Hex(0xb07a45));
+    cairo_rectangle(cr, 5, 5, w - 10, h - 10);
+    cairo_stroke(cr);
+    cairo_set_line_width(cr, 2);
+    SetColour(cr, Hex(0x5a3a1c));
+    cairo_rectangle(cr, 1, 1, w - 2, h - 2);
+    cairo_rectangle(cr, 10, 10, w - 20, h - 20);
+    cairo_stroke(cr);
+    Image image = canvas.ToImage();
+    Avoid(image, kKey);
+    return image;
+}
+
+Image DrawTitleTile() {
+    // A quiet diagonal weave in deep blue, seamless when repeated.
+    Image tile(kTileSize, kTileSize, Hex(0x1f4163));
+    for (int y = 0; y < kTileSize; ++y)
+        for (int x = 0; x < kTileSize; ++x) {
+            const int d = (x + y) % kTileSize, e = (x - y + kTileSize) % kTileSize;
+            if (d == 0 || e == 0)
+                tile.At(x, y) = Hex(0x2a5580);
+            if (d == 4 && e == 4)
+                tile.At(x, y) = Hex(0x3a6d9e);
+            if (d == 0 && e == 0)
+                tile.At(x, y) = Hex(0x173453);
+        }
+    return tile;
+}
+
+Image DrawTitleScreen(const Image& tile, const Image& title) {
+    Image screen(kScreenWidth, kScreenHeight);
+    for (int y = 0; y < kScreenHeight; y += kTileSize)
+        for (int x = 0; x < kScreenWidth; x += kTileSize)
+            screen.Paste(tile, x, y);
+    screen.Paste(title, kTitlePlace.x, kTitlePlace.y);
+    return screen;
+}
+
+Image DrawStartButton(const Image& title) {
+    const Image behind = title.Crop(kStartButton.x - kTitlePlace.x, kStartButton.y - kTitlePlace.y,
+                                    kStartButton.w, kStartButton.h);
+    return DrawButton(behind, kGreenButton, TextSymbol("Start", 24));
+}
+
+Image DrawGameButton(int button, const Image& background) {
+    const Box box = kGameButtons[button];
+    const Image behind = background.Crop(box.x, box.y, box.w, box.h);
+    const ButtonSymbol symbols[5] = {DoorSymbol(), InfoSymbol(), ArrowSymbol(true),
+                                     ArrowSymbol(false), ClearSymbol()};
+    return DrawButton(behind, kCreamButton, symbols[button]);
+}
+
+Image DrawPageLabels(const Image& background) {
+    const Image slot = background.Crop(kPageLabel.x, kPageLabel.y, kPageLabel.w, kPageLabel.h);
+    Image strip(kPageLabel.w, kPageLabel.h * kPageLabelFrames);
+    for (int frame = 0; frame < kPageLabelFrames; ++frame) {
+        Canvas canvas(slot);
+        cairo_t* cr = canvas.Context();
+        if (frame > 0) {
+            // A brass plate with the page number.
+            RoundedRect(cr, 2, 2, kPageLabel.w - 4, kPageLabel.h - 4, 6);
+            cairo_pattern_t* brass = cairo_pattern_create_linear(0, 2, 0, kPageLabel.h - 2);
+            AddStop(brass, 0, Hex(0xfbe7a1));
+            AddStop(brass, 0.5, Hex(0xe0b44c));
+            AddStop(brass, 1, Hex(0xb98a2a));
+            cairo_set_source(cr, brass);
+            cairo_fill_preserve(cr);
+            cairo_pattern_destroy(brass);
+            SetColour(cr, Hex(0x6a4a14));
+            cairo_set_line_width(cr, 1.5);
+            cairo_stroke(cr);
+            UseFont(cr, Font::kSerifBold, 26);
+            const std::string number = std::to_string(frame);
+            SetColour(cr, Hex(0xfff6d0), 0.7);
+            DrawText(cr, number, kPageLabel.w / 2.0 + 1, 30, Align::kCentre);
+            SetColour(cr, Hex(0x3b2608));
+            DrawText(cr, number, kPageLabel.w / 2.0, 29, Align::kCentre);
+        }
+        strip.Paste(canvas.ToImage(), 0, frame * kPageLabel.h);
+    }
+    Avoid(strip, kKey);
+    return strip;
+}
+
+} // namespace content

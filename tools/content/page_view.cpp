@@ -1,0 +1,57 @@
+#include "page_view.h"
+
+#include "art/background.h"
+#include "game_files.h"
+#include "layout.h"
+#include "picture_file.h"
+
+#include <stdexcept>
+
+namespace content {
+
+namespace {
+
+// Where the game puts its five buttons along the bottom.
+constexpr Point kButtonPlaces[5] = {{20, 693}, {88, 693}, {399, 693}, {565, 693}, {876, 693}};
+
+} // namespace
+
+Image LoadPicture(const std::string& folder, const std::string& gamePath) {
+    const auto image = DecodePicture(ReadFile(HostPath(folder, gamePath)));
+    if (!image)
+        throw std::runtime_error(gamePath + " is not a picture file");
+    return *image;
+}
+
+Image Face(const Image& buttonPicture, int face) {
+    const int h = buttonPicture.Height() / 2;
+    return buttonPicture.Crop(0, face * h, buttonPicture.Width(), h);
+}
+
+Image ComposePage(const std::string& folder, int page, PageState state, PageViewOptions options) {
+    Image screen = LoadPicture(folder, kBackgroundFile);
+    const std::vector<PieceLayout> layout = PageLayout(page);
+    if (state == PageState::kNew) {
+        for (const PieceLayout& piece : layout)
+            screen.Paste(LoadPicture(folder, PieceFileName(Kind::kLoose, piece.piece)),
+                         piece.loose.x, piece.loose.y, false);
+        for (const PieceLayout& piece : layout)
+            screen.Paste(LoadPicture(folder, PieceFileName(Kind::kHole, piece.piece)), piece.hole.x,
+                         piece.hole.y, false);
+    } else {
+        for (const PieceLayout& piece : layout)
+            screen.Paste(LoadPicture(folder, PieceFileName(Kind::kPlaced, piece.piece)),
+                         piece.hole.x, piece.hole.y, false);
+    }
+    if (options.furniture) {
+        for (int i = 0; i < 5; ++i)
+            screen.Paste(Face(LoadPicture(folder, GameButtonFile(i)), 0), kButtonPlaces[i].x,
+                         kButtonPlaces[i].y, false);
+        const Image labels = LoadPicture(folder, kPageLabelsFile);
+        screen.Paste(labels.Crop(0, page * kPageLabel.h, kPageLabel.w, kPageLabel.h), kPageLabel.x,
+                     kPageLabel.y, false);
+    }
+    return screen;
+}
+
+} // namespace content

@@ -1,0 +1,170 @@
+#include "screen_sheet.h"
+
+#include "art/dialogs.h"
+#include "art/screens.h"
+#include "canvas.h"
+#include "game_files.h"
+#include "lettering.h"
+#include "page_view.h"
+#include "picture_file.h"
+#include "pointers.h"
+
+#include <cstring>
+#include <fstream>
+
+namespace content {
+
+namespace {
+
+class Sheet {
+public:
+    Sheet(int w, int h) : canvas(w, h) {
+        SetColour(cr(), Hex(0x2a2a2e));
+        cairo_paint(cr());
+    }
+    cairo_t* cr() const { return canvas.Context(); }
+
+    void Put(const Image& image, double x, double y, double scale, bool sharp = false) {
+        Canvas source(image);
+        cairo_save(cr());
+        cairo_translate(cr(), x, y);
+        cairo_scale(cr(), scale, scale);
+        cairo_set_source_surface(cr(), source.Surface(), 0, 0);
+        cairo_pattern_set_filter(cairo_get_source(cr()),
+                                 sharp ? CAIRO_FILTER_NEAREST : CAIRO_FILTER_GOOD);
+        cairo_paint(cr());
+        cairo_restore(cr());
+    }
+    void Label(const std::string& text, double x, double y) {
+        SetColour(cr(), Hex(0xf2efe6));
+        UseFont(cr(), Font::kSansBold, 16);
+        DrawText(cr(), text, x, y, Align::kLeft);
+    }
+    void Save(const std::string& path) const { canvas.WritePng(path); }
+
+private:
+    Canvas canvas;
+};
+
+Image LoadBitmap(const std::string& folder, const std::string& name) {
+    const auto image =
+        DecodePicture(ReadFile(folder + "/resources/" + name + ".bmp"), Signature::kBitmap);
+    return image ? *image : Image(1, 1);
+}
+
+Image WithButton(Image dialog, const Image& button, Box place) {
+    dialog.Paste(button, place.x, place.y);
+    return dialog;
+}
+
+// Reads a cursor file back into a picture: clear pixels on a grey check.
+Image CursorImage(const std::vector<uint8_t>& file, Point* hotSpot) {
+    hotSpot->x = file[10] | (file[11] << 8);
+    hotSpot->y = file[12] | (file[13] << 8);
+    const size_t xorAt = 22 + 40 + 8, andAt = xorAt + 128;
+    Image image(kCursorSize, kCursorSize);
+    for (int y = 0; y < kCursorSize; ++y)
+        for (int x = 0; x < kCursorSize; ++x) {
+            const size_t byte = static_cast<size_t>(kCursorSize - 1 - y) * 4 + x / 8;
+            const bool white = file[xorAt + byte] & (0x80 >> (x % 8));
+            const bool clear = file[andAt + byte] & (0x80 >> (x % 8));
+            const bool check = ((x / 4) + (y / 4)) % 2;
+            image.At(x, y) = clear   ? (check ? Hex(0x9a9a9a) : Hex(0xc8c8c8))
+                             : white ? Hex(0xffffff)
+                                     : Hex(0x000000);
+        }
+    return image;
+}
+
+void PutCursors(Sheet& sheet, const std::string& folder, double x, double y) {
+    for (const char* name : {"ArrowCursor", "HandCursor", "HandCursor2"}) {
+        Point hot;
+        sheet.Put(CursorImage(ReadFile(folder + "/resources/" + name + ".cur"), &hot), x, y, 4,
+                  true);
+        cairo_t* cr = sheet.cr();
+        cairo_set_source_rgb(cr, 1, 0.2, 0.2);
+        cairo_rectangle(cr, x + hot.x * 4, y + hot.y * 4, 4, 4);
+        cairo_fill(cr);
+        sheet.Label(name, x, y + 146);
+        x += 170;
+    }
+}
+
+void PutIcons(Sheet& sheet, const std::string& folder, double x, double y) {
+    // The .ico's images are 32-bit; show them over a grey check.
+    const std::vector<uint8_t> file = ReadFile(folder + "/resources/Varnolt.ico");
+    const int count = file[4];
+    for (int i = 0; i < count; ++i) {
+        const uint8_t* entry = &file[6 + 16 * i];
+        const int size = entry[0];
+        const uint32_t offset =
+            entry[12] | (entry[13] << 8) | (entry[14] << 16) | (entry[15] << 24);
+        Image image(size, size);
+        for (int row = 0; row < size; ++row)
+            for (int col = 0; col < size; ++col) {
+                const uint8_t* p =
+                    &file[offset + 40 + (static_cast<size_t>(size - 1 - row) * size + col) * 4];
+                const Rgb back = ((row / 4 + col / 4) % 2) ? Hex(0x9a9a9a) : Hex(0xc8c8c8);
+                image.At(col, row) = Mix(back, Rgb{p[2], p[1], p[0]}, p[3] / 255.0);
+            }
+        sheet.Put(image, x, y, 2, true);
+        x += size * 2 + 20;
+    }
+    sheet.Label("Varnolt.ico (16, 32, 48)", x - 230, y + 122);
+}
+
+} // namespace
+
+void WriteScreenSheet(const std::string& folder, const std::string& sheetFolder) {
+    Sheet sheet(2064, 1420);
+    const Image tile = LoadPicture(folder, kTitleTileFile);
+    const Image title = LoadPicture(folder, kTitleFile);
+    Image titleScreen = DrawTitleScreen(tile, title);
+    const Image start = LoadPicture(folder, kStartButtonFile);
+    titleScreen.Paste(Face(start, 0), kStartButton.x, kStartButton.y);
+    sheet.Label("Title screen", 0, 24);
+    sheet.Put(titleScreen, 0, 36, 0.5);
+    const Image ending = LoadBitmap(folder, "EndingScrnDialogBkg");
+    sheet.Label("Ending screen", 528, 24);
+    sheet.Put(WithButton(ending, LoadBitmap(folder, "QuitButtonUp"), kQuitButton), 528, 36, 0.5);
+    sheet.Label("About", 1056, 24);
+    sheet.Put(WithButton(LoadBitmap(folder, "AboutDialogBkg"), LoadBitmap(folder, "OKButtonUp"),
+                         kOkButton),
+              1056, 36, 1);
+    sheet.Label("Directions", 1432, 24);
+    sheet.Put(WithButton(LoadBitmap(folder, "OneTimeDirectionsDialogBkg"),
+                         LoadBitmap(folder, "OKButtonDown"), kOkButton),
+              1432, 36, 1);
+
+    // Buttons, released above pressed, at twice their size.
+    double x = 0;
+    const double y = 440;
+    sheet.Label("Buttons (released / pressed), twice size", 0, y - 8);
+    sheet.Put(start, x, y, 2);
+    x += 2 * start.Width() + 20;
+    for (int button = 0; button < 5; ++button) {
+        const Image faces = LoadPicture(folder, GameButtonFile(button));
+        sheet.Put(faces, x, y, 2);
+        x += 2 * faces.Width() + 20;
+    }
+    for (const char* name : {"OKButton", "QuitButton"}) {
+        const Image up = LoadBitmap(folder, std::string(name) + "Up");
+        sheet.Put(up, x, y, 2);
+        sheet.Put(LoadBitmap(folder, std::string(name) + "Down"), x, y + 2 * up.Height(), 2);
+        x += 2 * up.Width() + 20;
+    }
+    sheet.Label("Title tile, eight times size", 1760, y - 8);
+    sheet.Put(tile, 1760, y, 8, true);
+
+    // Page labels, all 31 frames.
+    const Image labels = LoadPicture(folder, kPageLabelsFile);
+    sheet.Label("Page labels 0-30", 0, 720);
+    for (int frame = 0; frame < kPageLabelFrames; ++frame)
+        sheet.Put(labels.Crop(0, frame * 40, 106, 40), (frame % 8) * 124, 736 + (frame / 8) * 52,
+                  1);
+    PutCursors(sheet, folder, 1040, 736);
+    PutIcons(sheet, folder, 1560, 736);
+    sheet.Save(sheetFolder + "/screens.png");
+}
+
+} // namespace content

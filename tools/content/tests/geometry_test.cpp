@@ -1,0 +1,197 @@
+// The rules that make every page playable, checked on the generated files at
+// the catalogue's positions, for all thirty pages.
+#include "generated_content.h"
+#include "layout.h"
+#include "page_sprites.h"
+#include "piece_art.h"
+
+#include <algorithm>
+#include <gtest/gtest.h>
+#include <iterator>
+#include <map>
+
+namespace content::testing {
+namespace {
+
+constexpr int kButtonTop = 693;
+
+// A set of pixels, as sorted positions (y * 65536 + x, so that pixels off
+// the screen stay distinct).
+class ScreenSet {
+public:
+    void Add(int x, int y) { pixels.push_back((y + 4096) * 65536 + x + 4096); }
+    void Seal() { std::sort(pixels.begin(), pixels.end()); }
+    int Count() const { return static_cast<int>(pixels.size()); }
+    int Shared(const ScreenSet& other) const {
+        std::vector<int> both;
+        std::set_intersection(pixels.begin(), pixels.end(), other.pixels.begin(),
+                              other.pixels.end(), std::back_inserter(both));
+        return static_cast<int>(both.size());
+    }
+    bool operator==(const ScreenSet& other) const { return pixels == other.pixels; }
+
+private:
+    std::vector<int> pixels;
+};
+
+// The sprite's pixels that pass the test, placed at `at` on the screen.
+template <typename Keep> ScreenSet PixelsOf(const Image& picture, Point at, Keep keep) {
+    ScreenSet set;
+    for (int y = 0; y < picture.Height(); ++y)
+        for (int x = 0; x < picture.Width(); ++x)
+            if (keep(x, y))
+                set.Add(at.x + x, at.y + y);
+    set.Seal();
+    return set;
+}
+
+ScreenSet Opaque(const Image& picture, Point at) {
+    return PixelsOf(picture, at, [&](int x, int y) { return picture.At(x, y) != kKey; });
+}
+
+class Geometry : public ::testing::TestWithParam<int> {
+protected:
+    void SetUp() override { sprites = &GeneratedPageSprites(GetParam()); }
+    const PageSprites* sprites = nullptr;
+};
+
+TEST_P(Geometry, TheFirstHoleCoversThePictureAndEveryHoleLiesInsideIt) {
+    EXPECT_EQ(sprites->holes[0].Rect().x, kPictureArea.x);
+    EXPECT_EQ(sprites->holes[0].Rect().y, kPictureArea.y);
+    EXPECT_EQ(sprites->holes[0].Rect().w, kPictureArea.w);
+    EXPECT_EQ(sprites->holes[0].Rect().h, kPictureArea.h);
+    for (size_t i = 0; i < sprites->holes.size(); ++i) {
+        EXPECT_TRUE(kPictureArea.Contains(sprites->holes[i].Rect()))
+            << "piece " << sprites->holes[i].piece;
+        EXPECT_EQ(sprites->placed[i].Rect().x, sprites->holes[i].Rect().x);
+        EXPECT_EQ(sprites->placed[i].Rect().w, sprites->holes[i].Rect().w);
+    }
+}
+
+TEST_P(Geometry, LoosePiecesLieBesideThePictureOnScreenAndAboveTheButtons) {
+    const Box frame = kPictureArea.Inflated(kFrameWidth);
+    for (size_t i = 0; i < sprites->loose.size(); ++i) {
+        SCOPED_TRACE("piece " + std::to_string(sprites->loose[i].piece));
+        const Box rect = sprites->loose[i].Rect();
+        EXPECT_TRUE((Box{0, 0, kScreenWidth, kButtonTop}.Contains(rect)));
+        EXPECT_TRUE((Box{0, 0, kScreenWidth, kButtonTop}.Contains(sprites->drags[i].Rect())));
+        const Image& picture = sprites->loose[i].picture;
+        bool left = false, right = false;
+        for (int y = 0; y < picture.Height(); ++y)
+            for (int x = 0; x < picture.Width(); ++x)
+                if (picture.At(x, y) != kKey) {
+                    const int sx = rect.x + x, sy = rect.y + y;
+                    EXPECT_FALSE((frame.Intersects({sx, sy, 1, 1}))) << sx << "," << sy;
+                    (sx < frame.x ? left : right) = true;
+                }
+        EXPECT_NE(left, right) << "a loose piece lies in one column, left or right";
+    }
+}
+
+TEST_P(Geometry, NoLoosePieceCoversMoreThanAQuarterOfAnother) {
+    std::vector<ScreenSet> shapes;
+    for (const TestSprite& loose : sprites->loose)
+        shapes.push_back(Opaque(loose.picture, loose.at));
+    for (size_t i = 0; i < shapes.size(); ++i)
+        for (size_t j = 0; j < i; ++j)
+            EXPECT_LE(4 * shapes[i].Shared(shapes[j]),
+                      std::min(shapes[i].Count(), shapes[j].Count()))
+                << "pieces " << sprites->loose[i].piece << " and " << sprites->loose[j].piece;
+}
+
+TEST_P(Geometry, TheHiddenDragPictureCoversExactlyTheVisibleLoosePiece) {
+    for (size_t i = 0; i < sprites->loose.size(); ++i) {
+        const ScreenSet drag = Opaque(sprites->drags[i].picture, sprites->drags[i].at);
+        EXPECT_TRUE(drag == Opaque(sprites->loose[i].picture, sprites->loose[i].at))
+            << "piece " << sprites->loose[i].piece;
+        EXPECT_GT(drag.Count(), 3000);
+    }
+}
+
+TEST_P(Geometry, ADragPictureCarriedToItsHoleLiesExactlyOverTheRecess) {
+    for (size_t i = 0; i < sprites->holes.size(); ++i) {
+        SCOPED_TRACE("piece " + std::to_string(sprites->holes[i].piece));
+        const Image& drag = sprites->drags[i].picture;
+        const Point carried{sprites->holes[i].at.x + kDragFromHole.x,
+                            sprites->holes[i].at.y + kDragFromHole.y};
+        // The piece itself, without its shadow.
+        const ScreenSet body = PixelsOf(drag, carried, [&](int x, int y) {
+            return drag.At(x, y) != kKey && drag.At(x, y) != kShadow;
+        });
+        const Image& hole = sprites->holes[i].picture;
+        const Image& placed = sprites->placed[i].picture;
+        const ScreenSet recess = PixelsOf(hole, sprites->holes[i].at, [&](int x, int y) {
+            return hole.At(x, y) != placed.At(x, y);
+        });
+        EXPECT_TRUE(body == recess);
+        EXPECT_GT(recess.Count(), 3000);
+    }
+}
+
+TEST_P(Geometry, EveryPieceCanBeLiftedFromAnyOfItsPixelsAndDroppedIntoItsHole) {
+    for (size_t i = 0; i < sprites->loose.size(); ++i) {
+        const TestSprite& loose = sprites->loose[i];
+        SCOPED_TRACE("piece " + std::to_string(loose.piece));
+        const Box rect = loose.Rect();
+        int pixels = 0, own = 0;
+        for (int y = rect.y; y < rect.Bottom(); ++y)
+            for (int x = rect.x; x < rect.Right(); ++x)
+                if (loose.OpaqueAt(x, y)) {
+                    ++pixels;
+                    const TestSprite* lifted = PieceAt(*sprites, x, y);
+                    own += lifted && lifted->piece == loose.piece;
+                }
+        EXPECT_EQ(own, pixels);
+        // Lifting centres the drag picture on the pointer; a drop near the
+        // spot where it lies over its hole fits.
+        const Image& drag = sprites->drags[i].picture;
+        const Point exact{sprites->holes[i].at.x + kDragFromHole.x,
+                          sprites->holes[i].at.y + kDragFromHole.y};
+        for (int dy = -6; dy <= 6; dy += 3)
+            for (int dx = -6; dx <= 6; dx += 3) {
+                const Point carried{exact.x + dx, exact.y + dy};
+                EXPECT_TRUE(FitsHole(*sprites, loose.piece, carried, carried.x + drag.Width() / 2,
+                                     carried.y + drag.Height() / 2))
+                    << "dropped " << dx << "," << dy << " off";
+            }
+    }
+}
+
+TEST_P(Geometry, PiecesAreHandSizedAndNoTwoOnAPageShareAShape) {
+    std::vector<Mask> masks;
+    for (const PieceLayout& piece : sprites->layout) {
+        SCOPED_TRACE("piece " + std::to_string(piece.piece));
+        EXPECT_GE(std::min(piece.w, piece.h), 70);
+        EXPECT_LE(std::max(piece.w, piece.h), 150);
+        const Mask mask = BodyMask(GetParam(), piece);
+        // Tabs, blanks or curves: clearly not a rectangle.
+        EXPECT_LT(mask.Count(), piece.w * piece.h * 93 / 100);
+        EXPECT_GT(mask.Count(), piece.w * piece.h * 3 / 10);
+        for (const Mask& other : masks)
+            EXPECT_FALSE(mask == other);
+        masks.push_back(mask);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(AllPages, Geometry, ::testing::Range(1, kPages + 1),
+                         [](const ::testing::TestParamInfo<int>& info) {
+                             return "Page" + std::to_string(info.param);
+                         });
+
+TEST(Layout, TheCataloguePlacesAllTwoHundredAndTwentyPieces) {
+    int pieces = 0;
+    for (int page = 1; page <= kPages; ++page) {
+        const PageRange range = PiecesOf(page);
+        EXPECT_EQ(range.first, pieces + 1);
+        pieces += range.count;
+        EXPECT_EQ(static_cast<int>(PageLayout(page).size()), range.count);
+    }
+    EXPECT_EQ(pieces, kPieces);
+    EXPECT_EQ(PieceFileName(Kind::kHole, 7), "\\Data\\h007.dat");
+    EXPECT_EQ(PieceFileName(Kind::kDrag, 220), "\\Data\\o220.dat");
+    EXPECT_EQ(PageOf(55), 6);
+    EXPECT_EQ(PageOf(56), 7);
+}
+
+} // namespace
+} // namespace content::testing

@@ -1,0 +1,161 @@
+#include "art/background.h"
+#include "art/dialogs.h"
+#include "art/screens.h"
+#include "game_files.h"
+#include "generated_content.h"
+#include "layout.h"
+#include "page_view.h"
+#include "picture_file.h"
+
+#include <fstream>
+#include <gtest/gtest.h>
+
+namespace content::testing {
+namespace {
+
+uint32_t Le32(const std::vector<uint8_t>& b, size_t at) {
+    return b[at] | (b[at + 1] << 8) | (b[at + 2] << 16) | (static_cast<uint32_t>(b[at + 3]) << 24);
+}
+
+// The picture file header the game's readers rely on, field by field.
+void ExpectPictureHeader(const std::vector<uint8_t>& bytes, const char* signature, int w, int h,
+                         const std::string& what) {
+    SCOPED_TRACE(what);
+    ASSERT_GE(bytes.size(), 54u);
+    EXPECT_EQ(bytes[0], signature[0]);
+    EXPECT_EQ(bytes[1], signature[1]);
+    EXPECT_EQ(Le32(bytes, 2), bytes.size());
+    EXPECT_EQ(Le32(bytes, 10), 54u);
+    EXPECT_EQ(Le32(bytes, 14), 40u);
+    EXPECT_EQ(static_cast<int>(Le32(bytes, 18)), w);
+    EXPECT_EQ(static_cast<int>(Le32(bytes, 22)), h);
+    EXPECT_EQ(bytes[26] | (bytes[27] << 8), 1);
+    EXPECT_EQ(bytes[28] | (bytes[29] << 8), 24);
+    EXPECT_EQ(Le32(bytes, 30), 0u);
+    EXPECT_EQ(bytes.size(), 54u + static_cast<size_t>((3 * w + 3) & ~3) * h);
+}
+
+bool HasKey(const Image& image) {
+    for (int y = 0; y < image.Height(); ++y)
+        for (int x = 0; x < image.Width(); ++x)
+            if (image.At(x, y) == kKey)
+                return true;
+    return false;
+}
+
+TEST(PictureFiles, EveryPiecePictureIsInTheGameFormatAtItsLayoutSize) {
+    const std::string& folder = GeneratedContent();
+    for (int page = 1; page <= kPages; ++page)
+        for (const PieceLayout& piece : PageLayout(page)) {
+            const Box sizes[4] = {piece.LooseRect(), piece.HoleRect(), piece.HoleRect(),
+                                  piece.DragAtRest()};
+            for (int kind = 0; kind < 4; ++kind) {
+                const std::string name = PieceFileName(static_cast<Kind>(kind), piece.piece);
+                ExpectPictureHeader(ReadFile(HostPath(folder, name)), "V1", sizes[kind].w,
+                                    sizes[kind].h, name);
+            }
+        }
+}
+
+TEST(PictureFiles, ScreenPicturesHaveTheirSizesAndNoKeyColour) {
+    struct Expected {
+        std::string name;
+        int w, h;
+    };
+    const Expected pictures[] = {
+        {"\\data\\m0001.dat", 124, 100},  {"\\data\\m0002.dat", 60, 118},
+        {"\\data\\m0003.dat", 60, 118},   {"\\data\\m0004.dat", 60, 118},
+        {"\\data\\m0005.dat", 60, 118},   {"\\data\\m0006.dat", 128, 118},
+        {"\\data\\m0008.dat", 460, 468},  {"\\data\\m0009.dat", 8, 8},
+        {"\\data\\m0010.dat", 106, 1240}, {"\\data\\m0011.dat", 1024, 768}};
+    for (const Expected& picture : pictures) {
+        const std::vector<uint8_t> bytes = ReadFile(HostPath(GeneratedContent(), picture.name));
+        ExpectPictureHeader(bytes, "V1", picture.w, picture.h, picture.name);
+        EXPECT_FALSE(HasKey(*DecodePicture(bytes))) << picture.name;
+    }
+}
+
+TEST(PictureFiles, DialogBitmapsHaveTheirSizesAndNoKeyColour) {
+    struct Expected {
+        std::string name;
+        int w, h;
+    };
+    const Expected bitmaps[] = {
+        {"AboutDialogBkg", 360, 360},       {"OneTimeDirectionsDialogBkg", 360, 360},
+        {"EndingScrnDialogBkg", 1024, 768}, {"OKButtonUp", 128, 50},
+        {"OKButtonDown", 128, 50},          {"QuitButtonUp", 124, 52},
+        {"QuitButtonDown", 124, 52}};
+    for (const Expected& bitmap : bitmaps) {
+        const std::vector<uint8_t> bytes =
+            ReadFile(GeneratedContent() + "/resources/" + bitmap.name + ".bmp");
+        ExpectPictureHeader(bytes, "BM", bitmap.w, bitmap.h, bitmap.name);
+        EXPECT_FALSE(HasKey(LoadResourceBitmap(GeneratedContent(), bitmap.name))) << bitmap.name;
+    }
+}
+
+TEST(PictureFiles, ButtonsShowADifferentPressedFaceAndBlendIntoWhatIsBehindThem) {
+    const std::string& folder = GeneratedContent();
+    const Image background = LoadPicture(folder, kBackgroundFile);
+    const Image title = LoadPicture(folder, kTitleFile);
+    auto check = [](const Image& up, const Image& down, const Image& behind,
+                    const std::string& what) {
+        SCOPED_TRACE(what);
+        EXPECT_NE(up, down);
+        // Outside the rounded face the button is exactly what it covers.
+        for (const Point corner : {Point{0, 0}, Point{up.Width() - 1, 0}}) {
+            EXPECT_EQ(up.At(corner.x, corner.y), behind.At(corner.x, corner.y));
+            EXPECT_EQ(down.At(corner.x, corner.y), behind.At(corner.x, corner.y));
+        }
+    };
+    for (int button = 0; button < 5; ++button) {
+        const Image faces = LoadPicture(folder, GameButtonFile(button));
+        const Box box = GameButtonBox(button);
+        check(Face(faces, 0), Face(faces, 1), background.Crop(box.x, box.y, box.w, box.h),
+              GameButtonFile(button));
+    }
+    const Image start = LoadPicture(folder, kStartButtonFile);
+    check(Face(start, 0), Face(start, 1),
+          title.Crop(kStartButton.x - kTitlePlace.x, kStartButton.y - kTitlePlace.y, kStartButton.w,
+                     kStartButton.h),
+          "start");
+    const Image about = LoadResourceBitmap(folder, "AboutDialogBkg");
+    const Image directions = LoadResourceBitmap(folder, "OneTimeDirectionsDialogBkg");
+    const Box ok = kOkButton;
+    // One OK button serves both small dialogs, so both look the same behind it.
+    EXPECT_EQ(about.Crop(ok.x, ok.y, ok.w, ok.h), directions.Crop(ok.x, ok.y, ok.w, ok.h));
+    check(LoadResourceBitmap(folder, "OKButtonUp"), LoadResourceBitmap(folder, "OKButtonDown"),
+          about.Crop(ok.x, ok.y, ok.w, ok.h), "OK");
+    const Box quit = kQuitButton;
+    check(LoadResourceBitmap(folder, "QuitButtonUp"), LoadResourceBitmap(folder, "QuitButtonDown"),
+          LoadResourceBitmap(folder, "EndingScrnDialogBkg").Crop(quit.x, quit.y, quit.w, quit.h),
+          "Quit");
+}
+
+TEST(PictureFiles, PageLabelZeroIsBlankAndEveryOtherShowsItsOwnNumber) {
+    const std::string& folder = GeneratedContent();
+    const Image labels = LoadPicture(folder, kPageLabelsFile);
+    const Image slot = LoadPicture(folder, kBackgroundFile)
+                           .Crop(kPageLabel.x, kPageLabel.y, kPageLabel.w, kPageLabel.h);
+    auto frame = [&](int i) { return labels.Crop(0, i * 40, 106, 40); };
+    EXPECT_EQ(frame(0), slot);
+    for (int i = 1; i < kPageLabelFrames; ++i)
+        for (int j = 0; j < i; ++j)
+            EXPECT_NE(frame(i), frame(j)) << i << " and " << j;
+}
+
+TEST(PictureFiles, TheManifestListsEveryFile) {
+    const std::string& folder = GeneratedContent();
+    std::ifstream manifest(folder + "/manifest.txt");
+    std::vector<std::string> listed;
+    for (std::string line; std::getline(manifest, line);)
+        listed.push_back(line);
+    std::vector<std::string> files = FilesBelow(folder);
+    files.erase(std::find(files.begin(), files.end(), "manifest.txt"));
+    EXPECT_EQ(listed, files);
+    EXPECT_EQ(std::count_if(files.begin(), files.end(),
+                            [](const std::string& f) { return f.rfind("Data/", 0) == 0; }),
+              880 + 10);
+}
+
+} // namespace
+} // namespace content::testing
