@@ -21,6 +21,8 @@ constexpr int32_t kSmallButtonWidth = 60;
 constexpr int32_t kClearButtonWidth = 128;
 // The keyboard's press stays visible this long before its command.
 constexpr DWORD kKeyPressMilliseconds = 125;
+// A private message number nothing in the game posts.
+constexpr UINT kNeverSent = WM_APP + 0x3FFF;
 
 struct PageLabelFrames {
     SourceRect frames[kPageLabelCount];
@@ -32,10 +34,6 @@ struct PageLabelFrames {
 
 const PageLabelFrames kPageLabelFrames;
 
-struct WindowDCRelease {
-    HWND window;
-    void operator()(HDC dc) const { ReleaseDC(window, dc); }
-};
 const FramedImageInfo kPageLabelInfo = {kPageLabelCount, kPageLabelFrames.frames,
                                         kPageNumberPicturePath, 0};
 
@@ -44,10 +42,30 @@ const SourceRect kSmallButtonFrames[] = {{0, 0, kSmallButtonWidth, kButtonHeight
 const SourceRect kClearButtonFrames[] = {{0, 0, kClearButtonWidth, kButtonHeight},
                                          {0, kButtonHeight, kClearButtonWidth, kButtonHeight}};
 
+// A window's device context is given back on every way out.
+struct WindowDCRelease {
+    HWND window;
+    void operator()(HDC dc) const { ReleaseDC(window, dc); }
+};
+
 // The windows stand where the page's button sprites stand, each as large as
 // one face of its picture.
 int32_t ButtonWidth(int32_t button) {
     return button == kButtonCount - 1 ? kClearButtonWidth : kSmallButtonWidth;
+}
+
+// Sets a button's pushed state, which draws it at once.
+void ShowButtonState(HWND button, BOOL pushed) {
+    if (button != nullptr)
+        SendMessageA(button, BM_SETSTATE, pushed, 0);
+}
+
+// Lets what was drawn reach the screen before the thread sleeps: some
+// systems (Wine) show a window's drawing only once its thread has looked for
+// messages. Looks for one that is never sent, so no message is taken.
+void ShowDrawingNow() {
+    MSG none;
+    PeekMessageA(&none, reinterpret_cast<HWND>(-1), kNeverSent, kNeverSent, PM_NOREMOVE);
 }
 
 } // namespace
@@ -111,11 +129,10 @@ void CGameScreen::PressButton(HWND window, int32_t id) {
         return;
     // Without its window the press is not seen, but the command still goes.
     HWND button = buttons.ButtonWindow(index);
-    if (button != nullptr)
-        SendMessageA(button, BM_SETSTATE, TRUE, 0);
+    ShowButtonState(button, TRUE);
+    ShowDrawingNow();
     Sleep(kKeyPressMilliseconds);
-    if (button != nullptr)
-        SendMessageA(button, BM_SETSTATE, FALSE, 0);
+    ShowButtonState(button, FALSE);
     PostMessageA(window, WM_COMMAND, static_cast<WPARAM>(id), 0);
 }
 
