@@ -112,10 +112,16 @@ class Player:
         once it has been clicked."""
         self.game.click(*NEUTRAL_SPOT)
 
-    def start_playing(self, directions=False):
+    def start_playing(self, directions=False, key="Return"):
+        """Starts from the title screen with a key, or with key None by
+        clicking the start button."""
         self.wait_title()
         self.focus()
-        self.game.key("Return")
+        if key is None:
+            x, y, width, height = START_BUTTON
+            self.game.click(x + width // 2, y + height // 2)
+        else:
+            self.game.key(key)
         if directions:
             self.wait_picture_dialog("OneTimeDirectionsDialogBkg")
             self.game.key("Return")

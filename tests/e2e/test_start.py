@@ -28,7 +28,7 @@ class StartTest(GameTestCase):
 
         again = self.new_game(folder=game.folder).start()
         player = Player(again)
-        player.start_playing()
+        player.start_playing(key=None)  # the start button this time
         # With the directions up, Page Down would not reach the page.
         again.key("Next")
         player.wait_page(2)
@@ -78,7 +78,7 @@ class StartTest(GameTestCase):
         # And the page it keeps is the one the player then finds.
         third = self.new_game(folder=game.folder).start()
         player = Player(third)
-        player.start_playing()
+        player.start_playing(key="space")
         player.wait_piece(PLACED, player.catalogue.pages[1][0], "the stored piece in its hole")
 
     @staticmethod
