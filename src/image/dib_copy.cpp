@@ -7,46 +7,31 @@
 #include "image/keyed_row.h"
 #include "image/opaque_runs.h"
 
-#include <algorithm>
 #include <cstddef>
 #include <cstring>
 
-namespace {
-
-// The rows of one clipped copy, walked from the bottom row of the block
-// (lowest in memory) upwards.
-struct RowWalk {
-    const uint8_t* srcRow; // pixel 0 of the source row
-    uint8_t* destRow;      // first destination pixel of the block
-    ptrdiff_t srcStride;
-    ptrdiff_t destStride;
-    int32_t storedRow; // source row number as stored, 0 at the bottom
-    int32_t rows;
-
-    void Next() {
-        srcRow += srcStride;
-        destRow += destStride;
-        ++storedRow;
-    }
-};
-
-} // namespace
+bool CDIBImage::BeginCopy(CDIBImage* dest, CopyBlock& block, RowWalk& walk) const {
+    if (dest == nullptr || pixels == nullptr || dest->pixels == nullptr)
+        return false;
+    if (!ClipBlock(block, GetWidth(), GetHeight(), dest->GetWidth(), dest->GetHeight()))
+        return false;
+    dest->PixelsChanged();
+    const int32_t bottom = block.srcY + block.height - 1;
+    walk = RowWalk{RowAddress(bottom),
+                   dest->RowAddress(block.destY + block.height - 1) + 3 * block.destX,
+                   DibStride(GetWidth()),
+                   DibStride(dest->GetWidth()),
+                   GetHeight() - 1 - bottom,
+                   block.height};
+    return true;
+}
 
 void CDIBImage::CopyTo(CDIBImage* dest, int32_t destX, int32_t destY, int32_t blockWidth,
                        int32_t blockHeight, int32_t srcX, int32_t srcY, uint32_t key) const {
-    if (dest == nullptr || pixels == nullptr || dest->pixels == nullptr)
-        return;
     CopyBlock block{destX, destY, srcX, srcY, blockWidth, blockHeight};
-    if (!ClipBlock(block, GetWidth(), GetHeight(), dest->GetWidth(), dest->GetHeight()))
+    RowWalk walk;
+    if (!BeginCopy(dest, block, walk))
         return;
-    dest->PixelsChanged();
-    const int32_t bottom = block.srcY + block.height - 1;
-    RowWalk walk{RowAddress(bottom),
-                 dest->RowAddress(block.destY + block.height - 1) + 3 * block.destX,
-                 DibStride(GetWidth()),
-                 DibStride(dest->GetWidth()),
-                 GetHeight() - 1 - bottom,
-                 block.height};
     const size_t rowBytes = 3 * static_cast<size_t>(block.width);
     if (key == kNoColourKey) {
         // memmove: a picture copied onto itself must not read what it wrote.
@@ -76,19 +61,10 @@ void CDIBImage::CopyTo(CDIBImage* dest, int32_t destX, int32_t destY, int32_t bl
 void CDIBImage::CopyMirroredTo(CDIBImage* dest, int32_t destX, int32_t destY, int32_t blockWidth,
                                int32_t blockHeight, int32_t srcX, int32_t srcY,
                                uint32_t key) const {
-    if (dest == nullptr || pixels == nullptr || dest->pixels == nullptr)
-        return;
     CopyBlock block{destX, destY, srcX, srcY, blockWidth, blockHeight};
-    if (!ClipBlock(block, GetWidth(), GetHeight(), dest->GetWidth(), dest->GetHeight()))
+    RowWalk walk;
+    if (!BeginCopy(dest, block, walk))
         return;
-    dest->PixelsChanged();
-    const int32_t bottom = block.srcY + block.height - 1;
-    RowWalk walk{RowAddress(bottom),
-                 dest->RowAddress(block.destY + block.height - 1) + 3 * block.destX,
-                 DibStride(GetWidth()),
-                 DibStride(dest->GetWidth()),
-                 GetHeight() - 1 - bottom,
-                 block.height};
     // The source column of destination pixel 0.
     const int32_t last = GetWidth() - 1 - block.srcX;
     const COpaqueRuns* found = dest->pixels == pixels ? nullptr : RunsFor(key);

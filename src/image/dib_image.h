@@ -10,6 +10,8 @@
 
 class CFileBase;
 class COpaqueRuns;
+struct CopyBlock;
+struct RowWalk;
 
 // The 40-byte bitmap info header as stored in a picture file (little-endian).
 struct DibInfoHeader {
@@ -117,6 +119,9 @@ private:
     // Row y counted from the top; no bounds check.
     uint8_t* RowAddress(int32_t y) const;
     uint8_t* FindPixel(int32_t x, int32_t y, bool mirrored) const;
+    // Clips block to both pictures and sets walk to its rows; false when
+    // there is nothing to copy.
+    bool BeginCopy(CDIBImage* dest, CopyBlock& block, RowWalk& walk) const;
 
     mutable std::unique_ptr<COpaqueRuns> runs;
     // Set once a writable pointer has been handed out.
