@@ -30,6 +30,7 @@ public:
     bool ShowPage(int32_t page);
 
     CAnimDoc& Document() { return document; }
+    const CAnimDoc& Document() const { return document; }
     CAnimView& View() { return view; }
     // Piece k's sprite of one kind (kLooseKind ... kDragKind), or null.
     CSprite* Piece(int32_t kind, int32_t k) const;

@@ -8,7 +8,7 @@
 #include "sprites/anim_doc.h"
 #include "sprites/anim_link.h"
 #include "sprites/anim_view.h"
-#include "sprites/page_folder.h"
+#include "support/page_folder.h"
 #include "sprites/play_session.h"
 #include "sprites/sprite.h"
 #include "support/temp_dir.h"
@@ -28,7 +28,8 @@ void Append(Bytes& out, int32_t value) {
 Bytes Header(int32_t placedCount, const std::string& text = "VARNOLT1", int32_t version = 256) {
     Bytes bytes;
     Append(bytes, static_cast<int32_t>(text.size()));
-    bytes.insert(bytes.end(), text.begin(), text.end());
+    for (char c : text)
+        bytes.push_back(static_cast<uint8_t>(c));
     Append(bytes, version);
     Append(bytes, placedCount);
     return bytes;

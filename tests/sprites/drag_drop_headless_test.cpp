@@ -4,7 +4,7 @@
 #include "game/sound_effects.h"
 #include "image/cursor_set.h"
 #include "platform/headless/headless_platform.h"
-#include "sprites/page_folder.h"
+#include "support/page_folder.h"
 #include "sprites/play_session.h"
 #include "sprites/sprite.h"
 #include "support/temp_dir.h"

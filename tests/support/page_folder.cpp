@@ -1,4 +1,4 @@
-#include "sprites/page_folder.h"
+#include "support/page_folder.h"
 #include "game/catalogue.h"
 #include "game/page_furniture.h"
 #include "image/dib_image.h"
@@ -27,7 +27,13 @@ std::string HostPath(const std::string& folder, const std::string& gamePath) {
 
 PictureSize SizeOf(int32_t kind, int32_t piece, const PageArt& art) {
     const auto found = art.dragSizes.find(piece);
-    return kind == kDragKind && found != art.dragSizes.end() ? found->second : kPieceSize;
+    return kind == kDragKind && found != art.dragSizes.end() ? found->second : art.pieceSize;
+}
+
+bool OutsideEllipse(int32_t x, int32_t y, PictureSize size) {
+    const double dx = (x + 0.5) / size.width * 2 - 1;
+    const double dy = (y + 0.5) / size.height * 2 - 1;
+    return dx * dx + dy * dy > 1;
 }
 
 } // namespace
@@ -85,9 +91,11 @@ void WritePageFolder(const std::string& folder, const std::vector<int32_t>& page
                 const uint32_t solid = PieceColour(kind, piece);
                 WritePicture(HostPath(folder, g_pieceFileNames[NameIndex(kind, piece)]), size.width,
                              size.height, [&](int32_t x, int32_t y) {
-                                 return kind == kDragKind && DragPixelIsTransparent(x, y, size)
-                                            ? kTransparentColour
-                                            : solid;
+                                 const bool clear =
+                                     art.roundPieces
+                                         ? OutsideEllipse(x, y, size)
+                                         : kind == kDragKind && DragPixelIsTransparent(x, y, size);
+                                 return clear ? kTransparentColour : solid;
                              });
             }
         }
@@ -103,5 +111,6 @@ void WritePageFolder(const std::string& folder, const std::vector<int32_t>& page
     WritePicture(HostPath(folder, kPageNumberPicturePath), kStripSize.width, kStripSize.height,
                  [](int32_t, int32_t y) { return 0x0000C0u + static_cast<uint32_t>(y / 20); });
     if (art.withBackground)
-        WritePicture(HostPath(folder, kPageBackgroundPath), 1024, 768, BackgroundColour);
+        WritePicture(HostPath(folder, kPageBackgroundPath), art.backgroundSize.width,
+                     art.backgroundSize.height, BackgroundColour);
 }

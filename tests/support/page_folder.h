@@ -1,6 +1,6 @@
-// A game folder of small made-up pictures for the catalogue's real pages, so
-// that the document, the view and drag and drop can be tested on real page
-// layouts without the generated content.
+// A game folder of made-up pictures for the catalogue's real pages, so
+// that the document, the view and drag and drop can be tested, fuzzed and
+// timed on real page layouts without the generated content.
 #pragma once
 
 #include "platform/win_types.h"
@@ -16,14 +16,19 @@ struct PictureSize {
     int32_t height;
 };
 
-// Every piece picture is kPieceSize unless dragSizes names its piece (a
-// piece number 1..220) for its drag picture.
 constexpr PictureSize kPieceSize{80, 70};
 constexpr PictureSize kButtonSize{60, 118}; // two faces of 59 rows
 constexpr PictureSize kStripSize{40, 31 * 20};
 
 struct PageArt {
+    // Every piece picture is pieceSize unless dragSizes names its piece (a
+    // piece number 1..220) for its drag picture.
+    PictureSize pieceSize = kPieceSize;
     std::map<int32_t, PictureSize> dragSizes;
+    PictureSize backgroundSize{1024, 768};
+    // Every piece picture opaque only inside its inscribed ellipse, as cut
+    // pieces are, instead of solid with a transparent corner.
+    bool roundPieces = false;
     // Leave out the common background (to test a page without one).
     bool withBackground = true;
 };
