@@ -4,6 +4,7 @@
 // process. Two shapes of key area: blobs (like the space around a puzzle
 // piece) and single key pixels scattered at random; about 30% key either way.
 #include "image/dib_image.h"
+#include "image/run_moves.h"
 #include "support/memory_file.h"
 
 #include <SDL.h>
@@ -170,6 +171,13 @@ void CopyToKeyed(benchmark::State& state) {
     Finish(state, scene);
 }
 
+// The same with 16-byte moves only, as on processors without AVX.
+void CopyToKeyedNarrow(benchmark::State& state) {
+    SetWideRunMovesAllowed(false);
+    CopyToKeyed(state);
+    SetWideRunMovesAllowed(true);
+}
+
 void CopyMirroredKeyed(benchmark::State& state) {
     Scene& scene = GetScene(static_cast<Size>(state.range(0)), static_cast<Shape>(state.range(1)));
     for (auto _ : state) {
@@ -211,6 +219,7 @@ void Shapes(benchmark::internal::Benchmark* b) {
 BENCHMARK(MemcpyRows)->Arg(kSprite)->Arg(kFrame);
 BENCHMARK(CopyToOpaque)->Arg(kSprite)->Arg(kFrame);
 BENCHMARK(CopyToKeyed)->Apply(Shapes);
+BENCHMARK(CopyToKeyedNarrow)->Apply(Shapes);
 BENCHMARK(CopyMirroredKeyed)->Apply(Shapes);
 BENCHMARK(SdlBlitRle)->Apply(Shapes);
 BENCHMARK(SdlBlitNoRle)->Apply(Shapes);

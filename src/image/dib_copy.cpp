@@ -6,6 +6,7 @@
 #include "image/dib_image.h"
 #include "image/keyed_row.h"
 #include "image/opaque_runs.h"
+#include "image/run_moves.h"
 
 #include <cstddef>
 #include <cstring>
@@ -33,10 +34,15 @@ void CDIBImage::CopyTo(CDIBImage* dest, int32_t destX, int32_t destY, int32_t bl
     if (!BeginCopy(dest, block, walk))
         return;
     const size_t rowBytes = 3 * static_cast<size_t>(block.width);
-    if (key == kNoColourKey) {
+    if (key == kNoColourKey && dest->pixels == pixels) {
         // memmove: a picture copied onto itself must not read what it wrote.
         for (int32_t row = 0; row < walk.rows; ++row, walk.Next())
             std::memmove(walk.destRow, walk.srcRow + 3 * block.srcX, rowBytes);
+        return;
+    }
+    if (key == kNoColourKey) {
+        MoveRows(walk.srcRow + 3 * block.srcX, walk.srcStride, walk.destRow, walk.destStride,
+                 walk.rows, static_cast<uint32_t>(rowBytes));
         return;
     }
     if (dest->pixels == pixels) {

@@ -12,19 +12,6 @@ constexpr int32_t kBlock = CKeyedRowCopier::kBlockPixels;
 // copying sixteen pixels at a time under a mask.
 constexpr int32_t kShortestWorthwhileRun = 12;
 
-// Whether the wide moves may be used: the processor has them and no test
-// has asked for the narrow ones.
-bool g_wideMovesAllowed = true;
-
-bool UseWideMoves() {
-#ifdef VARNOLT_AVX_MOVES
-    static const bool available = __builtin_cpu_supports("avx");
-    return available && g_wideMovesAllowed;
-#else
-    return false;
-#endif
-}
-
 } // namespace
 
 COpaqueRuns::COpaqueRuns(const uint8_t* pixels, int32_t width, int32_t height, int32_t stride,
@@ -76,13 +63,9 @@ void COpaqueRuns::FindBlocks(const uint8_t* pixel, const CKeyedRowCopier& compar
         keyBytes.push_back(compare.KeyBytes(pixel + 3 * kBlock * block));
 }
 
-void SetWideRunMovesAllowed(bool allowed) {
-    g_wideMovesAllowed = allowed;
-}
-
 void COpaqueRuns::Copy(const Block& block, const CKeyedRowCopier& compare) const {
 #ifdef VARNOLT_AVX_MOVES
-    if (UseWideMoves()) {
+    if (UseWideRunMoves()) {
         CopyWide(block, compare);
         return;
     }
@@ -104,12 +87,18 @@ void COpaqueRuns::CopyWith(const Block& block, const CKeyedRowCopier& compare) c
     const uint8_t* srcRow = block.srcRow;
     uint8_t* destRow = block.destRow;
     const uint32_t right = block.left + block.width;
+    const uint8_t* packed = packedPixels.data();
+    // The whole width, as when a sprite lies wholly inside the area drawn:
+    // no run needs cutting.
+    const bool whole = block.left == 0 && block.width == width;
     for (int32_t i = 0; i < block.rows; ++i, ++row) {
+        const Run* end = runs.data() + row->end;
         if (row->blocks) {
             CopyBlocks(*row, srcRow, destRow, block.left, block.width, compare);
+        } else if (whole) {
+            for (const Run* run = runs.data() + row->first; run != end; ++run)
+                Moves::Move(destRow + 3 * run->start, packed + run->packed, 3 * run->length);
         } else {
-            const uint8_t* packed = packedPixels.data();
-            const Run* end = runs.data() + row->end;
             for (const Run* run = runs.data() + row->first; run != end; ++run) {
                 if (run->start >= right)
                     break;

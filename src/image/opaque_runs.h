@@ -66,6 +66,3 @@ private:
     std::vector<uint8_t> packedPixels;
     std::vector<uint64_t> keyBytes;
 };
-
-// Tests turn the processor's wide moves off to cover the narrow ones too.
-void SetWideRunMovesAllowed(bool allowed);

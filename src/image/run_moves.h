@@ -2,9 +2,11 @@
 // buffers that do not overlap. Runs are short and many, so each move is
 // inline: a call to the library's memcpy costs more than a short run itself.
 // Two flavours: 16-byte moves, which every x86-64 processor has, and 32-byte
-// moves for processors with AVX, chosen at run time.
+// moves for processors with AVX, chosen at run time. Whole rows of opaque
+// copies go the same way.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <cstring>
 #if defined(__x86_64__) || defined(_M_X64)
@@ -95,3 +97,13 @@ struct WideRunMoves {
     }
 };
 #endif
+
+// Whether WideRunMoves may be used: the processor has AVX and no test or
+// benchmark has asked for the narrow moves.
+bool UseWideRunMoves();
+// Tests and benchmarks turn the wide moves off to cover the narrow ones.
+void SetWideRunMovesAllowed(bool allowed);
+
+// Copies rows of rowBytes each between pictures that share no pixels.
+void MoveRows(const uint8_t* src, ptrdiff_t srcStride, uint8_t* dest, ptrdiff_t destStride,
+              int32_t rows, uint32_t rowBytes);

@@ -3,7 +3,7 @@
 // either picture.
 #include "image/dib_image.h"
 #include "image/image_bytes.h"
-#include "image/opaque_runs.h"
+#include "image/run_moves.h"
 #include "support/memory_file.h"
 
 #include <algorithm>
