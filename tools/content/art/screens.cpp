@@ -4,6 +4,7 @@
 #include "art/buttons.h"
 #include "art/motifs.h"
 #include "canvas.h"
+#include "game/page_furniture.h"
 #include "layout.h"
 #include "lettering.h"
 #include "outline.h"
@@ -16,11 +17,9 @@ namespace {
 
 using namespace motif;
 
-constexpr Box kGameButtons[5] = {{20, 693, 60, 59},
-                                 {88, 693, 60, 59},
-                                 {399, 693, 60, 59},
-                                 {565, 693, 60, 59},
-                                 {876, 693, 128, 59}};
+// The buttons' faces: four small square ones and the wide clear button.
+constexpr int kButtonWidths[kButtonCount] = {60, 60, 60, 60, 128};
+constexpr int kButtonHeight = 59;
 
 // A jigsaw piece in one flat colour, for decoration.
 void DecorPiece(cairo_t* cr, double x, double y, double size, double angle, Rgb colour) {
@@ -53,7 +52,8 @@ void DecorPiece(cairo_t* cr, double x, double y, double size, double angle, Rgb 
 } // namespace
 
 Box GameButtonBox(int button) {
-    return kGameButtons[button];
+    return {g_buttonRecords[button].x, g_buttonRecords[button].y, kButtonWidths[button],
+            kButtonHeight};
 }
 
 Image DrawTitlePicture() {
@@ -145,7 +145,7 @@ Image DrawStartButton(const Image& title) {
 }
 
 Image DrawGameButton(int button, const Image& background) {
-    const Box box = kGameButtons[button];
+    const Box box = GameButtonBox(button);
     const Image behind = background.Crop(box.x, box.y, box.w, box.h);
     const ButtonSymbol symbols[5] = {DoorSymbol(), InfoSymbol(), ArrowSymbol(true),
                                      ArrowSymbol(false), ClearSymbol()};
