@@ -11,18 +11,6 @@
 #include "sprites/anim_doc.h"
 #include "sprites/anim_view.h"
 
-namespace {
-
-// The main window does not clip its children, so a paint of the screen
-// covers its button windows; they draw their faces again on top of it.
-void RepaintButtons(HWND window) {
-    for (HWND child = GetWindow(window, GW_CHILD); child != nullptr;
-         child = GetWindow(child, GW_HWNDNEXT))
-        InvalidateRect(child, nullptr, FALSE);
-}
-
-} // namespace
-
 CGameController::CGameController(CTitleScreen* titleScreen, CGameScreen* gameScreen,
                                  CAnimDoc* document, CAnimView* view)
     : cursors(GetCursorSet()), sounds(GetSoundEffects()), titleScreen(titleScreen),
@@ -49,7 +37,6 @@ LRESULT CGameController::OnPaint(HWND window) {
     if (g_currentScreen != nullptr)
         g_currentScreen->Paint(dc);
     EndPaint(window, &paint);
-    RepaintButtons(window);
     // Play starts once the page has been seen.
     if (state == kStateStarting) {
         state = kStatePlaying;
