@@ -1,7 +1,16 @@
 #include "app/window_proc.h"
 #include "app/app_globals.h"
+#include "app/keyboard.h"
 #include "audio/music_playlist.h"
 #include "diag/log.h"
+#include "game/commands.h"
+#include "game/game_controller.h"
+#include "game/screens.h"
+#include "image/cursor_set.h"
+#include "sprites/anim_link.h"
+#include "sprites/anim_view.h"
+
+#include <cstdint>
 
 namespace {
 
@@ -13,10 +22,64 @@ void OnActivateApp(HWND window, WPARAM active) {
     g_musicPlaylist.OnActivate(static_cast<int32_t>(active), window);
 }
 
+// The pointer's client coordinates: signed, so that a captured mouse left of
+// or above the window gives negative values.
+int32_t PointerX(LPARAM lParam) {
+    return static_cast<int16_t>(LOWORD(lParam));
+}
+
+int32_t PointerY(LPARAM lParam) {
+    return static_cast<int16_t>(HIWORD(lParam));
+}
+
+// The keys keep working after a click on a button, which takes the focus.
+void OnMouseMove(HWND window, WPARAM keys, LPARAM lParam) {
+    if (GetFocus() != window)
+        SetFocus(window);
+    g_animView.OnMouseMove(window, static_cast<uint32_t>(keys), PointerX(lParam), PointerY(lParam));
+}
+
+void OnDrawItem(WPARAM id, LPARAM item) {
+    if (g_currentScreen != nullptr)
+        g_currentScreen->DrawItem(reinterpret_cast<const DRAWITEMSTRUCT*>(item),
+                                  static_cast<uint32_t>(id));
+}
+
+// Posted by the controller once it has switched screens, so the new screen's
+// buttons are made after the switching handler has returned.
+void OnScreenReady(HWND window) {
+    if (g_currentScreen != nullptr)
+        g_currentScreen->ShowControls(window);
+}
+
 } // namespace
 
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
+    case WM_CREATE:
+        return g_gameController.OnCreate(window, reinterpret_cast<const CREATESTRUCTA*>(lParam));
+    case WM_PAINT:
+        g_gameController.OnPaint(window);
+        return 0;
+    case WM_CLOSE:
+        g_gameController.OnClose(window);
+        return 0;
+    case WM_COMMAND:
+        return g_gameController.OnCommand(window, LOWORD(wParam), HIWORD(wParam));
+    case WM_SETCURSOR:
+        // Never DefWindowProc: the system would put its own pointer back.
+        GetCursorSet()->ApplyCursor();
+        return 0;
+    case WM_DRAWITEM:
+        OnDrawItem(wParam, lParam);
+        return 1;
+    case WM_KEYDOWN:
+        OnKeyDown(window, static_cast<uint32_t>(wParam));
+        return 0;
+    case UWM_GAME_SCREEN_READY:
+    case UWM_TITLE_SCREEN_READY:
+        OnScreenReady(window);
+        return 0;
     case WM_DESTROY:
         PostQuitMessage(0);
         return 0;
@@ -25,6 +88,17 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         return 1;
     case WM_ACTIVATEAPP:
         OnActivateApp(window, wParam);
+        return 0;
+    case WM_MOUSEMOVE:
+        OnMouseMove(window, wParam, lParam);
+        return 0;
+    case WM_LBUTTONDOWN:
+        g_animView.OnLButtonDown(window, static_cast<uint32_t>(wParam), PointerX(lParam),
+                                 PointerY(lParam));
+        return 0;
+    case WM_LBUTTONUP:
+        g_animView.OnLButtonUp(window, static_cast<uint32_t>(wParam), PointerX(lParam),
+                               PointerY(lParam));
         return 0;
     default:
         return DefWindowProcA(window, message, wParam, lParam);

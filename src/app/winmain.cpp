@@ -6,7 +6,9 @@
 #include "app/window_proc.h"
 #include "audio/music_playlist.h"
 #include "diag/log.h"
+#include "game/picture_dialogs.h"
 #include "resources/resource.h"
+#include "sprites/anim_link.h"
 
 #include <new>
 
@@ -36,11 +38,13 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
         return 0;
     }
     g_mainWindowHandle = static_cast<uint32_t>(HandleToLong(g_mainWindow->windowHandle));
+    LinkAnimation(&g_animDoc, &g_animView, g_mainWindow->windowHandle);
 
     // The window became active while it was shown, so the music starts now;
     // from here on every activation starts it again.
     g_musicPlaylist.Play("Varnolt1.mid", g_mainWindow->windowHandle);
     g_musicPlaylist.started = 1;
+    BindDialogControls();
 
     const WPARAM exitCode = RunMainLoop();
     delete g_mainWindow;

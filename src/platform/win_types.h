@@ -32,4 +32,5 @@ struct POINT {
 typedef struct HWND__* HWND;
 typedef struct HICON__* HICON;
 typedef HICON HCURSOR;
+typedef struct HBITMAP__* HBITMAP;
 #endif

@@ -26,4 +26,23 @@ std::vector<HCURSOR> TakeDestroyedCursors();
 
 // ---- end of stored files, sound effects and the mouse pointer -----------
 
+// ---- The play screen: offscreen image, copies to the window, the mouse --
+// Offscreen sections are plain memory here; nothing is ever shown.
+
+// One copy the view asked for; pixels are not kept.
+struct WindowCopy {
+    HWND window;
+    RECT rect;
+    bool fromSection; // CopySectionToWindow rather than CopyPixelsToWindow
+};
+std::vector<WindowCopy> TakeWindowCopies();
+// The windows InvalidateWindow was asked to repaint.
+std::vector<HWND> TakeInvalidations();
+// The mouse calls, as "capture", "release", "clip l,t,r,b" and "unclip".
+std::vector<std::string> TakeMouseCalls();
+// Offscreen sections made and not yet deleted.
+int LiveOffscreenSections();
+
+// ---- end of the play screen ---------------------------------------------
+
 } // namespace headless

@@ -1,0 +1,166 @@
+// The play screen's costs on its heaviest page, page 6 (12 pieces, 54
+// sprites): composing the whole screen, one step of a drag, and a page change
+// (store, load 54 pictures and the background). The pictures are the
+// generated content when the build has it, otherwise made-up pictures of the
+// same sizes (120 x 120 cut pieces on a 1024 x 768 background). The window
+// copies go through the headless seam, which records them only.
+#include "game/catalogue.h"
+#include "game/page_furniture.h"
+#include "image/dib_image.h"
+#include "sprites/anim_doc.h"
+#include "sprites/anim_view.h"
+#include "sprites/play_session.h"
+#include "sprites/sprite.h"
+#include "support/page_folder.h"
+
+#include <benchmark/benchmark.h>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr int32_t kHeaviestPage = 6;
+
+// The page's pictures in a folder of their own (in memory where the system
+// has it), so that saving the page never writes into the content.
+class BenchGame {
+public:
+    BenchGame() {
+        const fs::path base =
+            fs::is_directory("/dev/shm") ? fs::path("/dev/shm") : fs::temp_directory_path();
+        std::string pattern = (base / "varnolt-bench-play-XXXXXX").string();
+        if (mkdtemp(&pattern[0]) == nullptr)
+            std::abort();
+        folder = pattern;
+        fs::create_directories(fs::path(folder) / "save");
+        if (!CopyGeneratedContent()) {
+            PageArt art;
+            art.pieceSize = PictureSize{120, 120};
+            art.roundPieces = true;
+            WritePageFolder(folder, {kHeaviestPage}, art);
+        }
+    }
+    ~BenchGame() {
+        std::error_code ignored;
+        fs::remove_all(folder, ignored);
+    }
+
+    std::string folder;
+    bool generated = false;
+
+private:
+    bool CopyGeneratedContent() {
+        const fs::path content = VARNOLT_CONTENT_FOLDER;
+        if (!fs::exists(content / "Data" / "m0011.dat"))
+            return false;
+        std::vector<std::string> names = {kPageBackgroundPath, kPageNumberPicturePath};
+        for (const char* button : g_buttonPicturePaths)
+            names.emplace_back(button);
+        const int32_t first = FirstPieceOfPage(kHeaviestPage);
+        for (int32_t kind = 0; kind < kPieceKindCount; ++kind) {
+            for (int32_t piece = first; piece < first + PieceCountOfPage(kHeaviestPage); ++piece)
+                names.push_back(g_pieceFileNames[NameIndex(kind, piece)]);
+        }
+        fs::create_directories(fs::path(folder) / "Data");
+        for (const std::string& name : names) {
+            const std::string file = name.substr(name.rfind('\\') + 1);
+            std::error_code failed;
+            fs::copy_file(content / "Data" / file, fs::path(folder) / "Data" / file, failed);
+            if (failed)
+                return false;
+        }
+        generated = true;
+        return true;
+    }
+};
+
+BenchGame& Game() {
+    static BenchGame game;
+    return game;
+}
+
+void Describe(benchmark::State& state, const CPlaySession& session) {
+    state.SetLabel(std::string(Game().generated ? "generated" : "made-up") + " pictures, " +
+                   std::to_string(session.Document().Sprites().Count()) + " sprites");
+}
+
+// The whole screen as the game screen's paint asks for it. range(0) set
+// shows every sprite, hidden ones included: the most a page could draw.
+void BM_RedrawAll(benchmark::State& state) {
+    CPlaySession session(Game().folder);
+    session.ShowPage(kHeaviestPage);
+    if (state.range(0) != 0) {
+        CSpriteList& sprites = session.Document().Sprites();
+        for (CSprite* s = sprites.First(); s != nullptr; s = sprites.Next())
+            s->SetVisibleQuiet(true);
+    }
+    for (auto _ : state) {
+        session.View().RedrawAll();
+        benchmark::DoNotOptimize(session.View().Offscreen()->Pixels());
+    }
+    Describe(state, session);
+}
+
+// One memcpy of the frame, the floor any full redraw stands on.
+void BM_FrameCopy(benchmark::State& state) {
+    const size_t bytes = static_cast<size_t>(DibStride(1024)) * 768;
+    std::vector<uint8_t> from(bytes, 1);
+    std::vector<uint8_t> to(bytes);
+    for (auto _ : state) {
+        std::memcpy(to.data(), from.data(), bytes);
+        benchmark::DoNotOptimize(to.data());
+    }
+}
+
+// A carried piece follows the pointer by a few pixels, then the tick.
+void BM_DragStep(benchmark::State& state) {
+    CPlaySession session(Game().folder);
+    session.ShowPage(kHeaviestPage);
+    session.View().RedrawAll();
+    // The first piece that shows a pixel of its own (with stand-in
+    // positions pieces may lie on top of each other).
+    POINT grab;
+    int32_t k = 0;
+    while (k < kMostPiecesOnAPage && !session.GrabPoint(k, &grab))
+        ++k;
+    if (k == kMostPiecesOnAPage) {
+        state.SkipWithError("no piece of page 6 can be lifted");
+        return;
+    }
+    CAnimView& view = session.View();
+    view.OnLButtonDown(nullptr, 0, grab.x, grab.y);
+    view.OnMouseMove(nullptr, 0, 500, 380);
+    view.Flush(nullptr);
+    int32_t step = 0;
+    for (auto _ : state) {
+        const int32_t offset = (step++ & 1) != 0 ? 3 : 0;
+        view.OnMouseMove(nullptr, 0, 500 + offset, 380 + offset);
+        view.Flush(nullptr);
+    }
+    view.OnLButtonUp(nullptr, 0, 500, 380);
+    Describe(state, session);
+}
+
+// Leaving page 6 for page 6 again: store it, then load every picture and
+// the background, from files the system has cached.
+void BM_ChangePage(benchmark::State& state) {
+    CPlaySession session(Game().folder);
+    session.ShowPage(kHeaviestPage);
+    for (auto _ : state)
+        session.Document().ChangePage(kSamePage);
+    Describe(state, session);
+}
+
+} // namespace
+
+BENCHMARK(BM_FrameCopy)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_RedrawAll)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_DragStep)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ChangePage)->Unit(benchmark::kMicrosecond);
+BENCHMARK_MAIN();

@@ -1,0 +1,121 @@
+// Arbitrary bytes as page 1's save file, read by ReadSprites into a real
+// document and view over page 1's pictures, as the game reads a page it
+// enters. Whatever the file holds, the page that comes back holds only page
+// 1's pieces, each at most once, and can be drawn and played.
+#include "game/catalogue.h"
+#include "game/page_sprite_index.h"
+#include "persist/puzzle_file_ops.h"
+#include "sprites/anim_doc.h"
+#include "sprites/anim_view.h"
+#include "sprites/play_session.h"
+#include "sprites/sprite.h"
+#include "support/page_folder.h"
+
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <set>
+#include <string>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// Page 1 drawn small, so that every input is read and drawn quickly; in
+// memory where the system has it.
+class Harness {
+public:
+    Harness() {
+        const fs::path base =
+            fs::is_directory("/dev/shm") ? fs::path("/dev/shm") : fs::temp_directory_path();
+        std::string pattern = (base / "varnolt-fuzz-save-XXXXXX").string();
+        if (mkdtemp(&pattern[0]) == nullptr)
+            std::abort();
+        folder = pattern;
+        PageArt art;
+        art.pieceSize = PictureSize{32, 28};
+        art.backgroundSize = PictureSize{160, 120};
+        WritePageFolder(folder, {1}, art);
+        session = std::make_unique<CPlaySession>(folder);
+        session->ShowPage(1);
+    }
+    ~Harness() {
+        session.reset();
+        std::error_code ignored;
+        fs::remove_all(folder, ignored);
+    }
+
+    std::string folder;
+    std::unique_ptr<CPlaySession> session;
+};
+
+bool OnPageOne(int32_t tag, const CPageSpriteIndex& page) {
+    const int32_t firsts[] = {page.firstLoose, page.firstHole, page.firstPlaced, page.firstDrag};
+    for (int32_t first : firsts) {
+        if (tag >= first && tag < first + page.pieceCount)
+            return true;
+    }
+    return false;
+}
+
+// The middle of a sprite, when it lies within the coordinate range.
+bool Middle(const CSprite& sprite, POINT* at) {
+    const int64_t x = int64_t{sprite.GetX()} + sprite.GetWidth() / 2;
+    const int64_t y = int64_t{sprite.GetY()} + sprite.GetHeight() / 2;
+    if (x > INT32_MAX || y > INT32_MAX)
+        return false;
+    *at = POINT{static_cast<int32_t>(x), static_cast<int32_t>(y)};
+    return true;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    static Harness harness;
+    const std::string path = harness.folder + "/page01.sav";
+    {
+        std::ofstream out(path, std::ios::binary | std::ios::trunc);
+        out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
+    }
+    CAnimDoc& doc = harness.session->Document();
+    CAnimView& view = harness.session->View();
+    doc.Sprites().DeleteAll();
+    view.SetPlacedCount(0);
+
+    const int32_t result = PuzzleFileOps::Instance()->ReadSprites(path, doc);
+    const CPageSpriteIndex& page = *doc.GetPageSprites();
+    if (result == 0 && (doc.Sprites().Count() != 0 || view.GetPlacedCount() != 0))
+        __builtin_trap();
+    std::set<int32_t> tags;
+    for (size_t i = 0; CSprite* sprite = doc.Sprites().FromTop(i); ++i) {
+        if (!OnPageOne(sprite->GetTag(), page) || !tags.insert(sprite->GetTag()).second)
+            __builtin_trap();
+    }
+
+    // Draw it all, then try to lift every piece and drop it on its hole.
+    RECT whole;
+    view.GetBounds(&whole);
+    view.AddDirtyRect(&whole);
+    view.Flush(nullptr);
+    for (int32_t k = 0; k < page.pieceCount; ++k) {
+        const CSprite* drag = harness.session->Piece(kDragKind, k);
+        const CSprite* hole = harness.session->Piece(kHoleKind, k);
+        POINT grab;
+        if (drag == nullptr || !Middle(*drag, &grab))
+            continue;
+        POINT drop = grab;
+        view.OnMouseMove(nullptr, 0, grab.x, grab.y);
+        view.OnLButtonDown(nullptr, 0, grab.x, grab.y);
+        if (hole != nullptr && Middle(*hole, &drop))
+            view.OnMouseMove(nullptr, 0, drop.x, drop.y);
+        view.OnLButtonUp(nullptr, 0, drop.x, drop.y);
+        if (view.IsDragging())
+            __builtin_trap();
+    }
+    view.Flush(nullptr);
+    view.ClearPage(nullptr);
+    view.Flush(nullptr);
+    return 0;
+}

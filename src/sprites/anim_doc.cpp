@@ -1,0 +1,157 @@
+#include "sprites/anim_doc.h"
+#include "diag/log.h"
+#include "game/page_cursor.h"
+#include "game/page_furniture.h"
+#include "game/page_sprite_index.h"
+#include "image/dib_image.h"
+#include "persist/puzzle_file_ops.h"
+#include "sprites/anim_view.h"
+#include "sprites/grid_sprite.h"
+#include "sprites/sprite.h"
+
+#include <memory>
+
+namespace {
+
+constexpr int32_t kNewPictureSize = 32;
+
+} // namespace
+
+CAnimDocBase::CAnimDocBase()
+    : pageSprites(CPageSpriteIndex::Instance()), sprites(CPageSpriteIndex::Instance()) {}
+
+CAnimDocBase::~CAnimDocBase() {
+    delete background;
+}
+
+void CAnimDocBase::Clear() {
+    DeleteSprites();
+    delete background;
+    background = nullptr;
+}
+
+void CAnimDocBase::DeleteSprites() {
+    sprites.DeleteAll();
+    if (view != nullptr)
+        view->SpritesDeleted();
+}
+
+bool CAnimDocBase::SetBackground(HWND window, const std::string& path) {
+    auto image = std::make_unique<CDIBImage>(kNewPictureSize, kNewPictureSize);
+    if (!image->LoadFile(path))
+        return false;
+    if (!SetBackgroundImage(window, image.get()))
+        return false;
+    image.release();
+    return true;
+}
+
+bool CAnimDocBase::SetBackgroundImage(HWND window, CDIBImage* image) {
+    if (image == nullptr)
+        return false;
+    DeleteSprites();
+    delete background;
+    background = image;
+    if (view == nullptr) {
+        Log("CAnimView not available in CAnimDocBase::SetBackground");
+        background = nullptr;
+        return false;
+    }
+    if (!view->NewBackground(window, image)) {
+        background = nullptr;
+        return false;
+    }
+    return true;
+}
+
+void CAnimDocBase::Place(CSprite* sprite) {
+    sprites.Add(sprite);
+    if (view != nullptr)
+        view->SpriteAdded(sprite);
+}
+
+CSprite* CAnimDocBase::AddSprite(const std::string& path, int32_t tag, const POINT* pos) {
+    auto sprite = std::make_unique<CSprite>(nextSerial++, tag, pos);
+    if (!sprite->LoadFromPath(path))
+        return nullptr;
+    Place(sprite.get());
+    return sprite.release();
+}
+
+CSprite* CAnimDocBase::AddPieceSprite(const SpriteRecord& record, const std::string& path) {
+    auto sprite = std::make_unique<CSprite>(nextSerial++, record.nameIndex, nullptr);
+    if (!sprite->LoadFromPath(path))
+        return nullptr;
+    // Not listed yet, so none of these reports anything.
+    sprite->MoveTo(record.x, record.y);
+    sprite->SetDepth(record.depth);
+    sprite->SetVisibleQuiet(record.visible != 0);
+    Place(sprite.get());
+    return sprite.release();
+}
+
+CGridSprite* CAnimDocBase::AddGridSprite(const SpriteRecord& record, const std::string& path,
+                                         int32_t tag) {
+    auto sprite = std::make_unique<CGridSprite>(nextSerial++, tag);
+    if (!sprite->LoadFromPath(path))
+        return nullptr;
+    // The cell size comes from the loaded picture, so the grid is set after
+    // loading, columns and rows before the cell shown.
+    sprite->SetColumns(record.frameColumns);
+    sprite->SetRows(record.frameRows);
+    sprite->SetColumn(record.frameColumn);
+    sprite->SetRow(record.frameRow);
+    sprite->MoveTo(record.x, record.y);
+    sprite->SetDepth(record.depth);
+    sprite->SetVisibleQuiet(record.visible != 0);
+    Place(sprite.get());
+    return sprite.release();
+}
+
+CAnimDoc::CAnimDoc() : pageCursor(CPageCursor::Instance()), fileOps(PuzzleFileOps::Instance()) {}
+
+void CAnimDoc::ChangePage(int32_t direction) {
+    // A page key may come while a piece is carried.
+    if (view != nullptr)
+        view->CancelDrag(mainWindow);
+    fileOps->SaveCurrentPage(*this);
+    if (direction == kNextPage)
+        pageCursor->Next();
+    else if (direction == kPreviousPage)
+        pageCursor->Previous();
+    LoadPage(mainWindow);
+}
+
+void CAnimDoc::LoadPage(HWND window) {
+    if (!SetBackground(window, kPageBackgroundPath)) {
+        // The old background stays, but the page being left must not stay
+        // under the new one: its sprites carry the same kinds of tags, and
+        // a piece would then be found twice.
+        DeleteSprites();
+        if (view != nullptr)
+            view->NewPageOnOldBackground();
+    }
+    const int32_t page = pageCursor->GetPageIndex();
+    pageSprites->SetPage(page);
+    if (fileOps->LoadCurrentPage(*this) == 0)
+        AddPiecesFromCatalogue(page);
+    AddFurniture(page);
+}
+
+void CAnimDoc::AddPiecesFromCatalogue(int32_t page) {
+    if (page < 1 || page > kPageCount)
+        return;
+    for (int32_t kind = 0; kind < kPieceKindCount; ++kind) {
+        for (const SpriteRecord* record = g_pageTable[page][kind]; record->nameIndex != kEndOfList;
+             ++record)
+            AddPieceSprite(*record, g_pieceFileNames[static_cast<size_t>(record->nameIndex)]);
+    }
+}
+
+void CAnimDoc::AddFurniture(int32_t page) {
+    for (int32_t button = 0; button < kButtonCount; ++button)
+        AddGridSprite(g_buttonRecords[button], g_buttonPicturePaths[button],
+                      kFirstButtonTag + button);
+    g_pageNumberRecord.frameRow = page;
+    AddGridSprite(g_pageNumberRecord, kPageNumberPicturePath, kPageNumberTag);
+}

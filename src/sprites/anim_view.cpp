@@ -1,0 +1,91 @@
+#include "sprites/anim_view.h"
+#include "diag/log.h"
+#include "game/page_cursor.h"
+#include "game/page_sprite_index.h"
+#include "game/sound_effects.h"
+#include "image/cursor_set.h"
+#include "image/dib_image.h"
+#include "platform/platform.h"
+#include "sprites/anim_doc.h"
+#include "sprites/block_clip.h"
+#include "sprites/grid_sprite.h"
+#include "sprites/sprite.h"
+
+namespace {
+
+constexpr int32_t kReleasedFace = 0;
+constexpr int32_t kPressedFace = 1;
+
+} // namespace
+
+CAnimView::CAnimView()
+    : CAnimViewBase(true), cursorSet(GetCursorSet()), pageSprites(CPageSpriteIndex::Instance()),
+      pageCursor(CPageCursor::Instance()), soundEffects(GetSoundEffects()) {}
+
+void CAnimView::Render(const RECT* r) {
+    // Only a page being torn down has no background; there is nothing to
+    // compose then.
+    const CDIBImage* background = document != nullptr ? document->GetBackground() : nullptr;
+    if (offscreen == nullptr || background == nullptr)
+        return;
+    RECT c;
+    background->GetRect(&c);
+    if (r != nullptr)
+        c = RectIntersection(c, *r);
+    if (RectIsEmpty(c))
+        return;
+    background->CopyTo(offscreen, c.left, c.top, c.right - c.left, c.bottom - c.top, c.left, c.top,
+                       kNoColourKey);
+    CSpriteList& sprites = document->Sprites();
+    for (CSprite* sprite = sprites.First(); sprite != nullptr; sprite = sprites.Next()) {
+        if (sprite->IsVisible())
+            sprite->Draw(offscreen, &c);
+    }
+}
+
+bool CAnimView::NewBackground(HWND window, const CDIBImage* background) {
+    if (!CreateOffscreen(window, background)) {
+        Log("CAnimView::NewBackground Create failed");
+        return false;
+    }
+    RECT whole;
+    background->GetRect(&whole);
+    AddDirtyRect(&whole);
+    placedCount = 0;
+    // The paint this brings makes the game screen call RedrawAll; the view
+    // itself draws only when it flushes.
+    platform::InvalidateWindow(window);
+    return true;
+}
+
+void CAnimView::NewPageOnOldBackground() {
+    placedCount = 0;
+    RECT whole;
+    GetBounds(&whole);
+    if (!RectIsEmpty(whole))
+        AddDirtyRect(&whole);
+}
+
+void CAnimView::SpriteAdded(CSprite* sprite) {
+    RECT r;
+    sprite->GetRect(&r);
+    sprite->Invalidate(&r);
+}
+
+void CAnimView::RedrawAll() {
+    if (document == nullptr || document->GetBackground() == nullptr)
+        return;
+    RECT whole;
+    document->GetBackground()->GetRect(&whole);
+    AddDirtyRect(&whole);
+    Flush(mainWindow);
+}
+
+void CAnimView::SetButtonFrame(int32_t tag, int32_t state) {
+    if (document == nullptr || (state != kReleasedFace && state != kPressedFace))
+        return;
+    // Only the buttons are grid sprites with faces to show.
+    auto* button = dynamic_cast<CGridSprite*>(document->FindByTag(tag));
+    if (button != nullptr)
+        button->SetRow(state);
+}

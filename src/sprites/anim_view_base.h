@@ -1,0 +1,59 @@
+// The composition half of the play screen's view: an offscreen image the
+// size of the background, into which the screen is composed, and the list of
+// rectangles that changed since the last flush. Only those rectangles are
+// composed and copied to the window.
+#pragma once
+
+#include "platform/win_types.h"
+#include "sprites/sprite_owner.h"
+
+#include <cstdint>
+#include <deque>
+
+class CDIBImage;
+
+class CAnimViewBase : public CDirtyRectSink {
+public:
+    // With useDibSection the offscreen image's pixels are a DIB section of
+    // the system's, which reaches the window with one block copy; the game's
+    // view uses it.
+    explicit CAnimViewBase(bool useDibSection);
+    virtual ~CAnimViewBase();
+
+    // Composes the screen inside r (null: all of it) into the offscreen image.
+    virtual void Render(const RECT* r) = 0;
+    // The offscreen image's rectangle; all zero while there is none.
+    virtual void GetBounds(RECT* out) const;
+    // The same, 4 pixels larger to the right and below.
+    virtual void GetBoundsWithMargin(RECT* out) const;
+
+    // Replaces the offscreen image by one of the background's size, not yet
+    // painted. False, with no offscreen image left, when it cannot be made.
+    bool CreateOffscreen(HWND window, const CDIBImage* background);
+    // Records r as needing a redraw. It is merged with the most recent
+    // rectangle when the two intersect; older ones are never looked at, so
+    // overlapping rectangles may stay in the list.
+    void AddDirtyRect(const RECT* r) override;
+    // Composes every dirty rectangle, then copies each to the window, then
+    // empties the list: the window never shows a half-composed state.
+    void Flush(HWND window);
+    // Copies r (null: the whole image) of the offscreen image to the same
+    // place of the window, clipped to the image.
+    void Blit(HWND window, const RECT* r);
+
+    // Most recent first.
+    const std::deque<RECT>& DirtyRects() const { return dirtyRects; }
+    CDIBImage* Offscreen() const { return offscreen; }
+
+    CAnimViewBase(const CAnimViewBase&) = delete;
+    CAnimViewBase& operator=(const CAnimViewBase&) = delete;
+
+protected:
+    void DeleteOffscreen();
+
+    bool useDibSection;
+    HBITMAP dibSection = nullptr;
+    RECT fullRect = {0, 0, 0, 0};
+    std::deque<RECT> dirtyRects;
+    CDIBImage* offscreen = nullptr;
+};

@@ -1,0 +1,240 @@
+// Page save files: the byte layout, round trips of played pages, damaged and
+// missing files, and saves that fail part-way.
+#include "diag/log_switch.h"
+#include "game/catalogue.h"
+#include "game/page_sprite_index.h"
+#include "persist/puzzle_file_ops.h"
+#include "persist/serializer.h"
+#include "sprites/anim_doc.h"
+#include "sprites/anim_link.h"
+#include "sprites/anim_view.h"
+#include "support/page_folder.h"
+#include "sprites/play_session.h"
+#include "sprites/sprite.h"
+#include "support/temp_dir.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <memory>
+#include <string>
+
+namespace {
+
+void Append(Bytes& out, int32_t value) {
+    for (int i = 0; i < 4; ++i)
+        out.push_back(static_cast<uint8_t>(static_cast<uint32_t>(value) >> (8 * i)));
+}
+
+Bytes Header(int32_t placedCount, const std::string& text = "VARNOLT1", int32_t version = 256) {
+    Bytes bytes;
+    Append(bytes, static_cast<int32_t>(text.size()));
+    for (char c : text)
+        bytes.push_back(static_cast<uint8_t>(c));
+    Append(bytes, version);
+    Append(bytes, placedCount);
+    return bytes;
+}
+
+void AppendRecord(Bytes& out, int32_t tag, int32_t x, int32_t y, int32_t depth, int32_t visible,
+                  int32_t mirrored) {
+    for (int32_t field : {tag, x, y, depth, visible, mirrored})
+        Append(out, field);
+}
+
+CSprite* BareSprite(int32_t tag, int32_t x, int32_t y) {
+    const POINT at{x, y};
+    return new CSprite(0, tag, &at);
+}
+
+// Page 1 (and page 6, whose pictures a damaged page 1 file may name) in a
+// game folder with a save folder, played through the game's own objects.
+class SaveFiles : public ::testing::Test {
+protected:
+    SaveFiles() : cwd(true) {
+        folder = game.Path().string();
+        WritePageFolder(folder, {1, 6});
+        std::filesystem::create_directory(game.Path() / "save");
+        session = std::make_unique<CPlaySession>(folder);
+        EXPECT_TRUE(session->ShowPage(1));
+    }
+
+    std::string SavePath(int32_t page) const {
+        return (game.Path() / "save" / g_pageSaveFileNames[page].substr(6)).string();
+    }
+    PuzzleFileOps& FileOps() { return *PuzzleFileOps::Instance(); }
+    CAnimDoc& Doc() { return session->Document(); }
+    CAnimView& View() { return session->View(); }
+
+    ScopedTempDir cwd; // where log.txt goes
+    ScopedTempDir game;
+    std::string folder;
+    std::unique_ptr<CPlaySession> session;
+};
+
+} // namespace
+
+TEST(SaveFileLayout, PiecesInListOrderAfterTheHeaderFurnitureLeftOut) {
+    ScopedTempDir dir;
+    CAnimDoc doc;
+    CAnimView view;
+    LinkAnimation(&doc, &view, nullptr);
+    view.SetPlacedCount(3);
+    doc.Sprites().Add(BareSprite(5, 1, 2));
+    doc.Sprites().Add(BareSprite(10001, 20, 693));
+    CSprite* hole = BareSprite(230, -3, 4);
+    hole->SetVisibleQuiet(false);
+    doc.Sprites().Add(hole);
+    CSprite* placed = BareSprite(450, 7, 8);
+    placed->SetMirrored(true);
+    doc.Sprites().Add(placed);
+
+    const std::string path = dir.File("page01.sav");
+    PuzzleFileOps::Instance()->WriteSaveFile(path, doc);
+    Bytes expected = Header(3);
+    // Depths as the list renumbered them: 11 on top, downwards from there.
+    AppendRecord(expected, 5, 1, 2, 14, 1, 0);
+    AppendRecord(expected, 230, -3, 4, 12, 0, 0);
+    AppendRecord(expected, 450, 7, 8, 11, 1, 1);
+    EXPECT_EQ(expected.size(), 92u);
+    EXPECT_EQ(ReadAll(path), expected);
+    EXPECT_FALSE(std::filesystem::exists(Serializer::TemporaryPathFor(path)));
+}
+
+TEST_F(SaveFiles, APlayedPageComesBackAsItWasLeft) {
+    EXPECT_TRUE(session->PlacePiece(2));
+    EXPECT_TRUE(session->PlacePiece(4));
+    Doc().ChangePage(kNextPage);
+    EXPECT_EQ(View().GetPlacedCount(), 0);
+    EXPECT_EQ(ReadAll(SavePath(1)).size(), 20u + 36 * 24);
+
+    Doc().ChangePage(kPreviousPage);
+    EXPECT_EQ(View().GetPlacedCount(), 2);
+    EXPECT_EQ(Doc().Sprites().Count(), 36u + 6);
+    for (int32_t k = 0; k < 9; ++k) {
+        const bool placed = k == 2 || k == 4;
+        EXPECT_EQ(session->Piece(kLooseKind, k)->IsVisible(), !placed);
+        EXPECT_EQ(session->Piece(kHoleKind, k)->IsVisible(), !placed);
+        EXPECT_EQ(session->Piece(kPlacedKind, k)->IsVisible(), placed);
+        EXPECT_TRUE(session->Piece(kDragKind, k)->IsHidden());
+        const SpriteRecord& loose = g_pageTable[1][kLooseKind][k];
+        EXPECT_EQ(session->Piece(kLooseKind, k)->GetX(), loose.x);
+        EXPECT_EQ(session->Piece(kLooseKind, k)->GetY(), loose.y);
+    }
+    // Saved pieces keep their stacking; the buttons and number go on top.
+    EXPECT_EQ(Doc().Sprites().First()->GetTag(), NameIndex(kLooseKind, 1));
+    EXPECT_EQ(Doc().Sprites().FromTop(0)->GetTag(), 10006);
+
+    // Counting goes on from the restored count, and clearing ends it.
+    EXPECT_TRUE(session->PlacePiece(0));
+    EXPECT_EQ(View().GetPlacedCount(), 3);
+    View().ClearPage(nullptr);
+    EXPECT_EQ(View().GetPlacedCount(), 0);
+}
+
+TEST_F(SaveFiles, AHeaderWithoutRecordsRestoresAnEmptyPage) {
+    WriteAll(SavePath(1), Header(7));
+    session->ShowPage(1);
+    EXPECT_EQ(Doc().Sprites().Count(), 6u);
+    EXPECT_EQ(View().GetPlacedCount(), 7);
+    EXPECT_EQ(FileOps().LoadCurrentPage(Doc()), 1);
+}
+
+TEST_F(SaveFiles, AWrongHeaderRestoresNothingAndLeavesTheCountAlone) {
+    const Bytes good = Header(4);
+    Bytes wrongText = Header(4, "VARNOLT2");
+    Bytes wrongVersion = Header(4, "VARNOLT1", 255);
+    Bytes longerText = Header(4, "VARNOLT1X");
+    for (Bytes* bytes : {&wrongText, &wrongVersion, &longerText})
+        AppendRecord(*bytes, NameIndex(kLooseKind, 1), 1, 2, 11, 1, 0);
+    // Ends inside the placed count.
+    Bytes cutHeader(good.begin(), good.begin() + 18);
+    for (Bytes* bytes : {&wrongText, &wrongVersion, &longerText, &cutHeader}) {
+        WriteAll(SavePath(1), *bytes);
+        Doc().Clear();
+        View().SetPlacedCount(5);
+        EXPECT_EQ(FileOps().ReadSprites(SavePath(1), Doc()), 0);
+        EXPECT_EQ(Doc().Sprites().Count(), 0u);
+        EXPECT_EQ(View().GetPlacedCount(), 5);
+    }
+    // The page is then laid out from the catalogue, placed count 0.
+    session->ShowPage(1);
+    EXPECT_EQ(Doc().Sprites().Count(), 36u + 6);
+    EXPECT_EQ(View().GetPlacedCount(), 0);
+}
+
+TEST_F(SaveFiles, AFileCutInsideARecordKeepsTheRecordsBeforeIt) {
+    Bytes bytes = Header(1);
+    for (int32_t k = 0; k < 4; ++k)
+        AppendRecord(bytes, NameIndex(kLooseKind, 1 + k), 10 * k, 20, 11, 1, 0);
+    bytes.resize(20 + 3 * 24 + 10);
+    WriteAll(SavePath(1), bytes);
+    Doc().Clear();
+    EXPECT_EQ(FileOps().ReadSprites(SavePath(1), Doc()), 1);
+    EXPECT_EQ(Doc().Sprites().Count(), 3u);
+    EXPECT_EQ(View().GetPlacedCount(), 1);
+    EXPECT_EQ(Doc().FindByTag(NameIndex(kLooseKind, 3))->GetX(), 20);
+    EXPECT_EQ(Doc().FindByTag(NameIndex(kLooseKind, 4)), nullptr);
+}
+
+TEST_F(SaveFiles, AMissingFileIsLoggedWithItsPath) {
+    ScopedLogSwitch logOn(1);
+    ASSERT_TRUE(session->ShowPage(7));
+    EXPECT_EQ(FileOps().LoadCurrentPage(Doc()), 0);
+    const std::string expected = "DeSerializer::DeSerializer: " + folder + "\\save\\page07.sav";
+    EXPECT_NE(ReadText("log.txt").find(expected), std::string::npos) << ReadText("log.txt");
+    EXPECT_EQ(View().GetPlacedCount(), 0);
+}
+
+TEST_F(SaveFiles, RecordsThatAreNotThisPagesPiecesAreSkipped) {
+    FileOps().SaveCurrentPage(Doc());
+    Bytes bytes = ReadAll(SavePath(1));
+    const CSprite* hole1 = session->Piece(kHoleKind, 0);
+    AppendRecord(bytes, -1, 0, 0, 11, 1, 0);
+    AppendRecord(bytes, kPieceFileCount, 0, 0, 11, 1, 0);
+    AppendRecord(bytes, INT32_MAX, 0, 0, 11, 1, 0);
+    AppendRecord(bytes, 10003, 0, 0, 11, 1, 0);
+    // Page 6's hole over page 1's first hole would take the drops meant
+    // for it; page 6's drag picture would be a second piece to lift.
+    AppendRecord(bytes, NameIndex(kHoleKind, 44), hole1->GetX(), hole1->GetY(), 11, 1, 0);
+    AppendRecord(bytes, NameIndex(kDragKind, 44), 400, 300, 11, 1, 0);
+    // A second copy of a piece's drag picture.
+    AppendRecord(bytes, NameIndex(kDragKind, 1), 400, 300, 11, 1, 0);
+    WriteAll(SavePath(1), bytes);
+
+    ScopedLogSwitch logOn(1);
+    session->ShowPage(1);
+    EXPECT_EQ(Doc().Sprites().Count(), 36u + 6);
+    for (int32_t k = 0; k < 9; ++k)
+        EXPECT_TRUE(session->PlacePiece(k)) << "piece " << k;
+    EXPECT_EQ(View().GetPlacedCount(), 9);
+    EXPECT_NE(ReadText("log.txt").find("PuzzleFileOps::ReadSprites: record skipped, tag -1"),
+              std::string::npos);
+}
+
+TEST_F(SaveFiles, ASaveThatFailsPartWayKeepsThePreviousFile) {
+    EXPECT_TRUE(session->PlacePiece(0));
+    FileOps().SaveCurrentPage(Doc());
+    const Bytes previous = ReadAll(SavePath(1));
+    ASSERT_EQ(previous.size(), 20u + 36 * 24);
+
+    EXPECT_TRUE(session->PlacePiece(1));
+    // The disk fills up in the middle of the fifth record.
+    Serializer::FailWritesAfter(20 + 4 * 24 + 10);
+    FileOps().SaveCurrentPage(Doc());
+    Serializer::FailWritesAfter(-1);
+    EXPECT_EQ(ReadAll(SavePath(1)), previous);
+    EXPECT_FALSE(std::filesystem::exists(Serializer::TemporaryPathFor(SavePath(1))));
+
+    // With the save folder gone nothing is written, and nothing is thrown.
+    std::filesystem::remove_all(game.Path() / "save");
+    Doc().ChangePage(kNextPage);
+    EXPECT_FALSE(std::filesystem::exists(game.Path() / "save"));
+
+    // The page left comes back from the file that survived.
+    std::filesystem::create_directory(game.Path() / "save");
+    WriteAll(SavePath(1), previous);
+    Doc().ChangePage(kPreviousPage);
+    EXPECT_EQ(View().GetPlacedCount(), 1);
+    EXPECT_TRUE(session->Piece(kPlacedKind, 0)->IsVisible());
+    EXPECT_TRUE(session->Piece(kLooseKind, 1)->IsVisible());
+}

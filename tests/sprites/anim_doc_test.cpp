@@ -1,0 +1,81 @@
+// Page changes through the document: store, move the page cursor, load.
+#include "game/catalogue.h"
+#include "game/page_cursor.h"
+#include "game/page_furniture.h"
+#include "sprites/anim_doc.h"
+#include "sprites/anim_view.h"
+#include "sprites/grid_sprite.h"
+#include "sprites/play_session.h"
+#include "sprites/sprite.h"
+#include "support/page_folder.h"
+#include "support/temp_dir.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace {
+
+class PageChanges : public ::testing::Test {
+protected:
+    PageChanges() {
+        WritePageFolder(dir.Path().string(), {1, 30});
+        std::filesystem::create_directory(dir.Path() / "save");
+        session = std::make_unique<CPlaySession>(dir.Path().string());
+    }
+
+    int32_t ShownPageNumber() {
+        auto* strip = dynamic_cast<CGridSprite*>(session->Document().FindByTag(kPageNumberTag));
+        return strip != nullptr ? strip->GetRow() : -1;
+    }
+
+    bool SaveFileExists(int32_t page) {
+        return std::filesystem::exists(dir.Path() / "save" / g_pageSaveFileNames[page].substr(6));
+    }
+
+    ScopedTempDir dir;
+    std::unique_ptr<CPlaySession> session;
+};
+
+} // namespace
+
+TEST_F(PageChanges, WrapAroundAtBothEndsStoringThePageLeft) {
+    ASSERT_TRUE(session->ShowPage(30));
+    session->Document().ChangePage(kNextPage);
+    EXPECT_EQ(CPageCursor::Instance()->GetPageIndex(), 1);
+    EXPECT_EQ(ShownPageNumber(), 1);
+    EXPECT_TRUE(SaveFileExists(30));
+    EXPECT_EQ(session->Document().Sprites().Count(), 9u * 4 + 6);
+
+    session->Document().ChangePage(kPreviousPage);
+    EXPECT_EQ(CPageCursor::Instance()->GetPageIndex(), 30);
+    EXPECT_EQ(ShownPageNumber(), 30);
+    EXPECT_TRUE(SaveFileExists(1));
+    EXPECT_EQ(session->Document().Sprites().Count(), 4u * 4 + 6);
+
+    std::filesystem::remove(dir.Path() / "save" / "page30.sav");
+    session->Document().ChangePage(kSamePage);
+    EXPECT_EQ(CPageCursor::Instance()->GetPageIndex(), 30);
+    EXPECT_TRUE(SaveFileExists(30));
+}
+
+TEST_F(PageChanges, ABackgroundThatCannotBeReadKeepsTheOldOneButNotTheOldPage) {
+    ASSERT_TRUE(session->ShowPage(1));
+    EXPECT_TRUE(session->PlacePiece(0));
+    const CDIBImage* background = session->Document().GetBackground();
+    std::filesystem::remove(dir.Path() / "Data" / "m0011.dat");
+    session->View().Flush(nullptr);
+
+    session->Document().ChangePage(kPreviousPage);
+    EXPECT_EQ(session->Document().GetBackground(), background);
+    // Page 30's sprites only: none of page 1's is left underneath.
+    EXPECT_EQ(session->Document().Sprites().Count(), 4u * 4 + 6);
+    EXPECT_EQ(session->Document().FindByTag(NameIndex(kLooseKind, 1)), nullptr);
+    EXPECT_EQ(session->View().GetPlacedCount(), 0);
+    RECT whole;
+    session->View().GetBounds(&whole);
+    ASSERT_FALSE(session->View().DirtyRects().empty());
+    const RECT oldest = session->View().DirtyRects().back();
+    EXPECT_EQ(oldest.right, whole.right);
+    EXPECT_EQ(oldest.bottom, whole.bottom);
+}

@@ -1,0 +1,51 @@
+// A game folder of made-up pictures for the catalogue's real pages, so
+// that the document, the view and drag and drop can be tested, fuzzed and
+// timed on real page layouts without the generated content.
+#pragma once
+
+#include "platform/win_types.h"
+
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+struct PictureSize {
+    int32_t width;
+    int32_t height;
+};
+
+constexpr PictureSize kPieceSize{80, 70};
+constexpr PictureSize kButtonSize{60, 118}; // two faces of 59 rows
+constexpr PictureSize kStripSize{40, 31 * 20};
+
+struct PageArt {
+    // Every piece picture is pieceSize unless dragSizes names its piece (a
+    // piece number 1..220) for its drag picture.
+    PictureSize pieceSize = kPieceSize;
+    std::map<int32_t, PictureSize> dragSizes;
+    PictureSize backgroundSize{1024, 768};
+    // Every piece picture opaque only inside its inscribed ellipse, as cut
+    // pieces are, instead of solid with a transparent corner.
+    bool roundPieces = false;
+    // Leave out the common background (to test a page without one).
+    bool withBackground = true;
+};
+
+// Writes a "V1" picture of the given size whose pixel (x, y) is colour(x, y).
+void WritePicture(const std::string& path, int32_t width, int32_t height,
+                  const std::function<uint32_t(int32_t, int32_t)>& colour);
+
+// Writes the pictures of the given pages' pieces, the buttons, the page
+// number strip and the background into folder/Data.
+void WritePageFolder(const std::string& folder, const std::vector<int32_t>& pages,
+                     const PageArt& art = PageArt());
+
+// The colours the folder's pictures use, so tests can tell them apart on
+// the composed screen.
+uint32_t BackgroundColour(int32_t x, int32_t y);
+uint32_t PieceColour(int32_t kind, int32_t piece);
+// A drag picture is transparent in its top-left quarter, so that a press
+// there lifts nothing.
+bool DragPixelIsTransparent(int32_t x, int32_t y, PictureSize size);
