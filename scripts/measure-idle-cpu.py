@@ -33,7 +33,8 @@ def cpu_seconds(pid):
 def main():
     seconds = float(sys.argv[2]) if len(sys.argv) > 2 else 10.0
     playing = len(sys.argv) > 3 and sys.argv[3] == "playing"
-    game = Game(Session(), "game").skip_directions().start()
+    session = Session()
+    game = Game(session, "game").skip_directions().start()
     try:
         game.wait_window()
         game.click(1010, 10)  # make sure it is the active application
@@ -49,6 +50,8 @@ def main():
               f"{100.0 * used / elapsed:.1f}% of one core")
     finally:
         game.cleanup()
+        if session.started_here:
+            session.control("stop")
 
 
 if __name__ == "__main__":

@@ -53,6 +53,8 @@ def main():
         game.wait_exit()
     finally:
         game.cleanup()
+        if session.started_here:
+            session.control("stop")
 
 
 if __name__ == "__main__":

@@ -119,6 +119,8 @@ LRESULT CGameController::OnClose(HWND window) {
         return 0;
     closing = true;
     ShowPictureDialog(window, kEndingDialog, EndingDialogProc, "EndingScrnDialogBkg");
+    // Closed from the title screen, there is no page to store, and storing
+    // the empty document would wipe page 1's save.
     if (HasPage())
         document->ChangePage(kSamePage);
     g_musicPlaylist.Stop();

@@ -32,11 +32,12 @@ class Session:
     def __init__(self):
         self.build = os.environ["VARNOLT_BUILD_DIR"]
         self.source = os.environ["VARNOLT_SOURCE_DIR"]
-        state = os.path.join(self.build, "wine")
-        env_file = os.path.join(state, "env")
-        if not os.path.exists(env_file):
-            subprocess.run([os.path.join(self.source, "cmake", "wine-session.sh"), "start", state],
-                           check=True)
+        self.state = os.path.join(self.build, "wine")
+        env_file = os.path.join(self.state, "env")
+        # Whether this object started the session, and so should end it.
+        self.started_here = not os.path.exists(env_file)
+        if self.started_here:
+            self.control("start")
         self.env = dict(os.environ)
         with open(env_file) as lines:
             for line in lines:
@@ -47,6 +48,11 @@ class Session:
         self.content = os.environ.get("VARNOLT_CONTENT_DIR", "")
         self.catalogue = Catalogue(self.source)
         self.screen = XScreen(self.env["DISPLAY"])
+
+    def control(self, action):
+        """Starts or stops the shared session (Xvfb, wineserver)."""
+        subprocess.run([os.path.join(self.source, "cmake", "wine-session.sh"), action, self.state],
+                       check=True)
 
     def run(self, *command, check=True):
         return subprocess.run(command, env=self.env, check=check, capture_output=True, text=True)
