@@ -51,6 +51,10 @@ contact-sheet: release
 
 # The title screen, a page unsolved and solved, the about box and the ending
 # picture, played under Wine on the test session's screen, for review.
+# The game folder a Windows player unzips and runs.
+dist: windows
+	scripts/make-dist.py build/windows/game build/Varnolt-win64.zip
+
 screenshots: windows
 	scripts/screenshots.py build/windows $(CONTENT_DIR) build/screenshots
 
