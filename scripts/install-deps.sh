@@ -8,7 +8,7 @@ packages=(
     googletest libbenchmark-dev
     g++-mingw-w64-x86-64-posix mingw-w64-tools
     wine64 wine xvfb xdotool x11-utils x11-apps imagemagick
-    libcairo2-dev libfreetype-dev pkg-config fonts-dejavu-core libsdl2-dev midicsv
+    libcairo2-dev libfreetype-dev pkg-config fonts-dejavu-core fonts-dejavu-extra libsdl2-dev midicsv
     clang-14 libclang-rt-14-dev
 )
 

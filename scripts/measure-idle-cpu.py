@@ -1,9 +1,10 @@
 #!/usr/bin/env python3
-"""Reports the game's processor use while it sits active on its first screen.
+"""Reports the game's processor use while it sits active and idle, on its
+first screen or, with "playing", on page 1 with nothing moving.
 
 Starts the staged game under the build's Wine session (Xvfb), waits for its
 window, then samples the process's user and system time over a period.
-Usage: scripts/measure-idle-cpu.py [BUILD_DIR] [SECONDS]
+Usage: scripts/measure-idle-cpu.py [BUILD_DIR] [SECONDS] [title|playing]
 """
 
 import os
@@ -18,6 +19,7 @@ os.environ.setdefault("VARNOLT_BUILD_DIR",
                       os.path.abspath(sys.argv[1] if len(sys.argv) > 1 else "build/windows"))
 
 from harness import Game, Session  # noqa: E402
+from player import Player  # noqa: E402
 
 TICKS = os.sysconf("SC_CLK_TCK")
 
@@ -30,19 +32,26 @@ def cpu_seconds(pid):
 
 def main():
     seconds = float(sys.argv[2]) if len(sys.argv) > 2 else 10.0
-    game = Game(Session(), "game").start()
+    playing = len(sys.argv) > 3 and sys.argv[3] == "playing"
+    session = Session()
+    game = Game(session, "game").skip_directions().start()
     try:
         game.wait_window()
         game.click(1010, 10)  # make sure it is the active application
+        if playing:
+            Player(game).start_playing()
         time.sleep(1.0)  # let start-up work finish before sampling
         pid = game.process.pid
         before, start = cpu_seconds(pid), time.monotonic()
         time.sleep(seconds)
         used, elapsed = cpu_seconds(pid) - before, time.monotonic() - start
-        print(f"Varnolt.exe used {used:.2f} s of processor time in {elapsed:.1f} s: "
+        where = "playing page 1" if playing else "on the title screen"
+        print(f"Varnolt.exe, {where}, used {used:.2f} s of processor time in {elapsed:.1f} s: "
               f"{100.0 * used / elapsed:.1f}% of one core")
     finally:
         game.cleanup()
+        if session.started_here:
+            session.control("stop")
 
 
 if __name__ == "__main__":

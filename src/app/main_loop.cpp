@@ -1,5 +1,9 @@
 #include "app/main_loop.h"
 #include "app/app_globals.h"
+#include "app/main_window.h"
+#include "game/game_controller.h"
+#include "sprites/anim_link.h"
+#include "sprites/anim_view.h"
 
 WPARAM RunMainLoop() {
     MSG message = {};
@@ -11,9 +15,14 @@ WPARAM RunMainLoop() {
             DispatchMessageA(&message);
             continue;
         }
-        if (g_appActive != 0)
-            Sleep(10);
-        else
+        if (g_appActive == 0) {
             WaitMessage();
+            continue;
+        }
+        // The page's changes reach the screen here, at most about 10 ms
+        // after they were made; the title screen has nothing to animate.
+        if (g_gameController.GetState() == kStatePlaying && g_mainWindow != nullptr)
+            g_animView.Tick(g_mainWindow->windowHandle);
+        Sleep(10);
     }
 }

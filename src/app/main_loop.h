@@ -3,6 +3,7 @@
 #include "platform/win_types.h"
 
 // Called by WinMain: dispatches messages first; while the game is active each
-// idle pass sleeps 10 ms, while it is inactive the loop blocks. Returns the
-// quit message's wParam.
+// idle pass ticks the play screen's view (only while playing) and sleeps
+// 10 ms, while it is inactive the loop blocks. Returns the quit message's
+// wParam.
 WPARAM RunMainLoop();

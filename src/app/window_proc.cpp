@@ -1,7 +1,12 @@
 #include "app/window_proc.h"
 #include "app/app_globals.h"
+#include "app/keyboard.h"
 #include "audio/music_playlist.h"
 #include "diag/log.h"
+#include "game/commands.h"
+#include "game/game_controller.h"
+#include "game/screens.h"
+#include "image/cursor_set.h"
 #include "sprites/anim_link.h"
 #include "sprites/anim_view.h"
 
@@ -34,10 +39,47 @@ void OnMouseMove(HWND window, WPARAM keys, LPARAM lParam) {
     g_animView.OnMouseMove(window, static_cast<uint32_t>(keys), PointerX(lParam), PointerY(lParam));
 }
 
+void OnDrawItem(WPARAM id, LPARAM item) {
+    if (g_currentScreen != nullptr)
+        g_currentScreen->DrawItem(reinterpret_cast<const DRAWITEMSTRUCT*>(item),
+                                  static_cast<uint32_t>(id));
+}
+
+// Posted by the controller once it has switched screens, so the new screen's
+// buttons are made after the switching handler has returned.
+void OnScreenReady(HWND window) {
+    if (g_currentScreen != nullptr)
+        g_currentScreen->ShowControls(window);
+}
+
 } // namespace
 
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
+    case WM_CREATE:
+        return g_gameController.OnCreate(window, reinterpret_cast<const CREATESTRUCTA*>(lParam));
+    case WM_PAINT:
+        g_gameController.OnPaint(window);
+        return 0;
+    case WM_CLOSE:
+        g_gameController.OnClose(window);
+        return 0;
+    case WM_COMMAND:
+        return g_gameController.OnCommand(window, LOWORD(wParam), HIWORD(wParam));
+    case WM_SETCURSOR:
+        // Never DefWindowProc: the system would put its own pointer back.
+        GetCursorSet()->ApplyCursor();
+        return 0;
+    case WM_DRAWITEM:
+        OnDrawItem(wParam, lParam);
+        return 1;
+    case WM_KEYDOWN:
+        OnKeyDown(window, static_cast<uint32_t>(wParam));
+        return 0;
+    case UWM_GAME_SCREEN_READY:
+    case UWM_TITLE_SCREEN_READY:
+        OnScreenReady(window);
+        return 0;
     case WM_DESTROY:
         PostQuitMessage(0);
         return 0;

@@ -6,6 +6,7 @@
 #include "app/window_proc.h"
 #include "audio/music_playlist.h"
 #include "diag/log.h"
+#include "game/picture_dialogs.h"
 #include "resources/resource.h"
 #include "sprites/anim_link.h"
 
@@ -43,6 +44,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
     // from here on every activation starts it again.
     g_musicPlaylist.Play("Varnolt1.mid", g_mainWindow->windowHandle);
     g_musicPlaylist.started = 1;
+    BindDialogControls();
 
     const WPARAM exitCode = RunMainLoop();
     delete g_mainWindow;

@@ -50,47 +50,6 @@ void DestroyCursorShape(HCURSOR cursor);
 
 // ---- end of stored files, sound effects and the mouse pointer -----------
 
-// ---- The play screen: offscreen image, copies to the window, the mouse --
-// The view composes the play screen in memory and copies only the changed
-// rectangles to the window. Rectangles are client coordinates of the window,
-// right and bottom exclusive. A null window has no client area: nothing is
-// copied to it or invalidated.
-
-// Called by CAnimViewBase::CreateOffscreen: a 24-bit picture of width x
-// height whose rows are stored bottom row first, made for window's display
-// (a DIB section). *pixels receives its rows, which belong to the section.
-// Null when it cannot be made; *pixels is then null.
-HBITMAP CreateOffscreenSection(HWND window, int32_t width, int32_t height, void** pixels);
-
-// Called when the view replaces or drops its offscreen image. Null is ignored.
-void DeleteOffscreenSection(HBITMAP section);
-
-// Called by CAnimViewBase::Blit: copies the block rect of the section (which
-// lies inside it) to the same place of window, unconverted.
-void CopySectionToWindow(HWND window, HBITMAP section, const RECT& rect);
-
-// Called by CAnimViewBase::Blit for a view without a DIB section: the same
-// copy from a width x height 24-bit picture in memory, rows bottom first.
-void CopyPixelsToWindow(HWND window, const void* pixels, int32_t width, int32_t height,
-                        const RECT& rect);
-
-// Called by CAnimView::NewBackground: the whole client area is to be painted
-// again, without erasing it first.
-void InvalidateWindow(HWND window);
-
-// Called by the view when a piece is lifted: every mouse message goes to
-// window until the capture is released, wherever the pointer is.
-void CaptureMouse(HWND window);
-
-// Called by the view when the button is released and when a drag ends.
-void ReleaseMouse();
-
-// Called by the view: keeps the pointer inside rect (screen coordinates);
-// null lets it go anywhere again.
-void ClipPointer(const RECT* rect);
-
-// ---- end of the play screen ---------------------------------------------
-
 // ---------------------------------------------------------------------------
 // Background music: MIDI output, the music timer and the current directory.
 // Called by MidiPlayer and MusicPlaylist (src/audio). The MIDI calls are
@@ -140,5 +99,46 @@ void SleepMilliseconds(uint32_t milliseconds);
 // The process's current directory, terminated, when it fits in size
 // characters (terminator included); false otherwise.
 bool CurrentDirectory(char* buffer, size_t size);
+
+// ---- The play screen: offscreen image, copies to the window, the mouse --
+// The view composes the play screen in memory and copies only the changed
+// rectangles to the window. Rectangles are client coordinates of the window,
+// right and bottom exclusive. A null window has no client area: nothing is
+// copied to it or invalidated.
+
+// Called by CAnimViewBase::CreateOffscreen: a 24-bit picture of width x
+// height whose rows are stored bottom row first, made for window's display
+// (a DIB section). *pixels receives its rows, which belong to the section.
+// Null when it cannot be made; *pixels is then null.
+HBITMAP CreateOffscreenSection(HWND window, int32_t width, int32_t height, void** pixels);
+
+// Called when the view replaces or drops its offscreen image. Null is ignored.
+void DeleteOffscreenSection(HBITMAP section);
+
+// Called by CAnimViewBase::Blit: copies the block rect of the section (which
+// lies inside it) to the same place of window, unconverted.
+void CopySectionToWindow(HWND window, HBITMAP section, const RECT& rect);
+
+// Called by CAnimViewBase::Blit for a view without a DIB section: the same
+// copy from a width x height 24-bit picture in memory, rows bottom first.
+void CopyPixelsToWindow(HWND window, const void* pixels, int32_t width, int32_t height,
+                        const RECT& rect);
+
+// Called by CAnimView::NewBackground: the whole client area is to be painted
+// again, without erasing it first.
+void InvalidateWindow(HWND window);
+
+// Called by the view when a piece is lifted: every mouse message goes to
+// window until the capture is released, wherever the pointer is.
+void CaptureMouse(HWND window);
+
+// Called by the view when the button is released and when a drag ends.
+void ReleaseMouse();
+
+// Called by the view: keeps the pointer inside rect (screen coordinates);
+// null lets it go anywhere again.
+void ClipPointer(const RECT* rect);
+
+// ---- end of the play screen ---------------------------------------------
 
 } // namespace platform

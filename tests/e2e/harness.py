@@ -8,15 +8,22 @@ condition (a window, a pixel, a file, a log line, an exit) with a generous
 deadline, so the tests pass on a slow, busy machine.
 """
 
+import contextlib
+import ctypes
 import os
+import re
 import shutil
+import signal
 import subprocess
 import tempfile
 import time
 import unittest
 
+from layout import SCREEN, Catalogue, options_file
+from pictures import Picture
+
 DEADLINE = float(os.environ.get("VARNOLT_E2E_DEADLINE", "90"))
-SCREEN_WIDTH, SCREEN_HEIGHT = 1024, 768
+SCREEN_WIDTH, SCREEN_HEIGHT = SCREEN
 
 
 class Session:
@@ -25,11 +32,12 @@ class Session:
     def __init__(self):
         self.build = os.environ["VARNOLT_BUILD_DIR"]
         self.source = os.environ["VARNOLT_SOURCE_DIR"]
-        state = os.path.join(self.build, "wine")
-        env_file = os.path.join(state, "env")
-        if not os.path.exists(env_file):
-            subprocess.run([os.path.join(self.source, "cmake", "wine-session.sh"), "start", state],
-                           check=True)
+        self.state = os.path.join(self.build, "wine")
+        env_file = os.path.join(self.state, "env")
+        # Whether this object started the session, and so should end it.
+        self.started_here = not os.path.exists(env_file)
+        if self.started_here:
+            self.control("start")
         self.env = dict(os.environ)
         with open(env_file) as lines:
             for line in lines:
@@ -37,9 +45,25 @@ class Session:
                 self.env[key] = value.strip('"')
         self.wine = shutil.which("wine64") or "/usr/lib/wine/wine64"
         self.wintool = os.path.join(self.build, "tests", "e2e", "wintool.exe")
+        self.content = os.environ.get("VARNOLT_CONTENT_DIR", "")
+        self.catalogue = Catalogue(self.source)
+        self.screen = XScreen(self.env["DISPLAY"])
+
+    def control(self, action):
+        """Starts or stops the shared session (Xvfb, wineserver)."""
+        subprocess.run([os.path.join(self.source, "cmake", "wine-session.sh"), action, self.state],
+                       check=True)
 
     def run(self, *command, check=True):
         return subprocess.run(command, env=self.env, check=check, capture_output=True, text=True)
+
+    def resource_picture(self, name):
+        """A picture built into the program, as the content tool drew it."""
+        return Picture.read(os.path.join(self.content, "resources", name + ".bmp"))
+
+    def save_png(self, picture, path):
+        picture.save_png(path, lambda command, data: subprocess.run(
+            command, input=data, check=True, env=self.env))
 
 
 def wait_until(condition, what, deadline=DEADLINE, interval=0.05):
@@ -54,19 +78,58 @@ def wait_until(condition, what, deadline=DEADLINE, interval=0.05):
         time.sleep(interval)
 
 
-class Screenshot:
-    """The whole screen as RGB bytes."""
+class _XImage(ctypes.Structure):
+    _fields_ = [("width", ctypes.c_int), ("height", ctypes.c_int), ("xoffset", ctypes.c_int),
+                ("format", ctypes.c_int), ("data", ctypes.POINTER(ctypes.c_ubyte)),
+                ("byte_order", ctypes.c_int), ("bitmap_unit", ctypes.c_int),
+                ("bitmap_bit_order", ctypes.c_int), ("bitmap_pad", ctypes.c_int),
+                ("depth", ctypes.c_int), ("bytes_per_line", ctypes.c_int),
+                ("bits_per_pixel", ctypes.c_int), ("red_mask", ctypes.c_ulong),
+                ("green_mask", ctypes.c_ulong), ("blue_mask", ctypes.c_ulong)]
 
-    def __init__(self, data, width=SCREEN_WIDTH, height=SCREEN_HEIGHT):
-        self.data, self.width, self.height = data, width, height
 
-    def pixel(self, x, y):
-        offset = 3 * (y * self.width + x)
-        return tuple(self.data[offset:offset + 3])
+class XScreen:
+    """Reads the screen's pixels straight from the X server: a few
+    milliseconds a grab, quick enough to watch a 125 ms button press."""
 
-    def save_png(self, path, session):
-        subprocess.run(["convert", "-size", f"{self.width}x{self.height}", "-depth", "8",
-                        "rgb:-", path], input=self.data, check=True, env=session.env)
+    Z_PIXMAP, ALL_PLANES = 2, 0xFFFFFFFF
+
+    def __init__(self, display):
+        self.x = ctypes.CDLL("libX11.so.6")
+        self.x.XOpenDisplay.restype = ctypes.c_void_p
+        self.x.XOpenDisplay.argtypes = [ctypes.c_char_p]
+        self.x.XDefaultRootWindow.restype = ctypes.c_ulong
+        self.x.XDefaultRootWindow.argtypes = [ctypes.c_void_p]
+        self.x.XGetImage.restype = ctypes.POINTER(_XImage)
+        self.x.XGetImage.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_int,
+                                     ctypes.c_uint, ctypes.c_uint, ctypes.c_ulong, ctypes.c_int]
+        self.x.XDestroyImage.argtypes = [ctypes.POINTER(_XImage)]
+        self.display = self.x.XOpenDisplay(display.encode())
+        if not self.display:
+            raise RuntimeError(f"cannot open X display {display}")
+        self.root = self.x.XDefaultRootWindow(self.display)
+
+    def grab(self, x=0, y=0, width=SCREEN_WIDTH, height=SCREEN_HEIGHT):
+        image = self.x.XGetImage(self.display, self.root, x, y, width, height,
+                                 self.ALL_PLANES, self.Z_PIXMAP)
+        if not image:
+            raise RuntimeError(f"cannot read the screen at {x},{y} {width}x{height}")
+        try:
+            got = image.contents
+            if got.bits_per_pixel != 32:
+                raise RuntimeError(f"{got.bits_per_pixel} bits per pixel on the X screen")
+            stride = got.bytes_per_line
+            raw = ctypes.string_at(got.data, stride * height)
+        finally:
+            self.x.XDestroyImage(image)
+        rows = []
+        for row in range(height):
+            pixels = raw[row * stride:row * stride + 4 * width]
+            out = bytearray(3 * width)
+            # Each pixel is blue, green, red and a pad byte in memory.
+            out[0::3], out[1::3], out[2::3] = pixels[2::4], pixels[1::4], pixels[0::4]
+            rows.append(bytes(out))
+        return Picture(width, height, b"".join(rows))
 
 
 class Game:
@@ -79,12 +142,51 @@ class Game:
             shutil.copytree(os.path.join(session.build, flavour), self.folder, dirs_exist_ok=True)
         self.process = None
 
-    # -- process -----------------------------------------------------------
-    def start(self):
-        self.process = subprocess.Popen([self.session.wine, "Varnolt.exe"], cwd=self.folder,
-                                        env=self.session.env, stdout=subprocess.DEVNULL,
-                                        stderr=subprocess.DEVNULL)
+    # -- files before the start --------------------------------------------
+    def skip_directions(self):
+        """An options file that has already shown the one-time directions."""
+        self.write_file(options_file(0), "options.dta")
         return self
+
+    def write_file(self, data, *parts):
+        os.makedirs(os.path.dirname(self.path(*parts)), exist_ok=True)
+        with open(self.path(*parts), "wb") as file:
+            file.write(data)
+
+    # -- process -----------------------------------------------------------
+    def start(self, trace_sounds=False):
+        """trace_sounds: Wine reports every resource the game looks up, so
+        the sounds it asks to play show even on a machine without sound."""
+        env, stderr = self.session.env, subprocess.DEVNULL
+        if trace_sounds:
+            env = dict(env, WINEDEBUG="trace+resource")
+            stderr = open(self.trace_path(), "w")
+        self.process = subprocess.Popen([self.session.wine, "Varnolt.exe"], cwd=self.folder,
+                                        env=env, stdout=subprocess.DEVNULL, stderr=stderr)
+        if trace_sounds:
+            stderr.close()
+        return self
+
+    def trace_path(self):
+        return self.folder.rstrip("/") + ".trace"
+
+    def sounds_played(self):
+        """The WAVE resources the game has looked up to play, in order."""
+        try:
+            with open(self.trace_path(), errors="replace") as trace:
+                return re.findall(r'type L"WAVE" name L"(\w+)"', trace.read())
+        except FileNotFoundError:
+            return []
+
+    @contextlib.contextmanager
+    def suspended(self):
+        """Holds the whole game process still: input sent meanwhile waits in
+        its X connection and reaches the game all at once when it resumes."""
+        os.kill(self.process.pid, signal.SIGSTOP)
+        try:
+            yield
+        finally:
+            os.kill(self.process.pid, signal.SIGCONT)
 
     def wait_exit(self, deadline=DEADLINE):
         return self.process.wait(timeout=deadline)
@@ -101,6 +203,8 @@ class Game:
     def cleanup(self):
         self.stop()
         shutil.rmtree(self.folder, ignore_errors=True)
+        with contextlib.suppress(FileNotFoundError):
+            os.remove(self.trace_path())
 
     # -- window ------------------------------------------------------------
     def window_id(self):
@@ -126,8 +230,30 @@ class Game:
         out = self.session.run(self.session.wine, self.session.wintool, "state", check=False).stdout
         return dict(pair.split("=") for pair in out.split())
 
+    def dialog(self):
+        """The game's open dialog as the system sees it: its screen rectangle
+        (left, top, right, bottom), or None."""
+        out = self.session.run(self.session.wine, self.session.wintool, "dialog",
+                               check=False).stdout
+        fields = dict(pair.split("=") for pair in out.split())
+        if fields.get("dialog") != "1":
+            return None
+        return tuple(int(fields[side]) for side in ("left", "top", "right", "bottom"))
+
+    def close_through_ending(self):
+        """The system's close command, then Enter on the ending picture that
+        it brings up."""
+        self.click(1012, 8)
+        self.key("alt+F4")
+        wait_until(self.dialog, "the ending picture")
+        self.key("Return")
+
     def minimize(self):
         self.session.run(self.session.wine, self.session.wintool, "minimize")
+
+    def post_close(self):
+        """WM_CLOSE from outside, as the system's close command sends it."""
+        self.session.run(self.session.wine, self.session.wintool, "close")
 
     # -- input -------------------------------------------------------------
     def click(self, x, y, button=1):
@@ -136,22 +262,38 @@ class Game:
     def move(self, x, y):
         self.session.run("xdotool", "mousemove", str(x), str(y))
 
-    def drag(self, start, end, steps=12):
-        self.move(*start)
+    def press(self, x, y):
+        self.move(x, y)
         self.session.run("xdotool", "mousedown", "1")
+
+    def release(self):
+        self.session.run("xdotool", "mouseup", "1")
+
+    def drag(self, start, end, steps=12):
+        self.press(*start)
         for i in range(1, steps + 1):
             self.move(start[0] + (end[0] - start[0]) * i // steps,
                       start[1] + (end[1] - start[1]) * i // steps)
-        self.session.run("xdotool", "mouseup", "1")
+        self.release()
 
     def key(self, *names):
         self.session.run("xdotool", "key", *names)
 
     # -- output ------------------------------------------------------------
     def screenshot(self):
-        raw = subprocess.run(["import", "-silent", "-window", "root", "-depth", "8", "rgb:-"],
-                             env=self.session.env, check=True, capture_output=True).stdout
-        return Screenshot(raw)
+        return self.session.screen.grab()
+
+    def grab(self, x, y, width, height):
+        return self.session.screen.grab(x, y, width, height)
+
+    def wait_shown(self, part, at, what, key=None):
+        """Waits until the screen shows `part` with its top-left at `at`."""
+        region = (at[0], at[1], part.width, part.height)
+        return wait_until(lambda: self.grab(*region).shows(part, key=key), what)
+
+    def picture(self, name):
+        """A picture file of the game's data folder."""
+        return Picture.read(self.path("Data", name))
 
     def path(self, *parts):
         return os.path.join(self.folder, *parts)

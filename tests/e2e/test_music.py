@@ -24,8 +24,7 @@ class MusicTest(GameTestCase):
         self.assertLess(lines.index("Number of MIDI Devices: 0"),
                         lines.index("Using MIDI_MAPPER device # 0"))
         self.assertTrue(game.running())
-        game.click(1010, 10)
-        game.key("alt+F4")
+        game.close_through_ending()
         self.assertEqual(game.wait_exit(), 0)
 
 

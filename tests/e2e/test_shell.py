@@ -29,8 +29,7 @@ class ShellTest(GameTestCase):
     def test_shipped_build_writes_no_log(self):
         game = self.new_game(flavour="game").start()
         game.wait_window()
-        game.click(1010, 10)
-        game.key("alt+F4")
+        game.close_through_ending()
         self.assertEqual(game.wait_exit(), 0)
         self.assertEqual(game.log_lines(), [])
 
@@ -53,11 +52,10 @@ class ShellTest(GameTestCase):
         wait_until(lambda: first.window_state().get("iconic") == "0", "the window to come back")
         self.assertTrue(first.running())
 
-    def test_closing_the_window_ends_with_code_zero(self):
+    def test_closing_the_window_shows_the_ending_picture_then_ends_with_code_zero(self):
         game = self.new_game().start()
         game.wait_window()
-        game.click(1010, 10)
-        game.key("alt+F4")
+        game.close_through_ending()
         self.assertEqual(game.wait_exit(), 0)
 
 

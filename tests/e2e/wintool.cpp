@@ -1,6 +1,6 @@
 // A small Windows helper for the end-to-end tests: asks the system about the
-// game's window, or does to it what a window manager would (minimise), from
-// inside the same Wine session. Prints one line of key=value pairs.
+// game's window and its dialogs, or does to it what a window manager would
+// (minimise, close), from inside the same Wine session. Prints one line of key=value pairs.
 #include <windows.h>
 
 #include <cstdio>
@@ -24,11 +24,25 @@ int PrintState(HWND game) {
     return 0;
 }
 
+// The picture dialog the game has open over its window, if any.
+int PrintDialog(HWND game) {
+    HWND dialog = FindWindowA(reinterpret_cast<LPCSTR>(32770), nullptr);
+    if (dialog == nullptr || GetWindow(dialog, GW_OWNER) != game || !IsWindowVisible(dialog)) {
+        std::printf("dialog=0\n");
+        return 0;
+    }
+    RECT rect = {};
+    GetWindowRect(dialog, &rect);
+    std::printf("dialog=1 left=%ld top=%ld right=%ld bottom=%ld\n", rect.left, rect.top,
+                rect.right, rect.bottom);
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     if (argc != 2) {
-        std::fprintf(stderr, "usage: wintool state|minimize|close\n");
+        std::fprintf(stderr, "usage: wintool state|dialog|minimize|close\n");
         return 2;
     }
     HWND game = GameWindow();
@@ -36,6 +50,8 @@ int main(int argc, char** argv) {
         std::printf("found=0\n");
         return 1;
     }
+    if (std::strcmp(argv[1], "dialog") == 0)
+        return PrintDialog(game);
     if (std::strcmp(argv[1], "minimize") == 0)
         ShowWindow(game, SW_MINIMIZE);
     else if (std::strcmp(argv[1], "close") == 0)

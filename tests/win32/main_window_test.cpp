@@ -1,5 +1,7 @@
 #include "app/main_window.h"
 #include "app/window_proc.h"
+#include "persist/mapped_file.h"
+#include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
 
@@ -14,9 +16,21 @@ LRESULT CALLBACK CountingProc(HWND window, UINT message, WPARAM wParam, LPARAM l
     return MainWindowProc(window, message, wParam, lParam);
 }
 
+// The window's creation sets the game up in the current folder (options,
+// "save"): a private one, given back afterwards.
+class GameFolder {
+public:
+    ~GameFolder() { g_baseDirectory = savedBase; }
+
+private:
+    std::string savedBase = g_baseDirectory;
+    ScopedTempDir folder{true};
+};
+
 } // namespace
 
 TEST(MainWindow, IsABorderlessPopupCoveringTheGameScreen) {
+    const GameFolder folder;
     g_creates = 0;
     CMainWindow main(CountingProc, "VarnoltTestWindow", "Varnolt test", GetModuleHandleA(nullptr),
                      SW_SHOWNORMAL, 100, 100, 1024, 768, WS_POPUP);
@@ -45,6 +59,7 @@ TEST(MainWindow, IsABorderlessPopupCoveringTheGameScreen) {
 }
 
 TEST(MainWindow, DestroyingTheWindowPostsQuitWithZero) {
+    const GameFolder folder;
     CMainWindow main(MainWindowProc, "VarnoltTestWindow2", "Varnolt test",
                      GetModuleHandleA(nullptr), SW_HIDE, 100, 100, 1024, 768, WS_POPUP);
     ASSERT_NE(main.windowHandle, nullptr);

@@ -2,10 +2,6 @@
 
 namespace content {
 
-std::string GameButtonFile(int button) {
-    return "\\data\\m000" + std::to_string(2 + button) + ".dat";
-}
-
 std::string HostPath(const std::string& folder, const std::string& gamePath) {
     std::string path = gamePath;
     for (char& c : path)

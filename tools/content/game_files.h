@@ -5,18 +5,23 @@
 
 #include <string>
 
+#include "game/catalogue.h"
+#include "game/page_furniture.h"
+
 namespace content {
 
-constexpr const char* kBackgroundFile = "\\data\\m0011.dat";
+inline const char* const kBackgroundFile = kPageBackgroundPath;
 constexpr const char* kStartButtonFile = "\\data\\m0001.dat";
 constexpr const char* kTitleFile = "\\data\\m0008.dat";
 constexpr const char* kTitleTileFile = "\\data\\m0009.dat";
-constexpr const char* kPageLabelsFile = "\\data\\m0010.dat";
+inline const char* const kPageLabelsFile = kPageNumberPicturePath;
 constexpr const char* kMusicFile = "Varnolt1.mid";
 constexpr const char* kResourceFolder = "resources";
 
 // "\data\m0002.dat" ... "\data\m0006.dat" for game buttons 0 to 4.
-std::string GameButtonFile(int button);
+inline std::string GameButtonFile(int button) {
+    return g_buttonPicturePaths[button];
+}
 
 // The host path of a game path inside folder.
 std::string HostPath(const std::string& folder, const std::string& gamePath);

@@ -1,47 +1,33 @@
 #include "layout.h"
 
-#include "game/piece_positions.h"
+#include "game/catalogue.h"
 
-#include <cstdio>
 #include <stdexcept>
 
 namespace content {
 
 namespace {
 
-// Pieces per page, in page order.
-constexpr int kPieceCounts[kPages] = {9, 9, 9,  8, 8,  12, 6, 8, 7, 4, 7, 9, 8, 4, 7,
-                                      6, 5, 11, 8, 11, 9,  7, 6, 5, 4, 5, 9, 7, 8, 4};
-
+// Every piece starts this small when the sizes are grown.
 constexpr int kStartSize = 24;
-
-const char kKindLetters[] = {'b', 'h', 'i', 'o'};
 
 } // namespace
 
 PageRange PiecesOf(int page) {
     if (page < 1 || page > kPages)
         throw std::out_of_range("page");
-    int first = 1;
-    for (int p = 1; p < page; ++p)
-        first += kPieceCounts[p - 1];
-    return {first, kPieceCounts[page - 1]};
+    return {FirstPieceOfPage(page), PieceCountOfPage(page)};
 }
 
 int PageOf(int piece) {
-    for (int page = 1; page <= kPages; ++page) {
-        const PageRange range = PiecesOf(page);
-        if (piece >= range.first && piece < range.first + range.count)
-            return page;
-    }
-    throw std::out_of_range("piece");
+    const int page = PageOfPiece(piece);
+    if (page == 0)
+        throw std::out_of_range("piece");
+    return page;
 }
 
 std::string PieceFileName(Kind kind, int piece) {
-    char name[32];
-    std::snprintf(name, sizeof name, "\\Data\\%c%03d.dat", kKindLetters[static_cast<int>(kind)],
-                  piece);
-    return name;
+    return g_pieceFileNames[static_cast<size_t>(NameIndex(static_cast<int32_t>(kind), piece))];
 }
 
 Box PieceLayout::HoleBody() const {
@@ -141,15 +127,18 @@ void GrowSizes(std::vector<PieceLayout>& pieces, Constraints constraints) {
 }
 
 std::vector<PieceLayout> PageLayout(int page) {
+    // The positions the game lays a new page out with: record n of the loose
+    // and hole lists belongs to the page's n-th piece.
     const PageRange range = PiecesOf(page);
+    const SpriteRecord* loose = g_pageTable[page][kLooseKind];
+    const SpriteRecord* holes = g_pageTable[page][kHoleKind];
     std::vector<PieceLayout> pieces;
     for (int n = 0; n < range.count; ++n) {
-        const PiecePositions& at = g_piecePositions[range.first - 1 + n];
         PieceLayout piece;
         piece.piece = range.first + n;
         piece.first = n == 0;
-        piece.loose = {at.looseX, at.looseY};
-        piece.hole = {at.holeX, at.holeY};
+        piece.loose = {loose[n].x, loose[n].y};
+        piece.hole = {holes[n].x, holes[n].y};
         pieces.push_back(piece);
     }
     GrowSizes(pieces);

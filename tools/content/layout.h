@@ -3,6 +3,7 @@
 // rule, so the pictures always fit the positions the game uses.
 #pragma once
 
+#include "game/catalogue.h"
 #include "image.h"
 
 #include <string>
@@ -27,7 +28,7 @@ constexpr int kLooseBottom = 684;
 // its hole when it fits exactly, and rests it 14 right of and 7 below the
 // loose piece. Every picture is laid out around these two offsets.
 constexpr Point kDragFromHole{10, 9};
-constexpr Point kDragFromLoose{14, 7};
+constexpr Point kDragFromLoose{kDragRestOffsetX, kDragRestOffsetY};
 // The piece body starts one pixel inside its drag picture: the hit test
 // ignores a sprite's left and top edge, so every body pixel stays pickable.
 constexpr int kBodyInset = 1;

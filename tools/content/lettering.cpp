@@ -39,7 +39,8 @@ cairo_font_face_t* FaceOf(Font font) {
     const std::string path = std::string(kFontFolder) + FileOf(font);
     FT_Face face = nullptr;
     if (FT_New_Face(library, path.c_str(), 0, &face) != 0)
-        throw std::runtime_error("cannot load the font " + path + " (fonts-dejavu-core)");
+        throw std::runtime_error("cannot load the font " + path +
+                                 " (fonts-dejavu-core, fonts-dejavu-extra)");
     cairo_font_face_t* cairoFace = cairo_ft_font_face_create_for_ft_face(face, FT_LOAD_NO_HINTING);
     faces[font] = cairoFace;
     return cairoFace;

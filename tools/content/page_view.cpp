@@ -9,13 +9,6 @@
 
 namespace content {
 
-namespace {
-
-// Where the game puts its five buttons along the bottom.
-constexpr Point kButtonPlaces[5] = {{20, 693}, {88, 693}, {399, 693}, {565, 693}, {876, 693}};
-
-} // namespace
-
 Image LoadPicture(const std::string& folder, const std::string& gamePath) {
     const auto image = DecodePicture(ReadFile(HostPath(folder, gamePath)));
     if (!image)
@@ -44,12 +37,12 @@ Image ComposePage(const std::string& folder, int page, PageState state, PageView
                          piece.hole.x, piece.hole.y, false);
     }
     if (options.furniture) {
-        for (int i = 0; i < 5; ++i)
-            screen.Paste(Face(LoadPicture(folder, GameButtonFile(i)), 0), kButtonPlaces[i].x,
-                         kButtonPlaces[i].y, false);
+        for (int i = 0; i < kButtonCount; ++i)
+            screen.Paste(Face(LoadPicture(folder, GameButtonFile(i)), 0), g_buttonRecords[i].x,
+                         g_buttonRecords[i].y, false);
         const Image labels = LoadPicture(folder, kPageLabelsFile);
-        screen.Paste(labels.Crop(0, page * kPageLabel.h, kPageLabel.w, kPageLabel.h), kPageLabel.x,
-                     kPageLabel.y, false);
+        screen.Paste(labels.Crop(0, page * kPageLabel.h, kPageLabel.w, kPageLabel.h),
+                     g_pageNumberRecord.x, g_pageNumberRecord.y, false);
     }
     return screen;
 }

@@ -4,6 +4,7 @@
 #include "art/buttons.h"
 #include "art/motifs.h"
 #include "canvas.h"
+#include "game/page_furniture.h"
 #include "layout.h"
 #include "lettering.h"
 #include "outline.h"
@@ -16,11 +17,9 @@ namespace {
 
 using namespace motif;
 
-constexpr Box kGameButtons[5] = {{20, 693, 60, 59},
-                                 {88, 693, 60, 59},
-                                 {399, 693, 60, 59},
-                                 {565, 693, 60, 59},
-                                 {876, 693, 128, 59}};
+// The buttons' faces: four small square ones and the wide clear button.
+constexpr int kButtonWidths[kButtonCount] = {60, 60, 60, 60, 128};
+constexpr int kButtonHeight = 59;
 
 // A jigsaw piece in one flat colour, for decoration.
 void DecorPiece(cairo_t* cr, double x, double y, double size, double angle, Rgb colour) {
@@ -53,7 +52,8 @@ void DecorPiece(cairo_t* cr, double x, double y, double size, double angle, Rgb 
 } // namespace
 
 Box GameButtonBox(int button) {
-    return kGameButtons[button];
+    return {g_buttonRecords[button].x, g_buttonRecords[button].y, kButtonWidths[button],
+            kButtonHeight};
 }
 
 Image DrawTitlePicture() {
@@ -67,12 +67,12 @@ Image DrawTitlePicture() {
     Cloud(cr, 300, 230, 0.7, Hex(0xffffff), 0.9);
     Hill(cr, w, h, h * 0.62, 18, 330, 0.4, Hex(0x8ccf6a), Hex(0x5fae45));
     Hill(cr, w, h, h * 0.74, 14, 420, 2.2, Hex(0x5fb548), Hex(0x3d8a30));
-    RoundTree(cr, 60, h * 0.74, 52, Hex(0x3f9b3a), Hex(0x6b4226));
-    RoundTree(cr, 400, h * 0.72, 44, Hex(0x4aa843), Hex(0x6b4226));
-    DecorPiece(cr, 70, 330, 70, -0.25, Hex(0xf2c14e));
-    DecorPiece(cr, 390, 320, 64, 0.3, Hex(0xe85d75));
-    DecorPiece(cr, 150, 300, 52, 0.15, Hex(0x5ab0e8));
-    DecorPiece(cr, 310, 298, 56, -0.2, Hex(0x9b7be0));
+    RoundTree(cr, 40, h * 0.76, 50, Hex(0x3f9b3a), Hex(0x6b4226));
+    RoundTree(cr, 422, h * 0.74, 44, Hex(0x4aa843), Hex(0x6b4226));
+    DecorPiece(cr, 112, 322, 64, -0.25, Hex(0xf2c14e));
+    DecorPiece(cr, 350, 318, 60, 0.3, Hex(0xe85d75));
+    DecorPiece(cr, 192, 288, 46, 0.15, Hex(0x5ab0e8));
+    DecorPiece(cr, 272, 286, 50, -0.2, Hex(0x9b7be0));
     // The name.
     UseFont(cr, Font::kSerifBold, 92);
     TextPath(cr, "Varnolt", w / 2 + 4, 176, Align::kCentre);
@@ -145,7 +145,7 @@ Image DrawStartButton(const Image& title) {
 }
 
 Image DrawGameButton(int button, const Image& background) {
-    const Box box = kGameButtons[button];
+    const Box box = GameButtonBox(button);
     const Image behind = background.Crop(box.x, box.y, box.w, box.h);
     const ButtonSymbol symbols[5] = {DoorSymbol(), InfoSymbol(), ArrowSymbol(true),
                                      ArrowSymbol(false), ClearSymbol()};

@@ -128,9 +128,13 @@ TEST_P(Geometry, ADragPictureCarriedToItsHoleLiesExactlyOverTheRecess) {
     }
 }
 
+// Through the engine's own sprite list: pressing on any pixel the player can
+// see of a loose piece lifts that piece, and letting it go where its drag
+// picture lies over its hole, or a few pixels off, puts it in.
 TEST_P(Geometry, EveryPieceCanBeLiftedFromAnyOfItsPixelsAndDroppedIntoItsHole) {
-    for (size_t i = 0; i < sprites->loose.size(); ++i) {
-        const TestSprite& loose = sprites->loose[i];
+    EnginePage page(GetParam());
+    for (size_t n = 0; n < sprites->loose.size(); ++n) {
+        const TestSprite& loose = sprites->loose[n];
         SCOPED_TRACE("piece " + std::to_string(loose.piece));
         const Box rect = loose.Rect();
         int pixels = 0, own = 0;
@@ -138,20 +142,22 @@ TEST_P(Geometry, EveryPieceCanBeLiftedFromAnyOfItsPixelsAndDroppedIntoItsHole) {
             for (int x = rect.x; x < rect.Right(); ++x)
                 if (loose.OpaqueAt(x, y)) {
                     ++pixels;
-                    const TestSprite* lifted = PieceAt(*sprites, x, y);
-                    own += lifted && lifted->piece == loose.piece;
+                    const CSprite* lifted = page.List().PieceAt(x, y);
+                    own +=
+                        lifted && lifted->GetTag() == page.Index().firstDrag + static_cast<int>(n);
                 }
         EXPECT_EQ(own, pixels);
-        // Lifting centres the drag picture on the pointer; a drop near the
-        // spot where it lies over its hole fits.
-        const Image& drag = sprites->drags[i].picture;
-        const Point exact{sprites->holes[i].at.x + kDragFromHole.x,
-                          sprites->holes[i].at.y + kDragFromHole.y};
+        // Lifting centres the drag picture on the pointer.
+        const CSprite* drag = page.Sprite(Kind::kDrag, static_cast<int>(n));
+        const CSprite* hole = page.Sprite(Kind::kHole, static_cast<int>(n));
+        ASSERT_TRUE(drag && hole);
+        const Point exact{hole->GetX() + kDragFromHole.x, hole->GetY() + kDragFromHole.y};
         for (int dy = -6; dy <= 6; dy += 3)
             for (int dx = -6; dx <= 6; dx += 3) {
                 const Point carried{exact.x + dx, exact.y + dy};
-                EXPECT_TRUE(FitsHole(*sprites, loose.piece, carried, carried.x + drag.Width() / 2,
-                                     carried.y + drag.Height() / 2))
+                const Point pointer{carried.x + drag->GetWidth() / 2,
+                                    carried.y + drag->GetHeight() / 2};
+                EXPECT_TRUE(DropFits(page, static_cast<int>(n), carried, pointer))
                     << "dropped " << dx << "," << dy << " off";
             }
     }

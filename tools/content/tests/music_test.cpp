@@ -1,3 +1,4 @@
+#include "audio/midi_reader.h"
 #include "game_files.h"
 #include "generated_content.h"
 #include "music.h"
@@ -111,6 +112,20 @@ TEST_F(Music, EveryNoteEndsBeforeItsTrackAndTheEndsAreQuiet) {
             EXPECT_LE(velocity, median) << "at tick " << tick;
         }
     }
+}
+
+TEST(MusicInTheGame, TheGamesReaderLoadsItAndEveryTrackEndsTogether) {
+    MidiSong song{};
+    const std::string path = GeneratedContent() + "/" + kMusicFile;
+    ASSERT_EQ(LoadMidiFile(path.c_str(), song), nullptr);
+    EXPECT_EQ(song.format, 1);
+    EXPECT_GE(song.trackCount, 4);
+    EXPECT_EQ(song.division, kTicksPerQuarter);
+    // The game starts the song again when its tracks are done; ending them
+    // all at once keeps the loop in time.
+    for (int i = 1; i < song.trackCount; ++i)
+        EXPECT_EQ(song.tracks[i].totalTicks, song.tracks[0].totalTicks) << "track " << i;
+    FreeSong(song);
 }
 
 } // namespace

@@ -2,18 +2,12 @@
 
 #include "generated_content.h"
 #include "page_view.h"
+#include "persist/mapped_file.h"
 
 #include <map>
+#include <stdexcept>
 
 namespace content::testing {
-
-bool TestSprite::ContainsPoint(int x, int y) const {
-    return x > at.x && x < at.x + picture.Width() && y > at.y && y < at.y + picture.Height();
-}
-
-bool TestSprite::Hits(int x, int y) const {
-    return ContainsPoint(x, y) && OpaqueAt(x, y);
-}
 
 bool TestSprite::OpaqueAt(int x, int y) const {
     const int px = x - at.x, py = y - at.y;
@@ -45,27 +39,37 @@ const PageSprites& GeneratedPageSprites(int page) {
     return found->second;
 }
 
-const TestSprite* PieceAt(const PageSprites& page, int x, int y) {
-    for (auto sprite = page.drags.rbegin(); sprite != page.drags.rend(); ++sprite)
-        if (sprite->Hits(x, y))
-            return &*sprite;
-    return nullptr;
+EnginePage::EnginePage(int page) {
+    index.SetPage(page);
+    const std::string previous = g_baseDirectory;
+    g_baseDirectory = GeneratedContent();
+    for (int kind = 0; kind < kPieceKindCount; ++kind)
+        for (const SpriteRecord* record = g_pageTable[page][kind]; record->nameIndex != kEndOfList;
+             ++record) {
+            const POINT at{record->x, record->y};
+            CSprite* sprite = new CSprite(0, record->nameIndex, &at);
+            if (!sprite->LoadFromPath(g_pieceFileNames[static_cast<size_t>(record->nameIndex)])) {
+                delete sprite;
+                throw std::runtime_error("cannot load " + g_pieceFileNames[record->nameIndex]);
+            }
+            sprite->SetVisibleQuiet(record->visible != 0);
+            list.Add(sprite);
+        }
+    g_baseDirectory = previous;
 }
 
-const TestSprite* HoleAt(const PageSprites& page, int x, int y) {
-    for (auto sprite = page.holes.rbegin(); sprite != page.holes.rend(); ++sprite)
-        if (sprite->ContainsPoint(x, y))
-            return &*sprite;
-    return nullptr;
+CSprite* EnginePage::Sprite(Kind kind, int n) const {
+    const int32_t first[] = {index.firstLoose, index.firstHole, index.firstPlaced, index.firstDrag};
+    return list.FindByTag(first[static_cast<int>(kind)] + n);
 }
 
-bool FitsHole(const PageSprites& page, int piece, Point carried, int x, int y) {
-    const TestSprite* hole = HoleAt(page, x, y);
-    if (!hole || hole->piece != piece)
+bool DropFits(EnginePage& page, int n, Point carried, Point pointer) {
+    const CSprite* hole = page.List().HoleAt(pointer.x, pointer.y);
+    if (!hole || hole->GetTag() != page.Index().firstHole + n)
         return false;
     const int px = carried.x - 10, py = carried.y - 9;
-    return hole->at.x - 20 < px && px < hole->at.x + 20 && hole->at.y - 20 < py &&
-           py < hole->at.y + 20;
+    return hole->GetX() - 20 < px && px < hole->GetX() + 20 && hole->GetY() - 20 < py &&
+           py < hole->GetY() + 20;
 }
 
 } // namespace content::testing

@@ -1,11 +1,13 @@
-// A page's piece sprites as the game lays them out from the catalogue, with
-// the game's documented hit tests: enough to check that every page can be
-// solved. When the engine's sprite list exists, these look-ups give way to
-// its PieceAt and HoleAt.
+// A page's piece sprites as the game lays a new page out from the catalogue:
+// as decoded pictures for pixel-exact checks, and as the engine's own sprite
+// list for its hit tests.
 #pragma once
 
+#include "game/page_sprite_index.h"
 #include "image.h"
 #include "layout.h"
+#include "sprites/sprite.h"
+#include "sprites/sprite_list.h"
 
 #include <string>
 #include <vector>
@@ -18,10 +20,6 @@ struct TestSprite {
     Image picture;
 
     Box Rect() const { return {at.x, at.y, picture.Width(), picture.Height()}; }
-    // Strictly inside the rectangle: the left and top edges never count.
-    bool ContainsPoint(int x, int y) const;
-    // Inside and not the key colour.
-    bool Hits(int x, int y) const;
     bool OpaqueAt(int x, int y) const; // any screen pixel, edges included
 };
 
@@ -35,12 +33,25 @@ PageSprites LoadPageSprites(const std::string& folder, int page);
 // The page's sprites from the generated content, read once per run.
 const PageSprites& GeneratedPageSprites(int page);
 
-// The topmost drag sprite hit at (x, y), or null.
-const TestSprite* PieceAt(const PageSprites& page, int x, int y);
-// The topmost hole sprite whose rectangle holds (x, y), or null.
-const TestSprite* HoleAt(const PageSprites& page, int x, int y);
-// The fit rule for a drop of `piece` with the carried sprite's top-left at
-// `carried` and the pointer at (x, y).
-bool FitsHole(const PageSprites& page, int piece, Point carried, int x, int y);
+// The page in the game's sprite list: the four catalogue lists loaded from
+// the generated files in the order the document adds them, each sprite on
+// top of the ones before, with the page sprite index set for the page.
+class EnginePage {
+public:
+    explicit EnginePage(int page);
+    CSpriteList& List() { return list; }
+    const CPageSpriteIndex& Index() const { return index; }
+    // The sprite of the page's n-th piece of the given kind.
+    CSprite* Sprite(Kind kind, int n) const;
+
+private:
+    CPageSpriteIndex index;
+    CSpriteList list{&index};
+};
+
+// The drop rule: the pointer lies over the piece's own hole (the topmost
+// hole there) and the carried picture's top-left lies within 19 pixels of
+// the hole's top-left plus (10, 9).
+bool DropFits(EnginePage& page, int n, Point carried, Point pointer);
 
 } // namespace content::testing

@@ -1,0 +1,50 @@
+#!/usr/bin/env python3
+"""Packs the staged game folder into the zip a Windows player unzips and runs.
+Usage: scripts/make-dist.py GAME_FOLDER OUTPUT_ZIP"""
+
+import os
+import sys
+import zipfile
+
+HOW_TO_PLAY = """Varnolt - picture puzzles
+=========================
+
+Unzip this folder anywhere you can write to and run Varnolt.exe.
+
+On the title screen press Enter, Space or click Start.
+Drag each loose piece beside the picture into its hole: let go close to the
+hole and the piece drops in; anywhere else it slides back.
+
+Buttons along the bottom, and their keys:
+  Quit            Q          farewell picture, then the game ends
+  About           I          who made the game
+  Previous page   Page Up    page 1 wraps to page 30
+  Next page       Page Down  page 30 wraps to page 1
+  Clear           C          takes this page's placed pieces out again
+                  Escape     ends the game at once
+
+Every page remembers its progress in the "save" folder beside the game.
+"""
+
+# What the player gets: the program, its music and its pictures. Files the
+# game writes while it runs (saves, options, log) are not part of it.
+LEFT_OUT = {"options.dta", "log.txt", ".content-staged"}
+
+
+def main():
+    game, output = sys.argv[1], sys.argv[2]
+    os.makedirs(os.path.dirname(os.path.abspath(output)), exist_ok=True)
+    with zipfile.ZipFile(output, "w", zipfile.ZIP_DEFLATED) as archive:
+        for folder, folders, files in os.walk(game):
+            folders[:] = sorted(f for f in folders if f != "save")
+            for name in sorted(files):
+                if name in LEFT_OUT:
+                    continue
+                path = os.path.join(folder, name)
+                archive.write(path, os.path.join("Varnolt", os.path.relpath(path, game)))
+        archive.writestr("Varnolt/How to play.txt", HOW_TO_PLAY.replace("\n", "\r\n"))
+    print(f"Wrote {output}")
+
+
+if __name__ == "__main__":
+    main()

@@ -1,0 +1,61 @@
+#!/usr/bin/env python3
+"""Plays the staged game under the build's Wine session (Xvfb) and keeps a
+screenshot of each of its screens for review: the title screen, page 1 as
+it starts, page 1 solved, the about box and the ending picture.
+
+Usage: scripts/screenshots.py BUILD_DIR CONTENT_DIR OUTPUT_DIR
+"""
+
+import os
+import sys
+
+here = os.path.dirname(os.path.abspath(__file__))
+source = os.path.dirname(here)
+sys.path.insert(0, os.path.join(source, "tests", "e2e"))
+
+
+def main():
+    if len(sys.argv) != 4:
+        sys.exit(__doc__)
+    build, content, output = (os.path.abspath(arg) for arg in sys.argv[1:])
+    os.environ.update(VARNOLT_BUILD_DIR=build, VARNOLT_SOURCE_DIR=source,
+                      VARNOLT_CONTENT_DIR=content)
+    from harness import Game, Session, wait_until  # noqa: E402 (needs the environment above)
+    from player import Player  # noqa: E402
+
+    os.makedirs(output, exist_ok=True)
+    session = Session()
+    game = Game(session).skip_directions().start()
+    player = Player(game)
+
+    def keep(name):
+        path = os.path.join(output, name + ".png")
+        session.save_png(game.screenshot(), path)
+        print(path)
+
+    try:
+        player.wait_title()
+        keep("1-title")
+        player.start_playing()
+        keep("2-page-unsolved")
+        for piece in player.catalogue.pages[1]:
+            player.place_piece(piece)
+        keep("3-page-solved")
+        game.key("i")
+        player.wait_picture_dialog("AboutDialogBkg")
+        keep("4-about")
+        game.key("Escape")
+        wait_until(lambda: game.dialog() is None, "the about box to close")
+        game.key("q")
+        player.wait_ending()
+        keep("5-ending")
+        game.key("Return")
+        game.wait_exit()
+    finally:
+        game.cleanup()
+        if session.started_here:
+            session.control("stop")
+
+
+if __name__ == "__main__":
+    main()

@@ -1,0 +1,26 @@
+#include "app/keyboard.h"
+#include "diag/log.h"
+#include "game/commands.h"
+#include "game/game_controller.h"
+#include "game/key_commands.h"
+#include "game/screens.h"
+
+void OnKeyDown(HWND window, uint32_t key) {
+    const KeyResponse response = RespondToKey(g_gameController.GetState(), key);
+    if (response.logLine != nullptr)
+        Log("%s", response.logLine);
+    switch (response.action) {
+    case KeyAction::kStart:
+        PostMessageA(window, WM_COMMAND, static_cast<WPARAM>(ID_START), 0);
+        break;
+    case KeyAction::kEndAtOnce:
+        // No ending picture and no store: the player asked to be gone.
+        DestroyWindow(window);
+        break;
+    case KeyAction::kPressButton:
+        PressButton(window, response.command);
+        break;
+    case KeyAction::kNothing:
+        break;
+    }
+}

@@ -1,0 +1,17 @@
+// The commands the buttons and keys send to the main window (the low word of
+// WM_COMMAND's wParam) and the two messages by which a screen that has just
+// been entered gets its buttons once the handler that switched is done.
+#pragma once
+
+#include <cstdint>
+
+constexpr int32_t ID_START = 10000;      // leave the title screen and play
+constexpr int32_t ID_QUIT = 10001;       // close the window, through the ending picture
+constexpr int32_t ID_INFO = 10002;       // store the page and show the about box
+constexpr int32_t ID_PREV_PAGE = 10003;  // go to the previous page (before 1 comes 30)
+constexpr int32_t ID_NEXT_PAGE = 10004;  // go to the next page (after 30 comes 1)
+constexpr int32_t ID_CLEAR_PAGE = 10005; // take every placed piece out again
+
+// Neither carries parameters; the window procedure handles both alike.
+constexpr uint32_t UWM_GAME_SCREEN_READY = 2024;
+constexpr uint32_t UWM_TITLE_SCREEN_READY = 2025;

@@ -1,0 +1,129 @@
+#include "game/game_controller.h"
+#include "audio/music_playlist.h"
+#include "game/commands.h"
+#include "game/picture_dialogs.h"
+#include "game/screens.h"
+#include "game/sound_effects.h"
+#include "image/cursor_loader.h"
+#include "image/cursor_set.h"
+#include "persist/initialization.h"
+#include "persist/mapped_file.h"
+#include "sprites/anim_doc.h"
+#include "sprites/anim_view.h"
+
+CGameController::CGameController(CTitleScreen* titleScreen, CGameScreen* gameScreen,
+                                 CAnimDoc* document, CAnimView* view)
+    : cursors(GetCursorSet()), sounds(GetSoundEffects()), titleScreen(titleScreen),
+      gameScreen(gameScreen), document(document), view(view) {}
+
+LRESULT CGameController::OnCreate(HWND window, const CREATESTRUCTA* creation) {
+    SetBaseDirectory();
+    // A folder that cannot be made shows up later as pages that are not kept.
+    CMappedFile::EnsureDirectory("save");
+    const CMappedFile base(true);
+    CInitialization::GetInstance()->Initialize(base.ResolvePath(""));
+    g_currentScreen = titleScreen;
+    titleScreen->Enter(window);
+    gameScreen->Prepare(window);
+    PostMessageA(window, UWM_TITLE_SCREEN_READY, 0, 0);
+    LoadCursors(cursors, creation != nullptr ? creation->hInstance : nullptr);
+    cursors->SetKind(kCursorArrow);
+    return 0;
+}
+
+LRESULT CGameController::OnPaint(HWND window) {
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(window, &paint);
+    if (g_currentScreen != nullptr)
+        g_currentScreen->Paint(dc);
+    EndPaint(window, &paint);
+    // Play starts once the page has been seen.
+    if (state == kStateStarting) {
+        state = kStatePlaying;
+        ShowDirectionsOnce(window);
+    }
+    SetFocus(window);
+    return 0;
+}
+
+void CGameController::ShowDirectionsOnce(HWND window) {
+    if (g_showOneTimeDirections == 0)
+        return;
+    ShowPictureDialog(window, kPictureDialog, PictureDialogProc, "OneTimeDirectionsDialogBkg");
+    // Saved at once: once per options file, not once per run.
+    g_showOneTimeDirections = 0;
+    CInitialization::GetInstance()->Save();
+}
+
+LRESULT CGameController::OnCommand(HWND window, int32_t id, int32_t) {
+    if (id == ID_START) {
+        Start(window);
+        return 1;
+    }
+    if (id == ID_QUIT) {
+        PostMessageA(window, WM_CLOSE, 0, 0);
+        return 0;
+    }
+    // The page commands come from the game screen's buttons and keys; from
+    // anywhere else before a page is loaded they would store an empty page.
+    if (!HasPage())
+        return 0;
+    switch (id) {
+    case ID_INFO:
+        ShowAboutBox(window);
+        break;
+    case ID_PREV_PAGE:
+        ChangePage(window, kPreviousPage);
+        break;
+    case ID_NEXT_PAGE:
+        ChangePage(window, kNextPage);
+        break;
+    case ID_CLEAR_PAGE:
+        view->ClearPage(window);
+        SetFocus(window);
+        break;
+    default:
+        return 0;
+    }
+    return 1;
+}
+
+void CGameController::Start(HWND window) {
+    // Only the title screen starts; a second start would reload the page
+    // without storing it.
+    if (state != kStateTitle)
+        return;
+    g_currentScreen = gameScreen;
+    gameScreen->Enter(window);
+    PostMessageA(window, UWM_GAME_SCREEN_READY, 0, 0);
+    titleScreen->RemoveControls();
+    state = kStateStarting;
+}
+
+void CGameController::ChangePage(HWND window, int32_t direction) {
+    // Started first: the sound plays while the new page loads.
+    sounds->Play(window, kSoundChangePage);
+    document->ChangePage(direction);
+    gameScreen->RedrawPageLabel(window);
+    SetFocus(window);
+}
+
+void CGameController::ShowAboutBox(HWND window) {
+    document->ChangePage(kSamePage);
+    ShowPictureDialog(window, kPictureDialog, PictureDialogProc, "AboutDialogBkg");
+    SetFocus(window);
+}
+
+LRESULT CGameController::OnClose(HWND window) {
+    if (closing)
+        return 0;
+    closing = true;
+    ShowPictureDialog(window, kEndingDialog, EndingDialogProc, "EndingScrnDialogBkg");
+    // Closed from the title screen, there is no page to store, and storing
+    // the empty document would wipe page 1's save.
+    if (HasPage())
+        document->ChangePage(kSamePage);
+    g_musicPlaylist.Stop();
+    DestroyWindow(window);
+    return 0;
+}

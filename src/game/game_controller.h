@@ -1,0 +1,64 @@
+// The one object behind the main window's game handlers: it sets the game up
+// when the window is created, leaves the title screen for the game screen,
+// moves between pages, shows the directions, the about box and the ending
+// picture, and ends the game. It keeps the game's state word, which the main
+// loop and the keyboard read. Windows only.
+#pragma once
+
+#include "game/game_state.h"
+#include "platform/win_types.h"
+
+#include <cstdint>
+
+class CAnimDoc;
+class CAnimView;
+class CCursorSet;
+class CGameScreen;
+class CSoundEffects;
+class CTitleScreen;
+
+class CGameController {
+public:
+    CGameController(CTitleScreen* titleScreen, CGameScreen* gameScreen, CAnimDoc* document,
+                    CAnimView* view);
+
+    // WM_CREATE, inside window creation: base directory, "save" folder,
+    // options, the title screen, the game buttons' faces and the cursors.
+    LRESULT OnCreate(HWND window, const CREATESTRUCTA* creation);
+    // WM_PAINT: the current screen; the first paint of the game screen
+    // starts play (and shows the one-time directions).
+    LRESULT OnPaint(HWND window);
+    // WM_COMMAND from the buttons and keys: 1 when handled; 0 for ID_QUIT
+    // (which only asks for WM_CLOSE) and for anything unknown.
+    LRESULT OnCommand(HWND window, int32_t id, int32_t notification);
+    // WM_CLOSE: the ending picture, the page stored, the music stopped, the
+    // window destroyed.
+    LRESULT OnClose(HWND window);
+
+    int32_t GetState() const { return state; }
+
+    CGameController(const CGameController&) = delete;
+    CGameController& operator=(const CGameController&) = delete;
+
+private:
+    void Start(HWND window);
+    void ChangePage(HWND window, int32_t direction);
+    void ShowAboutBox(HWND window);
+    void ShowDirectionsOnce(HWND window);
+    // A page is loaded once the game screen has been entered; before that
+    // the document is empty and must never be stored over a page's save.
+    bool HasPage() const { return state != kStateTitle; }
+
+    int32_t state = kStateTitle;
+    CCursorSet* cursors;
+    CSoundEffects* sounds;
+    CTitleScreen* titleScreen;
+    CGameScreen* gameScreen;
+    CAnimDoc* document;
+    CAnimView* view;
+    // Set while the ending picture is up, so that a second close request
+    // cannot end the game twice.
+    bool closing = false;
+};
+
+extern CGameController g_gameController;

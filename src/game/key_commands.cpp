@@ -1,0 +1,56 @@
+#include "game/key_commands.h"
+#include "game/commands.h"
+#include "game/game_state.h"
+
+namespace {
+
+// Windows virtual-key codes, spelt out so that this stays portable.
+constexpr uint32_t kKeyReturn = 13;
+constexpr uint32_t kKeyEscape = 27;
+constexpr uint32_t kKeySpace = 32;
+constexpr uint32_t kKeyPageUp = 33;
+constexpr uint32_t kKeyPageDown = 34;
+constexpr uint32_t kKeyUp = 38;
+constexpr uint32_t kKeyDown = 40;
+constexpr uint32_t kKeyC = 67;
+constexpr uint32_t kKeyI = 73;
+constexpr uint32_t kKeyQ = 81;
+
+constexpr KeyResponse kIgnored = {KeyAction::kNothing, 0, nullptr};
+
+KeyResponse Press(int32_t command, const char* logLine = nullptr) {
+    return {KeyAction::kPressButton, command, logLine};
+}
+
+KeyResponse RespondWhilePlaying(uint32_t key) {
+    switch (key) {
+    case kKeyEscape:
+        return {KeyAction::kEndAtOnce, 0, nullptr};
+    case kKeyPageUp:
+    case kKeyUp:
+        return Press(ID_PREV_PAGE);
+    case kKeyPageDown:
+    case kKeyDown:
+        return Press(ID_NEXT_PAGE);
+    case kKeyC:
+        return Press(ID_CLEAR_PAGE);
+    case kKeyI:
+        return Press(ID_INFO);
+    case kKeyQ:
+        return Press(ID_QUIT, "VK_Q");
+    default:
+        return kIgnored;
+    }
+}
+
+} // namespace
+
+KeyResponse RespondToKey(int32_t state, uint32_t key) {
+    if (state == kStateTitle && (key == kKeyReturn || key == kKeySpace))
+        return {KeyAction::kStart, 0, "VK_RETURN"};
+    // While starting, the page is loaded but not yet shown: nothing may act
+    // on it before the player has seen it.
+    if (state == kStatePlaying)
+        return RespondWhilePlaying(key);
+    return kIgnored;
+}

@@ -1,0 +1,22 @@
+// What a key does, by the controller's state. The window procedure carries
+// the answer out (keyboard.cpp); kept apart so the rules can be checked
+// without a window.
+#pragma once
+
+#include <cstdint>
+
+enum class KeyAction {
+    kNothing,
+    kStart,       // post ID_START
+    kEndAtOnce,   // destroy the window: no ending picture, the page not stored
+    kPressButton, // press the game button of `command` visibly, then send it
+};
+
+struct KeyResponse {
+    KeyAction action;
+    int32_t command;     // the button's command for kPressButton, else 0
+    const char* logLine; // the diagnostic line to write first, or null
+};
+
+// state is the controller's (GameState); key a Windows virtual-key code.
+KeyResponse RespondToKey(int32_t state, uint32_t key);

@@ -1,0 +1,94 @@
+// The game's two screens, both 1024 x 768 and drawn from pictures: the title
+// screen (a tiled background, the title picture and the start button) and
+// the game screen (the page drawn by the animation view, five picture
+// buttons along the bottom and the page number between the page buttons).
+// The controller keeps the current one in g_currentScreen. Windows only.
+#pragma once
+
+#include "game/button_group.h"
+#include "game/framed_image.h"
+#include "platform/win_types.h"
+
+#include <cstdint>
+
+class CAnimDoc;
+class CAnimView;
+class CPageCursor;
+
+class CScreen {
+public:
+    virtual ~CScreen() = default;
+    // Makes the screen ready to be shown in window: reads its pictures.
+    virtual void Enter(HWND window) = 0;
+    // Draws the whole screen into dc (the paint's context).
+    virtual void Paint(HDC dc) = 0;
+    // Creates the screen's buttons; the screen-ready messages call it, so it
+    // runs after the handler that entered the screen has returned.
+    virtual void ShowControls(HWND window) = 0;
+    virtual void RemoveControls() = 0;
+    // The owner-draw of button `id`.
+    virtual void DrawItem(const DRAWITEMSTRUCT* item, uint32_t id) = 0;
+};
+
+class CTitleScreen : public CScreen {
+public:
+    CTitleScreen();
+    void Enter(HWND window) override;
+    void Paint(HDC dc) override;
+    void ShowControls(HWND window) override;
+    // Destroys the start button; the title screen is never shown again.
+    void RemoveControls() override;
+    void DrawItem(const DRAWITEMSTRUCT* item, uint32_t id) override;
+
+    HWND StartButton() const { return buttons.ButtonWindow(0); }
+
+private:
+    CFramedImage titlePicture;
+    CFramedImage backgroundTile;
+    CTitleButtonGroup buttons;
+    FramedImageInfo buttonInfo;
+    ButtonWindowInfo buttonWindow;
+};
+
+class CGameScreen : public CScreen {
+public:
+    CGameScreen(CAnimDoc* document, CAnimView* view);
+    // Once, while the main window is created: reads the five buttons' faces.
+    void Prepare(HWND window);
+    // Reads the page labels and has the document load the current page.
+    void Enter(HWND window) override;
+    // The whole page through the view, then the page label.
+    void Paint(HDC dc) override;
+    void ShowControls(HWND window) override;
+    void RemoveControls() override {}
+    void DrawItem(const DRAWITEMSTRUCT* item, uint32_t id) override;
+
+    // The current page's number between the page buttons.
+    void DrawPageLabel(HDC dc);
+    // The same straight into the window, after a page change, so that the
+    // rest of the screen need not be painted again.
+    void RedrawPageLabel(HWND window);
+    // The keyboard's way to a button (commands ID_QUIT to ID_CLEAR_PAGE):
+    // shows it pressed for 125 ms, then posts its command to window.
+    void PressButton(HWND window, int32_t id);
+
+    const CGameButtonGroup& Buttons() const { return buttons; }
+
+private:
+    CFramedImage pageLabels;
+    CPageCursor* pageCursor = nullptr;
+    CAnimDoc* document;
+    CAnimView* view;
+    CGameButtonGroup buttons;
+    FramedImageInfo buttonInfos[kGameButtonCount];
+    ButtonWindowInfo buttonWindows[kGameButtonCount];
+};
+
+// The process-wide screens and the one that receives paint, owner-draw and
+// show-controls calls (null until the main window is created).
+extern CTitleScreen g_titleScreen;
+extern CGameScreen g_gameScreen;
+extern CScreen* g_currentScreen;
+
+// The keyboard handler's press of a game button: PressButton of g_gameScreen.
+void PressButton(HWND window, int32_t id);

@@ -1,0 +1,87 @@
+#include "game/button_state.h"
+#include "game/commands.h"
+#include "game/screens.h"
+
+namespace {
+
+constexpr int32_t kScreenWidth = 1024;
+constexpr int32_t kScreenHeight = 768;
+constexpr int32_t kTileSize = 8;
+// 460 x 468, centred on the screen.
+constexpr POINT kTitlePosition = {282, 150};
+
+const SourceRect kTitleFrames[] = {{0, 0, 460, 468}};
+const SourceRect kTileFrames[] = {{0, 0, kTileSize, kTileSize}};
+const SourceRect kStartButtonFrames[] = {{0, 0, 124, 50}, {0, 50, 124, 50}};
+
+const FramedImageInfo kTitleInfo = {1, kTitleFrames, "\\data\\m0008.dat", 0};
+const FramedImageInfo kTileInfo = {1, kTileFrames, "\\data\\m0009.dat", 0};
+
+// A memory picture the size of the screen, composed off screen so that the
+// title appears in one copy.
+class ScreenBuffer {
+public:
+    explicit ScreenBuffer(HDC target)
+        : dc(CreateCompatibleDC(target)),
+          bitmap(CreateCompatibleBitmap(target, kScreenWidth, kScreenHeight)),
+          previous(SelectObject(dc, bitmap)) {}
+    ~ScreenBuffer() {
+        SelectObject(dc, previous);
+        DeleteObject(bitmap);
+        DeleteDC(dc);
+    }
+    HDC Get() const { return dc; }
+
+    ScreenBuffer(const ScreenBuffer&) = delete;
+    ScreenBuffer& operator=(const ScreenBuffer&) = delete;
+
+private:
+    HDC dc;
+    HBITMAP bitmap;
+    HGDIOBJ previous;
+};
+
+} // namespace
+
+CTitleScreen::CTitleScreen()
+    : buttonInfo{2, kStartButtonFrames, "\\data\\m0001.dat", static_cast<uint32_t>(ID_START)},
+      buttonWindow{nullptr, static_cast<uint32_t>(ID_START), 450, 542, 124, 50} {
+    titlePicture.SetInfo(&kTitleInfo);
+    backgroundTile.SetInfo(&kTileInfo);
+}
+
+void CTitleScreen::Enter(HWND window) {
+    titlePicture.LoadFromInfo(window);
+    backgroundTile.LoadFromInfo(window);
+}
+
+void CTitleScreen::Paint(HDC dc) {
+    const ScreenBuffer buffer(dc);
+    for (int32_t y = 0; y < kScreenHeight; y += kTileSize) {
+        for (int32_t x = 0; x < kScreenWidth; x += kTileSize) {
+            const POINT at = {x, y};
+            backgroundTile.DrawFrame(buffer.Get(), 0, &at);
+        }
+    }
+    titlePicture.DrawFrame(buffer.Get(), 0, &kTitlePosition);
+    BitBlt(dc, 0, 0, kScreenWidth, kScreenHeight, buffer.Get(), 0, 0, SRCCOPY);
+}
+
+void CTitleScreen::ShowControls(HWND window) {
+    buttons.LoadImages(&buttonInfo, window);
+    buttons.CreateButtons(window, &buttonWindow);
+    buttons.HookButtons();
+    InvalidateRect(window, nullptr, FALSE);
+}
+
+void CTitleScreen::RemoveControls() {
+    buttons.UnhookButtons();
+    if (buttonWindow.window != nullptr)
+        DestroyWindow(buttonWindow.window);
+    buttonWindow.window = nullptr;
+}
+
+void CTitleScreen::DrawItem(const DRAWITEMSTRUCT* item, uint32_t id) {
+    const int32_t state = (item->itemState & ODS_SELECTED) ? kButtonPressed : kButtonReleased;
+    buttons.SetButtonState(item->hDC, state, static_cast<int32_t>(id) - ID_START, nullptr);
+}

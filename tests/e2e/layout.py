@@ -1,0 +1,98 @@
+"""What the end-to-end tests know of the game's layout and files, read from
+the same sources the game is built from: the catalogue's piece positions,
+the screen positions, and the layouts of the save and options files."""
+
+import os
+import re
+import struct
+
+SCREEN = (1024, 768)
+TITLE_AT = (282, 150)
+START_BUTTON = (450, 542, 124, 50)
+# Quit, about, previous page, next page, clear: x, y, width, height.
+GAME_BUTTONS = {"quit": (20, 693, 60, 59), "info": (88, 693, 60, 59),
+                "prev": (399, 693, 60, 59), "next": (565, 693, 60, 59),
+                "clear": (876, 693, 128, 59)}
+BUTTON_FILES = {"quit": "m0002.dat", "info": "m0003.dat", "prev": "m0004.dat",
+                "next": "m0005.dat", "clear": "m0006.dat"}
+PAGE_LABEL = (459, 704, 106, 40)
+PICTURE_DIALOG = (360, 360)
+PICTURE_DIALOG_BUTTON = (114, 296, 128, 50)
+ENDING_BUTTON = (450, 696, 124, 52)
+PAGE_COUNT = 30
+# Kinds of piece picture, in name-index order, and their file letters.
+LOOSE, HOLE, PLACED, DRAG = range(4)
+KIND_LETTERS = "bhio"
+PIECES_IN_GAME = 220
+DRAG_REST = (14, 7)  # a drag picture rests this far from its loose piece
+FIT_OFFSET = (10, 9)  # dropped here from its hole's top-left, a piece fits
+
+
+class Catalogue:
+    """Pages and piece positions as src/game/piece_positions.cpp holds them."""
+
+    def __init__(self, source):
+        with open(os.path.join(source, "src", "game", "piece_positions.cpp")) as file:
+            text = file.read()
+        self.positions = [tuple(map(int, row)) for row in
+                          re.findall(r"\{(-?\d+), (-?\d+), (-?\d+), (-?\d+)\}", text)]
+        self.pages = {}
+        for page, first, last in re.findall(r"// Page (\d+): pieces (\d+)-(\d+)", text):
+            self.pages[int(page)] = range(int(first), int(last) + 1)
+        if len(self.positions) != PIECES_IN_GAME or len(self.pages) != PAGE_COUNT:
+            raise ValueError("piece_positions.cpp no longer reads as expected")
+
+    def loose_at(self, piece):
+        return self.positions[piece - 1][0:2]
+
+    def hole_at(self, piece):
+        return self.positions[piece - 1][2:4]
+
+    def drag_rest_at(self, piece):
+        x, y = self.loose_at(piece)
+        return x + DRAG_REST[0], y + DRAG_REST[1]
+
+
+def name_index(kind, piece):
+    return kind * PIECES_IN_GAME + piece - 1
+
+
+def piece_file(kind, piece):
+    return f"{KIND_LETTERS[kind]}{piece:03d}.dat"
+
+
+def save_name(page):
+    return f"page{page:02d}.sav"
+
+
+class SaveFile:
+    """A page save file: "VARNOLT1", version 256, placed count, then 24-byte
+    records (tag, x, y, depth, visible, mirrored) up to the end."""
+
+    def __init__(self, data):
+        length, = struct.unpack_from("<I", data, 0)
+        self.text = data[4:4 + length]
+        self.version, self.placed = struct.unpack_from("<ii", data, 4 + length)
+        body = data[12 + length:]
+        self.remainder = len(body) % 24
+        self.records = [struct.unpack_from("<6i", body, at)
+                        for at in range(0, len(body) - self.remainder, 24)]
+
+    def well_formed(self):
+        return self.text == b"VARNOLT1" and self.version == 256 and self.remainder == 0
+
+    def visible(self, tag):
+        """The stored visibility of the sprite with this tag (None if absent)."""
+        for record in self.records:
+            if record[0] == tag:
+                return record[4]
+        return None
+
+    @staticmethod
+    def build(placed, records):
+        return (struct.pack("<I", 8) + b"VARNOLT1" + struct.pack("<ii", 256, placed) +
+                b"".join(struct.pack("<6i", *record) for record in records))
+
+
+def options_file(show_directions):
+    return struct.pack("<I", 8) + b"VARNOPTN" + struct.pack("<ii", 256, show_directions)

@@ -1,0 +1,186 @@
+"""A player's view of a running game for the end-to-end scenarios: what each
+screen must look like, built from the game's own picture files, and the
+moves a player makes (start, turn pages, carry pieces, quit)."""
+
+from harness import wait_until
+from layout import (DRAG, ENDING_BUTTON, FIT_OFFSET, GAME_BUTTONS, HOLE, LOOSE, PAGE_LABEL,
+                    PICTURE_DIALOG, PICTURE_DIALOG_BUTTON, PLACED, SCREEN, START_BUTTON,
+                    TITLE_AT, BUTTON_FILES, piece_file)
+from pictures import MAGENTA, Picture, blank, frame, paste
+
+# A spot on every page where nothing can be lifted: clicking it gives the
+# game the keyboard focus and does nothing else.
+NEUTRAL_SPOT = (1012, 8)
+
+
+class Player:
+    def __init__(self, game):
+        self.game = game
+        self.catalogue = game.session.catalogue
+
+    # -- what the screens look like ----------------------------------------
+    def title_screen(self):
+        """The title screen as it must appear: the 8 x 8 tile over the whole
+        screen, the title picture at (282, 150), the start button's released
+        face at (450, 542)."""
+        width, height = SCREEN
+        tile = self.game.picture("m0009.dat")
+        row = b"".join(tile.row(y) * (width // tile.width) for y in range(tile.height))
+        canvas = bytearray(row * (height // tile.height))
+        paste(canvas, width, self.game.picture("m0008.dat"), TITLE_AT)
+        paste(canvas, width, self.button_face("start", pressed=False), START_BUTTON[:2])
+        return Picture(width, height, canvas)
+
+    def button_face(self, name, pressed):
+        file = "m0001.dat" if name == "start" else BUTTON_FILES[name]
+        _, _, width, height = START_BUTTON if name == "start" else GAME_BUTTONS[name]
+        return frame(self.game.picture(file), 1 if pressed else 0, width, height)
+
+    def page_label(self, page):
+        return frame(self.game.picture("m0010.dat"), page, PAGE_LABEL[2], PAGE_LABEL[3])
+
+    def picture_dialog(self, background):
+        """The about box or the directions: a 360 x 360 picture centred on
+        the screen, its OK button's released face at (114, 296) inside."""
+        canvas = blank(*PICTURE_DIALOG)
+        paste(canvas, PICTURE_DIALOG[0], self.game.session.resource_picture(background), (0, 0))
+        paste(canvas, PICTURE_DIALOG[0], self.game.session.resource_picture("OKButtonUp"),
+              PICTURE_DIALOG_BUTTON[:2])
+        return Picture(*PICTURE_DIALOG, canvas)
+
+    @staticmethod
+    def centred(size):
+        return (SCREEN[0] - size[0]) // 2, (SCREEN[1] - size[1]) // 2
+
+    def ending_screen(self):
+        canvas = blank(*SCREEN)
+        paste(canvas, SCREEN[0], self.game.session.resource_picture("EndingScrnDialogBkg"), (0, 0))
+        paste(canvas, SCREEN[0], self.game.session.resource_picture("QuitButtonUp"),
+              ENDING_BUTTON[:2])
+        return Picture(*SCREEN, canvas)
+
+    def piece_picture(self, kind, piece):
+        return self.game.picture(piece_file(kind, piece))
+
+    def piece_position(self, kind, piece):
+        if kind in (HOLE, PLACED):
+            return self.catalogue.hole_at(piece)
+        if kind == DRAG:
+            return self.catalogue.drag_rest_at(piece)
+        return self.catalogue.loose_at(piece)
+
+    # -- waiting for the screens --------------------------------------------
+    def wait_title(self):
+        expected = self.title_screen()
+        wait_until(lambda: self.game.screenshot().shows(expected), "the title screen")
+
+    def wait_page(self, page):
+        self.game.wait_shown(self.page_label(page), PAGE_LABEL[:2], f"page {page}'s label")
+
+    def shows_page(self, page):
+        return self.game.grab(*PAGE_LABEL).shows(self.page_label(page))
+
+    def wait_picture_dialog(self, background):
+        self.game.wait_shown(self.picture_dialog(background), self.centred(PICTURE_DIALOG),
+                             f"the picture dialog {background}")
+
+    def shows_picture_dialog(self, background):
+        at = self.centred(PICTURE_DIALOG)
+        return self.game.grab(*at, *PICTURE_DIALOG).shows(self.picture_dialog(background))
+
+    def wait_ending(self):
+        expected = self.ending_screen()
+        wait_until(lambda: self.game.screenshot().shows(expected), "the ending picture")
+
+    def wait_piece(self, kind, piece, what):
+        self.game.wait_shown(self.piece_picture(kind, piece), self.piece_position(kind, piece),
+                             what, key=MAGENTA)
+
+    def shows_piece(self, kind, piece, screen=None):
+        screen = screen or self.game.screenshot()
+        return screen.shows(self.piece_picture(kind, piece), self.piece_position(kind, piece),
+                            key=MAGENTA)
+
+    def wait_face(self, name, pressed):
+        x, y, _, _ = START_BUTTON if name == "start" else GAME_BUTTONS[name]
+        self.game.wait_shown(self.button_face(name, pressed), (x, y),
+                             f"the {'pressed' if pressed else 'released'} face of {name}")
+
+    # -- moves ---------------------------------------------------------------
+    def focus(self):
+        """Under Xvfb without a window manager the game gets the keyboard
+        once it has been clicked."""
+        self.game.click(*NEUTRAL_SPOT)
+
+    def start_playing(self, directions=False, key="Return"):
+        """Starts from the title screen with a key, or with key None by
+        clicking the start button."""
+        self.wait_title()
+        self.focus()
+        if key is None:
+            x, y, width, height = START_BUTTON
+            self.game.click(x + width // 2, y + height // 2)
+        else:
+            self.game.key(key)
+        if directions:
+            self.wait_picture_dialog("OneTimeDirectionsDialogBkg")
+            self.game.key("Return")
+        self.wait_page(1)
+
+    def button_centre(self, name):
+        x, y, width, height = GAME_BUTTONS[name]
+        return x + width // 2, y + height // 2
+
+    @staticmethod
+    def ending_button_centre():
+        x, y, width, height = ENDING_BUTTON
+        return x + width // 2, y + height // 2
+
+    def grab_point(self, piece):
+        """Where pressing lifts the piece: an opaque pixel of its resting drag
+        picture, near the middle, that no later piece's drag picture covers
+        (later sprites lie above)."""
+        drag = self.piece_picture(DRAG, piece)
+        left, top = self.piece_position(DRAG, piece)
+        page = next(p for p, pieces in self.catalogue.pages.items() if piece in pieces)
+        later = [p for p in self.catalogue.pages[page] if p > piece]
+        candidates = sorted(((x, y) for y in range(1, drag.height) for x in range(1, drag.width)),
+                            key=lambda at: abs(at[0] - drag.width // 2) +
+                            abs(at[1] - drag.height // 2))
+        for x, y in candidates:
+            if drag.pixel(x, y) == MAGENTA:
+                continue
+            if not any(self._covers(other, left + x, top + y) for other in later):
+                return left + x, top + y
+        raise AssertionError(f"piece {piece} has no point to lift it by")
+
+    def _covers(self, piece, x, y):
+        picture = self.piece_picture(DRAG, piece)
+        left, top = self.piece_position(DRAG, piece)
+        inside = left <= x < left + picture.width and top <= y < top + picture.height
+        return inside and picture.pixel(x - left, y - top) != MAGENTA
+
+    def fitting_drop_point(self, piece):
+        """Where to let go so that the piece fits: lifting centres the drag
+        picture on the pointer, so the pointer carries it with its top-left
+        at the hole's plus (10, 9)."""
+        drag = self.piece_picture(DRAG, piece)
+        hole_x, hole_y = self.catalogue.hole_at(piece)
+        return (hole_x + FIT_OFFSET[0] + drag.width // 2,
+                hole_y + FIT_OFFSET[1] + drag.height // 2)
+
+    def place_piece(self, piece):
+        self.game.drag(self.grab_point(piece), self.fitting_drop_point(piece))
+        self.wait_piece(PLACED, piece, f"piece {piece} in its hole")
+
+    def close_through_ending(self):
+        """The system's close command: the ending picture, closed by Enter."""
+        self.focus()
+        self.game.key("alt+F4")
+        self.wait_ending()
+        self.game.key("Return")
+
+
+def loose_picture_back(player, piece):
+    """The loose piece lies where it lay and its hole is still empty."""
+    return player.shows_piece(LOOSE, piece) and player.shows_piece(HOLE, piece)

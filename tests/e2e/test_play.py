@@ -1,0 +1,67 @@
+"""Playing a page with the mouse, and leaving at once with Escape."""
+
+import unittest
+
+from harness import wait_until
+from harness import GameTestCase
+from layout import HOLE, LOOSE, PLACED, SaveFile, name_index, save_name
+from player import Player
+
+
+class PlayTest(GameTestCase):
+    def test_a_piece_dropped_on_its_hole_goes_in_and_one_dropped_elsewhere_goes_back(self):
+        game = self.new_game().skip_directions().start(trace_sounds=True)
+        player = Player(game)
+        player.start_playing()
+        placed, missed = player.catalogue.pages[1][1], player.catalogue.pages[1][2]
+
+        player.place_piece(placed)  # waits for its placed picture at the hole
+        self.assertFalse(player.shows_piece(LOOSE, placed))
+        # Let go over the middle of the picture, far from its own hole.
+        game.drag(player.grab_point(missed), (512, 300))
+        wait_until(lambda: player.shows_piece(LOOSE, missed) and
+                   player.shows_piece(HOLE, missed), "the missed piece back in its place")
+        self.assertTrue(player.shows_piece(PLACED, placed))
+
+        # What the screen shows is what is stored.
+        game.key("Next")
+        player.wait_page(2)
+        # Each sound waits for the one before, so they are traced in order.
+        sounds = wait_until(lambda: game.sounds_played()[3:] and game.sounds_played(),
+                            "the page sound")
+        self.assertEqual(len(sounds), 4)
+        self.assertEqual(sounds[0], "PICKUPWAVE")
+        self.assertRegex(sounds[1], r"^PLACE(0[1-9]|1[0-9]|20)WAVE$")
+        self.assertEqual(sounds[2:], ["PICKUPWAVE", "CHANGEPAGEWAVE"])
+        stored = SaveFile(game.read_bytes("save", save_name(1)))
+        self.assertTrue(stored.well_formed())
+        self.assertEqual(stored.placed, 1)
+        self.assertEqual(stored.visible(name_index(PLACED, placed)), 1)
+        self.assertEqual(stored.visible(name_index(HOLE, placed)), 0)
+        self.assertEqual(stored.visible(name_index(LOOSE, missed)), 1)
+        self.assertEqual(stored.visible(name_index(PLACED, missed)), 0)
+
+    def test_escape_ends_at_once_without_the_ending_picture_or_storing_the_page(self):
+        game = self.new_game().skip_directions().start()
+        player = Player(game)
+        player.start_playing()
+        first, second = player.catalogue.pages[1][1:3]
+        player.place_piece(first)
+        # Leaving and coming back stores page 1 with one piece placed.
+        game.key("Next")
+        player.wait_page(2)
+        game.key("Prior")
+        player.wait_page(1)
+        stored = game.read_bytes("save", save_name(1))
+        self.assertEqual(SaveFile(stored).placed, 1)
+
+        player.place_piece(second)
+        game.key("Escape")
+        # The ending picture would wait for its button: ending without any
+        # further input means it never came.
+        self.assertEqual(game.wait_exit(), 0)
+        self.assertEqual(game.read_bytes("save", save_name(1)), stored)
+
+
+if __name__ == "__main__":
+    unittest.main()

@@ -1,0 +1,70 @@
+#include "game/commands.h"
+#include "game/game_state.h"
+#include "game/key_commands.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+
+namespace {
+
+constexpr uint32_t kReturn = 13, kEscape = 27, kSpace = 32, kPageUp = 33, kPageDown = 34, kUp = 38,
+                   kDown = 40, kC = 67, kI = 73, kQ = 81;
+
+bool Ignored(const KeyResponse& response) {
+    return response.action == KeyAction::kNothing && response.logLine == nullptr;
+}
+
+} // namespace
+
+TEST(KeyCommands, OnTheTitleScreenOnlyEnterAndSpaceStart) {
+    for (uint32_t key : {kReturn, kSpace}) {
+        const KeyResponse response = RespondToKey(kStateTitle, key);
+        EXPECT_EQ(response.action, KeyAction::kStart) << key;
+        ASSERT_NE(response.logLine, nullptr);
+        EXPECT_STREQ(response.logLine, "VK_RETURN");
+    }
+    for (uint32_t key = 0; key < 256; ++key) {
+        if (key != kReturn && key != kSpace) {
+            EXPECT_TRUE(Ignored(RespondToKey(kStateTitle, key))) << key;
+        }
+    }
+}
+
+TEST(KeyCommands, WhileStartingNoKeyDoesAnything) {
+    for (uint32_t key = 0; key < 256; ++key)
+        EXPECT_TRUE(Ignored(RespondToKey(kStateStarting, key))) << key;
+}
+
+TEST(KeyCommands, WhilePlayingThePageKeysPressTheirButtonsAndEscapeEndsAtOnce) {
+    const std::map<uint32_t, int32_t> pressed = {{kPageUp, ID_PREV_PAGE},
+                                                 {kUp, ID_PREV_PAGE},
+                                                 {kPageDown, ID_NEXT_PAGE},
+                                                 {kDown, ID_NEXT_PAGE},
+                                                 {kC, ID_CLEAR_PAGE},
+                                                 {kI, ID_INFO},
+                                                 {kQ, ID_QUIT}};
+    for (uint32_t key = 0; key < 256; ++key) {
+        const KeyResponse response = RespondToKey(kStatePlaying, key);
+        const auto found = pressed.find(key);
+        if (key == kEscape) {
+            EXPECT_EQ(response.action, KeyAction::kEndAtOnce);
+        } else if (found != pressed.end()) {
+            EXPECT_EQ(response.action, KeyAction::kPressButton) << key;
+            EXPECT_EQ(response.command, found->second) << key;
+        } else {
+            EXPECT_TRUE(Ignored(response)) << key;
+        }
+    }
+    // Only Q says so in the diagnostic log; Enter no longer starts anything.
+    ASSERT_NE(RespondToKey(kStatePlaying, kQ).logLine, nullptr);
+    EXPECT_STREQ(RespondToKey(kStatePlaying, kQ).logLine, "VK_Q");
+    EXPECT_EQ(RespondToKey(kStatePlaying, kPageDown).logLine, nullptr);
+}
+
+TEST(KeyCommands, UnknownStatesIgnoreEveryKey) {
+    for (int32_t state : {-1, 3, 100}) {
+        for (uint32_t key : {kReturn, kSpace, kEscape, kPageDown, kQ})
+            EXPECT_TRUE(Ignored(RespondToKey(state, key))) << state << " " << key;
+    }
+}
