@@ -4,7 +4,6 @@
 #include "app/window_proc.h"
 #include "game/catalogue.h"
 #include "game/page_cursor.h"
-#include "persist/mapped_file.h"
 #include "sprites/anim_doc.h"
 #include "sprites/anim_link.h"
 #include "sprites/anim_view.h"
@@ -23,10 +22,9 @@ LPARAM At(int x, int y) {
 } // namespace
 
 TEST(WindowProcMouse, TheViewGetsSignedPointerPositionsAndTheFocusComesBack) {
-    ScopedTempDir game;
+    // The window's creation makes the current folder the game folder.
+    ScopedTempDir game(true);
     WritePageFolder(game.Path().string(), {1});
-    const std::string savedBase = g_baseDirectory;
-    g_baseDirectory = game.Path().string();
     CMainWindow main(MainWindowProc, "VarnoltMouseTest", "Varnolt", GetModuleHandleA(nullptr),
                      SW_SHOWNORMAL, 100, 100, 1024, 768, WS_POPUP);
     ASSERT_NE(main.windowHandle, nullptr);
@@ -57,5 +55,4 @@ TEST(WindowProcMouse, TheViewGetsSignedPointerPositionsAndTheFocusComesBack) {
 
     g_animDoc.Clear();
     DestroyWindow(window);
-    g_baseDirectory = savedBase;
 }
