@@ -1,9 +1,9 @@
 #include "app/keyboard.h"
 #include "diag/log.h"
 #include "game/commands.h"
-#include "game/game_controller.h"
+#include "game/win32/game_controller.h"
 #include "game/key_commands.h"
-#include "game/screens.h"
+#include "game/win32/screens.h"
 
 void OnKeyDown(HWND window, uint32_t key) {
     const KeyResponse response = RespondToKey(g_gameController.GetState(), key);

@@ -1,7 +1,7 @@
 #include "app/main_loop.h"
 #include "app/app_globals.h"
 #include "app/main_window.h"
-#include "game/game_controller.h"
+#include "game/win32/game_controller.h"
 #include "sprites/anim_link.h"
 #include "sprites/anim_view.h"
 

@@ -6,7 +6,7 @@
 #include "app/window_proc.h"
 #include "audio/music_playlist.h"
 #include "diag/log.h"
-#include "game/picture_dialogs.h"
+#include "game/win32/picture_dialogs.h"
 #include "resources/resource.h"
 #include "sprites/anim_link.h"
 

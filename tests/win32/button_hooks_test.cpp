@@ -1,6 +1,6 @@
 // The picture buttons' window-procedure hooks on real button windows.
-#include "game/button_hooks.h"
-#include "image/cursor_loader.h"
+#include "game/win32/button_hooks.h"
+#include "image/win32/cursor_loader.h"
 #include "image/cursor_set.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
 // The cursor set with real cursors, as the game's window thread sees them.
-#include "image/cursor_loader.h"
+#include "image/win32/cursor_loader.h"
 #include "image/cursor_set.h"
 
 #include <gtest/gtest.h>

@@ -3,10 +3,10 @@
 // load, which the game takes in its stride).
 #include "app/keyboard.h"
 #include "game/commands.h"
-#include "game/game_controller.h"
+#include "game/win32/game_controller.h"
 #include "game/page_cursor.h"
-#include "game/picture_dialogs.h"
-#include "game/screens.h"
+#include "game/win32/picture_dialogs.h"
+#include "game/win32/screens.h"
 #include "persist/initialization.h"
 #include "persist/mapped_file.h"
 #include "sprites/anim_doc.h"

@@ -1,5 +1,5 @@
 #include "app/main_window.h"
-#include "game/picture_dialogs.h"
+#include "game/win32/picture_dialogs.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "image/cursor_loader.h"
+#include "image/win32/cursor_loader.h"
 
 void LoadCursors(CCursorSet* set, HINSTANCE module) {
     for (int32_t slot = 0; slot < kCursorSlotCount; ++slot) {

@@ -1,4 +1,4 @@
-#include "image/gdi_canvas.h"
+#include "image/win32/gdi_canvas.h"
 
 GdiCanvas::GdiCanvas(int32_t width, int32_t height, uint32_t fill)
     : width(width), dc(CreateCompatibleDC(nullptr)) {

@@ -1,4 +1,4 @@
-#include "game/button_hooks.h"
+#include "game/win32/button_hooks.h"
 #include "image/cursor_set.h"
 
 namespace {

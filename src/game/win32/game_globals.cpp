@@ -1,7 +1,7 @@
 // The game flow's static objects, made before WinMain runs. They only take
 // the addresses of the document and the view, which may be made later.
-#include "game/game_controller.h"
-#include "game/screens.h"
+#include "game/win32/game_controller.h"
+#include "game/win32/screens.h"
 #include "sprites/anim_link.h"
 
 CTitleScreen g_titleScreen;

@@ -1,8 +1,8 @@
 // CDIBSection on GDI under Wine: reading pictures of each depth, drawing
 // them 1:1, and every refusal with its log lines.
 #include "diag/log_switch.h"
-#include "image/dib_section.h"
-#include "image/gdi_canvas.h"
+#include "image/win32/dib_section.h"
+#include "image/win32/gdi_canvas.h"
 #include "image/image_bytes.h"
 #include "support/memory_file.h"
 #include "support/temp_dir.h"

@@ -1,6 +1,6 @@
 #include "game/button_state.h"
 #include "game/commands.h"
-#include "game/screens.h"
+#include "game/win32/screens.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 #include "game/commands.h"
 #include "game/page_cursor.h"
 #include "game/page_furniture.h"
-#include "game/screens.h"
+#include "game/win32/screens.h"
 #include "sprites/anim_doc.h"
 #include "sprites/anim_view.h"
 

@@ -1,6 +1,6 @@
 // CDIBSection on GDI. The header checks that need no GDI live in
 // section_header.cpp.
-#include "image/dib_section.h"
+#include "image/win32/dib_section.h"
 #include "diag/log.h"
 #include "image/section_header.h"
 #include "persist/file_base.h"

@@ -1,4 +1,4 @@
-#include "game/picture_dialogs.h"
+#include "game/win32/picture_dialogs.h"
 
 #include <cwchar>
 

@@ -5,8 +5,8 @@
 // The controller keeps the current one in g_currentScreen. Windows only.
 #pragma once
 
-#include "game/button_group.h"
-#include "game/framed_image.h"
+#include "game/win32/button_group.h"
+#include "game/win32/framed_image.h"
 #include "platform/win_types.h"
 
 #include <cstdint>

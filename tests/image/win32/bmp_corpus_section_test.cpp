@@ -2,8 +2,8 @@
 // read or refused without harm, and the paletted files draw with the
 // colours ImageMagick finds in them.
 #include "image/bmp_corpus.h"
-#include "image/dib_section.h"
-#include "image/gdi_canvas.h"
+#include "image/win32/dib_section.h"
+#include "image/win32/gdi_canvas.h"
 #include "support/memory_file.h"
 
 #include <gtest/gtest.h>

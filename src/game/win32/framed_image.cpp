@@ -1,4 +1,4 @@
-#include "game/framed_image.h"
+#include "game/win32/framed_image.h"
 #include "game/button_state.h"
 #include "persist/mapped_file.h"
 

@@ -4,8 +4,8 @@
 // Windows only.
 #pragma once
 
-#include "game/button_hooks.h"
-#include "game/framed_image.h"
+#include "game/win32/button_hooks.h"
+#include "game/win32/framed_image.h"
 
 #include <cstdint>
 #include <memory>

@@ -1,4 +1,4 @@
-#include "game/button_group.h"
+#include "game/win32/button_group.h"
 #include "sprites/anim_view.h"
 
 CButtonGroup::CButtonGroup(int32_t count) : images(new CButtonImage[count]), count(count) {}

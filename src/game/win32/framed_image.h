@@ -3,7 +3,7 @@
 // into a DIB section and drawn one frame at a time. Windows only.
 #pragma once
 
-#include "image/dib_section.h"
+#include "image/win32/dib_section.h"
 
 #include <cstdint>
 #include <string>
