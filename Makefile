@@ -39,6 +39,7 @@ fuzz: fuzz-build
 	scripts/run-fuzzers.sh build/fuzz $(FUZZ_SECONDS)
 
 test: host windows fuzz-build
+	scripts/check-layers.py
 	ctest --preset host
 	scripts/run-fuzzers.sh build/fuzz $(FUZZ_SECONDS)
 	ctest --preset windows
@@ -49,12 +50,12 @@ contact-sheet: release
 	build/release/tools/content/varnolt-content contact-sheet $(CONTENT_DIR) build/contact-sheets
 	@echo "Contact sheets are in build/contact-sheets/"
 
-# The title screen, a page unsolved and solved, the about box and the ending
-# picture, played under Wine on the test session's screen, for review.
 # The game folder a Windows player unzips and runs.
 dist: windows
 	scripts/make-dist.py build/windows/game build/Varnolt-win64.zip
 
+# The title screen, a page unsolved and solved, the about box and the ending
+# picture, played under Wine on the test session's screen, for review.
 screenshots: windows
 	scripts/screenshots.py build/windows $(CONTENT_DIR) build/screenshots
 

@@ -3,6 +3,7 @@
 // of the header alone.
 //   make_save_seeds FOLDER
 #include "persist/puzzle_file_ops.h"
+#include "sprites/page_storage.h"
 #include "sprites/play_session.h"
 #include "support/page_folder.h"
 
@@ -16,7 +17,7 @@ namespace {
 namespace fs = std::filesystem;
 
 void Write(CPlaySession& session, const std::string& path) {
-    PuzzleFileOps::Instance()->WriteSaveFile(path, session.Document());
+    PuzzleFileOps::Instance()->WriteSaveFile(path, RecordPage(session.Document()));
 }
 
 } // namespace

@@ -1,12 +1,14 @@
-// Arbitrary bytes as page 1's save file, read by ReadSprites into a real
-// document and view over page 1's pictures, as the game reads a page it
-// enters. Whatever the file holds, the page that comes back holds only page
-// 1's pieces, each at most once, and can be drawn and played.
+// Arbitrary bytes as page 1's save file. The records read from it, written
+// and read again, come back the same. Put on a real document and view over
+// page 1's pictures, as the game does with a page it enters, they give a page
+// that holds only page 1's pieces, each at most once, and can be drawn and
+// played.
 #include "game/catalogue.h"
 #include "game/page_sprite_index.h"
 #include "persist/puzzle_file_ops.h"
 #include "sprites/anim_doc.h"
 #include "sprites/anim_view.h"
+#include "sprites/page_storage.h"
 #include "sprites/play_session.h"
 #include "sprites/sprite.h"
 #include "support/page_folder.h"
@@ -84,10 +86,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     doc.Sprites().DeleteAll();
     view.SetPlacedCount(0);
 
-    const int32_t result = PuzzleFileOps::Instance()->ReadSprites(path, doc);
-    const CPageSpriteIndex& page = *doc.GetPageSprites();
-    if (result == 0 && (doc.Sprites().Count() != 0 || view.GetPlacedCount() != 0))
+    PuzzleFileOps& files = *PuzzleFileOps::Instance();
+    SavedPage saved;
+    if (files.ReadSaveFile(path, &saved)) {
+        const std::string again = harness.folder + "/again.sav";
+        SavedPage back;
+        if (!files.WriteSaveFile(again, saved) || !files.ReadSaveFile(again, &back) ||
+            !(back == saved))
+            __builtin_trap();
+        RestorePage(saved, doc);
+    } else if (!saved.sprites.empty() || saved.placedCount != 0) {
         __builtin_trap();
+    }
+    const CPageSpriteIndex& page = *doc.GetPageSprites();
     std::set<int32_t> tags;
     for (size_t i = 0; CSprite* sprite = doc.Sprites().FromTop(i); ++i) {
         if (!OnPageOne(sprite->GetTag(), page) || !tags.insert(sprite->GetTag()).second)

@@ -3,24 +3,8 @@
 
 #include <cstdarg>
 #include <cstdio>
-#ifdef _WIN32
-#include <share.h>
-#endif
 
 int32_t g_logStartTime = 0;
-
-namespace {
-
-// Other processes (a second copy, a tail -f) may hold the log open too.
-FILE* OpenLogFile() {
-#ifdef _WIN32
-    return _fsopen("log.txt", "a+", _SH_DENYNO);
-#else
-    return std::fopen("log.txt", "a+");
-#endif
-}
-
-} // namespace
 
 int Log(const char* format, ...) {
     const int32_t stamp = static_cast<int32_t>(platform::MillisecondClock()) / 100 - g_logStartTime;
@@ -28,7 +12,8 @@ int Log(const char* format, ...) {
     platform::FormatLogPrefix(prefix, stamp);
     if (g_logEnabled == 0)
         return 1;
-    FILE* file = OpenLogFile();
+    // Other processes (a second copy, a tail -f) may hold the log open too.
+    FILE* file = platform::OpenSharedAppend("log.txt");
     if (file == nullptr)
         return 0;
     std::fputs(prefix, file);

@@ -1,10 +1,15 @@
-// The parts of CMappedFile that do not touch the system.
+// CMappedFile: data files through the platform's file calls.
 #include "persist/mapped_file.h"
 #include "platform/platform.h"
 
+#include <climits>
 #include <cstring>
 
 std::string g_baseDirectory;
+
+void SetBaseDirectory() {
+    g_baseDirectory = platform::WorkingDirectory();
+}
 
 CMappedFile::CMappedFile(bool mapOnRead) : mapOnRead(mapOnRead) {}
 
@@ -17,6 +22,107 @@ std::string CMappedFile::ResolvePath(const std::string& name) const {
     if (g_baseDirectory.empty())
         return name;
     return g_baseDirectory + name;
+}
+
+intptr_t CMappedFile::OpenRead(const std::string& name) {
+    int64_t length = 0;
+    const platform::FileHandle file =
+        platform::OpenFileForReading(platform::NativePath(ResolvePath(name)), &length);
+    if (file == platform::kNoFile)
+        return 0;
+    // Offsets and sizes are 32-bit throughout the game's files.
+    if (length > INT32_MAX) {
+        platform::CloseFileHandle(file);
+        return 0;
+    }
+    fileHandle = file;
+    size = static_cast<int32_t>(length);
+    position = 0;
+    baseOffset = 0;
+    if (!mapOnRead) {
+        ioHandle = fileHandle;
+        return fileHandle;
+    }
+    if (size == 0)
+        return fileHandle;
+    platform::FileView mapped;
+    if (!platform::MapFileForReading(file, size, &mapped)) {
+        const uint32_t error = platform::LastErrorCode();
+        platform::CloseFileHandle(file);
+        ResetToEmpty();
+        platform::SetLastErrorCode(error);
+        return 0;
+    }
+    view = mapped.bytes;
+    mappingHandle = mapped.mapping;
+    return fileHandle;
+}
+
+intptr_t CMappedFile::OpenWrite(const std::string& name) {
+    const platform::FileHandle file =
+        platform::CreateFileForWriting(platform::NativePath(ResolvePath(name)));
+    if (file == platform::kNoFile)
+        return 0;
+    fileHandle = file;
+    ioHandle = fileHandle;
+    baseOffset = 0;
+    size = 0;
+    position = 0;
+    return fileHandle;
+}
+
+bool CMappedFile::Close() {
+    bool released = true;
+    uint32_t error = 0;
+    auto check = [&released, &error](bool ok) {
+        if (!ok && released) {
+            released = false;
+            error = platform::LastErrorCode();
+        }
+    };
+    if (view != nullptr)
+        check(platform::UnmapFile(platform::FileView{view, mappingHandle}, size));
+    if (fileHandle != kInvalidHandle)
+        check(platform::CloseFileHandle(fileHandle));
+    if (released)
+        ResetToEmpty();
+    platform::SetLastErrorCode(error);
+    return released;
+}
+
+bool CMappedFile::ReadUnmapped(void* buffer, int32_t count, int32_t* delivered) {
+    int32_t got = 0;
+    bool whole = false;
+    if (ioHandle != kInvalidHandle && position != size && count >= 0) {
+        whole = platform::ReadFileAt(ioHandle, static_cast<int64_t>(baseOffset) + position, buffer,
+                                     count, &got);
+        position += got;
+    }
+    if (delivered != nullptr)
+        *delivered = got;
+    return whole;
+}
+
+bool CMappedFile::Write(const void* buffer, int32_t count, int32_t* written) {
+    if (ioHandle == kInvalidHandle || count < 0)
+        return false;
+    int32_t put = 0;
+    const bool whole = platform::WriteFileAt(ioHandle, static_cast<int64_t>(baseOffset) + position,
+                                             buffer, count, &put);
+    position += put;
+    if (position > size)
+        size = position;
+    if (written != nullptr)
+        *written = put;
+    return whole;
+}
+
+bool CMappedFile::IsDirectory(const std::string& path) {
+    return platform::IsDirectoryPath(platform::NativePath(path));
+}
+
+bool CMappedFile::CreateDir(const std::string& path) {
+    return platform::MakeDirectory(platform::NativePath(path));
 }
 
 bool CMappedFile::EnsureDirectory(const std::string& path) {

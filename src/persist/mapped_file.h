@@ -1,9 +1,10 @@
 // Reads a data file by mapping all of it into memory; writes through a plain
 // file. Paths are game paths ("\Data\b001.dat") taken relative to the base
-// directory. Win32 and POSIX each implement this class in their own file.
+// directory; the platform does the system calls.
 #pragma once
 
 #include "persist/file_base.h"
+#include "platform/platform.h"
 
 #include <cstdint>
 #include <string>
@@ -17,7 +18,7 @@ void SetBaseDirectory();
 
 class CMappedFile : public CFileBase {
 public:
-    static constexpr intptr_t kInvalidHandle = -1;
+    static constexpr intptr_t kInvalidHandle = platform::kNoFile;
     // Last-error code of a read or seek that went past either end.
     static constexpr uint32_t kErrorInvalidParameter = 87;
 
@@ -55,8 +56,7 @@ protected:
     int32_t size = 0;
     int32_t position = 0;
     intptr_t fileHandle = kInvalidHandle;
-    // The file-mapping object on Windows; the mapped length on POSIX, where
-    // a mapping has no handle of its own.
+    // The platform's mapping object, where the system has one.
     intptr_t mappingHandle = 0;
     bool mapOnRead;
 

@@ -5,15 +5,24 @@
 //   256, the placed count, then up to the end of the file one 24-byte record
 //   per piece sprite: tag, x, y, depth, visible, mirrored.
 // There is no record count: a page with no stored sprites is a 20-byte file.
+// This class knows only the records; the document decides what they mean.
 #pragma once
 
 #include "persist/mapped_file.h"
+#include "persist/saved_sprite.h"
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
-class CAnimDocBase;
-class CPageCursor;
+struct SavedPage {
+    int32_t placedCount = 0;
+    std::vector<SavedSprite> sprites;
+
+    bool operator==(const SavedPage& other) const {
+        return placedCount == other.placedCount && sprites == other.sprites;
+    }
+};
 
 class PuzzleFileOps : public CMappedFile {
 public:
@@ -23,25 +32,13 @@ public:
 
     // The one object of the process, made on first use.
     static PuzzleFileOps* Instance();
-    explicit PuzzleFileOps(CPageCursor* pageCursor);
+    PuzzleFileOps();
 
-    // The current page's save file, below the base directory.
-    std::string CurrentSavePath() const;
-    // Writes the current page of document (its sprites and its view's placed
-    // count) into the page's save file. Never reports a failure: a save that
-    // fails leaves the previous file as it was.
-    void SaveCurrentPage(CAnimDocBase& document);
-    // Restores the current page into document from its save file: 1 when the
-    // file's header was good (the records read completely are then on the
-    // page), 0 when there was no usable file and nothing was added.
-    int32_t LoadCurrentPage(CAnimDocBase& document);
-
-    void WriteSaveFile(const std::string& path, CAnimDocBase& document);
-    // Only records of the page now loaded are restored, each at most once;
-    // any other record is skipped, so a damaged file can neither reach
-    // outside the picture table nor put a piece on the page twice.
-    int32_t ReadSprites(const std::string& path, CAnimDocBase& document);
-
-private:
-    CPageCursor* pageCursor;
+    // Writes page into the save file at path. False when it could not be
+    // written; the previous file is then as it was.
+    bool WriteSaveFile(const std::string& path, const SavedPage& page);
+    // Reads the save file at path into *page: true when its header was good,
+    // and page then holds every record read completely. False, with *page
+    // untouched, when there was no usable file.
+    bool ReadSaveFile(const std::string& path, SavedPage* page);
 };

@@ -8,6 +8,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
 #include <string>
 
 namespace platform {
@@ -27,6 +28,47 @@ void SetLastErrorCode(uint32_t code);
 // Called by the serializer and the native file class: a game path, which
 // uses backslashes and ignores case, as the host's file system spells it.
 std::string NativePath(const std::string& gamePath);
+
+// ---- Files ----------------------------------------------------------------
+// Called by CMappedFile, the engine's one file class, and by the log. Paths
+// are native paths. A failed call leaves its reason in LastErrorCode(), in
+// Windows' vocabulary on every platform.
+
+// An open file; never 0 while open.
+using FileHandle = intptr_t;
+constexpr FileHandle kNoFile = 0;
+
+// Opens an existing file for reading and stores its length in *size.
+FileHandle OpenFileForReading(const std::string& path, int64_t* size);
+// Creates the file, or empties the one there, for writing.
+FileHandle CreateFileForWriting(const std::string& path);
+// Reads or writes count bytes at offset; *done receives how many were moved.
+// True only when all of them were.
+bool ReadFileAt(FileHandle file, int64_t offset, void* buffer, int32_t count, int32_t* done);
+bool WriteFileAt(FileHandle file, int64_t offset, const void* buffer, int32_t count, int32_t* done);
+bool CloseFileHandle(FileHandle file);
+
+// A read-only view of the first size (> 0) bytes of an open file; the file
+// may be closed while the view lives on.
+struct FileView {
+    const uint8_t* bytes = nullptr;
+    intptr_t mapping = 0; // the mapping object, where the system has one
+};
+bool MapFileForReading(FileHandle file, int32_t size, FileView* view);
+bool UnmapFile(const FileView& view, int32_t size);
+
+bool IsDirectoryPath(const std::string& path);
+bool MakeDirectory(const std::string& path);
+
+// The process's current directory, without a trailing separator.
+std::string WorkingDirectory();
+
+// Opens path for appending text, shared with other processes that write or
+// read it at the same time (a second copy of the game, a tail -f). Null when
+// it cannot be opened.
+std::FILE* OpenSharedAppend(const char* path);
+
+// ---- end of files -------------------------------------------------------
 
 // ---- Stored files, sound effects and the mouse pointer ------------------
 

@@ -4,14 +4,7 @@
 #pragma once
 
 #ifdef _WIN32
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-// Portable code uses std::min and std::max, which the macros would break.
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#include <windows.h>
+#include "platform/win32/windows_api.h"
 #else
 #include <cstdint>
 

@@ -7,6 +7,7 @@
 #include "persist/puzzle_file_ops.h"
 #include "sprites/anim_view.h"
 #include "sprites/grid_sprite.h"
+#include "sprites/page_storage.h"
 #include "sprites/sprite.h"
 
 #include <memory>
@@ -114,7 +115,7 @@ void CAnimDoc::ChangePage(int32_t direction) {
     // A page key may come while a piece is carried.
     if (view != nullptr)
         view->CancelDrag(mainWindow);
-    fileOps->SaveCurrentPage(*this);
+    StoreCurrentPage();
     if (direction == kNextPage)
         pageCursor->Next();
     else if (direction == kPreviousPage)
@@ -133,9 +134,30 @@ void CAnimDoc::LoadPage(HWND window) {
     }
     const int32_t page = pageCursor->GetPageIndex();
     pageSprites->SetPage(page);
-    if (fileOps->LoadCurrentPage(*this) == 0)
+    if (!RestoreCurrentPage())
         AddPiecesFromCatalogue(page);
     AddFurniture(page);
+}
+
+std::string CAnimDoc::CurrentSavePath() const {
+    const int32_t page = pageCursor->GetPageIndex();
+    if (page < 1 || page > kPageCount)
+        return std::string();
+    return fileOps->ResolvePath(g_pageSaveFileNames[static_cast<size_t>(page)]);
+}
+
+bool CAnimDoc::StoreCurrentPage() {
+    const std::string path = CurrentSavePath();
+    return !path.empty() && fileOps->WriteSaveFile(path, RecordPage(*this));
+}
+
+bool CAnimDoc::RestoreCurrentPage() {
+    SavedPage saved;
+    const std::string path = CurrentSavePath();
+    if (path.empty() || !fileOps->ReadSaveFile(path, &saved))
+        return false;
+    RestorePage(saved, *this);
+    return true;
 }
 
 void CAnimDoc::AddPiecesFromCatalogue(int32_t page) {

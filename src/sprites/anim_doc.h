@@ -89,6 +89,17 @@ public:
     CPageCursor* GetPageCursor() const { return pageCursor; }
     PuzzleFileOps* GetFileOps() const { return fileOps; }
 
+    // The current page's save file, below the base directory; empty before
+    // a page is chosen.
+    std::string CurrentSavePath() const;
+    // Writes the current page into its save file. False when it could not
+    // be written; the previous file is then as it was.
+    bool StoreCurrentPage();
+    // Restores the current page from its save file: true when the file's
+    // header was good (its records for this page are then on the page),
+    // false when there was no usable file and nothing was added.
+    bool RestoreCurrentPage();
+
 private:
     void AddPiecesFromCatalogue(int32_t page);
     void AddFurniture(int32_t page);

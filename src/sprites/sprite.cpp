@@ -138,30 +138,24 @@ void CSprite::LoadFromFile(const std::string& path) {
     DeSerialize(in);
 }
 
+SavedSprite CSprite::ToSaved() const {
+    return SavedSprite{tag, x, y, depth, visible, mirrored};
+}
+
 void CSprite::Serialize(Serializer& out) {
-    out.PutInt(tag);
-    out.PutInt(x);
-    out.PutInt(y);
-    out.PutInt(depth);
-    out.PutInt(visible);
-    out.PutInt(mirrored);
+    PutSavedSprite(out, ToSaved());
 }
 
 void CSprite::DeSerialize(DeSerializer& in) {
-    // Read into locals first: a record cut short by the end of the file
-    // throws and leaves the sprite as it was, not half overwritten.
-    const int32_t newTag = in.GetInt();
-    const int32_t newX = in.GetInt();
-    const int32_t newY = in.GetInt();
-    const int32_t newDepth = in.GetInt();
-    const int32_t newVisible = in.GetInt();
-    const int32_t newMirrored = in.GetInt();
-    tag = newTag;
-    x = newX;
-    y = newY;
-    depth = newDepth;
-    visible = newVisible;
-    mirrored = newMirrored;
+    // Read whole first: a record cut short by the end of the file throws
+    // and leaves the sprite as it was, not half overwritten.
+    const SavedSprite saved = GetSavedSprite(in);
+    tag = saved.tag;
+    x = saved.x;
+    y = saved.y;
+    depth = saved.depth;
+    visible = saved.visible;
+    mirrored = saved.mirrored;
 }
 
 bool CSprite::ContainsPoint(int32_t px, int32_t py) const {

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "image/dib_image.h"
+#include "persist/saved_sprite.h"
 #include "persist/serializer.h"
 #include "platform/win_types.h"
 
@@ -70,6 +71,8 @@ public:
 
     // The save-file record: tag, x, y, depth, visible, mirrored. Reading it
     // back changes nothing else: no notification, no re-sort, no picture.
+    // The sprite as a page save file keeps it.
+    SavedSprite ToSaved() const;
     void Serialize(Serializer& out) override;
     void DeSerialize(DeSerializer& in) override;
 

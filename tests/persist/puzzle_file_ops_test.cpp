@@ -8,6 +8,7 @@
 #include "sprites/anim_doc.h"
 #include "sprites/anim_link.h"
 #include "sprites/anim_view.h"
+#include "sprites/page_storage.h"
 #include "sprites/play_session.h"
 #include "sprites/sprite.h"
 #include "support/page_folder.h"
@@ -61,7 +62,15 @@ protected:
     std::string SavePath(int32_t page) const {
         return (game.Path() / "save" / g_pageSaveFileNames[page].substr(6)).string();
     }
-    PuzzleFileOps& FileOps() { return *PuzzleFileOps::Instance(); }
+    // Reads the save file at path onto the document, as entering the page
+    // does: false when the file was not usable.
+    bool ReadInto(const std::string& path) {
+        SavedPage saved;
+        if (!PuzzleFileOps::Instance()->ReadSaveFile(path, &saved))
+            return false;
+        RestorePage(saved, Doc());
+        return true;
+    }
     CAnimDoc& Doc() { return session->Document(); }
     CAnimView& View() { return session->View(); }
 
@@ -89,7 +98,8 @@ TEST(SaveFileLayout, PiecesInListOrderAfterTheHeaderFurnitureLeftOut) {
     doc.Sprites().Add(placed);
 
     const std::string path = dir.File("page01.sav");
-    PuzzleFileOps::Instance()->WriteSaveFile(path, doc);
+    const SavedPage saved = RecordPage(doc);
+    ASSERT_TRUE(PuzzleFileOps::Instance()->WriteSaveFile(path, saved));
     Bytes expected = Header(3);
     // Depths as the list renumbered them: 11 on top, downwards from there.
     AppendRecord(expected, 5, 1, 2, 14, 1, 0);
@@ -98,6 +108,9 @@ TEST(SaveFileLayout, PiecesInListOrderAfterTheHeaderFurnitureLeftOut) {
     EXPECT_EQ(expected.size(), 92u);
     EXPECT_EQ(ReadAll(path), expected);
     EXPECT_FALSE(std::filesystem::exists(Serializer::TemporaryPathFor(path)));
+    SavedPage back;
+    ASSERT_TRUE(PuzzleFileOps::Instance()->ReadSaveFile(path, &back));
+    EXPECT_EQ(back, saved);
 }
 
 TEST_F(SaveFiles, APlayedPageComesBackAsItWasLeft) {
@@ -136,7 +149,7 @@ TEST_F(SaveFiles, AHeaderWithoutRecordsRestoresAnEmptyPage) {
     session->ShowPage(1);
     EXPECT_EQ(Doc().Sprites().Count(), 6u);
     EXPECT_EQ(View().GetPlacedCount(), 7);
-    EXPECT_EQ(FileOps().LoadCurrentPage(Doc()), 1);
+    EXPECT_TRUE(Doc().RestoreCurrentPage());
 }
 
 TEST_F(SaveFiles, AWrongHeaderRestoresNothingAndLeavesTheCountAlone) {
@@ -152,7 +165,7 @@ TEST_F(SaveFiles, AWrongHeaderRestoresNothingAndLeavesTheCountAlone) {
         WriteAll(SavePath(1), *bytes);
         Doc().Clear();
         View().SetPlacedCount(5);
-        EXPECT_EQ(FileOps().ReadSprites(SavePath(1), Doc()), 0);
+        EXPECT_FALSE(ReadInto(SavePath(1)));
         EXPECT_EQ(Doc().Sprites().Count(), 0u);
         EXPECT_EQ(View().GetPlacedCount(), 5);
     }
@@ -169,7 +182,7 @@ TEST_F(SaveFiles, AFileCutInsideARecordKeepsTheRecordsBeforeIt) {
     bytes.resize(20 + 3 * 24 + 10);
     WriteAll(SavePath(1), bytes);
     Doc().Clear();
-    EXPECT_EQ(FileOps().ReadSprites(SavePath(1), Doc()), 1);
+    EXPECT_TRUE(ReadInto(SavePath(1)));
     EXPECT_EQ(Doc().Sprites().Count(), 3u);
     EXPECT_EQ(View().GetPlacedCount(), 1);
     EXPECT_EQ(Doc().FindByTag(NameIndex(kLooseKind, 3))->GetX(), 20);
@@ -179,14 +192,14 @@ TEST_F(SaveFiles, AFileCutInsideARecordKeepsTheRecordsBeforeIt) {
 TEST_F(SaveFiles, AMissingFileIsLoggedWithItsPath) {
     ScopedLogSwitch logOn(1);
     ASSERT_TRUE(session->ShowPage(7));
-    EXPECT_EQ(FileOps().LoadCurrentPage(Doc()), 0);
+    EXPECT_FALSE(Doc().RestoreCurrentPage());
     const std::string expected = "DeSerializer::DeSerializer: " + folder + "\\save\\page07.sav";
     EXPECT_NE(ReadText("log.txt").find(expected), std::string::npos) << ReadText("log.txt");
     EXPECT_EQ(View().GetPlacedCount(), 0);
 }
 
 TEST_F(SaveFiles, RecordsThatAreNotThisPagesPiecesAreSkipped) {
-    FileOps().SaveCurrentPage(Doc());
+    EXPECT_TRUE(Doc().StoreCurrentPage());
     Bytes bytes = ReadAll(SavePath(1));
     const CSprite* hole1 = session->Piece(kHoleKind, 0);
     AppendRecord(bytes, -1, 0, 0, 11, 1, 0);
@@ -213,14 +226,14 @@ TEST_F(SaveFiles, RecordsThatAreNotThisPagesPiecesAreSkipped) {
 
 TEST_F(SaveFiles, ASaveThatFailsPartWayKeepsThePreviousFile) {
     EXPECT_TRUE(session->PlacePiece(0));
-    FileOps().SaveCurrentPage(Doc());
+    EXPECT_TRUE(Doc().StoreCurrentPage());
     const Bytes previous = ReadAll(SavePath(1));
     ASSERT_EQ(previous.size(), 20u + 36 * 24);
 
     EXPECT_TRUE(session->PlacePiece(1));
     // The disk fills up in the middle of the fifth record.
     Serializer::FailWritesAfter(20 + 4 * 24 + 10);
-    FileOps().SaveCurrentPage(Doc());
+    EXPECT_FALSE(Doc().StoreCurrentPage());
     Serializer::FailWritesAfter(-1);
     EXPECT_EQ(ReadAll(SavePath(1)), previous);
     EXPECT_FALSE(std::filesystem::exists(Serializer::TemporaryPathFor(SavePath(1))));

@@ -4,7 +4,7 @@
 // reads into a DIB section. Built only when the content is.
 #include "game/catalogue.h"
 #include "game/page_furniture.h"
-#include "image/dib_section.h"
+#include "image/win32/dib_section.h"
 #include "persist/mapped_file.h"
 
 #include <windows.h>
@@ -114,7 +114,7 @@ TEST(ContentPictures, EveryStagedPictureReadsIntoADibSectionAsWritten) {
     g_baseDirectory = VARNOLT_GAME_FOLDER;
     for (const std::string& name : names) {
         CMappedFile file;
-        ASSERT_NE(file.OpenRead(name), CMappedFile::kInvalidHandle) << name;
+        ASSERT_NE(file.OpenRead(name), 0) << name;
         CDIBSection section;
         EXPECT_TRUE(section.ReadSection(file, nullptr)) << name;
         file.Close();

@@ -1,0 +1,110 @@
+#!/usr/bin/env python3
+"""Checks that the source tree keeps its layers.
+
+- Only the Windows shell (src/app/, any win32/ folder) includes the Windows
+  headers; the portable engine reaches the system through src/platform/.
+- A portable folder never includes from a Windows one, nor from src/app/.
+- Storage (src/persist/) knows nothing of sprites or of the game.
+- The folders under src/ include each other without a cycle.
+
+Prints every breach and exits 1 when there is one.
+"""
+import pathlib
+import re
+import sys
+
+ROOT = pathlib.Path(__file__).resolve().parent.parent
+WINDOWS_HEADERS = {"windows.h", "mmsystem.h", "ddraw.h"}
+INCLUDE = re.compile(r'^\s*#\s*include\s*([<"])([^>"]+)[>"]', re.MULTILINE)
+SOURCES = ("*.cpp", "*.h")
+# The seam's one bridge: on Windows the engine's few Windows types are the
+# real ones, so that values pass to GDI unconverted.
+BRIDGES = {("src/platform/win_types.h", "platform/win32/windows_api.h")}
+
+
+def is_shell(folder):
+    parts = folder.split("/")
+    return "win32" in parts or parts[:2] == ["src", "app"] or parts[:2] == ["tests", "e2e"]
+
+
+def source_files():
+    for top in ("src", "tests", "tools", "bench", "fuzz"):
+        for pattern in SOURCES:
+            yield from (ROOT / top).rglob(pattern)
+
+
+def includes(path):
+    text = path.read_text(encoding="utf-8", errors="replace")
+    return [(kind, name) for kind, name in INCLUDE.findall(text)]
+
+
+def folder_of(relative):
+    return str(pathlib.PurePosixPath(relative).parent)
+
+
+def check_file(relative, found, graph):
+    breaches = []
+    folder = folder_of(relative)
+    for kind, name in found:
+        if kind == "<" and name.lower() in WINDOWS_HEADERS and not is_shell(folder):
+            breaches.append(f"{relative}: includes <{name}> outside the Windows shell")
+        if kind != '"' or not (ROOT / "src" / name).exists():
+            continue
+        target = "src/" + folder_of(name)
+        if (relative, name) in BRIDGES:
+            continue
+        if folder.startswith("src/") and not is_shell(folder) and is_shell(target):
+            breaches.append(f"{relative}: portable code includes {name}")
+        if folder.startswith("src/persist") and target.split("/")[1] in ("sprites", "game"):
+            breaches.append(f"{relative}: storage includes {name}")
+        if folder.startswith("src/") and target != folder:
+            graph.setdefault(folder, set()).add(target)
+    return breaches
+
+
+def find_cycle(graph):
+    """Returns one cycle of folders as a list, or None."""
+    state = {}
+    stack = []
+
+    def visit(node):
+        state[node] = "open"
+        stack.append(node)
+        for following in sorted(graph.get(node, ())):
+            if state.get(following) == "open":
+                return stack[stack.index(following):] + [following]
+            if following not in state:
+                cycle = visit(following)
+                if cycle:
+                    return cycle
+        stack.pop()
+        state[node] = "done"
+        return None
+
+    for node in sorted(graph):
+        if node not in state:
+            cycle = visit(node)
+            if cycle:
+                return cycle
+    return None
+
+
+def main():
+    breaches = []
+    graph = {}
+    for path in sorted(source_files()):
+        relative = path.relative_to(ROOT).as_posix()
+        breaches += check_file(relative, includes(path), graph)
+    cycle = find_cycle(graph)
+    if cycle:
+        breaches.append("folders include each other in a cycle: " + " -> ".join(cycle))
+    for breach in breaches:
+        print(breach)
+    if breaches:
+        return 1
+    print("layers: ok")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

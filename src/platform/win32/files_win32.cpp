@@ -1,0 +1,122 @@
+// Files on Windows: CreateFileA, ReadFile and WriteFile at an offset, and a
+// read-only file mapping.
+#include "platform/platform.h"
+
+#include <share.h>
+#include <vector>
+
+namespace {
+
+HANDLE AsHandle(platform::FileHandle file) {
+    return reinterpret_cast<HANDLE>(file);
+}
+
+platform::FileHandle AsFile(HANDLE handle) {
+    return handle == INVALID_HANDLE_VALUE ? platform::kNoFile
+                                          : reinterpret_cast<platform::FileHandle>(handle);
+}
+
+bool MoveTo(HANDLE file, int64_t offset) {
+    LARGE_INTEGER target;
+    target.QuadPart = offset;
+    return SetFilePointerEx(file, target, nullptr, FILE_BEGIN) != 0;
+}
+
+} // namespace
+
+namespace platform {
+
+FileHandle OpenFileForReading(const std::string& path, int64_t* size) {
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return kNoFile;
+    LARGE_INTEGER length;
+    if (!GetFileSizeEx(file, &length)) {
+        const DWORD error = GetLastError();
+        CloseHandle(file);
+        SetLastError(error);
+        return kNoFile;
+    }
+    *size = length.QuadPart;
+    return AsFile(file);
+}
+
+FileHandle CreateFileForWriting(const std::string& path) {
+    return AsFile(CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_WRITE, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr));
+}
+
+bool ReadFileAt(FileHandle file, int64_t offset, void* buffer, int32_t count, int32_t* done) {
+    *done = 0;
+    if (!MoveTo(AsHandle(file), offset))
+        return false;
+    DWORD got = 0;
+    const BOOL ok = ReadFile(AsHandle(file), buffer, static_cast<DWORD>(count), &got, nullptr);
+    *done = static_cast<int32_t>(got);
+    return ok && got == static_cast<DWORD>(count);
+}
+
+bool WriteFileAt(FileHandle file, int64_t offset, const void* buffer, int32_t count,
+                 int32_t* done) {
+    *done = 0;
+    if (!MoveTo(AsHandle(file), offset))
+        return false;
+    DWORD put = 0;
+    const BOOL ok = WriteFile(AsHandle(file), buffer, static_cast<DWORD>(count), &put, nullptr);
+    *done = static_cast<int32_t>(put);
+    return ok && put == static_cast<DWORD>(count);
+}
+
+bool CloseFileHandle(FileHandle file) {
+    return CloseHandle(AsHandle(file)) != 0;
+}
+
+bool MapFileForReading(FileHandle file, int32_t, FileView* view) {
+    HANDLE mapping = CreateFileMappingA(AsHandle(file), nullptr, PAGE_READONLY, 0, 0, nullptr);
+    if (mapping == nullptr)
+        return false;
+    const void* bytes = MapViewOfFile(mapping, FILE_MAP_READ, 0, 0, 0);
+    if (bytes == nullptr) {
+        const DWORD error = GetLastError();
+        CloseHandle(mapping);
+        SetLastError(error);
+        return false;
+    }
+    view->bytes = static_cast<const uint8_t*>(bytes);
+    view->mapping = reinterpret_cast<intptr_t>(mapping);
+    return true;
+}
+
+bool UnmapFile(const FileView& view, int32_t) {
+    bool released = UnmapViewOfFile(view.bytes) != 0;
+    DWORD error = released ? 0 : GetLastError();
+    if (!CloseHandle(reinterpret_cast<HANDLE>(view.mapping)) && released) {
+        released = false;
+        error = GetLastError();
+    }
+    SetLastError(error);
+    return released;
+}
+
+bool IsDirectoryPath(const std::string& path) {
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+bool MakeDirectory(const std::string& path) {
+    return CreateDirectoryA(path.c_str(), nullptr) != 0;
+}
+
+std::string WorkingDirectory() {
+    const DWORD length = GetCurrentDirectoryA(0, nullptr);
+    std::vector<char> buffer(length + 1, '\0');
+    GetCurrentDirectoryA(length, buffer.data());
+    return buffer.data();
+}
+
+std::FILE* OpenSharedAppend(const char* path) {
+    return _fsopen(path, "a+", _SH_DENYNO);
+}
+
+} // namespace platform
