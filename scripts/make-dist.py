@@ -21,14 +21,16 @@ Buttons along the bottom, and their keys:
   Previous page   Page Up    page 1 wraps to page 30
   Next page       Page Down  page 30 wraps to page 1
   Clear           C          takes this page's placed pieces out again
+  Speaker         M          sound: everything on, music off, everything off
                   Escape     ends the game at once
 
-Every page remembers its progress in the "save" folder beside the game.
+Every page remembers its progress in the "save" folder beside the game, and
+the speaker's setting is kept in "settings.dta".
 """
 
 # What the player gets: the program, its music and its pictures. Files the
 # game writes while it runs (saves, options, log) are not part of it.
-LEFT_OUT = {"options.dta", "log.txt", ".content-staged"}
+LEFT_OUT = {"options.dta", "settings.dta", "log.txt", ".content-staged"}
 
 
 def main():

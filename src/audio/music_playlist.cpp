@@ -37,7 +37,7 @@ void MusicPlaylist::Play(const char* songName, HWND window) {
 
 void MusicPlaylist::StartCurrent() {
     const MusicEntry& entry = entries[currentIndex];
-    if (active != 0 && entry.path[0] != '\0')
+    if (musicOn && active != 0 && entry.path[0] != '\0')
         player.StartSong(entry.path);
 }
 
@@ -49,6 +49,15 @@ void MusicPlaylist::OnActivate(int32_t isActive, HWND window) {
     active = isActive;
     if (active == 0)
         Stop();
-    else if (started == 1 && entries[currentIndex].name != nullptr)
+    else if (musicOn && started == 1 && entries[currentIndex].name != nullptr)
+        Play(entries[currentIndex].name, window);
+}
+
+void MusicPlaylist::SetMusicOn(bool on, HWND window) {
+    const bool wasOn = musicOn;
+    musicOn = on;
+    if (!on)
+        Stop();
+    else if (!wasOn && active != 0 && started == 1 && entries[currentIndex].name != nullptr)
         Play(entries[currentIndex].name, window);
 }

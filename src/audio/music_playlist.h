@@ -30,6 +30,11 @@ public:
     // deactivation, starts it again from the beginning on activation once it
     // has been started at start-up.
     void OnActivate(int32_t isActive, HWND window);
+    // The sound switch's half for the music: off stops the song at once and
+    // keeps it from starting on activation; on starts it again from the
+    // beginning once it has been started at start-up.
+    void SetMusicOn(bool on, HWND window);
+    bool IsMusicOn() const { return musicOn; }
 
     int32_t currentIndex = 0;
     MusicEntry entries[1];
@@ -41,6 +46,7 @@ public:
 
 private:
     MidiPlayer& player;
+    bool musicOn = true;
 };
 
 // The process-wide music player and playlist.

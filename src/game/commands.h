@@ -11,6 +11,9 @@ constexpr int32_t ID_INFO = 10002;       // store the page and show the about bo
 constexpr int32_t ID_PREV_PAGE = 10003;  // go to the previous page (before 1 comes 30)
 constexpr int32_t ID_NEXT_PAGE = 10004;  // go to the next page (after 30 comes 1)
 constexpr int32_t ID_CLEAR_PAGE = 10005; // take every placed piece out again
+// The bar's later buttons, numbered apart from the first five and the page
+// number's 10006.
+constexpr int32_t ID_SOUND = 10011; // the sound switch: all on, music off, all off
 
 // Neither carries parameters; the window procedure handles both alike.
 constexpr uint32_t UWM_GAME_SCREEN_READY = 2024;

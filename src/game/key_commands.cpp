@@ -14,6 +14,7 @@ constexpr uint32_t kKeyUp = 38;
 constexpr uint32_t kKeyDown = 40;
 constexpr uint32_t kKeyC = 67;
 constexpr uint32_t kKeyI = 73;
+constexpr uint32_t kKeyM = 77;
 constexpr uint32_t kKeyQ = 81;
 
 constexpr KeyResponse kIgnored = {KeyAction::kNothing, 0, nullptr};
@@ -36,6 +37,8 @@ KeyResponse RespondWhilePlaying(uint32_t key) {
         return Press(ID_CLEAR_PAGE);
     case kKeyI:
         return Press(ID_INFO);
+    case kKeyM:
+        return Press(ID_SOUND);
     case kKeyQ:
         return Press(ID_QUIT, "VK_Q");
     default:

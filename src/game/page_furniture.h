@@ -1,4 +1,4 @@
-// The six sprites every page carries besides its pieces: five picture buttons
+// The sprites every page carries besides its pieces: the picture buttons
 // along the bottom edge and the page-number strip between the page buttons.
 // Their tags are fixed numbers above every piece's name index, which is also
 // why the page save files leave them out.
@@ -8,21 +8,38 @@
 
 #include <cstdint>
 
-constexpr int32_t kButtonCount = 5;
-// Button i carries tag kFirstButtonTag + i, the command it sends.
+// Quit, about, previous page, next page and clear page, then the bar's later
+// buttons in the stretches the first five left free.
+enum GameButton : int32_t {
+    kQuitButton,
+    kAboutButton,
+    kPreviousPageButton,
+    kNextPageButton,
+    kClearButton,
+    kSoundButton,
+    kButtonCount
+};
+// Each button's tag is the command it sends: ID_QUIT (10001) onwards for the
+// first five, ID_SOUND for the sound switch.
 constexpr int32_t kFirstButtonTag = 10001;
 constexpr int32_t kPageNumberTag = 10006;
 // Tags from here on are page furniture, not pieces.
 constexpr int32_t kFirstFurnitureTag = kFirstButtonTag;
 
-// Quit, about, previous page, next page, clear page: each picture is two
-// cell rows, the released face above the pressed one. A record's nameIndex
+// Each picture is two cell rows, the released face above the pressed one;
+// the sound switch's has a column of them per sound setting, and the
+// document shows the column of the setting in force. A record's nameIndex
 // holds the button's tag.
 extern const SpriteRecord g_buttonRecords[kButtonCount];
 extern const char* const g_buttonPicturePaths[kButtonCount];
+// The button whose tag (command) that is, or -1.
+int32_t GameButtonOfTag(int32_t tag);
 
 // One cell row per page number (row 0 is never shown). The document sets
 // frameRow to the current page before making the strip's sprite, which is
 // why this one record is not const.
 extern SpriteRecord g_pageNumberRecord;
 extern const char* const kPageNumberPicturePath;
+
+// How many sprites a page carries besides its pieces.
+constexpr int32_t kFurnitureCount = kButtonCount + 1;

@@ -46,11 +46,13 @@ CSoundEffects* GetSoundEffects() {
 }
 
 void CSoundEffects::Play(HWND window, int32_t index) {
-    if (index < 0 || index >= kSoundCount)
+    if (!enabled || index < 0 || index >= kSoundCount)
         return;
     platform::PlaySoundResource(window, g_soundNames[index]);
 }
 
 void CSoundEffects::PlayPlaceSound(HWND window) {
-    Play(window, bag->Choose(*random));
+    // Chosen whether or not it is heard.
+    const int32_t index = bag->Choose(*random);
+    Play(window, index);
 }

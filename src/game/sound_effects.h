@@ -47,14 +47,21 @@ public:
     virtual ~CSoundEffects() = default;
 
     // Starts the sound of that index; an index outside the table plays
-    // nothing.
+    // nothing, and nor does any index while the effects are off.
     void Play(HWND window, int32_t index);
-    // Starts the next placement sound from the bag.
+    // Starts the next placement sound from the bag. The bag moves on even
+    // while the effects are off, so switching them back on continues the
+    // same order of sounds.
     void PlayPlaceSound(HWND window);
+
+    // The sound switch's half for the effects (on at start).
+    void SetEnabled(bool on) { enabled = on; }
+    bool IsEnabled() const { return enabled; }
 
 private:
     CRandom* random;
     CPlaceSoundBag* bag;
+    bool enabled = true;
 };
 
 // The process-wide sound effects, made on first use. The controller and the

@@ -5,6 +5,7 @@
 #include "game/page_sprite_index.h"
 #include "image/dib_image.h"
 #include "persist/puzzle_file_ops.h"
+#include "persist/settings.h"
 #include "sprites/anim_view.h"
 #include "sprites/grid_sprite.h"
 #include "sprites/page_storage.h"
@@ -171,9 +172,13 @@ void CAnimDoc::AddPiecesFromCatalogue(int32_t page) {
 }
 
 void CAnimDoc::AddFurniture(int32_t page) {
-    for (int32_t button = 0; button < kButtonCount; ++button)
-        AddGridSprite(g_buttonRecords[button], g_buttonPicturePaths[button],
-                      kFirstButtonTag + button);
+    for (int32_t button = 0; button < kButtonCount; ++button) {
+        SpriteRecord record = g_buttonRecords[button];
+        // The sound switch shows the face of the setting in force.
+        if (button == kSoundButton)
+            record.frameColumn = CSettings::GetInstance()->GetSound();
+        AddGridSprite(record, g_buttonPicturePaths[button], record.nameIndex);
+    }
     g_pageNumberRecord.frameRow = page;
     AddGridSprite(g_pageNumberRecord, kPageNumberPicturePath, kPageNumberTag);
 }

@@ -89,3 +89,11 @@ void CAnimView::SetButtonFrame(int32_t tag, int32_t state) {
     if (button != nullptr)
         button->SetRow(state);
 }
+
+void CAnimView::SetButtonColumn(int32_t tag, int32_t column) {
+    if (document == nullptr)
+        return;
+    auto* button = dynamic_cast<CGridSprite*>(document->FindByTag(tag));
+    if (button != nullptr && column >= 0 && column < button->GetColumns())
+        button->SetColumn(column);
+}

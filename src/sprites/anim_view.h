@@ -48,6 +48,9 @@ public:
     // Shows the released (0) or pressed (1) face of the button with this tag;
     // any other state, or a tag without a sprite, does nothing.
     void SetButtonFrame(int32_t tag, int32_t state);
+    // Shows the button's face set `column` (the sound switch has one per
+    // setting); a tag without a sprite, or a column it lacks, does nothing.
+    void SetButtonColumn(int32_t tag, int32_t column);
 
     // Drag and drop. x and y are client coordinates of window.
     void OnMouseMove(HWND window, uint32_t keys, int32_t x, int32_t y);

@@ -133,3 +133,35 @@ TEST_F(MusicPlaylistTest, StaysSilentWhenThePathDoesNotFit) {
         fs::current_path(start);
     }
 }
+
+TEST_F(MusicPlaylistTest, TheSoundSwitchStopsTheSongAndStartsItAgainFromTheBeginning) {
+    playlist.OnActivate(1, nullptr);
+    playlist.Play(kSong, nullptr);
+    playlist.started = 1;
+    PlayAWhile();
+
+    playlist.SetMusicOn(false, nullptr);
+    EXPECT_FALSE(headless::MusicTimerRunning());
+    EXPECT_EQ(player.midiOut, nullptr);
+    // Switching away and back does not bring it back while it is off.
+    playlist.OnActivate(0, nullptr);
+    playlist.OnActivate(1, nullptr);
+    EXPECT_FALSE(headless::MusicTimerRunning());
+
+    playlist.SetMusicOn(true, nullptr);
+    ASSERT_TRUE(headless::MusicTimerRunning());
+    EXPECT_EQ(player.positionTicks, 0);
+    ASSERT_TRUE(headless::FireMusicTimer());
+    EXPECT_EQ(headless::ShortMessages().back(), kFirstNote);
+    EXPECT_EQ(headless::CallsOnClosedHandles(), 0u);
+}
+
+TEST_F(MusicPlaylistTest, WithTheMusicSwitchedOffBeforeStartUpNothingPlays) {
+    playlist.SetMusicOn(false, nullptr);
+    playlist.OnActivate(1, nullptr);
+    playlist.Play(kSong, nullptr);
+    playlist.started = 1;
+    EXPECT_FALSE(headless::MusicTimerRunning());
+    playlist.SetMusicOn(true, nullptr);
+    EXPECT_TRUE(headless::MusicTimerRunning());
+}

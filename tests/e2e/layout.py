@@ -12,9 +12,9 @@ START_BUTTON = (450, 542, 124, 50)
 # Quit, about, previous page, next page, clear: x, y, width, height.
 GAME_BUTTONS = {"quit": (20, 693, 60, 59), "info": (88, 693, 60, 59),
                 "prev": (399, 693, 60, 59), "next": (565, 693, 60, 59),
-                "clear": (876, 693, 128, 59)}
+                "clear": (876, 693, 128, 59), "sound": (156, 693, 60, 59)}
 BUTTON_FILES = {"quit": "m0002.dat", "info": "m0003.dat", "prev": "m0004.dat",
-                "next": "m0005.dat", "clear": "m0006.dat"}
+                "next": "m0005.dat", "clear": "m0006.dat", "sound": "m0039.dat"}
 PAGE_LABEL = (459, 704, 106, 40)
 PICTURE_DIALOG = (360, 360)
 PICTURE_DIALOG_BUTTON = (114, 296, 128, 50)
@@ -96,3 +96,9 @@ class SaveFile:
 
 def options_file(show_directions):
     return struct.pack("<I", 8) + b"VARNOPTN" + struct.pack("<ii", 256, show_directions)
+
+
+def settings_file(sound):
+    """The settings file: "VARNSETT", version 256, the sound setting (0 all
+    on, 1 music off, 2 all off)."""
+    return struct.pack("<I", 8) + b"VARNSETT" + struct.pack("<ii", 256, sound)

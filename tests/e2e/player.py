@@ -31,10 +31,13 @@ class Player:
         paste(canvas, width, self.button_face("start", pressed=False), START_BUTTON[:2])
         return Picture(width, height, canvas)
 
-    def button_face(self, name, pressed):
+    def button_face(self, name, pressed, column=0):
+        """A button's face; the sound switch has a column of faces for each
+        of its settings (0 all on, 1 music off, 2 all off)."""
         file = "m0001.dat" if name == "start" else BUTTON_FILES[name]
         _, _, width, height = START_BUTTON if name == "start" else GAME_BUTTONS[name]
-        return frame(self.game.picture(file), 1 if pressed else 0, width, height)
+        return self.game.picture(file).crop(column * width, height if pressed else 0,
+                                            width, height)
 
     def page_label(self, page):
         return frame(self.game.picture("m0010.dat"), page, PAGE_LABEL[2], PAGE_LABEL[3])
@@ -101,10 +104,14 @@ class Player:
         return screen.shows(self.piece_picture(kind, piece), self.piece_position(kind, piece),
                             key=MAGENTA)
 
-    def wait_face(self, name, pressed):
+    def wait_face(self, name, pressed, column=0):
         x, y, _, _ = START_BUTTON if name == "start" else GAME_BUTTONS[name]
-        self.game.wait_shown(self.button_face(name, pressed), (x, y),
+        self.game.wait_shown(self.button_face(name, pressed, column), (x, y),
                              f"the {'pressed' if pressed else 'released'} face of {name}")
+
+    def wait_speaker(self, setting):
+        """The sound switch showing setting 0 (all on), 1 or 2."""
+        self.wait_face("sound", pressed=False, column=setting)
 
     # -- moves ---------------------------------------------------------------
     def focus(self):
@@ -126,6 +133,9 @@ class Player:
             self.wait_picture_dialog("OneTimeDirectionsDialogBkg")
             self.game.key("Return")
         self.wait_page(1)
+
+    def pieces_of(self, page):
+        return list(self.catalogue.pages[page])
 
     def button_centre(self, name):
         x, y, width, height = GAME_BUTTONS[name]

@@ -9,7 +9,7 @@
 namespace {
 
 constexpr uint32_t kReturn = 13, kEscape = 27, kSpace = 32, kPageUp = 33, kPageDown = 34, kUp = 38,
-                   kDown = 40, kC = 67, kI = 73, kQ = 81;
+                   kDown = 40, kC = 67, kI = 73, kM = 77, kQ = 81;
 
 bool Ignored(const KeyResponse& response) {
     return response.action == KeyAction::kNothing && response.logLine == nullptr;
@@ -37,13 +37,10 @@ TEST(KeyCommands, WhileStartingNoKeyDoesAnything) {
 }
 
 TEST(KeyCommands, WhilePlayingThePageKeysPressTheirButtonsAndEscapeEndsAtOnce) {
-    const std::map<uint32_t, int32_t> pressed = {{kPageUp, ID_PREV_PAGE},
-                                                 {kUp, ID_PREV_PAGE},
-                                                 {kPageDown, ID_NEXT_PAGE},
-                                                 {kDown, ID_NEXT_PAGE},
-                                                 {kC, ID_CLEAR_PAGE},
-                                                 {kI, ID_INFO},
-                                                 {kQ, ID_QUIT}};
+    const std::map<uint32_t, int32_t> pressed = {
+        {kPageUp, ID_PREV_PAGE}, {kUp, ID_PREV_PAGE}, {kPageDown, ID_NEXT_PAGE},
+        {kDown, ID_NEXT_PAGE},   {kC, ID_CLEAR_PAGE}, {kI, ID_INFO},
+        {kM, ID_SOUND},          {kQ, ID_QUIT}};
     for (uint32_t key = 0; key < 256; ++key) {
         const KeyResponse response = RespondToKey(kStatePlaying, key);
         const auto found = pressed.find(key);

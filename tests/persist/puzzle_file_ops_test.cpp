@@ -2,6 +2,7 @@
 // missing files, and saves that fail part-way.
 #include "diag/log_switch.h"
 #include "game/catalogue.h"
+#include "game/page_furniture.h"
 #include "game/page_sprite_index.h"
 #include "persist/puzzle_file_ops.h"
 #include "persist/serializer.h"
@@ -122,7 +123,7 @@ TEST_F(SaveFiles, APlayedPageComesBackAsItWasLeft) {
 
     Doc().ChangePage(kPreviousPage);
     EXPECT_EQ(View().GetPlacedCount(), 2);
-    EXPECT_EQ(Doc().Sprites().Count(), 36u + 6);
+    EXPECT_EQ(Doc().Sprites().Count(), 36u + kFurnitureCount);
     for (int32_t k = 0; k < 9; ++k) {
         const bool placed = k == 2 || k == 4;
         EXPECT_EQ(session->Piece(kLooseKind, k)->IsVisible(), !placed);
@@ -147,7 +148,7 @@ TEST_F(SaveFiles, APlayedPageComesBackAsItWasLeft) {
 TEST_F(SaveFiles, AHeaderWithoutRecordsRestoresAnEmptyPage) {
     WriteAll(SavePath(1), Header(7));
     session->ShowPage(1);
-    EXPECT_EQ(Doc().Sprites().Count(), 6u);
+    EXPECT_EQ(Doc().Sprites().Count(), static_cast<size_t>(kFurnitureCount));
     EXPECT_EQ(View().GetPlacedCount(), 7);
     EXPECT_TRUE(Doc().RestoreCurrentPage());
 }
@@ -171,7 +172,7 @@ TEST_F(SaveFiles, AWrongHeaderRestoresNothingAndLeavesTheCountAlone) {
     }
     // The page is then laid out from the catalogue, placed count 0.
     session->ShowPage(1);
-    EXPECT_EQ(Doc().Sprites().Count(), 36u + 6);
+    EXPECT_EQ(Doc().Sprites().Count(), 36u + kFurnitureCount);
     EXPECT_EQ(View().GetPlacedCount(), 0);
 }
 
@@ -216,7 +217,7 @@ TEST_F(SaveFiles, RecordsThatAreNotThisPagesPiecesAreSkipped) {
 
     ScopedLogSwitch logOn(1);
     session->ShowPage(1);
-    EXPECT_EQ(Doc().Sprites().Count(), 36u + 6);
+    EXPECT_EQ(Doc().Sprites().Count(), 36u + kFurnitureCount);
     for (int32_t k = 0; k < 9; ++k)
         EXPECT_TRUE(session->PlacePiece(k)) << "piece " << k;
     EXPECT_EQ(View().GetPlacedCount(), 9);

@@ -45,13 +45,13 @@ TEST_F(PageChanges, WrapAroundAtBothEndsStoringThePageLeft) {
     EXPECT_EQ(CPageCursor::Instance()->GetPageIndex(), 1);
     EXPECT_EQ(ShownPageNumber(), 1);
     EXPECT_TRUE(SaveFileExists(30));
-    EXPECT_EQ(session->Document().Sprites().Count(), 9u * 4 + 6);
+    EXPECT_EQ(session->Document().Sprites().Count(), 9u * 4 + kFurnitureCount);
 
     session->Document().ChangePage(kPreviousPage);
     EXPECT_EQ(CPageCursor::Instance()->GetPageIndex(), 30);
     EXPECT_EQ(ShownPageNumber(), 30);
     EXPECT_TRUE(SaveFileExists(1));
-    EXPECT_EQ(session->Document().Sprites().Count(), 4u * 4 + 6);
+    EXPECT_EQ(session->Document().Sprites().Count(), 4u * 4 + kFurnitureCount);
 
     std::filesystem::remove(dir.Path() / "save" / "page30.sav");
     session->Document().ChangePage(kSamePage);
@@ -69,7 +69,7 @@ TEST_F(PageChanges, ABackgroundThatCannotBeReadKeepsTheOldOneButNotTheOldPage) {
     session->Document().ChangePage(kPreviousPage);
     EXPECT_EQ(session->Document().GetBackground(), background);
     // Page 30's sprites only: none of page 1's is left underneath.
-    EXPECT_EQ(session->Document().Sprites().Count(), 4u * 4 + 6);
+    EXPECT_EQ(session->Document().Sprites().Count(), 4u * 4 + kFurnitureCount);
     EXPECT_EQ(session->Document().FindByTag(NameIndex(kLooseKind, 1)), nullptr);
     EXPECT_EQ(session->View().GetPlacedCount(), 0);
     RECT whole;

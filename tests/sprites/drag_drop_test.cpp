@@ -3,6 +3,7 @@
 // the middle of a drag.
 #include "game/catalogue.h"
 #include "game/page_cursor.h"
+#include "game/page_furniture.h"
 #include "game/page_sprite_index.h"
 #include "image/cursor_set.h"
 #include "sprites/anim_doc.h"
@@ -93,7 +94,7 @@ protected:
 
 TEST_F(PageOne, IsLaidOutFromTheCatalogueWithItsButtonsAndPageNumber) {
     CAnimDoc& doc = session->Document();
-    EXPECT_EQ(doc.Sprites().Count(), 9u * 4 + 6);
+    EXPECT_EQ(doc.Sprites().Count(), 9u * 4 + kFurnitureCount);
     for (int32_t k = 0; k < 9; ++k)
         ExpectLoose(k);
     // Loose pieces at the bottom of the stack, the page number on top.

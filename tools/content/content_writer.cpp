@@ -65,7 +65,7 @@ void GenerateScreens(const std::string& folder) {
     WritePicture(folder, kTitleFile, title);
     WritePicture(folder, kTitleTileFile, DrawTitleTile());
     WritePicture(folder, kStartButtonFile, DrawStartButton(title));
-    for (int button = 0; button < 5; ++button)
+    for (int button = 0; button < kButtonCount; ++button)
         WritePicture(folder, GameButtonFile(button), DrawGameButton(button, background));
     WritePicture(folder, kPageLabelsFile, DrawPageLabels(background));
 }

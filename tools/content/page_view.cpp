@@ -1,6 +1,7 @@
 #include "page_view.h"
 
 #include "art/background.h"
+#include "art/screens.h"
 #include "game_files.h"
 #include "layout.h"
 #include "picture_file.h"
@@ -16,9 +17,9 @@ Image LoadPicture(const std::string& folder, const std::string& gamePath) {
     return *image;
 }
 
-Image Face(const Image& buttonPicture, int face) {
+Image Face(const Image& buttonPicture, int face, int width) {
     const int h = buttonPicture.Height() / 2;
-    return buttonPicture.Crop(0, face * h, buttonPicture.Width(), h);
+    return buttonPicture.Crop(0, face * h, width > 0 ? width : buttonPicture.Width(), h);
 }
 
 Image ComposePage(const std::string& folder, int page, PageState state, PageViewOptions options) {
@@ -38,8 +39,8 @@ Image ComposePage(const std::string& folder, int page, PageState state, PageView
     }
     if (options.furniture) {
         for (int i = 0; i < kButtonCount; ++i)
-            screen.Paste(Face(LoadPicture(folder, GameButtonFile(i)), 0), g_buttonRecords[i].x,
-                         g_buttonRecords[i].y, false);
+            screen.Paste(Face(LoadPicture(folder, GameButtonFile(i)), 0, GameButtonBox(i).w),
+                         g_buttonRecords[i].x, g_buttonRecords[i].y, false);
         const Image labels = LoadPicture(folder, kPageLabelsFile);
         screen.Paste(labels.Crop(0, page * kPageLabel.h, kPageLabel.w, kPageLabel.h),
                      g_pageNumberRecord.x, g_pageNumberRecord.y, false);

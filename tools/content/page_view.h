@@ -22,7 +22,8 @@ Image ComposePage(const std::string& folder, int page, PageState state,
 // not a picture.
 Image LoadPicture(const std::string& folder, const std::string& gamePath);
 
-// Button i's face (0 released, 1 pressed) from a two-face picture.
-Image Face(const Image& buttonPicture, int face);
+// A face (0 released, 1 pressed) from a two-face picture: its first column
+// of the given width (the whole picture's by default).
+Image Face(const Image& buttonPicture, int face, int width = 0);
 
 } // namespace content

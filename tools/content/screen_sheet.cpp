@@ -113,10 +113,21 @@ void PutIcons(Sheet& sheet, const std::string& folder, double x, double y) {
     sheet.Label("Varnolt.ico (16, 32, 48)", x - 230, y + 122);
 }
 
+// The bar's later buttons: every column of faces they have.
+void PutLaterButtons(Sheet& sheet, const std::string& folder, double x, double y) {
+    sheet.Label("Sound switch: all on, music off, all off (released / pressed), twice size", x,
+                y - 8);
+    for (int button = kSoundButton; button < kButtonCount; ++button) {
+        const Image faces = LoadPicture(folder, GameButtonFile(button));
+        sheet.Put(faces, x, y, 2);
+        x += 2 * faces.Width() + 40;
+    }
+}
+
 } // namespace
 
 void WriteScreenSheet(const std::string& folder, const std::string& sheetFolder) {
-    Sheet sheet(2064, 1420);
+    Sheet sheet(2064, 1300);
     const Image tile = LoadPicture(folder, kTitleTileFile);
     const Image title = LoadPicture(folder, kTitleFile);
     Image titleScreen = DrawTitleScreen(tile, title);
@@ -142,7 +153,7 @@ void WriteScreenSheet(const std::string& folder, const std::string& sheetFolder)
     sheet.Label("Buttons (released / pressed), twice size", 0, y - 8);
     sheet.Put(start, x, y, 2);
     x += 2 * start.Width() + 20;
-    for (int button = 0; button < 5; ++button) {
+    for (int button = 0; button < kSoundButton; ++button) {
         const Image faces = LoadPicture(folder, GameButtonFile(button));
         sheet.Put(faces, x, y, 2);
         x += 2 * faces.Width() + 20;
@@ -164,6 +175,7 @@ void WriteScreenSheet(const std::string& folder, const std::string& sheetFolder)
                   1);
     PutCursors(sheet, folder, 1040, 736);
     PutIcons(sheet, folder, 1560, 736);
+    PutLaterButtons(sheet, folder, 0, 1000);
     sheet.Save(sheetFolder + "/screens.png");
 }
 

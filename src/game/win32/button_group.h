@@ -4,6 +4,7 @@
 // Windows only.
 #pragma once
 
+#include "game/page_furniture.h"
 #include "game/win32/button_hooks.h"
 #include "game/win32/framed_image.h"
 
@@ -63,7 +64,7 @@ private:
     CTitleButtonHook hook;
 };
 
-constexpr int32_t kGameButtonCount = 5;
+constexpr int32_t kGameButtonCount = kButtonCount;
 
 // The game's buttons also stand on the page as sprites (the view paints the
 // page over them), so every face drawn is passed on to the view's sprite of

@@ -1,13 +1,14 @@
 #include "game/win32/game_controller.h"
 #include "audio/music_playlist.h"
 #include "game/commands.h"
+#include "game/sound_effects.h"
 #include "game/win32/picture_dialogs.h"
 #include "game/win32/screens.h"
-#include "game/sound_effects.h"
-#include "image/win32/cursor_loader.h"
 #include "image/cursor_set.h"
+#include "image/win32/cursor_loader.h"
 #include "persist/initialization.h"
 #include "persist/mapped_file.h"
+#include "persist/settings.h"
 #include "sprites/anim_doc.h"
 #include "sprites/anim_view.h"
 
@@ -22,6 +23,9 @@ LRESULT CGameController::OnCreate(HWND window, const CREATESTRUCTA* creation) {
     CMappedFile::EnsureDirectory("save");
     const CMappedFile base(true);
     CInitialization::GetInstance()->Initialize(base.ResolvePath(""));
+    // Beside the options file, so the two always travel together.
+    CSettings::GetInstance()->Initialize(base.ResolvePath(""));
+    ApplySoundSetting(window);
     g_currentScreen = titleScreen;
     titleScreen->Enter(window);
     gameScreen->Prepare(window);
@@ -80,6 +84,10 @@ LRESULT CGameController::OnCommand(HWND window, int32_t id, int32_t) {
         break;
     case ID_CLEAR_PAGE:
         view->ClearPage(window);
+        SetFocus(window);
+        break;
+    case ID_SOUND:
+        CycleSound(window);
         SetFocus(window);
         break;
     default:

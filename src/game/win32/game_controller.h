@@ -45,6 +45,11 @@ private:
     void ChangePage(HWND window, int32_t direction);
     void ShowAboutBox(HWND window);
     void ShowDirectionsOnce(HWND window);
+    // The sound switch (game_controller_sound.cpp): the next setting, stored;
+    // and the setting in force applied to the effects, the music and the
+    // speaker button's face.
+    void CycleSound(HWND window);
+    void ApplySoundSetting(HWND window);
     // A page is loaded once the game screen has been entered; before that
     // the document is empty and must never be stored over a page's save.
     bool HasPage() const { return state != kStateTitle; }

@@ -3,6 +3,7 @@
 #include "game/page_cursor.h"
 #include "game/page_furniture.h"
 #include "game/win32/screens.h"
+#include "persist/settings.h"
 #include "sprites/anim_doc.h"
 #include "sprites/anim_view.h"
 
@@ -41,6 +42,15 @@ const SourceRect kSmallButtonFrames[] = {{0, 0, kSmallButtonWidth, kButtonHeight
                                          {0, kButtonHeight, kSmallButtonWidth, kButtonHeight}};
 const SourceRect kClearButtonFrames[] = {{0, 0, kClearButtonWidth, kButtonHeight},
                                          {0, kButtonHeight, kClearButtonWidth, kButtonHeight}};
+// The sound switch's picture has one column of faces per setting.
+const SourceRect kSoundButtonFrames[kSoundSettingCount][2] = {
+    {{0, 0, kSmallButtonWidth, kButtonHeight},
+     {0, kButtonHeight, kSmallButtonWidth, kButtonHeight}},
+    {{kSmallButtonWidth, 0, kSmallButtonWidth, kButtonHeight},
+     {kSmallButtonWidth, kButtonHeight, kSmallButtonWidth, kButtonHeight}},
+    {{2 * kSmallButtonWidth, 0, kSmallButtonWidth, kButtonHeight},
+     {2 * kSmallButtonWidth, kButtonHeight, kSmallButtonWidth, kButtonHeight}},
+};
 
 // A window's device context is given back on every way out.
 struct WindowDCRelease {
@@ -51,7 +61,13 @@ struct WindowDCRelease {
 // The windows stand where the page's button sprites stand, each as large as
 // one face of its picture.
 int32_t ButtonWidth(int32_t button) {
-    return button == kButtonCount - 1 ? kClearButtonWidth : kSmallButtonWidth;
+    return button == kClearButton ? kClearButtonWidth : kSmallButtonWidth;
+}
+
+const SourceRect* ButtonFrames(int32_t button) {
+    if (button == kClearButton)
+        return kClearButtonFrames;
+    return button == kSoundButton ? kSoundButtonFrames[kSoundAllOn] : kSmallButtonFrames;
 }
 
 // Sets a button's pushed state, which draws it at once.
@@ -75,9 +91,8 @@ CGameScreen::CGameScreen(CAnimDoc* document, CAnimView* view)
     pageLabels.SetInfo(&kPageLabelInfo);
     for (int32_t i = 0; i < kGameButtonCount; ++i) {
         const SpriteRecord& sprite = g_buttonRecords[i];
-        const uint32_t id = static_cast<uint32_t>(ID_QUIT + i);
-        buttonInfos[i] = {2, i == kGameButtonCount - 1 ? kClearButtonFrames : kSmallButtonFrames,
-                          g_buttonPicturePaths[i], id};
+        const uint32_t id = static_cast<uint32_t>(sprite.nameIndex);
+        buttonInfos[i] = {2, ButtonFrames(i), g_buttonPicturePaths[i], id};
         buttonWindows[i] = {nullptr, id, sprite.x, sprite.y, ButtonWidth(i), kButtonHeight};
     }
 }
@@ -104,8 +119,8 @@ void CGameScreen::ShowControls(HWND window) {
 }
 
 void CGameScreen::DrawItem(const DRAWITEMSTRUCT* item, uint32_t id) {
-    const int32_t index = static_cast<int32_t>(id) - ID_QUIT;
-    if (index < 0 || index >= kGameButtonCount)
+    const int32_t index = GameButtonOfTag(static_cast<int32_t>(id));
+    if (index < 0)
         return;
     const int32_t state = (item->itemState & ODS_SELECTED) ? kButtonPressed : kButtonReleased;
     buttons.SetButtonState(item->hDC, state, index, nullptr);
@@ -124,8 +139,8 @@ void CGameScreen::RedrawPageLabel(HWND window) {
 }
 
 void CGameScreen::PressButton(HWND window, int32_t id) {
-    const int32_t index = id - ID_QUIT;
-    if (index < 0 || index >= kGameButtonCount)
+    const int32_t index = GameButtonOfTag(id);
+    if (index < 0)
         return;
     // Without its window the press is not seen, but the command still goes.
     HWND button = buttons.ButtonWindow(index);
@@ -134,6 +149,14 @@ void CGameScreen::PressButton(HWND window, int32_t id) {
     Sleep(kKeyPressMilliseconds);
     ShowButtonState(button, FALSE);
     PostMessageA(window, WM_COMMAND, static_cast<WPARAM>(id), 0);
+}
+
+void CGameScreen::ShowSoundSetting(int32_t setting) {
+    if (setting < 0 || setting >= kSoundSettingCount)
+        return;
+    buttonInfos[kSoundButton].frames = kSoundButtonFrames[setting];
+    if (HWND button = buttons.ButtonWindow(kSoundButton))
+        InvalidateRect(button, nullptr, FALSE);
 }
 
 void PressButton(HWND window, int32_t id) {

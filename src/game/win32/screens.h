@@ -53,7 +53,7 @@ private:
 class CGameScreen : public CScreen {
 public:
     CGameScreen(CAnimDoc* document, CAnimView* view);
-    // Once, while the main window is created: reads the five buttons' faces.
+    // Once, while the main window is created: reads the buttons' faces.
     void Prepare(HWND window);
     // Reads the page labels and has the document load the current page.
     void Enter(HWND window) override;
@@ -68,9 +68,12 @@ public:
     // The same straight into the window, after a page change, so that the
     // rest of the screen need not be painted again.
     void RedrawPageLabel(HWND window);
-    // The keyboard's way to a button (commands ID_QUIT to ID_CLEAR_PAGE):
+    // The keyboard's way to a button (the command of any game button):
     // shows it pressed for 125 ms, then posts its command to window.
     void PressButton(HWND window, int32_t id);
+    // The sound switch's button takes the faces of setting (0 all on,
+    // 1 music off, 2 all off) and is drawn again.
+    void ShowSoundSetting(int32_t setting);
 
     const CGameButtonGroup& Buttons() const { return buttons; }
 

@@ -143,4 +143,48 @@ ButtonSymbol ClearSymbol() {
     };
 }
 
+ButtonSymbol SpeakerSymbol(int setting) {
+    return [setting](cairo_t* cr, double w, double h) {
+        const double s = h * 0.11, cx = w / 2 - 1.6 * s, cy = h / 2 + 0.4 * s;
+        // The speaker: a box and its cone.
+        cairo_rectangle(cr, cx - 2.2 * s, cy - s, 1.4 * s, 2 * s);
+        cairo_fill(cr);
+        motif::Poly(cr, {cx - 0.9 * s, cy - s, cx + 0.9 * s, cy - 2.3 * s, cx + 0.9 * s,
+                         cy + 2.3 * s, cx - 0.9 * s, cy + s});
+        cairo_fill(cr);
+        cairo_set_line_width(cr, 2.2);
+        cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+        if (setting == 2) {
+            // Silence: a cross where the sound would be.
+            const double x = cx + 2.0 * s, d = 1.1 * s;
+            cairo_move_to(cr, x, cy - d);
+            cairo_line_to(cr, x + 2 * d, cy + d);
+            cairo_move_to(cr, x + 2 * d, cy - d);
+            cairo_line_to(cr, x, cy + d);
+            cairo_stroke(cr);
+            return;
+        }
+        for (int wave = 1; wave <= 2; ++wave) {
+            cairo_new_sub_path(cr);
+            cairo_arc(cr, cx + 0.4 * s, cy, 0.9 * s + 0.8 * s * wave, -kPi / 4, kPi / 4);
+            cairo_stroke(cr);
+        }
+        // A note up to the right: the music. Struck through while it is off.
+        const double nx = cx + 4.1 * s, ny = cy - 2.3 * s;
+        motif::Ellipse(cr, nx, ny + 0.9 * s, 0.6 * s, 0.45 * s);
+        cairo_fill(cr);
+        cairo_set_line_width(cr, 1.6);
+        cairo_move_to(cr, nx + 0.55 * s, ny + 0.9 * s);
+        cairo_line_to(cr, nx + 0.55 * s, ny - 0.9 * s);
+        cairo_line_to(cr, nx + 1.3 * s, ny - 0.4 * s);
+        cairo_stroke(cr);
+        if (setting == 1) {
+            cairo_set_line_width(cr, 2.2);
+            cairo_move_to(cr, nx - 1.0 * s, ny - 1.2 * s);
+            cairo_line_to(cr, nx + 1.7 * s, ny + 1.8 * s);
+            cairo_stroke(cr);
+        }
+    };
+}
+
 } // namespace content

@@ -33,5 +33,7 @@ ButtonSymbol ArrowSymbol(bool left);
 ButtonSymbol InfoSymbol();
 ButtonSymbol DoorSymbol();
 ButtonSymbol ClearSymbol();
+// The sound switch's speaker for setting 0 (all on), 1 (music off), 2 (all off).
+ButtonSymbol SpeakerSymbol(int setting);
 
 } // namespace content

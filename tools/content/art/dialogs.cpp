@@ -102,19 +102,17 @@ Image DrawDirectionsDialog() {
         "Let go close to the hole and",
         "the piece drops into place.",
     };
-    double y = 82;
-    for (int i = 0; i < 4; ++i, y += 20)
-        Line(cr, lines[i], 180, y + (i >= 2 ? 6 : 0), 15, Font::kSans, Align::kCentre);
-    y += 16;
-    const char* keys[][2] = {{"\u25C0 \u25B6", "turn the page"},
-                             {"PgUp PgDn", "do the same"},
-                             {"C", "clear the page"},
-                             {"I", "about Varnolt"},
-                             {"Q", "quit"}};
+    double y = 78;
+    for (int i = 0; i < 4; ++i, y += 19)
+        Line(cr, lines[i], 180, y + (i >= 2 ? 5 : 0), 15, Font::kSans, Align::kCentre);
+    y += 10;
+    const char* keys[][2] = {
+        {"\u25C0 \u25B6", "turn the page"},  {"PgUp PgDn", "do the same"}, {"C", "clear the page"},
+        {"M", "sound: all, no music, none"}, {"I", "about Varnolt"},       {"Q", "quit"}};
     for (const auto& key : keys) {
-        Line(cr, key[0], 128, y, 15, Font::kSansBold, Align::kRight);
-        Line(cr, key[1], 140, y, 15, Font::kSans);
-        y += 20;
+        Line(cr, key[0], 118, y, 14, Font::kSansBold, Align::kRight);
+        Line(cr, key[1], 130, y, 14, Font::kSans);
+        y += 18;
     }
     return Finish(canvas);
 }

@@ -8,6 +8,7 @@
 #include "layout.h"
 #include "lettering.h"
 #include "outline.h"
+#include "persist/settings.h"
 
 #include <string>
 
@@ -17,8 +18,8 @@ namespace {
 
 using namespace motif;
 
-// The buttons' faces: four small square ones and the wide clear button.
-constexpr int kButtonWidths[kButtonCount] = {60, 60, 60, 60, 128};
+// The buttons' faces: small square ones and the wide clear button.
+constexpr int kButtonWidths[kButtonCount] = {60, 60, 60, 60, 128, 60};
 constexpr int kButtonHeight = 59;
 
 // A jigsaw piece in one flat colour, for decoration.
@@ -147,6 +148,14 @@ Image DrawStartButton(const Image& title) {
 Image DrawGameButton(int button, const Image& background) {
     const Box box = GameButtonBox(button);
     const Image behind = background.Crop(box.x, box.y, box.w, box.h);
+    if (button == kSoundButton) {
+        // One column of faces per sound setting.
+        Image columns(box.w * kSoundSettingCount, 2 * box.h);
+        for (int setting = 0; setting < kSoundSettingCount; ++setting)
+            columns.Paste(DrawButton(behind, kCreamButton, SpeakerSymbol(setting)), setting * box.w,
+                          0);
+        return columns;
+    }
     const ButtonSymbol symbols[5] = {DoorSymbol(), InfoSymbol(), ArrowSymbol(true),
                                      ArrowSymbol(false), ClearSymbol()};
     return DrawButton(behind, kCreamButton, symbols[button]);

@@ -107,11 +107,20 @@ TEST(PictureFiles, ButtonsShowADifferentPressedFaceAndBlendIntoWhatIsBehindThem)
             EXPECT_EQ(down.At(corner.x, corner.y), behind.At(corner.x, corner.y));
         }
     };
-    for (int button = 0; button < 5; ++button) {
+    for (int button = 0; button < kButtonCount; ++button) {
         const Image faces = LoadPicture(folder, GameButtonFile(button));
         const Box box = GameButtonBox(button);
-        check(Face(faces, 0), Face(faces, 1), background.Crop(box.x, box.y, box.w, box.h),
-              GameButtonFile(button));
+        // A column of faces per state the button can show (the sound switch's
+        // three settings), each its own.
+        ASSERT_EQ(faces.Width() % box.w, 0) << GameButtonFile(button);
+        for (int column = 0; column < faces.Width() / box.w; ++column) {
+            const Image both = faces.Crop(column * box.w, 0, box.w, faces.Height());
+            check(Face(both, 0), Face(both, 1), background.Crop(box.x, box.y, box.w, box.h),
+                  GameButtonFile(button) + " column " + std::to_string(column));
+            if (column > 0) {
+                EXPECT_NE(Face(both, 0), Face(faces.Crop(0, 0, box.w, faces.Height()), 0));
+            }
+        }
     }
     const Image start = LoadPicture(folder, kStartButtonFile);
     check(Face(start, 0), Face(start, 1),

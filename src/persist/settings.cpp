@@ -1,0 +1,78 @@
+#include "persist/settings.h"
+#include "diag/log.h"
+
+const char* const CSettings::kMagic = "VARNSETT";
+const char* const CSettings::kFileName = "\\settings.dta";
+
+namespace {
+
+const char* const kWrongText = "CSettings::DeSerialize: file text is wrong";
+const char* const kWrongVersion = "CSettings::DeSerialize: file version number is wrong";
+const char* const kWrongSound = "CSettings::DeSerialize: sound setting is out of range";
+
+} // namespace
+
+SoundSetting NextSoundSetting(SoundSetting setting) {
+    return static_cast<SoundSetting>((setting + 1) % kSoundSettingCount);
+}
+
+bool MusicIsOn(SoundSetting setting) {
+    return setting == kSoundAllOn;
+}
+
+bool EffectsAreOn(SoundSetting setting) {
+    return setting != kSoundAllOff;
+}
+
+CSettings* CSettings::GetInstance() {
+    static CSettings instance;
+    return &instance;
+}
+
+void CSettings::Initialize(const std::string& directory) {
+    path = directory + kFileName;
+    Load();
+}
+
+void CSettings::Serialize(Serializer& out) {
+    out.PutString(kMagic);
+    out.PutInt(kVersion);
+    out.PutInt(sound);
+}
+
+void CSettings::DeSerialize(DeSerializer& in) {
+    const char* wrong = nullptr;
+    if (in.GetString() != kMagic)
+        wrong = kWrongText;
+    else if (in.GetInt() != kVersion)
+        wrong = kWrongVersion;
+    const int32_t value = wrong == nullptr ? in.GetInt() : 0;
+    if (wrong == nullptr && (value < 0 || value >= kSoundSettingCount))
+        wrong = kWrongSound;
+    if (wrong != nullptr) {
+        Log("%s", wrong);
+        throw wrong;
+    }
+    sound = static_cast<SoundSetting>(value);
+}
+
+void CSettings::Load() {
+    sound = kSoundAllOn;
+    try {
+        DeSerializer in(path);
+        DeSerialize(in);
+    } catch (...) {
+        // Missing, cut short or damaged: everything on, as on a first run.
+        sound = kSoundAllOn;
+    }
+}
+
+void CSettings::Save() {
+    try {
+        Serializer out(path);
+        Serialize(out);
+        out.Commit();
+    } catch (...) {
+        // An unwritable folder: the switch still holds until the game ends.
+    }
+}

@@ -1,0 +1,64 @@
+// The settings file "\settings.dta", beside the options file: the player's
+// choices that outlive a run, today the sound switch. Layout (integers 32-bit
+// little-endian): the text "VARNSETT" as a string (length 8, then the bytes),
+// the version 256, then the sound setting. The options file is left alone,
+// so that a game which never touches the switch keeps exactly the files it
+// always had.
+#pragma once
+
+#include "persist/serializer.h"
+
+#include <cstdint>
+#include <string>
+
+// The sound switch's three positions, in the order it steps through them.
+enum SoundSetting : int32_t {
+    kSoundAllOn = 0,    // music and effects
+    kSoundMusicOff = 1, // effects only
+    kSoundAllOff = 2,   // silence
+};
+constexpr int32_t kSoundSettingCount = 3;
+
+// All on, music off, all off, then all on again.
+SoundSetting NextSoundSetting(SoundSetting setting);
+bool MusicIsOn(SoundSetting setting);
+bool EffectsAreOn(SoundSetting setting);
+
+class CSettings : public CSerializable {
+public:
+    static constexpr int32_t kVersion = 256;
+    static const char* const kMagic;
+    static const char* const kFileName; // "\settings.dta"
+
+    // The one instance, made on the first call.
+    static CSettings* GetInstance();
+    CSettings() = default;
+    virtual ~CSettings() = default;
+
+    // Called by the controller when the main window is created, with the
+    // folder of the options file (no trailing backslash): reads the file.
+    void Initialize(const std::string& directory);
+    // A missing, short or damaged file means everything on; it is left as
+    // it is until the player changes a setting.
+    void Load();
+    // Writes the file the safe way: a new file that replaces the old one only
+    // once it is complete. A folder that cannot be written keeps its old
+    // file, and the setting still holds for this run.
+    void Save();
+
+    void Serialize(Serializer& out) override;
+    // Checks the text, the version and the value before changing anything;
+    // throws (and logs) the first that is wrong.
+    void DeSerialize(DeSerializer& in) override;
+
+    SoundSetting GetSound() const { return sound; }
+    void SetSound(SoundSetting setting) { sound = setting; }
+    const std::string& GetPath() const { return path; }
+
+    CSettings(const CSettings&) = delete;
+    CSettings& operator=(const CSettings&) = delete;
+
+private:
+    std::string path;
+    SoundSetting sound = kSoundAllOn;
+};

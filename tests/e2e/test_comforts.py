@@ -1,0 +1,52 @@
+"""The family comforts played under Wine: the sound switch, the picture book
+and the reward for a finished page."""
+
+import unittest
+
+from harness import GameTestCase, wait_until
+from layout import settings_file
+from player import Player
+
+
+class ComfortsTest(GameTestCase):
+    def test_m_switches_the_sound_and_the_choice_survives_a_restart(self):
+        game = self.new_game().skip_directions().start(trace_sounds=True)
+        player = Player(game)
+        player.start_playing()
+        player.wait_speaker(0)
+        # Everything on: the page sound is looked up, both ways.
+        game.key("Next")
+        player.wait_page(2)
+        game.key("Prior")
+        player.wait_page(1)
+        wait_until(lambda: game.sounds_played().count("CHANGEPAGEWAVE") == 2,
+                   "the page sound twice")
+        game.key("m")
+        player.wait_speaker(1)
+        game.key("m")
+        player.wait_speaker(2)
+        wait_until(lambda: game.read_bytes("settings.dta") == settings_file(2),
+                   "the settings file holding everything off")
+        heard = len(game.sounds_played())
+        # Everything off: a page change and a placement look no sound up.
+        game.key("Next")
+        player.wait_page(2)
+        player.place_piece(player.pieces_of(2)[0])
+        game.key("Prior")
+        player.wait_page(1)
+        self.assertEqual(game.sounds_played()[heard:], [])
+        player.close_through_ending()
+        self.assertEqual(game.wait_exit(), 0)
+
+        again = self.new_game(folder=game.folder).start()
+        player = Player(again)
+        player.start_playing()
+        player.wait_speaker(2)
+        again.click(*player.button_centre("sound"))
+        player.wait_speaker(0)
+        wait_until(lambda: again.read_bytes("settings.dta") == settings_file(0),
+                   "the settings file holding everything on")
+
+
+if __name__ == "__main__":
+    unittest.main()
