@@ -38,3 +38,9 @@ SpriteRecord g_pageNumberRecord = {kPageCount + 1, 1, 0, 0, 459, 704, kCatalogue
                                    kPageNumberTag};
 
 const char* const kPageNumberPicturePath = "\\data\\m0010.dat";
+
+const SpriteRecord g_finishedStarRecord = {
+    1, 1, 0, 0, kFinishedStarX, kFinishedStarY, kCatalogueDepth, 0, kFinishedStarTag};
+
+const char* const kFinishedStarPath = "\\data\\m0037.dat";
+const char* const kSparklePicturePath = "\\data\\m0036.dat";

@@ -41,5 +41,23 @@ int32_t GameButtonOfTag(int32_t tag);
 extern SpriteRecord g_pageNumberRecord;
 extern const char* const kPageNumberPicturePath;
 
-// How many sprites a page carries besides its pieces.
-constexpr int32_t kFurnitureCount = kButtonCount + 1;
+// A finished page's label carries a small star in its right-hand end, a
+// sprite above the page number shown only while every piece is in place.
+constexpr int32_t kFinishedStarTag = 10021;
+constexpr int32_t kFinishedStarX = 541;
+constexpr int32_t kFinishedStarY = 714;
+constexpr int32_t kFinishedStarSize = 20;
+extern const SpriteRecord g_finishedStarRecord;
+extern const char* const kFinishedStarPath;
+
+// How many sprites a page carries besides its pieces: the buttons, the page
+// number and the star.
+constexpr int32_t kFurnitureCount = kButtonCount + 2;
+
+// The sparkle over a page just finished: twinkling stars of kSparkleSize
+// pixels square, kSparkleFrames of them stacked in one picture. Put on the
+// page for the moment only, never stored.
+constexpr int32_t kSparkleTag = 10022;
+constexpr int32_t kSparkleFrames = 8;
+constexpr int32_t kSparkleSize = 40;
+extern const char* const kSparklePicturePath;

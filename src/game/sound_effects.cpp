@@ -5,7 +5,7 @@ const char* const g_soundNames[kSoundCount] = {
     "ChangePageWAVE", "ClearWAVE",   "PickupWAVE",  "Place01WAVE", "Place02WAVE", "Place03WAVE",
     "Place04WAVE",    "Place05WAVE", "Place06WAVE", "Place07WAVE", "Place08WAVE", "Place09WAVE",
     "Place10WAVE",    "Place11WAVE", "Place12WAVE", "Place13WAVE", "Place14WAVE", "Place15WAVE",
-    "Place16WAVE",    "Place17WAVE", "Place18WAVE", "Place19WAVE", "Place20WAVE",
+    "Place16WAVE",    "Place17WAVE", "Place18WAVE", "Place19WAVE", "Place20WAVE", "FanfareWAVE",
 };
 
 CPlaceSoundBag::CPlaceSoundBag() {
@@ -28,7 +28,7 @@ void CPlaceSoundBag::Refill() {
 int32_t CPlaceSoundBag::Choose(CRandom& random) {
     int32_t index;
     do {
-        index = random.Draw(kFirstPlaceSound, kSoundCount - 1);
+        index = random.Draw(kFirstPlaceSound, kLastPlaceSound);
     } while (placeSoundUsed[index] == 1);
     placeSoundUsed[index] = 1;
     // Refilled at once, so the first sound of a cycle may repeat the last one

@@ -13,7 +13,10 @@ constexpr int32_t kSoundClear = 1;
 constexpr int32_t kSoundPickup = 2;
 constexpr int32_t kFirstPlaceSound = 3;
 constexpr int32_t kPlaceSoundCount = 20;
-constexpr int32_t kSoundCount = kFirstPlaceSound + kPlaceSoundCount;
+constexpr int32_t kLastPlaceSound = kFirstPlaceSound + kPlaceSoundCount - 1;
+// A page's last piece in place.
+constexpr int32_t kSoundFanfare = kLastPlaceSound + 1;
+constexpr int32_t kSoundCount = kSoundFanfare + 1;
 
 // The WAVE resource name of each sound index.
 extern const char* const g_soundNames[kSoundCount];
@@ -31,8 +34,8 @@ public:
 private:
     void Refill();
 
-    // 1 marks a sound already chosen in this cycle; entries below
-    // kFirstPlaceSound stay unused so that the index is the sound index.
+    // 1 marks a sound already chosen in this cycle; entries outside the
+    // placement sounds stay unused so that the index is the sound index.
     int32_t placeSoundUsed[kSoundCount];
     int32_t placeSoundsLeft;
 };

@@ -8,6 +8,7 @@
 #include "persist/settings.h"
 #include "sprites/anim_view.h"
 #include "sprites/grid_sprite.h"
+#include "sprites/page_completion.h"
 #include "sprites/page_storage.h"
 #include "sprites/sprite.h"
 
@@ -181,4 +182,8 @@ void CAnimDoc::AddFurniture(int32_t page) {
     }
     g_pageNumberRecord.frameRow = page;
     AddGridSprite(g_pageNumberRecord, kPageNumberPicturePath, kPageNumberTag);
+    // A page loaded finished shows its star, without any celebration.
+    SpriteRecord star = g_finishedStarRecord;
+    star.visible = PageProgressOf(*this).Finished() ? 1 : 0;
+    AddGridSprite(star, kFinishedStarPath, kFinishedStarTag);
 }

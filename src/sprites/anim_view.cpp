@@ -1,6 +1,7 @@
 #include "sprites/anim_view.h"
 #include "diag/log.h"
 #include "game/page_cursor.h"
+#include "game/page_furniture.h"
 #include "game/page_sprite_index.h"
 #include "game/sound_effects.h"
 #include "image/cursor_set.h"
@@ -9,6 +10,7 @@
 #include "sprites/anim_doc.h"
 #include "sprites/block_clip.h"
 #include "sprites/grid_sprite.h"
+#include "sprites/page_completion.h"
 #include "sprites/sprite.h"
 
 namespace {
@@ -70,6 +72,34 @@ void CAnimView::SpriteAdded(CSprite* sprite) {
     RECT r;
     sprite->GetRect(&r);
     sprite->Invalidate(&r);
+}
+
+void CAnimView::Tick(HWND window) {
+    celebration.Advance(platform::MillisecondClock());
+    Flush(window);
+}
+
+void CAnimView::PiecePlaced(HWND window) {
+    if (document == nullptr || !PageProgressOf(*document).Finished())
+        return;
+    soundEffects->Play(window, kSoundFanfare);
+    ShowFinishedStar(true);
+    celebration.Start(*document, PictureAreaOf(*document), platform::MillisecondClock());
+}
+
+bool CAnimView::FinishedStarShown() const {
+    const CSprite* star = document != nullptr ? document->FindByTag(kFinishedStarTag) : nullptr;
+    return star != nullptr && star->IsVisible();
+}
+
+void CAnimView::ShowFinishedStar(bool shown) {
+    CSprite* star = document != nullptr ? document->FindByTag(kFinishedStarTag) : nullptr;
+    if (star == nullptr || star->IsVisible() == shown)
+        return;
+    if (shown)
+        star->Show();
+    else
+        star->Hide();
 }
 
 void CAnimView::RedrawAll() {

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "sprites/anim_view_base.h"
+#include "sprites/celebration.h"
 
 #include <cstdint>
 
@@ -41,8 +42,9 @@ public:
     // Called by the document whenever it deletes the page's sprites: a piece
     // being carried is gone, so the drag ends here.
     void SpritesDeleted();
-    // The main loop's periodic call while the play screen is up.
-    void Tick(HWND window) { Flush(window); }
+    // The main loop's periodic call while the play screen is up: moves a
+    // finished page's sparkle on, then brings every change to the screen.
+    void Tick(HWND window);
     // Composes and copies the whole screen at once (the game screen's paint).
     void RedrawAll();
     // Shows the released (0) or pressed (1) face of the button with this tag;
@@ -78,6 +80,14 @@ public:
     // that no save file holds a piece in mid-air.
     void CancelDrag(HWND window);
 
+    // A finished page: its star on the label (shown from the moment the
+    // last piece goes in, or when a finished page is loaded) and the sparkle
+    // that only the placement finishing it sets off.
+    bool FinishedStarShown() const;
+    bool IsCelebrating() const { return celebration.Running(); }
+    // Ends the sparkle at once; the star stays.
+    void StopCelebration() { celebration.Stop(); }
+
     bool IsDragging() const { return dragging; }
     CSprite* GetDraggedSprite() const { return draggedSprite; }
     // The pointer's position minus the carried sprite's top-left.
@@ -93,6 +103,9 @@ private:
     CSprite* PieceSprite(int32_t firstTag, int32_t n) const;
     // Shows cursor shape k at once.
     void ShowCursorKind(int32_t kind);
+    // After every placement: a page now finished celebrates.
+    void PiecePlaced(HWND window);
+    void ShowFinishedStar(bool shown);
 
     CAnimDoc* document = nullptr;
     bool dragging = false;
@@ -105,4 +118,5 @@ private:
     CSoundEffects* soundEffects;
     int32_t placedCount = 0;
     HWND mainWindow = nullptr;
+    CCelebration celebration;
 };

@@ -107,6 +107,7 @@ void CAnimView::DropPiece(HWND window, int32_t x, int32_t y) {
         PutPieceInHole();
         soundEffects->PlayPlaceSound(window);
         ++placedCount;
+        PiecePlaced(window);
     } else if (CSprite* loose = PieceSprite(pageSprites->firstLoose, pageSprites->draggedPiece)) {
         loose->Show();
     }
@@ -178,8 +179,9 @@ void CAnimView::CancelDrag(HWND window) {
 }
 
 void CAnimView::SpritesDeleted() {
-    // The carried sprite is gone with the others.
+    // The carried sprite and any sparkle are gone with the others.
     draggedSprite = nullptr;
+    celebration.Forget();
     if (dragging) {
         dragging = false;
         pageSprites->draggedPiece = -1;
@@ -210,4 +212,6 @@ void CAnimView::ClearPage(HWND window) {
             hole->Show();
     }
     placedCount = 0;
+    celebration.Stop();
+    ShowFinishedStar(false);
 }

@@ -16,6 +16,9 @@ GAME_BUTTONS = {"quit": (20, 693, 60, 59), "info": (88, 693, 60, 59),
 BUTTON_FILES = {"quit": "m0002.dat", "info": "m0003.dat", "prev": "m0004.dat",
                 "next": "m0005.dat", "clear": "m0006.dat", "sound": "m0039.dat"}
 PAGE_LABEL = (459, 704, 106, 40)
+# A finished page's star, over the label's right-hand end, and its picture.
+FINISHED_STAR = (541, 714, 20, 20)
+FINISHED_STAR_FILE = "m0037.dat"
 PICTURE_DIALOG = (360, 360)
 PICTURE_DIALOG_BUTTON = (114, 296, 128, 50)
 ENDING_BUTTON = (450, 696, 124, 52)

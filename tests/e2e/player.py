@@ -3,7 +3,8 @@ screen must look like, built from the game's own picture files, and the
 moves a player makes (start, turn pages, carry pieces, quit)."""
 
 from harness import wait_until
-from layout import (DRAG, ENDING_BUTTON, FIT_OFFSET, GAME_BUTTONS, HOLE, LOOSE, PAGE_LABEL,
+from layout import (DRAG, ENDING_BUTTON, FINISHED_STAR, FINISHED_STAR_FILE, FIT_OFFSET,
+                    GAME_BUTTONS, HOLE, LOOSE, PAGE_LABEL,
                     PICTURE_DIALOG, PICTURE_DIALOG_BUTTON, PLACED, SCREEN, START_BUTTON,
                     TITLE_AT, BUTTON_FILES, piece_file)
 from pictures import MAGENTA, Picture, blank, frame, paste
@@ -39,8 +40,15 @@ class Player:
         return self.game.picture(file).crop(column * width, height if pressed else 0,
                                             width, height)
 
-    def page_label(self, page):
-        return frame(self.game.picture("m0010.dat"), page, PAGE_LABEL[2], PAGE_LABEL[3])
+    def page_label(self, page, finished=False):
+        """Page's label; a finished page's carries its star."""
+        label = frame(self.game.picture("m0010.dat"), page, PAGE_LABEL[2], PAGE_LABEL[3])
+        if not finished:
+            return label
+        canvas = bytearray(label.rgb)
+        paste(canvas, label.width, self.finished_star(),
+              (FINISHED_STAR[0] - PAGE_LABEL[0], FINISHED_STAR[1] - PAGE_LABEL[1]))
+        return Picture(label.width, label.height, canvas)
 
     def picture_dialog(self, background):
         """The about box or the directions: a 360 x 360 picture centred on
@@ -78,10 +86,12 @@ class Player:
         wait_until(lambda: self.game.screenshot().shows(expected), "the title screen")
 
     def wait_page(self, page):
-        self.game.wait_shown(self.page_label(page), PAGE_LABEL[:2], f"page {page}'s label")
+        wait_until(lambda: self.shows_page(page), f"page {page}'s label")
 
     def shows_page(self, page):
-        return self.game.grab(*PAGE_LABEL).shows(self.page_label(page))
+        """Whether the label shows page's number, with or without the star."""
+        shown = self.game.grab(*PAGE_LABEL)
+        return any(shown.shows(self.page_label(page, finished)) for finished in (False, True))
 
     def wait_picture_dialog(self, background):
         self.game.wait_shown(self.picture_dialog(background), self.centred(PICTURE_DIALOG),
@@ -108,6 +118,15 @@ class Player:
         x, y, _, _ = START_BUTTON if name == "start" else GAME_BUTTONS[name]
         self.game.wait_shown(self.button_face(name, pressed, column), (x, y),
                              f"the {'pressed' if pressed else 'released'} face of {name}")
+
+    def finished_star(self):
+        return self.game.picture(FINISHED_STAR_FILE)
+
+    def wait_star(self):
+        self.game.wait_shown(self.finished_star(), FINISHED_STAR[:2], "the star on the label")
+
+    def shows_star(self):
+        return self.game.grab(*FINISHED_STAR).shows(self.finished_star())
 
     def wait_speaker(self, setting):
         """The sound switch showing setting 0 (all on), 1 or 2."""

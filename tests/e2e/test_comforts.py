@@ -4,7 +4,7 @@ and the reward for a finished page."""
 import unittest
 
 from harness import GameTestCase, wait_until
-from layout import settings_file
+from layout import PLACED, settings_file
 from player import Player
 
 
@@ -46,6 +46,33 @@ class ComfortsTest(GameTestCase):
         player.wait_speaker(0)
         wait_until(lambda: again.read_bytes("settings.dta") == settings_file(0),
                    "the settings file holding everything on")
+
+    def test_a_finished_page_plays_the_fanfare_and_stars_its_label(self):
+        game = self.new_game().skip_directions().start(trace_sounds=True)
+        player = Player(game)
+        player.start_playing()
+        pieces = player.pieces_of(1)
+        for piece in pieces[:-1]:
+            player.place_piece(piece)
+        self.assertNotIn("FANFAREWAVE", game.sounds_played())
+        self.assertFalse(player.shows_star())
+        player.place_piece(pieces[-1])
+        wait_until(lambda: "FANFAREWAVE" in game.sounds_played(), "the fanfare")
+        player.wait_star()
+        # The sparkle passes and leaves the finished picture as it is.
+        for piece in pieces:
+            player.wait_piece(PLACED, piece, f"piece {piece} clear of the sparkle")
+        # Stored and read back, the page keeps its star but plays no fanfare.
+        game.key("Next")
+        player.wait_page(2)
+        self.assertFalse(player.shows_star())
+        game.key("Prior")
+        player.wait_page(1)
+        player.wait_star()
+        self.assertEqual(game.sounds_played().count("FANFAREWAVE"), 1)
+        # Cleared, the page loses its star.
+        game.key("c")
+        wait_until(lambda: not player.shows_star(), "the star to go")
 
 
 if __name__ == "__main__":

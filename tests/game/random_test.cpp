@@ -80,7 +80,7 @@ TEST(PlaceSoundBag, EachCycleDealsAllTwentyOnce) {
         const std::set<int32_t> distinct(dealt.begin(), dealt.end());
         EXPECT_EQ(distinct.size(), 20u);
         EXPECT_EQ(*distinct.begin(), kFirstPlaceSound);
-        EXPECT_EQ(*distinct.rbegin(), kSoundCount - 1);
+        EXPECT_EQ(*distinct.rbegin(), kLastPlaceSound);
         cycles.push_back(dealt);
     }
     // Shuffled anew each cycle rather than one order over and over.

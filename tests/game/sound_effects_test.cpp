@@ -22,11 +22,12 @@ TEST_F(SoundEffectsTest, EventSoundsPlayTheirResourcesAndNothingElse) {
     CRandom random;
     CPlaceSoundBag bag;
     CSoundEffects sounds(&random, &bag);
-    for (int32_t index : {kSoundChangePage, kSoundClear, kSoundPickup, -1, kSoundCount, 3, 22})
+    for (int32_t index :
+         {kSoundChangePage, kSoundClear, kSoundPickup, -1, kSoundCount, 3, 22, kSoundFanfare})
         sounds.Play(nullptr, index);
     EXPECT_EQ(headless::TakePlayedSounds(),
               (std::vector<std::string>{"ChangePageWAVE", "ClearWAVE", "PickupWAVE", "Place01WAVE",
-                                        "Place20WAVE"}));
+                                        "Place20WAVE", "FanfareWAVE"}));
 }
 
 TEST_F(SoundEffectsTest, PlacementsPlayEveryPlaceSoundOncePerTwenty) {

@@ -134,9 +134,10 @@ TEST_F(SaveFiles, APlayedPageComesBackAsItWasLeft) {
         EXPECT_EQ(session->Piece(kLooseKind, k)->GetX(), loose.x);
         EXPECT_EQ(session->Piece(kLooseKind, k)->GetY(), loose.y);
     }
-    // Saved pieces keep their stacking; the buttons and number go on top.
+    // Saved pieces keep their stacking; the buttons, number and star go on top.
     EXPECT_EQ(Doc().Sprites().First()->GetTag(), NameIndex(kLooseKind, 1));
-    EXPECT_EQ(Doc().Sprites().FromTop(0)->GetTag(), 10006);
+    EXPECT_EQ(Doc().Sprites().FromTop(1)->GetTag(), 10006);
+    EXPECT_EQ(Doc().Sprites().FromTop(0)->GetTag(), kFinishedStarTag);
 
     // Counting goes on from the restored count, and clearing ends it.
     EXPECT_TRUE(session->PlacePiece(0));

@@ -97,9 +97,12 @@ TEST_F(PageOne, IsLaidOutFromTheCatalogueWithItsButtonsAndPageNumber) {
     EXPECT_EQ(doc.Sprites().Count(), 9u * 4 + kFurnitureCount);
     for (int32_t k = 0; k < 9; ++k)
         ExpectLoose(k);
-    // Loose pieces at the bottom of the stack, the page number on top.
+    // Loose pieces at the bottom of the stack, the page number and its
+    // star (hidden on a page not finished) on top.
     EXPECT_EQ(doc.Sprites().First()->GetTag(), NameIndex(kLooseKind, 1));
-    EXPECT_EQ(doc.Sprites().FromTop(0)->GetTag(), 10006);
+    EXPECT_EQ(doc.Sprites().FromTop(1)->GetTag(), 10006);
+    EXPECT_EQ(doc.Sprites().FromTop(0)->GetTag(), kFinishedStarTag);
+    EXPECT_TRUE(doc.Sprites().FromTop(0)->IsHidden());
     auto* strip = dynamic_cast<CGridSprite*>(doc.FindByTag(10006));
     ASSERT_NE(strip, nullptr);
     EXPECT_EQ(strip->GetRow(), 1);

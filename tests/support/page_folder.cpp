@@ -110,6 +110,16 @@ void WritePageFolder(const std::string& folder, const std::vector<int32_t>& page
     }
     WritePicture(HostPath(folder, kPageNumberPicturePath), kStripSize.width, kStripSize.height,
                  [](int32_t, int32_t y) { return 0x0000C0u + static_cast<uint32_t>(y / 20); });
+    WritePicture(HostPath(folder, kFinishedStarPath), kFinishedStarSize, kFinishedStarSize,
+                 [](int32_t, int32_t) { return 0x00E0E0u; });
+    // A sparkle frame is a ring: transparent in the middle and the corners.
+    WritePicture(HostPath(folder, kSparklePicturePath), kSparkleSize, kSparkleSize * kSparkleFrames,
+                 [](int32_t x, int32_t y) {
+                     const int32_t dx = x - kSparkleSize / 2,
+                                   dy = y % kSparkleSize - kSparkleSize / 2;
+                     const int32_t r = dx * dx + dy * dy;
+                     return r > 64 && r < 324 ? 0x40F0F0u : kTransparentColour;
+                 });
     if (art.withBackground)
         WritePicture(HostPath(folder, kPageBackgroundPath), art.backgroundSize.width,
                      art.backgroundSize.height, BackgroundColour);

@@ -36,11 +36,12 @@ protected:
 
 TEST_F(ContentResources, EverySoundIsAWaveResource) {
     char name[32];
-    for (int index = 0; index < 23; ++index) {
-        if (index < 3)
+    for (int index = 0; index < 24; ++index) {
+        if (index < 3 || index == 23)
             std::strcpy(name, index == 0   ? "ChangePageWAVE"
                               : index == 1 ? "ClearWAVE"
-                                           : "PickupWAVE");
+                              : index == 2 ? "PickupWAVE"
+                                           : "FanfareWAVE");
         else
             std::snprintf(name, sizeof name, "Place%02dWAVE", index - 2);
         HRSRC found = FindResourceA(game, name, "WAVE");

@@ -1,6 +1,7 @@
 #include "content_writer.h"
 
 #include "art/background.h"
+#include "art/celebration.h"
 #include "art/dialogs.h"
 #include "art/pictures.h"
 #include "art/screens.h"
@@ -67,7 +68,10 @@ void GenerateScreens(const std::string& folder) {
     WritePicture(folder, kStartButtonFile, DrawStartButton(title));
     for (int button = 0; button < kButtonCount; ++button)
         WritePicture(folder, GameButtonFile(button), DrawGameButton(button, background));
-    WritePicture(folder, kPageLabelsFile, DrawPageLabels(background));
+    const Image labels = DrawPageLabels(background);
+    WritePicture(folder, kPageLabelsFile, labels);
+    WritePicture(folder, kFinishedStarPath, DrawFinishedStar(labels));
+    WritePicture(folder, kSparklePicturePath, DrawSparkle());
 }
 
 void GenerateResources(const std::string& folder) {

@@ -44,6 +44,8 @@ Image ComposePage(const std::string& folder, int page, PageState state, PageView
         const Image labels = LoadPicture(folder, kPageLabelsFile);
         screen.Paste(labels.Crop(0, page * kPageLabel.h, kPageLabel.w, kPageLabel.h),
                      g_pageNumberRecord.x, g_pageNumberRecord.y, false);
+        if (state == PageState::kSolved)
+            screen.Paste(LoadPicture(folder, kFinishedStarPath), kFinishedStarX, kFinishedStarY);
     }
     return screen;
 }

@@ -124,6 +124,22 @@ void PutLaterButtons(Sheet& sheet, const std::string& folder, double x, double y
     }
 }
 
+// A finished page: the label with its star, and the sparkle's frames.
+void PutReward(Sheet& sheet, const std::string& folder, double x, double y) {
+    sheet.Label("Finished page: label with star, sparkle frames (twice size)", x, y - 8);
+    Image label = LoadPicture(folder, kPageLabelsFile).Crop(0, 7 * 40, 106, 40);
+    label.Paste(LoadPicture(folder, kFinishedStarPath), kFinishedStarX - 459, kFinishedStarY - 704);
+    sheet.Put(label, x, y, 2);
+    const Image sparkle = LoadPicture(folder, kSparklePicturePath);
+    const Image felt =
+        LoadPicture(folder, kBackgroundFile).Crop(100, 100, kSparkleSize, kSparkleSize);
+    for (int frame = 0; frame < kSparkleFrames; ++frame) {
+        Image over = felt;
+        over.Paste(sparkle.Crop(0, frame * kSparkleSize, kSparkleSize, kSparkleSize), 0, 0, false);
+        sheet.Put(over, x + 240 + frame * 90, y, 2, true);
+    }
+}
+
 } // namespace
 
 void WriteScreenSheet(const std::string& folder, const std::string& sheetFolder) {
@@ -176,6 +192,7 @@ void WriteScreenSheet(const std::string& folder, const std::string& sheetFolder)
     PutCursors(sheet, folder, 1040, 736);
     PutIcons(sheet, folder, 1560, 736);
     PutLaterButtons(sheet, folder, 0, 1000);
+    PutReward(sheet, folder, 1000, 1000);
     sheet.Save(sheetFolder + "/screens.png");
 }
 

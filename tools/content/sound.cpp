@@ -156,6 +156,26 @@ StereoSound ClearSound() {
     return sound;
 }
 
+StereoSound FanfareSound() {
+    // A page finished: a quick rising arpeggio of bells that lands on a
+    // bright chord, spread across the stereo field.
+    StereoSound sound = Silence(0.95);
+    const int run[] = {72, 76, 79, 84};
+    for (int i = 0; i < 4; ++i)
+        AddStrike(sound, 0.085 * i, Midi(run[i]), kBell, 4, 0.3 + 0.13 * i, 0.7);
+    const int chord[] = {84, 88, 91};
+    for (int i = 0; i < 3; ++i)
+        AddStrike(sound, 0.36, Midi(chord[i]), kBell, 4, 0.35 + 0.15 * i, 0.55);
+    AddStrike(sound, 0.36, Midi(60), kMarimba, 3, 0.5, 0.6);
+    const size_t n = sound.left.size();
+    for (size_t i = 0; i < n; ++i) {
+        const float tail = static_cast<float>(std::min(1.0, 4.0 * (n - i) / n));
+        sound.left[i] *= tail, sound.right[i] *= tail;
+    }
+    Finish(sound);
+    return sound;
+}
+
 std::vector<uint8_t> EncodeWave(const StereoSound& sound) {
     const uint32_t frames = static_cast<uint32_t>(sound.left.size());
     const uint32_t dataBytes = frames * 4;
@@ -200,6 +220,8 @@ std::string SoundName(int index) {
         return "ClearWAVE";
     if (index == 2)
         return "PickupWAVE";
+    if (index == kSoundCount - 1)
+        return "FanfareWAVE";
     char name[32];
     std::snprintf(name, sizeof name, "Place%02dWAVE", index - 2);
     return name;
@@ -213,6 +235,8 @@ StereoSound SoundOf(int index) {
         return ClearSound();
     case 2:
         return PickupSound();
+    case kSoundCount - 1:
+        return FanfareSound();
     default:
         return PlaceSound(index - 2);
     }

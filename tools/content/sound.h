@@ -19,6 +19,8 @@ struct StereoSound {
 StereoSound ChangePageSound();
 StereoSound ClearSound();
 StereoSound PickupSound();
+// A page finished: a rising run of bells landing on a chord.
+StereoSound FanfareSound();
 // One of twenty notes of a pentatonic scale, in two voices, so that any two
 // in a row sound well together. n is 1 to 20.
 StereoSound PlaceSound(int n);
@@ -26,10 +28,10 @@ StereoSound PlaceSound(int n);
 // A RIFF WAVE file of the sound at 16 bits.
 std::vector<uint8_t> EncodeWave(const StereoSound& sound);
 
-// "ChangePageWAVE", "ClearWAVE", "PickupWAVE", "Place01WAVE" ... by sound
-// index 0 to 22, and the sound itself.
+// "ChangePageWAVE", "ClearWAVE", "PickupWAVE", "Place01WAVE" ...
+// "Place20WAVE", "FanfareWAVE" by sound index 0 to 23, and the sound itself.
 std::string SoundName(int index);
 StereoSound SoundOf(int index);
-constexpr int kSoundCount = 23;
+constexpr int kSoundCount = 24;
 
 } // namespace content

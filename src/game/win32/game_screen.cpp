@@ -38,6 +38,10 @@ const PageLabelFrames kPageLabelFrames;
 const FramedImageInfo kPageLabelInfo = {kPageLabelCount, kPageLabelFrames.frames,
                                         kPageNumberPicturePath, 0};
 
+const SourceRect kFinishedStarFrame[] = {{0, 0, kFinishedStarSize, kFinishedStarSize}};
+const FramedImageInfo kFinishedStarInfo = {1, kFinishedStarFrame, kFinishedStarPath, 0};
+constexpr POINT kFinishedStarPosition = {kFinishedStarX, kFinishedStarY};
+
 const SourceRect kSmallButtonFrames[] = {{0, 0, kSmallButtonWidth, kButtonHeight},
                                          {0, kButtonHeight, kSmallButtonWidth, kButtonHeight}};
 const SourceRect kClearButtonFrames[] = {{0, 0, kClearButtonWidth, kButtonHeight},
@@ -89,6 +93,7 @@ void ShowDrawingNow() {
 CGameScreen::CGameScreen(CAnimDoc* document, CAnimView* view)
     : document(document), view(view), buttons(view) {
     pageLabels.SetInfo(&kPageLabelInfo);
+    finishedStar.SetInfo(&kFinishedStarInfo);
     for (int32_t i = 0; i < kGameButtonCount; ++i) {
         const SpriteRecord& sprite = g_buttonRecords[i];
         const uint32_t id = static_cast<uint32_t>(sprite.nameIndex);
@@ -103,6 +108,7 @@ void CGameScreen::Prepare(HWND window) {
 
 void CGameScreen::Enter(HWND window) {
     pageLabels.LoadFromInfo(window);
+    finishedStar.LoadFromInfo(window);
     pageCursor = CPageCursor::Instance();
     document->LoadPage(window);
 }
@@ -127,8 +133,13 @@ void CGameScreen::DrawItem(const DRAWITEMSTRUCT* item, uint32_t id) {
 }
 
 void CGameScreen::DrawPageLabel(HDC dc) {
-    if (pageCursor != nullptr)
-        pageLabels.DrawFrame(dc, pageCursor->GetPageIndex(), &kPageLabelPosition);
+    if (pageCursor == nullptr)
+        return;
+    pageLabels.DrawFrame(dc, pageCursor->GetPageIndex(), &kPageLabelPosition);
+    // The view shows the star as a sprite too; drawn here as well, so that
+    // the label drawn straight into the window never hides it.
+    if (view->FinishedStarShown())
+        finishedStar.DrawFrame(dc, 0, &kFinishedStarPosition);
 }
 
 void CGameScreen::RedrawPageLabel(HWND window) {

@@ -63,7 +63,8 @@ public:
     void RemoveControls() override {}
     void DrawItem(const DRAWITEMSTRUCT* item, uint32_t id) override;
 
-    // The current page's number between the page buttons.
+    // The current page's number between the page buttons, with its star
+    // when the page is finished.
     void DrawPageLabel(HDC dc);
     // The same straight into the window, after a page change, so that the
     // rest of the screen need not be painted again.
@@ -79,6 +80,7 @@ public:
 
 private:
     CFramedImage pageLabels;
+    CFramedImage finishedStar;
     CPageCursor* pageCursor = nullptr;
     CAnimDoc* document;
     CAnimView* view;

@@ -172,6 +172,7 @@ TEST(ResourceScript, DeclaresEveryResourceByItsNameAndEachFileExists) {
     EXPECT_EQ(SoundName(0), "ChangePageWAVE");
     EXPECT_EQ(SoundName(3), "Place01WAVE");
     EXPECT_EQ(SoundName(22), "Place20WAVE");
+    EXPECT_EQ(SoundName(23), "FanfareWAVE");
 }
 
 } // namespace
