@@ -1,8 +1,8 @@
 #include "app/keyboard.h"
 #include "diag/log.h"
 #include "game/commands.h"
-#include "game/win32/game_controller.h"
 #include "game/key_commands.h"
+#include "game/win32/game_controller.h"
 #include "game/win32/screens.h"
 
 void OnKeyDown(HWND window, uint32_t key) {
@@ -19,6 +19,9 @@ void OnKeyDown(HWND window, uint32_t key) {
         break;
     case KeyAction::kPressButton:
         PressButton(window, response.command);
+        break;
+    case KeyAction::kBook:
+        g_gameController.OnBookKey(window, response.command);
         break;
     case KeyAction::kNothing:
         break;

@@ -19,10 +19,13 @@ WPARAM RunMainLoop() {
             WaitMessage();
             continue;
         }
-        // The page's changes reach the screen here, at most about 10 ms
-        // after they were made; the title screen has nothing to animate.
+        // The page's (or the open book's) changes reach the screen here, at
+        // most about 10 ms after they were made; the title screen has
+        // nothing to animate.
         if (g_gameController.GetState() == kStatePlaying && g_mainWindow != nullptr)
             g_animView.Tick(g_mainWindow->windowHandle);
+        else if (g_gameController.GetState() == kStateBook && g_mainWindow != nullptr)
+            g_gameController.TickBook(g_mainWindow->windowHandle);
         Sleep(10);
     }
 }

@@ -32,10 +32,20 @@ int32_t PointerY(LPARAM lParam) {
     return static_cast<int16_t>(HIWORD(lParam));
 }
 
+// While the picture book is open the mouse is the book's, not the page's.
+bool ToBook(HWND window, UINT message, LPARAM lParam) {
+    if (g_gameController.GetState() != kStateBook)
+        return false;
+    g_gameController.OnBookMouse(window, message, PointerX(lParam), PointerY(lParam));
+    return true;
+}
+
 // The keys keep working after a click on a button, which takes the focus.
 void OnMouseMove(HWND window, WPARAM keys, LPARAM lParam) {
     if (GetFocus() != window)
         SetFocus(window);
+    if (ToBook(window, WM_MOUSEMOVE, lParam))
+        return;
     g_animView.OnMouseMove(window, static_cast<uint32_t>(keys), PointerX(lParam), PointerY(lParam));
 }
 
@@ -93,10 +103,14 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         OnMouseMove(window, wParam, lParam);
         return 0;
     case WM_LBUTTONDOWN:
+        if (ToBook(window, message, lParam))
+            return 0;
         g_animView.OnLButtonDown(window, static_cast<uint32_t>(wParam), PointerX(lParam),
                                  PointerY(lParam));
         return 0;
     case WM_LBUTTONUP:
+        if (ToBook(window, message, lParam))
+            return 0;
         g_animView.OnLButtonUp(window, static_cast<uint32_t>(wParam), PointerX(lParam),
                                PointerY(lParam));
         return 0;

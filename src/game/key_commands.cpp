@@ -10,8 +10,11 @@ constexpr uint32_t kKeyEscape = 27;
 constexpr uint32_t kKeySpace = 32;
 constexpr uint32_t kKeyPageUp = 33;
 constexpr uint32_t kKeyPageDown = 34;
+constexpr uint32_t kKeyLeft = 37;
 constexpr uint32_t kKeyUp = 38;
+constexpr uint32_t kKeyRight = 39;
 constexpr uint32_t kKeyDown = 40;
+constexpr uint32_t kKeyB = 66;
 constexpr uint32_t kKeyC = 67;
 constexpr uint32_t kKeyI = 73;
 constexpr uint32_t kKeyM = 77;
@@ -39,8 +42,38 @@ KeyResponse RespondWhilePlaying(uint32_t key) {
         return Press(ID_INFO);
     case kKeyM:
         return Press(ID_SOUND);
+    case kKeyB:
+        return Press(ID_BOOK);
     case kKeyQ:
         return Press(ID_QUIT, "VK_Q");
+    default:
+        return kIgnored;
+    }
+}
+
+KeyResponse Book(BookKey key) {
+    return {KeyAction::kBook, key, nullptr};
+}
+
+// In the book Escape only closes it: a child's way out of a screen must not
+// end the game.
+KeyResponse RespondInBook(uint32_t key) {
+    switch (key) {
+    case kKeyB:
+    case kKeyEscape:
+        return Book(kBookKeyClose);
+    case kKeyReturn:
+        return Book(kBookKeyOpen);
+    case kKeyLeft:
+        return Book(kBookKeyLeft);
+    case kKeyRight:
+        return Book(kBookKeyRight);
+    case kKeyUp:
+        return Book(kBookKeyUp);
+    case kKeyDown:
+        return Book(kBookKeyDown);
+    case kKeyM:
+        return Book(kBookKeySound);
     default:
         return kIgnored;
     }
@@ -55,5 +88,7 @@ KeyResponse RespondToKey(int32_t state, uint32_t key) {
     // on it before the player has seen it.
     if (state == kStatePlaying)
         return RespondWhilePlaying(key);
+    if (state == kStateBook)
+        return RespondInBook(key);
     return kIgnored;
 }

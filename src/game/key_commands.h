@@ -10,11 +10,24 @@ enum class KeyAction {
     kStart,       // post ID_START
     kEndAtOnce,   // destroy the window: no ending picture, the page not stored
     kPressButton, // press the game button of `command` visibly, then send it
+    kBook,        // hand the picture book the BookKey in `command`
+};
+
+// What a key asks of the open picture book.
+enum BookKey : int32_t {
+    kBookKeyLeft,
+    kBookKeyRight,
+    kBookKeyUp,
+    kBookKeyDown,
+    kBookKeyOpen,  // open the highlighted page
+    kBookKeyClose, // back to the page that was showing
+    kBookKeySound, // the sound switch, whose button the book covers
 };
 
 struct KeyResponse {
     KeyAction action;
-    int32_t command;     // the button's command for kPressButton, else 0
+    int32_t command;     // the button's command for kPressButton, the BookKey
+                         // for kBook, else 0
     const char* logLine; // the diagnostic line to write first, or null
 };
 

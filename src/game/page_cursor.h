@@ -12,8 +12,8 @@ public:
     int32_t GetPageIndex() const { return pageIndex; }
     void Next();
     void Previous();
-    // Jumps straight to a page; false and unchanged outside 1..30. For tests
-    // and tools: the game itself only steps.
+    // Jumps straight to a page (a page chosen in the picture book); false
+    // and unchanged outside 1..30.
     bool GoTo(int32_t page);
 
 private:

@@ -18,12 +18,12 @@ const SpriteRecord g_buttonRecords[kButtonCount] = {
     ButtonRecord(399, kFirstButtonTag + 2), // previous page
     ButtonRecord(565, kFirstButtonTag + 3), // next page
     ButtonRecord(876, kFirstButtonTag + 4), // clear page
-    ButtonRecord(156, ID_SOUND, kSoundSettingCount),
+    ButtonRecord(156, ID_SOUND, kSoundSettingCount), ButtonRecord(808, ID_BOOK),
 };
 
 const char* const g_buttonPicturePaths[kButtonCount] = {
-    "\\data\\m0002.dat", "\\data\\m0003.dat", "\\data\\m0004.dat",
-    "\\data\\m0005.dat", "\\data\\m0006.dat", "\\data\\m0039.dat",
+    "\\data\\m0002.dat", "\\data\\m0003.dat", "\\data\\m0004.dat", "\\data\\m0005.dat",
+    "\\data\\m0006.dat", "\\data\\m0039.dat", "\\data\\m0038.dat",
 };
 
 int32_t GameButtonOfTag(int32_t tag) {

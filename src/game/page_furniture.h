@@ -17,10 +17,11 @@ enum GameButton : int32_t {
     kNextPageButton,
     kClearButton,
     kSoundButton,
+    kBookButton,
     kButtonCount
 };
 // Each button's tag is the command it sends: ID_QUIT (10001) onwards for the
-// first five, ID_SOUND for the sound switch.
+// first five, then ID_SOUND and ID_BOOK.
 constexpr int32_t kFirstButtonTag = 10001;
 constexpr int32_t kPageNumberTag = 10006;
 // Tags from here on are page furniture, not pieces.

@@ -72,10 +72,11 @@ std::FILE* OpenSharedAppend(const char* path);
 
 // ---- Stored files, sound effects and the mouse pointer ------------------
 
-// Called by Serializer::Commit: forces the finished file `from` to disk, then
-// puts it in place of `to` in one step, replacing any file there (a rename;
-// MoveFileExA with write-through on Windows). Both are native paths in one
-// folder. False when either step failed; `to` is then as it was.
+// Called by Serializer::Commit and by starting again (MoveSavesToPrevious):
+// forces the finished file `from` to disk, then puts it in place of `to` in
+// one step, replacing any file there (a rename; MoveFileExA with
+// write-through on Windows). Both are native paths on one disk. False when
+// either step failed; `to` is then as it was.
 bool MoveFileReplacing(const std::string& from, const std::string& to);
 
 // Called by CSoundEffects::Play: starts the WAVE resource `name` of the module

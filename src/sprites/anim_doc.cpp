@@ -125,6 +125,16 @@ void CAnimDoc::ChangePage(int32_t direction) {
     LoadPage(mainWindow);
 }
 
+void CAnimDoc::GoToPage(int32_t page) {
+    if (page < 1 || page > kPageCount)
+        return;
+    if (view != nullptr)
+        view->CancelDrag(mainWindow);
+    StoreCurrentPage();
+    pageCursor->GoTo(page);
+    LoadPage(mainWindow);
+}
+
 void CAnimDoc::LoadPage(HWND window) {
     if (!SetBackground(window, kPageBackgroundPath)) {
         // The old background stays, but the page being left must not stay
@@ -141,11 +151,14 @@ void CAnimDoc::LoadPage(HWND window) {
     AddFurniture(page);
 }
 
-std::string CAnimDoc::CurrentSavePath() const {
-    const int32_t page = pageCursor->GetPageIndex();
+std::string CAnimDoc::SavePathOf(int32_t page) const {
     if (page < 1 || page > kPageCount)
         return std::string();
     return fileOps->ResolvePath(g_pageSaveFileNames[static_cast<size_t>(page)]);
+}
+
+std::string CAnimDoc::CurrentSavePath() const {
+    return SavePathOf(pageCursor->GetPageIndex());
 }
 
 bool CAnimDoc::StoreCurrentPage() {

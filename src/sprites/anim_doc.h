@@ -89,8 +89,15 @@ public:
     CPageCursor* GetPageCursor() const { return pageCursor; }
     PuzzleFileOps* GetFileOps() const { return fileOps; }
 
-    // The current page's save file, below the base directory; empty before
-    // a page is chosen.
+    // Stores the page being left and shows page (1..30) instead: a page
+    // change straight to any page (the picture book's). Another number
+    // changes nothing.
+    void GoToPage(int32_t page);
+
+    // Page (1..30)'s save file, below the base directory; empty for any
+    // other number.
+    std::string SavePathOf(int32_t page) const;
+    // The current page's save file; empty before a page is chosen.
     std::string CurrentSavePath() const;
     // Writes the current page into its save file. False when it could not
     // be written; the previous file is then as it was.

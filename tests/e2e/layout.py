@@ -12,9 +12,11 @@ START_BUTTON = (450, 542, 124, 50)
 # Quit, about, previous page, next page, clear: x, y, width, height.
 GAME_BUTTONS = {"quit": (20, 693, 60, 59), "info": (88, 693, 60, 59),
                 "prev": (399, 693, 60, 59), "next": (565, 693, 60, 59),
-                "clear": (876, 693, 128, 59), "sound": (156, 693, 60, 59)}
+                "clear": (876, 693, 128, 59), "sound": (156, 693, 60, 59),
+                "book": (808, 693, 60, 59)}
 BUTTON_FILES = {"quit": "m0002.dat", "info": "m0003.dat", "prev": "m0004.dat",
-                "next": "m0005.dat", "clear": "m0006.dat", "sound": "m0039.dat"}
+                "next": "m0005.dat", "clear": "m0006.dat", "sound": "m0039.dat",
+                "book": "m0038.dat"}
 PAGE_LABEL = (459, 704, 106, 40)
 # A finished page's star, over the label's right-hand end, and its picture.
 FINISHED_STAR = (541, 714, 20, 20)
@@ -54,6 +56,41 @@ class Catalogue:
     def drag_rest_at(self, piece):
         x, y = self.loose_at(piece)
         return x + DRAG_REST[0], y + DRAG_REST[1]
+
+
+class BookLayout:
+    """The picture book's layout as src/game/book_layout.h holds it, and its
+    pictures' files."""
+
+    FILES = {"background": "m0031.dat", "thumbnails": "m0032.dat", "marks": "m0033.dat",
+             "outlines": "m0034.dat", "start_again": "m0035.dat"}
+
+    def __init__(self, source):
+        with open(os.path.join(source, "src", "game", "book_layout.h")) as file:
+            text = file.read()
+        self.value = {name: int(number) for name, number in
+                      re.findall(r"constexpr int32_t (k\w+) = (\d+);", text)}
+        left, top, width, height = map(int, re.search(
+            r"kStartAgainRect = \{(\d+), (\d+), \d+ \+ (\d+), \d+ \+ (\d+)\}", text).groups())
+        self.start_again = (left, top, width, height)
+
+    def cell(self, page):
+        v = self.value
+        index = page - 1
+        return (v["kBookGridLeft"] + index % v["kBookColumns"] * v["kBookCellWidth"],
+                v["kBookGridTop"] + index // v["kBookColumns"] * v["kBookCellHeight"])
+
+    def thumbnail(self, page):
+        x, y = self.cell(page)
+        v = self.value
+        return (x + v["kThumbnailLeft"], y + v["kThumbnailTop"], v["kThumbnailWidth"],
+                v["kThumbnailHeight"])
+
+    def mark(self, page):
+        x, y = self.cell(page)
+        v = self.value
+        return (x + v["kBookMarkLeft"], y + v["kBookMarkTop"], v["kBookMarkWidth"],
+                v["kBookMarkHeight"])
 
 
 def name_index(kind, piece):

@@ -3,7 +3,7 @@ screen must look like, built from the game's own picture files, and the
 moves a player makes (start, turn pages, carry pieces, quit)."""
 
 from harness import wait_until
-from layout import (DRAG, ENDING_BUTTON, FINISHED_STAR, FINISHED_STAR_FILE, FIT_OFFSET,
+from layout import (DRAG, ENDING_BUTTON, FINISHED_STAR, BookLayout, FINISHED_STAR_FILE, FIT_OFFSET,
                     GAME_BUTTONS, HOLE, LOOSE, PAGE_LABEL,
                     PICTURE_DIALOG, PICTURE_DIALOG_BUTTON, PLACED, SCREEN, START_BUTTON,
                     TITLE_AT, BUTTON_FILES, piece_file)
@@ -18,6 +18,7 @@ class Player:
     def __init__(self, game):
         self.game = game
         self.catalogue = game.session.catalogue
+        self.book = BookLayout(game.session.source)
 
     # -- what the screens look like ----------------------------------------
     def title_screen(self):
@@ -127,6 +128,38 @@ class Player:
 
     def shows_star(self):
         return self.game.grab(*FINISHED_STAR).shows(self.finished_star())
+
+    # -- the picture book ----------------------------------------------------
+    def book_picture(self, name):
+        return self.game.picture(BookLayout.FILES[name])
+
+    def book_title(self):
+        """The book's title band, left of the start-again control."""
+        return self.book_picture("background").crop(0, 0, self.book.start_again[0], 90)
+
+    def wait_book(self):
+        self.game.wait_shown(self.book_title(), (0, 0), "the picture book")
+
+    def shows_book(self):
+        title = self.book_title()
+        return self.game.grab(0, 0, title.width, title.height).shows(title)
+
+    def book_mark(self, page, placed, total):
+        """Page's mark as the book must show it: the mark picture's cell for
+        (placed, total) over the book's background."""
+        x, y, width, height = self.book.mark(page)
+        canvas = bytearray(self.book_picture("background").crop(x, y, width, height).rgb)
+        cell = self.book_picture("marks").crop(total * width, placed * height, width, height)
+        paste(canvas, width, cell, (0, 0), key=MAGENTA)
+        return Picture(width, height, canvas)
+
+    def wait_mark(self, page, placed, total):
+        self.game.wait_shown(self.book_mark(page, placed, total), self.book.mark(page)[:2],
+                             f"page {page}'s mark, {placed} of {total}")
+
+    def thumbnail_centre(self, page):
+        x, y, width, height = self.book.thumbnail(page)
+        return x + width // 2, y + height // 2
 
     def wait_speaker(self, setting):
         """The sound switch showing setting 0 (all on), 1 or 2."""

@@ -1,10 +1,11 @@
 """The family comforts played under Wine: the sound switch, the picture book
 and the reward for a finished page."""
 
+import os
 import unittest
 
 from harness import GameTestCase, wait_until
-from layout import PLACED, settings_file
+from layout import PLACED, save_name, settings_file
 from player import Player
 
 
@@ -73,6 +74,43 @@ class ComfortsTest(GameTestCase):
         # Cleared, the page loses its star.
         game.key("c")
         wait_until(lambda: not player.shows_star(), "the star to go")
+
+    def test_the_book_shows_every_page_and_opens_the_one_clicked(self):
+        game = self.new_game().skip_directions().start()
+        player = Player(game)
+        player.start_playing()
+        page1, page2 = player.pieces_of(1), player.pieces_of(2)
+        for piece in page1:
+            player.place_piece(piece)
+        game.key("Next")
+        player.wait_page(2)
+        player.place_piece(page2[0])
+
+        game.key("b")
+        player.wait_book()
+        player.wait_mark(1, len(page1), len(page1))
+        player.wait_mark(2, 1, len(page2))
+        player.wait_mark(3, 0, len(player.pieces_of(3)))
+        # Opening the book stored nothing: page 2 was never left.
+        self.assertFalse(os.path.exists(game.path("save", save_name(2))))
+        # B goes back to the page that was showing, as it was left.
+        game.key("b")
+        player.wait_page(2)
+        player.wait_piece(PLACED, page2[0], "page 2's placed piece")
+
+        game.click(*player.button_centre("book"))
+        player.wait_book()
+        game.click(*player.thumbnail_centre(5))
+        player.wait_page(5)
+        self.assertFalse(player.shows_book())
+        # The page left was stored, as a page change stores it.
+        wait_until(lambda: os.path.exists(game.path("save", save_name(2))), "page 2 stored")
+        # Escape in the book goes back too, and never ends the game.
+        game.key("b")
+        player.wait_book()
+        game.key("Escape")
+        player.wait_page(5)
+        self.assertTrue(game.running())
 
 
 if __name__ == "__main__":

@@ -9,7 +9,7 @@
 namespace {
 
 constexpr uint32_t kReturn = 13, kEscape = 27, kSpace = 32, kPageUp = 33, kPageDown = 34, kUp = 38,
-                   kDown = 40, kC = 67, kI = 73, kM = 77, kQ = 81;
+                   kDown = 40, kC = 67, kI = 73, kM = 77, kQ = 81, kB = 66, kLeft = 37, kRight = 39;
 
 bool Ignored(const KeyResponse& response) {
     return response.action == KeyAction::kNothing && response.logLine == nullptr;
@@ -40,7 +40,7 @@ TEST(KeyCommands, WhilePlayingThePageKeysPressTheirButtonsAndEscapeEndsAtOnce) {
     const std::map<uint32_t, int32_t> pressed = {
         {kPageUp, ID_PREV_PAGE}, {kUp, ID_PREV_PAGE}, {kPageDown, ID_NEXT_PAGE},
         {kDown, ID_NEXT_PAGE},   {kC, ID_CLEAR_PAGE}, {kI, ID_INFO},
-        {kM, ID_SOUND},          {kQ, ID_QUIT}};
+        {kM, ID_SOUND},          {kB, ID_BOOK},       {kQ, ID_QUIT}};
     for (uint32_t key = 0; key < 256; ++key) {
         const KeyResponse response = RespondToKey(kStatePlaying, key);
         const auto found = pressed.find(key);
@@ -60,8 +60,25 @@ TEST(KeyCommands, WhilePlayingThePageKeysPressTheirButtonsAndEscapeEndsAtOnce) {
 }
 
 TEST(KeyCommands, UnknownStatesIgnoreEveryKey) {
-    for (int32_t state : {-1, 3, 100}) {
+    for (int32_t state : {-1, 4, 100}) {
         for (uint32_t key : {kReturn, kSpace, kEscape, kPageDown, kQ})
             EXPECT_TRUE(Ignored(RespondToKey(state, key))) << state << " " << key;
+    }
+}
+
+TEST(KeyCommands, InTheBookTheKeysMoveChooseAndCloseAndNoneEndsTheGame) {
+    const std::map<uint32_t, int32_t> bookKeys = {{kLeft, kBookKeyLeft},    {kRight, kBookKeyRight},
+                                                  {kUp, kBookKeyUp},        {kDown, kBookKeyDown},
+                                                  {kReturn, kBookKeyOpen},  {kB, kBookKeyClose},
+                                                  {kEscape, kBookKeyClose}, {kM, kBookKeySound}};
+    for (uint32_t key = 0; key < 256; ++key) {
+        const KeyResponse response = RespondToKey(kStateBook, key);
+        const auto found = bookKeys.find(key);
+        if (found != bookKeys.end()) {
+            EXPECT_EQ(response.action, KeyAction::kBook) << key;
+            EXPECT_EQ(response.command, found->second) << key;
+        } else {
+            EXPECT_TRUE(Ignored(response)) << key;
+        }
     }
 }

@@ -9,9 +9,10 @@ TEST(PageFurnitureTest, ButtonsStandAlongTheBottomWithTheirCommandTags) {
         int32_t x, tag, columns;
         const char* picture;
     } buttons[kButtonCount] = {
-        {20, 10001, 1, "\\data\\m0002.dat"},  {88, 10002, 1, "\\data\\m0003.dat"},
-        {399, 10003, 1, "\\data\\m0004.dat"}, {565, 10004, 1, "\\data\\m0005.dat"},
-        {876, 10005, 1, "\\data\\m0006.dat"}, {156, ID_SOUND, 3, "\\data\\m0039.dat"},
+        {20, 10001, 1, "\\data\\m0002.dat"},    {88, 10002, 1, "\\data\\m0003.dat"},
+        {399, 10003, 1, "\\data\\m0004.dat"},   {565, 10004, 1, "\\data\\m0005.dat"},
+        {876, 10005, 1, "\\data\\m0006.dat"},   {156, ID_SOUND, 3, "\\data\\m0039.dat"},
+        {808, ID_BOOK, 1, "\\data\\m0038.dat"},
     };
     for (int32_t i = 0; i < kButtonCount; ++i) {
         SCOPED_TRACE(i);

@@ -1,4 +1,5 @@
 #include "contact_sheet.h"
+#include "book_sheet.h"
 #include "screen_sheet.h"
 
 #include "art/pictures.h"
@@ -47,6 +48,7 @@ void WriteContactSheets(const std::string& contentFolder, const std::string& she
     for (int page = 1; page <= kPages; ++page)
         WritePageSheet(contentFolder, sheetFolder, page);
     WriteScreenSheet(contentFolder, sheetFolder);
+    WriteBookSheet(contentFolder, sheetFolder);
 }
 
 } // namespace content

@@ -1,10 +1,12 @@
 #include "content_writer.h"
 
 #include "art/background.h"
+#include "art/book.h"
 #include "art/celebration.h"
 #include "art/dialogs.h"
 #include "art/pictures.h"
 #include "art/screens.h"
+#include "game/book_layout.h"
 #include "game_files.h"
 #include "layout.h"
 #include "music.h"
@@ -72,6 +74,12 @@ void GenerateScreens(const std::string& folder) {
     WritePicture(folder, kPageLabelsFile, labels);
     WritePicture(folder, kFinishedStarPath, DrawFinishedStar(labels));
     WritePicture(folder, kSparklePicturePath, DrawSparkle());
+    const Image book = DrawBookBackground();
+    WritePicture(folder, kBookBackgroundPath, book);
+    WritePicture(folder, kBookThumbnailsPath, DrawBookThumbnails());
+    WritePicture(folder, kBookMarksPath, DrawBookMarks());
+    WritePicture(folder, kBookOutlinesPath, DrawBookOutlines());
+    WritePicture(folder, kStartAgainPath, DrawStartAgainControl(book));
 }
 
 void GenerateResources(const std::string& folder) {

@@ -115,8 +115,7 @@ void PutIcons(Sheet& sheet, const std::string& folder, double x, double y) {
 
 // The bar's later buttons: every column of faces they have.
 void PutLaterButtons(Sheet& sheet, const std::string& folder, double x, double y) {
-    sheet.Label("Sound switch: all on, music off, all off (released / pressed), twice size", x,
-                y - 8);
+    sheet.Label("Sound switch (all on, music off, all off) and picture book, twice size", x, y - 8);
     for (int button = kSoundButton; button < kButtonCount; ++button) {
         const Image faces = LoadPicture(folder, GameButtonFile(button));
         sheet.Put(faces, x, y, 2);

@@ -26,6 +26,13 @@ void CButtonGroup::CreateButtons(HWND parent, ButtonWindowInfo* newRecords) {
     records = newRecords;
 }
 
+void CButtonGroup::ShowButtons(bool shown) {
+    for (int32_t i = 0; i < count; ++i) {
+        if (HWND button = ButtonWindow(i))
+            ShowWindow(button, shown ? SW_SHOWNA : SW_HIDE);
+    }
+}
+
 HWND CButtonGroup::ButtonWindow(int32_t index) const {
     if (records == nullptr || !IsButton(index))
         return nullptr;

@@ -32,6 +32,8 @@ public:
     // Makes one owner-drawn button window per record (a record whose window
     // still exists keeps it) and keeps the records.
     void CreateButtons(HWND parent, ButtonWindowInfo* records);
+    // Shows or hides every button window made so far.
+    void ShowButtons(bool shown);
     // Asks button index for a state and draws the face it then shows at
     // dest, (0, 0) when null: the owner-draw of the button's own window.
     void SetButtonState(HDC dc, int32_t state, int32_t index, const POINT* dest);

@@ -72,6 +72,10 @@ LRESULT CGameController::OnCommand(HWND window, int32_t id, int32_t) {
     // anywhere else before a page is loaded they would store an empty page.
     if (!HasPage())
         return 0;
+    // The book covers the page and its buttons; only its own two commands
+    // reach it.
+    if (state == kStateBook && id != ID_SOUND && id != ID_BOOK)
+        return 0;
     switch (id) {
     case ID_INFO:
         ShowAboutBox(window);
@@ -89,6 +93,12 @@ LRESULT CGameController::OnCommand(HWND window, int32_t id, int32_t) {
     case ID_SOUND:
         CycleSound(window);
         SetFocus(window);
+        break;
+    case ID_BOOK:
+        if (state == kStateBook)
+            CloseBook(window, book.CurrentPage());
+        else
+            OpenBook(window);
         break;
     default:
         return 0;

@@ -121,7 +121,12 @@ void CGameScreen::Paint(HDC dc) {
 void CGameScreen::ShowControls(HWND window) {
     buttons.CreateButtons(window, buttonWindows);
     buttons.HookButtons();
+    buttons.ShowButtons(true);
     InvalidateRect(window, nullptr, FALSE);
+}
+
+void CGameScreen::HideControls() {
+    buttons.ShowButtons(false);
 }
 
 void CGameScreen::DrawItem(const DRAWITEMSTRUCT* item, uint32_t id) {

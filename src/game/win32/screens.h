@@ -13,6 +13,7 @@
 
 class CAnimDoc;
 class CAnimView;
+class CBookView;
 class CPageCursor;
 
 class CScreen {
@@ -59,9 +60,12 @@ public:
     void Enter(HWND window) override;
     // The whole page through the view, then the page label.
     void Paint(HDC dc) override;
+    // Creates the buttons the first time, shows them again after the book.
     void ShowControls(HWND window) override;
     void RemoveControls() override {}
     void DrawItem(const DRAWITEMSTRUCT* item, uint32_t id) override;
+    // Hides the buttons while the book covers the screen.
+    void HideControls();
 
     // The current page's number between the page buttons, with its star
     // when the page is finished.
@@ -87,6 +91,22 @@ private:
     CGameButtonGroup buttons;
     FramedImageInfo buttonInfos[kGameButtonCount];
     ButtonWindowInfo buttonWindows[kGameButtonCount];
+};
+
+// The picture book, full screen: drawn by the book's own view, with no
+// buttons of its own (the game screen's are hidden while it is up).
+class CBookScreen : public CScreen {
+public:
+    explicit CBookScreen(CBookView* view) : view(view) {}
+    // Reads the book's pictures the first time and shows the book.
+    void Enter(HWND window) override;
+    void Paint(HDC dc) override;
+    void ShowControls(HWND) override {}
+    void RemoveControls() override {}
+    void DrawItem(const DRAWITEMSTRUCT*, uint32_t) override {}
+
+private:
+    CBookView* view;
 };
 
 // The process-wide screens and the one that receives paint, owner-draw and

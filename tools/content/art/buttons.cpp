@@ -187,4 +187,29 @@ ButtonSymbol SpeakerSymbol(int setting) {
     };
 }
 
+ButtonSymbol BookSymbol() {
+    return [](cairo_t* cr, double w, double h) {
+        const double cx = w / 2, cy = h / 2 + 1, pw = w * 0.3, ph = h * 0.38;
+        cairo_set_line_width(cr, 2.2);
+        cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
+        // Two pages open from the spine, each with a few lines of pictures.
+        for (int side = -1; side <= 1; side += 2) {
+            cairo_move_to(cr, cx, cy - ph / 2 + 3);
+            cairo_curve_to(cr, cx + side * pw * 0.4, cy - ph / 2 - 2, cx + side * pw * 0.8,
+                           cy - ph / 2 - 2, cx + side * pw, cy - ph / 2 + 1);
+            cairo_line_to(cr, cx + side * pw, cy + ph / 2);
+            cairo_curve_to(cr, cx + side * pw * 0.8, cy + ph / 2 - 3, cx + side * pw * 0.4,
+                           cy + ph / 2 - 3, cx, cy + ph / 2 + 2);
+            cairo_close_path(cr);
+            cairo_stroke(cr);
+            for (int row = 0; row < 2; ++row) {
+                const double y = cy - ph / 2 + 5 + row * ph * 0.42;
+                const double x0 = side < 0 ? cx - pw + 3 : cx + 4;
+                cairo_rectangle(cr, x0, y, pw - 7, ph * 0.3);
+                cairo_fill(cr);
+            }
+        }
+    };
+}
+
 } // namespace content

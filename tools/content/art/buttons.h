@@ -35,5 +35,7 @@ ButtonSymbol DoorSymbol();
 ButtonSymbol ClearSymbol();
 // The sound switch's speaker for setting 0 (all on), 1 (music off), 2 (all off).
 ButtonSymbol SpeakerSymbol(int setting);
+// The picture book: an open book.
+ButtonSymbol BookSymbol();
 
 } // namespace content

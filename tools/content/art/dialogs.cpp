@@ -107,8 +107,14 @@ Image DrawDirectionsDialog() {
         Line(cr, lines[i], 180, y + (i >= 2 ? 5 : 0), 15, Font::kSans, Align::kCentre);
     y += 10;
     const char* keys[][2] = {
-        {"\u25C0 \u25B6", "turn the page"},  {"PgUp PgDn", "do the same"}, {"C", "clear the page"},
-        {"M", "sound: all, no music, none"}, {"I", "about Varnolt"},       {"Q", "quit"}};
+        {"\u25C0 \u25B6", "turn the page"},
+        {"PgUp PgDn", "do the same"},
+        {"C", "clear the page"},
+        {"M", "sound: all, no music, none"},
+        {"B", "picture book of all pages"},
+        {"I", "about Varnolt"},
+        {"Q", "quit"},
+    };
     for (const auto& key : keys) {
         Line(cr, key[0], 118, y, 14, Font::kSansBold, Align::kRight);
         Line(cr, key[1], 130, y, 14, Font::kSans);

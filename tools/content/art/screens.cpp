@@ -19,7 +19,7 @@ namespace {
 using namespace motif;
 
 // The buttons' faces: small square ones and the wide clear button.
-constexpr int kButtonWidths[kButtonCount] = {60, 60, 60, 60, 128, 60};
+constexpr int kButtonWidths[kButtonCount] = {60, 60, 60, 60, 128, 60, 60};
 constexpr int kButtonHeight = 59;
 
 // A jigsaw piece in one flat colour, for decoration.
@@ -156,6 +156,8 @@ Image DrawGameButton(int button, const Image& background) {
                           0);
         return columns;
     }
+    if (button == kBookButton)
+        return DrawButton(behind, kCreamButton, BookSymbol());
     const ButtonSymbol symbols[5] = {DoorSymbol(), InfoSymbol(), ArrowSymbol(true),
                                      ArrowSymbol(false), ClearSymbol()};
     return DrawButton(behind, kCreamButton, symbols[button]);

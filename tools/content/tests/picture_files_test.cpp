@@ -163,8 +163,9 @@ TEST(PictureFiles, TheManifestListsEveryFile) {
     EXPECT_EQ(listed, files);
     EXPECT_EQ(std::count_if(files.begin(), files.end(),
                             [](const std::string& f) { return f.rfind("Data/", 0) == 0; }),
-              880 + 10 + 3); // the pieces, the screens, then the sound switch,
-                             // the sparkle and the finished page's star
+              880 + 10 + 3 + 6); // the pieces, the screens, then the sound
+                                 // switch, the sparkle, the finished page's
+                                 // star, the book button and the book's five
 }
 
 } // namespace

@@ -1,0 +1,59 @@
+// The picture book on the screen: composes the book's background, the thirty
+// thumbnails with their marks and outlines, and the start-again control into
+// an offscreen image of its own, and copies only what changed to the window,
+// through the same dirty rectangles as the play screen. The page being
+// played keeps its own view and stays in memory meanwhile.
+#pragma once
+
+#include "sprites/anim_view_base.h"
+
+#include <cstdint>
+#include <memory>
+
+class CDIBImage;
+class CPictureBook;
+
+class CBookView : public CAnimViewBase {
+public:
+    explicit CBookView(const CPictureBook* book);
+    ~CBookView() override;
+
+    // Reads the book's pictures the first time; later calls do nothing. A
+    // missing picture is logged and its part of the book is not drawn.
+    void LoadPictures();
+    // Called when the book opens on window: its offscreen image (made once)
+    // all dirty. False when there is no background to show.
+    bool Show(HWND window);
+    void Render(const RECT* r) override;
+    // The whole book at once (the book screen's paint).
+    void RedrawAll();
+    // The main loop's periodic call while the book is open.
+    void Tick() { Flush(window); }
+
+    // A page's cell needs drawing again (its mark or outlines changed).
+    void PageChanged(int32_t page);
+    // Every cell does.
+    void AllPagesChanged();
+    // Shows the start-again control's face `frame` (CPictureBook::HoldFrame).
+    void SetControlFrame(int32_t frame);
+
+    CBookView(const CBookView&) = delete;
+    CBookView& operator=(const CBookView&) = delete;
+
+private:
+    void DrawPage(int32_t page, const RECT& clip);
+    // Copies the picture's block at (srcX, srcY) to dest's place, only
+    // where dest meets clip.
+    void CopyPart(const CDIBImage* picture, int32_t srcX, int32_t srcY, const RECT& dest,
+                  const RECT& clip, uint32_t key);
+
+    const CPictureBook* book;
+    std::unique_ptr<CDIBImage> background;
+    std::unique_ptr<CDIBImage> thumbnails;
+    std::unique_ptr<CDIBImage> marks;
+    std::unique_ptr<CDIBImage> outlines;
+    std::unique_ptr<CDIBImage> control;
+    bool picturesRead = false;
+    int32_t controlFrame = 0;
+    HWND window = nullptr;
+};
