@@ -22,7 +22,14 @@ Buttons along the bottom, and their keys:
   Next page       Page Down  page 30 wraps to page 1
   Clear           C          takes this page's placed pieces out again
   Speaker         M          sound: everything on, music off, everything off
+  Picture book    B          every page at a glance; B or Escape goes back
                   Escape     ends the game at once
+
+A finished page plays a fanfare, sparkles, and gets a star by its number.
+In the picture book, click a picture (or use the arrow keys and Enter) to go
+to that page. "Start again" in its corner clears every page once held down
+for two seconds; the old save files move to "save\previous". To undo it,
+quit and move the files from "save\previous" back into "save".
 
 Every page remembers its progress in the "save" folder beside the game, and
 the speaker's setting is kept in "settings.dta".

@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Plays the staged game under the build's Wine session (Xvfb) and keeps a
 screenshot of each of its screens for review: the title screen, page 1 as
-it starts, page 1 solved, the about box and the ending picture.
+it starts, page 1 finished (sparkling, then at rest with its star), the
+picture book, the about box and the ending picture.
 
 Usage: scripts/screenshots.py BUILD_DIR CONTENT_DIR OUTPUT_DIR
 """
@@ -21,6 +22,7 @@ def main():
     os.environ.update(VARNOLT_BUILD_DIR=build, VARNOLT_SOURCE_DIR=source,
                       VARNOLT_CONTENT_DIR=content)
     from harness import Game, Session, wait_until  # noqa: E402 (needs the environment above)
+    from layout import PLACED  # noqa: E402
     from player import Player  # noqa: E402
 
     os.makedirs(output, exist_ok=True)
@@ -38,17 +40,31 @@ def main():
         keep("1-title")
         player.start_playing()
         keep("2-page-unsolved")
-        for piece in player.catalogue.pages[1]:
+        pieces = player.pieces_of(1)
+        for piece in pieces:
             player.place_piece(piece)
-        keep("3-page-solved")
+        keep("3-page-finished-sparkle")
+        for piece in pieces:
+            player.wait_piece(PLACED, piece, f"piece {piece} clear of the sparkle")
+        player.wait_star()
+        keep("4-page-solved")
+        game.key("Next")
+        player.wait_page(2)
+        player.place_piece(player.pieces_of(2)[0])
+        game.key("b")
+        player.wait_book()
+        game.key("Right", "Right", "Down")
+        keep("5-book")
+        game.key("b")
+        player.wait_page(2)
         game.key("i")
         player.wait_picture_dialog("AboutDialogBkg")
-        keep("4-about")
+        keep("6-about")
         game.key("Escape")
         wait_until(lambda: game.dialog() is None, "the about box to close")
         game.key("q")
         player.wait_ending()
-        keep("5-ending")
+        keep("7-ending")
         game.key("Return")
         game.wait_exit()
     finally:

@@ -6,7 +6,7 @@ import unittest
 
 from harness import GameTestCase, wait_until
 from layout import PLACED, save_name, settings_file
-from player import Player
+from player import Player, loose_picture_back
 
 
 class ComfortsTest(GameTestCase):
@@ -111,6 +111,39 @@ class ComfortsTest(GameTestCase):
         game.key("Escape")
         player.wait_page(5)
         self.assertTrue(game.running())
+
+    def test_start_again_needs_a_held_press_and_puts_the_saves_aside(self):
+        game = self.new_game().skip_directions().start()
+        player = Player(game)
+        player.start_playing()
+        page1 = player.pieces_of(1)
+        player.place_piece(page1[0])
+        game.key("Next")
+        player.wait_page(2)
+        player.place_piece(player.pieces_of(2)[0])
+        stored1 = game.read_bytes("save", save_name(1))
+        game.key("b")
+        player.wait_book()
+        x, y, width, height = player.book.start_again
+        control = (x + width // 2, y + height // 2)
+        # A click is not enough.
+        game.click(*control)
+        player.wait_mark(1, 1, len(page1))
+        self.assertFalse(os.path.exists(game.path("save", "previous")))
+
+        game.press(*control)
+        wait_until(lambda: os.path.exists(game.path("save", "previous", save_name(2))),
+                   "the save files put aside")
+        game.release()
+        player.wait_mark(1, 0, len(page1))
+        player.wait_mark(2, 0, len(player.pieces_of(2)))
+        self.assertEqual(game.read_bytes("save", "previous", save_name(1)), stored1)
+        self.assertFalse(os.path.exists(game.path("save", save_name(1))))
+        # Back on page 2, it is new again.
+        game.key("b")
+        player.wait_page(2)
+        wait_until(lambda: loose_picture_back(player, player.pieces_of(2)[0]),
+                   "page 2's piece back where it started")
 
 
 if __name__ == "__main__":
