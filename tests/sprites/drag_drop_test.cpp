@@ -190,6 +190,12 @@ TEST_F(PageOne, OnlyThePiecesOwnHoleUnderThePointerTakesIt) {
     const CSprite* hole2 = Piece(kHoleKind, 1);
     EXPECT_FALSE(DropAt(1, hole2->GetX() + 10, hole2->GetY() + 9));
     ExpectLoose(1);
+    // Piece 3 lies exactly where piece 5's hole would take piece 5, the
+    // pointer over that hole: another piece's hole never takes it.
+    const CSprite* hole5 = Piece(kHoleKind, 4);
+    EXPECT_FALSE(DropAt(2, hole5->GetX() + 10, hole5->GetY() + 9));
+    ExpectLoose(2);
+    ExpectLoose(4);
     EXPECT_EQ(View().GetPlacedCount(), 0);
 }
 
