@@ -19,8 +19,10 @@ import re
 import signal
 import subprocess
 import sys
+import tempfile
 import time
 from pathlib import Path
+from xml.etree import ElementTree
 
 ROOT = Path(__file__).resolve().parent.parent
 sys.path.insert(0, str(Path(__file__).resolve().parent))
@@ -30,6 +32,7 @@ from mutations import FAULTS  # noqa: E402
 # unit tests cover the engine code the faults go into.
 ALWAYS_EXCLUDED = "content_tests"
 FAILED_LINE = re.compile(r"^\s*\d+ - (\S+) \((.+)\)\s*$")
+GTEST_END = "ran. ("
 
 
 def check_snippet(fault):
@@ -55,20 +58,30 @@ def build():
 
 
 def run_tests(regex, test_timeout, all_tests):
-    command = ["ctest", "--preset", "host", "-j2", "--timeout", str(test_timeout),
-               "-E", ALWAYS_EXCLUDED]
-    if not all_tests:
-        command += ["-R", regex]
-    code, output = run(command)
-    if "No tests were found" in output:
-        raise ValueError(f"no host test matches {regex!r}")
-    failed = {}
-    for line in output.splitlines():
-        match = FAILED_LINE.match(line)
-        if match:
-            failed[match.group(1)] = match.group(2)
-    if code != 0 and not failed:
-        raise RuntimeError("ctest failed without naming a test:\n" + output[-2000:])
+    """The failing tests, each with why: Failed, Timeout or Crashed."""
+    with tempfile.TemporaryDirectory() as folder:
+        junit = Path(folder) / "results.xml"
+        command = ["ctest", "--preset", "host", "-j2", "--timeout", str(test_timeout),
+                   "-E", ALWAYS_EXCLUDED, "--output-junit", str(junit)]
+        if not all_tests:
+            command += ["-R", regex]
+        code, output = run(command)
+        if "No tests were found" in output:
+            raise ValueError(f"no host test matches {regex!r}")
+        failed = {}
+        for line in output.splitlines():
+            match = FAILED_LINE.match(line)
+            if match:
+                failed[match.group(1)] = match.group(2)
+        if code != 0 and not failed:
+            raise RuntimeError("ctest failed without naming a test:\n" + output[-2000:])
+        # A test program that dies (a sanitizer's report, a signal) never
+        # prints Google Test's closing line; ctest calls that plainly Failed.
+        for case in ElementTree.parse(junit).getroot().iter("testcase"):
+            name = case.get("name")
+            printed = case.findtext("system-out") or ""
+            if failed.get(name) == "Failed" and GTEST_END not in printed:
+                failed[name] = "Crashed"
     return failed
 
 
