@@ -96,9 +96,14 @@ TEST_F(MidiPlayerTest, PlaysAQuarterNoteIn500PeriodsOfOneMillisecond) {
 
 TEST_F(MidiPlayerTest, KeepsTheFractionOfATickFromPeriodToPeriod) {
     // 96 ticks per quarter at 120 beats a minute: 0.192 ticks per period.
-    Start(File(0, 96, {Concat({Note(0, kNoteOn, 60), Note(1, kNoteOff, 60), EndOfTrack()})}));
+    Start(File(0, 96,
+               {Concat({Note(0, kNoteOn, 60), Note(1, kNoteOff, 60), Note(1, kNoteOn, 62),
+                        EndOfTrack()})}));
     EXPECT_EQ(FiresUntilSent(1), 1);
     EXPECT_EQ(FiresUntilSent(2), 6) << "1 / 0.192 = 5.2 periods, so the sixth";
+    // The 0.152 ticks the sixth period ran past the first event count
+    // towards the second: 2 / 0.192 = 10.4 periods in all, not 6 + 6.
+    EXPECT_EQ(FiresUntilSent(3), 5);
 }
 
 TEST_F(MidiPlayerTest, DoublesTheRateAtATempoOf250000) {

@@ -122,16 +122,21 @@ TEST_F(SaveFiles, APlayedPageComesBackAsItWasLeft) {
 
     Doc().ChangePage(kPreviousPage);
     EXPECT_EQ(View().GetPlacedCount(), 2);
-    EXPECT_EQ(Doc().Sprites().Count(), 36u + 6);
+    ASSERT_EQ(Doc().Sprites().Count(), 36u + 6);
     for (int32_t k = 0; k < 9; ++k) {
+        SCOPED_TRACE(k);
         const bool placed = k == 2 || k == 4;
-        EXPECT_EQ(session->Piece(kLooseKind, k)->IsVisible(), !placed);
-        EXPECT_EQ(session->Piece(kHoleKind, k)->IsVisible(), !placed);
-        EXPECT_EQ(session->Piece(kPlacedKind, k)->IsVisible(), placed);
-        EXPECT_TRUE(session->Piece(kDragKind, k)->IsHidden());
-        const SpriteRecord& loose = g_pageTable[1][kLooseKind][k];
-        EXPECT_EQ(session->Piece(kLooseKind, k)->GetX(), loose.x);
-        EXPECT_EQ(session->Piece(kLooseKind, k)->GetY(), loose.y);
+        const CSprite* loose = session->Piece(kLooseKind, k);
+        const CSprite* hole = session->Piece(kHoleKind, k);
+        const CSprite* inHole = session->Piece(kPlacedKind, k);
+        const CSprite* drag = session->Piece(kDragKind, k);
+        ASSERT_TRUE(loose && hole && inHole && drag) << "a sprite of the piece was not restored";
+        EXPECT_EQ(loose->IsVisible(), !placed);
+        EXPECT_EQ(hole->IsVisible(), !placed);
+        EXPECT_EQ(inHole->IsVisible(), placed);
+        EXPECT_TRUE(drag->IsHidden());
+        EXPECT_EQ(loose->GetX(), g_pageTable[1][kLooseKind][k].x);
+        EXPECT_EQ(loose->GetY(), g_pageTable[1][kLooseKind][k].y);
     }
     // Saved pieces keep their stacking; the buttons and number go on top.
     EXPECT_EQ(Doc().Sprites().First()->GetTag(), NameIndex(kLooseKind, 1));
@@ -185,7 +190,9 @@ TEST_F(SaveFiles, AFileCutInsideARecordKeepsTheRecordsBeforeIt) {
     EXPECT_TRUE(ReadInto(SavePath(1)));
     EXPECT_EQ(Doc().Sprites().Count(), 3u);
     EXPECT_EQ(View().GetPlacedCount(), 1);
-    EXPECT_EQ(Doc().FindByTag(NameIndex(kLooseKind, 3))->GetX(), 20);
+    const CSprite* third = Doc().FindByTag(NameIndex(kLooseKind, 3));
+    ASSERT_NE(third, nullptr);
+    EXPECT_EQ(third->GetX(), 20);
     EXPECT_EQ(Doc().FindByTag(NameIndex(kLooseKind, 4)), nullptr);
 }
 
@@ -248,6 +255,8 @@ TEST_F(SaveFiles, ASaveThatFailsPartWayKeepsThePreviousFile) {
     WriteAll(SavePath(1), previous);
     Doc().ChangePage(kPreviousPage);
     EXPECT_EQ(View().GetPlacedCount(), 1);
+    ASSERT_NE(session->Piece(kPlacedKind, 0), nullptr);
+    ASSERT_NE(session->Piece(kLooseKind, 1), nullptr);
     EXPECT_TRUE(session->Piece(kPlacedKind, 0)->IsVisible());
     EXPECT_TRUE(session->Piece(kLooseKind, 1)->IsVisible());
 }

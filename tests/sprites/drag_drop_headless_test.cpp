@@ -103,8 +103,10 @@ TEST_F(HeadlessPageOne, PlacingPlaysAPlaceSoundAndClearingPlaysOnce) {
 }
 
 TEST_F(HeadlessPageOne, ThePlaceSoundBagRunsOnAcrossPages) {
-    while (GetPlaceSoundBag()->SoundsLeft() != kPlaceSoundCount)
+    for (int i = 0; i < kPlaceSoundCount && GetPlaceSoundBag()->SoundsLeft() != kPlaceSoundCount;
+         ++i)
         GetSoundEffects()->PlayPlaceSound(nullptr);
+    ASSERT_EQ(GetPlaceSoundBag()->SoundsLeft(), kPlaceSoundCount);
     headless::TakePlayedSounds();
 
     std::vector<std::string> placeSounds;

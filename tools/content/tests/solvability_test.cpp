@@ -22,6 +22,8 @@ TEST_P(Solvability, EveryPieceGoesIntoItsHoleThroughTheView) {
         SCOPED_TRACE("piece " + std::to_string(FirstPieceOfPage(page) + k));
         ASSERT_TRUE(session.PlacePiece(k));
         EXPECT_EQ(session.View().GetPlacedCount(), k + 1);
+        ASSERT_TRUE(session.Piece(kPlacedKind, k) && session.Piece(kLooseKind, k) &&
+                    session.Piece(kHoleKind, k));
         EXPECT_TRUE(session.Piece(kPlacedKind, k)->IsVisible());
         EXPECT_FALSE(session.Piece(kLooseKind, k)->IsVisible());
         EXPECT_FALSE(session.Piece(kHoleKind, k)->IsVisible());
