@@ -8,9 +8,9 @@
 #include "sprites/anim_doc.h"
 #include "sprites/anim_view.h"
 #include "sprites/grid_sprite.h"
-#include "sprites/play_session.h"
 #include "sprites/sprite.h"
 #include "support/page_folder.h"
+#include "support/play_session.h"
 #include "support/temp_dir.h"
 
 #include <filesystem>

@@ -7,8 +7,8 @@
 #include "image/win32/gdi_canvas.h"
 #include "persist/mapped_file.h"
 #include "sprites/grid_sprite.h"
-#include "sprites/play_session.h"
 #include "support/page_folder.h"
+#include "support/play_session.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>

@@ -4,8 +4,8 @@
 #include "generated_content.h"
 
 #include "game/catalogue.h"
-#include "sprites/play_session.h"
 #include "sprites/sprite.h"
+#include "support/play_session.h"
 
 #include <gtest/gtest.h>
 
