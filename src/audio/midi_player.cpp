@@ -11,6 +11,16 @@ constexpr uint8_t kProgramChange = 0xC0;
 constexpr uint32_t kSettleMilliseconds = 10;
 constexpr uint32_t kDefaultTempo = 500000;
 
+// A song with no tracks, or whose tracks hold no time at all, would end as
+// soon as it starts and so restart without pause.
+bool HoldsTime(const MidiSong& song) {
+    for (int i = 0; i < song.trackCount; ++i) {
+        if (song.tracks[i].totalTicks > 0)
+            return true;
+    }
+    return false;
+}
+
 // Holds the music timer lock for a scope. The lock is recursive: the timer's
 // own callback, which already holds it, restarts the song through the same
 // operations the main thread uses.
@@ -86,6 +96,11 @@ bool MidiPlayer::StartSong(const char* path) {
     const std::string source = path != nullptr ? std::string(path) : songPath;
     if (LoadMidiFile(source.c_str(), fresh) != nullptr)
         return false;
+    if (!HoldsTime(fresh)) {
+        Log("MidiPlayer::StartSong: %s refused, it holds no time to play", source.c_str());
+        FreeSong(fresh);
+        return false;
+    }
     songPath = source;
     StopTimer();
     FreeSong(song);
@@ -102,6 +117,7 @@ bool MidiPlayer::StartSong(const char* path) {
 
 void MidiPlayer::Rewind() {
     position = 0;
+    periodsPlayed = 0;
     song.tempo = kDefaultTempo;
     for (int i = 0; i < song.trackCount; ++i) {
         MidiTrack& track = song.tracks[i];

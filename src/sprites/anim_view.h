@@ -74,6 +74,10 @@ public:
     // nothing when none is carried. Called before the page is stored, so
     // that no save file holds a piece in mid-air.
     void CancelDrag(HWND window);
+    // Called by the window when it loses the mouse capture or the
+    // activation: a piece being carried goes home at once, drawn there even
+    // though an inactive game does not tick, as a drop outside every hole.
+    void SendCarriedPieceHome(HWND window);
 
     bool IsDragging() const { return dragging; }
     CSprite* GetDraggedSprite() const { return draggedSprite; }

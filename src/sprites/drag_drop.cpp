@@ -159,10 +159,12 @@ void CAnimView::ReturnDragSprite() {
 void CAnimView::EndDrag(HWND) {
     if (!dragging)
         return;
-    platform::ReleaseMouse();
-    platform::ClipPointer(nullptr);
+    // Ended before the capture goes: letting it go tells the window that it
+    // lost the mouse, and there is no drag left to cancel then.
     dragging = false;
     draggedSprite = nullptr;
+    platform::ReleaseMouse();
+    platform::ClipPointer(nullptr);
     // The arrow comes with the next cursor update.
     cursorSet->SetKind(kCursorArrow);
 }
@@ -175,6 +177,13 @@ void CAnimView::CancelDrag(HWND window) {
     ReturnDragSprite();
     pageSprites->draggedPiece = -1;
     EndDrag(window);
+}
+
+void CAnimView::SendCarriedPieceHome(HWND window) {
+    if (!dragging)
+        return;
+    CancelDrag(window);
+    Flush(window);
 }
 
 void CAnimView::SpritesDeleted() {

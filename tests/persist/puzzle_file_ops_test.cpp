@@ -149,12 +149,17 @@ TEST_F(SaveFiles, APlayedPageComesBackAsItWasLeft) {
     EXPECT_EQ(View().GetPlacedCount(), 0);
 }
 
-TEST_F(SaveFiles, AHeaderWithoutRecordsRestoresAnEmptyPage) {
+TEST_F(SaveFiles, AHeaderWithoutRecordsRestoresTheCountAndThePageHealsFromTheCatalogue) {
     WriteAll(SavePath(1), Header(7));
-    session->ShowPage(1);
-    EXPECT_EQ(Doc().Sprites().Count(), 6u);
-    EXPECT_EQ(View().GetPlacedCount(), 7);
+    Doc().Clear();
     EXPECT_TRUE(Doc().RestoreCurrentPage());
+    EXPECT_EQ(Doc().Sprites().Count(), 0u);
+    EXPECT_EQ(View().GetPlacedCount(), 7);
+    // Every piece the file lacks is laid out loose once the page is shown.
+    session->ShowPage(1);
+    EXPECT_EQ(Doc().Sprites().Count(), 36u + 6);
+    EXPECT_EQ(View().GetPlacedCount(), 7);
+    EXPECT_TRUE(session->Piece(kLooseKind, 8)->IsVisible());
 }
 
 TEST_F(SaveFiles, AWrongHeaderRestoresNothingAndLeavesTheCountAlone) {
@@ -245,13 +250,12 @@ TEST_F(SaveFiles, ASaveThatFailsPartWayKeepsThePreviousFile) {
     EXPECT_EQ(ReadAll(SavePath(1)), previous);
     EXPECT_FALSE(std::filesystem::exists(Serializer::TemporaryPathFor(SavePath(1))));
 
-    // With the save folder gone nothing is written, and nothing is thrown.
+    // A save folder removed meanwhile is made again for the page left.
     std::filesystem::remove_all(game.Path() / "save");
     Doc().ChangePage(kNextPage);
-    EXPECT_FALSE(std::filesystem::exists(game.Path() / "save"));
+    EXPECT_EQ(ReadAll(SavePath(1))[16], 2); // the placed count
 
-    // The page left comes back from the file that survived.
-    std::filesystem::create_directory(game.Path() / "save");
+    // The page left comes back from its file.
     WriteAll(SavePath(1), previous);
     Doc().ChangePage(kPreviousPage);
     EXPECT_EQ(View().GetPlacedCount(), 1);

@@ -3,8 +3,8 @@
 // load, which the game takes in its stride).
 #include "app/keyboard.h"
 #include "game/commands.h"
-#include "game/win32/game_controller.h"
 #include "game/page_cursor.h"
+#include "game/win32/game_controller.h"
 #include "game/win32/picture_dialogs.h"
 #include "game/win32/screens.h"
 #include "persist/initialization.h"
@@ -240,6 +240,21 @@ TEST_F(ControllerTest, ClosingFromTheTitleKeepsAStoredPageAsItWas) {
     EXPECT_FALSE(IsWindow(window));
     EXPECT_EQ(ReadAll(SavePath(1)), stored);
     EXPECT_FALSE(std::filesystem::exists(SavePath(30)));
+}
+
+TEST_F(ControllerTest, EndingTheSessionStoresThePageAndTheOptionsButNeverAnEmptyPage) {
+    std::filesystem::remove(dir.File("options.dta"));
+    controller.OnEndSession(window);
+    EXPECT_TRUE(std::filesystem::exists(dir.File("options.dta")));
+    EXPECT_FALSE(std::filesystem::exists(SavePath(1)));
+
+    StartPlaying();
+    std::filesystem::remove(dir.File("options.dta"));
+    controller.OnEndSession(window);
+    EXPECT_EQ(ReadAll(dir.File("options.dta"))[16], 0);
+    EXPECT_EQ(ReadAll(SavePath(1)).size(), 20u);
+    EXPECT_EQ(g_dialogsClosed, 0);
+    EXPECT_TRUE(IsWindow(window));
 }
 
 TEST(Keyboard, EnterOrSpaceOnTheTitleScreenPostsTheStartCommand) {

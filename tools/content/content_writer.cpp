@@ -85,6 +85,7 @@ void GenerateResources(const std::string& folder) {
     const std::pair<const char*, Image> bitmaps[] = {
         {"AboutDialogBkg", about},
         {"OneTimeDirectionsDialogBkg", DrawDirectionsDialog()},
+        {"CannotSaveDialogBkg", DrawCannotSaveDialog()},
         {"EndingScrnDialogBkg", ending},
         {"OKButtonUp", DrawOkButton(about, 0)},
         {"OKButtonDown", DrawOkButton(about, 1)},

@@ -1,13 +1,14 @@
 #include "game/win32/game_controller.h"
 #include "audio/music_playlist.h"
 #include "game/commands.h"
+#include "game/sound_effects.h"
 #include "game/win32/picture_dialogs.h"
 #include "game/win32/screens.h"
-#include "game/sound_effects.h"
-#include "image/win32/cursor_loader.h"
 #include "image/cursor_set.h"
+#include "image/win32/cursor_loader.h"
 #include "persist/initialization.h"
 #include "persist/mapped_file.h"
+#include "persist/store_locations.h"
 #include "sprites/anim_doc.h"
 #include "sprites/anim_view.h"
 
@@ -18,9 +19,10 @@ CGameController::CGameController(CTitleScreen* titleScreen, CGameScreen* gameScr
 
 LRESULT CGameController::OnCreate(HWND window, const CREATESTRUCTA* creation) {
     SetBaseDirectory();
-    // A folder that cannot be made shows up later as pages that are not kept.
-    CMappedFile::EnsureDirectory("save");
     const CMappedFile base(true);
+    // A folder that cannot be made here sends the pages to the per-user
+    // folder when they are stored.
+    CMappedFile::EnsureDirectory(base.ResolvePath("\\save"));
     CInitialization::GetInstance()->Initialize(base.ResolvePath(""));
     g_currentScreen = titleScreen;
     titleScreen->Enter(window);
@@ -42,8 +44,16 @@ LRESULT CGameController::OnPaint(HWND window) {
         state = kStatePlaying;
         ShowDirectionsOnce(window);
     }
+    if (state == kStatePlaying)
+        NoticeStoreFailure(window);
     SetFocus(window);
     return 0;
+}
+
+void CGameController::NoticeStoreFailure(HWND window) {
+    // Once per run, in the game's own pictures; play goes on either way.
+    if (TakeStoreFailureNotice())
+        ShowPictureDialog(window, kPictureDialog, PictureDialogProc, "CannotSaveDialogBkg");
 }
 
 void CGameController::ShowDirectionsOnce(HWND window) {
@@ -105,11 +115,15 @@ void CGameController::ChangePage(HWND window, int32_t direction) {
     sounds->Play(window, kSoundChangePage);
     document->ChangePage(direction);
     gameScreen->RedrawPageLabel(window);
+    NoticeStoreFailure(window);
     SetFocus(window);
 }
 
 void CGameController::ShowAboutBox(HWND window) {
-    document->ChangePage(kSamePage);
+    // Stored, but not rebuilt from its file: a store that failed must not
+    // cost the player what is on the screen.
+    document->StorePage();
+    NoticeStoreFailure(window);
     ShowPictureDialog(window, kPictureDialog, PictureDialogProc, "AboutDialogBkg");
     SetFocus(window);
 }
@@ -122,8 +136,16 @@ LRESULT CGameController::OnClose(HWND window) {
     // Closed from the title screen, there is no page to store, and storing
     // the empty document would wipe page 1's save.
     if (HasPage())
-        document->ChangePage(kSamePage);
+        document->StorePage();
     g_musicPlaylist.Stop();
     DestroyWindow(window);
     return 0;
+}
+
+void CGameController::OnEndSession(HWND) {
+    // From the title screen there is no page yet, and an empty one must not
+    // be stored over page 1's save.
+    if (HasPage())
+        document->StorePage();
+    CInitialization::GetInstance()->Save();
 }

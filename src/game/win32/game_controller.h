@@ -34,6 +34,9 @@ public:
     // WM_CLOSE: the ending picture, the page stored, the music stopped, the
     // window destroyed.
     LRESULT OnClose(HWND window);
+    // WM_QUERYENDSESSION and WM_ENDSESSION: the page shown and the options
+    // are stored, the page staying as it is on the screen.
+    void OnEndSession(HWND window);
 
     int32_t GetState() const { return state; }
 
@@ -45,6 +48,9 @@ private:
     void ChangePage(HWND window, int32_t direction);
     void ShowAboutBox(HWND window);
     void ShowDirectionsOnce(HWND window);
+    // Tells the player, the first time it happens, that nothing the game
+    // writes could be kept anywhere.
+    void NoticeStoreFailure(HWND window);
     // A page is loaded once the game screen has been entered; before that
     // the document is empty and must never be stored over a page's save.
     bool HasPage() const { return state != kStateTitle; }

@@ -119,6 +119,29 @@ Image DrawDirectionsDialog() {
     return Finish(canvas);
 }
 
+Image DrawCannotSaveDialog() {
+    Canvas canvas(kDialogSize, kDialogSize);
+    cairo_t* cr = canvas.Context();
+    Card(cr);
+    PieceIcon(cr, 160, 24, 40, Hex(0xe8a25a));
+    Heading(cr, "Just so you know", 100, 28);
+    const char* lines[] = {
+        "Your progress cannot be kept",
+        "this time: neither the game's",
+        "folder nor your own can be",
+        "written to just now.",
+        "",
+        "Play on as you like. Each page",
+        "stays as it is while you play it.",
+    };
+    double y = 134;
+    for (const char* text : lines) {
+        Line(cr, text, 180, y, 15, Font::kSans, Align::kCentre);
+        y += 20;
+    }
+    return Finish(canvas);
+}
+
 Image DrawEndingScreen() {
     Canvas canvas(kScreenWidth, kScreenHeight);
     cairo_t* cr = canvas.Context();
