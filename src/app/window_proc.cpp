@@ -17,6 +17,9 @@ namespace {
 // Switching away from the game stops its animation (the main loop reads
 // g_appActive) and its music; coming back starts the music from its beginning.
 void OnActivateApp(HWND window, WPARAM active) {
+    // A piece must not hang in the air while the player is elsewhere.
+    if (active == 0)
+        g_animView.CancelDrag(window);
     g_appActive = static_cast<int32_t>(active);
     Log("WM_Activateapp: wParam = %i", static_cast<int>(active));
     g_musicPlaylist.OnActivate(static_cast<int32_t>(active), window);
@@ -99,6 +102,10 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_LBUTTONUP:
         g_animView.OnLButtonUp(window, static_cast<uint32_t>(wParam), PointerX(lParam),
                                PointerY(lParam));
+        return 0;
+    case WM_RBUTTONDOWN:
+        g_animView.OnRButtonDown(window, static_cast<uint32_t>(wParam), PointerX(lParam),
+                                 PointerY(lParam));
         return 0;
     default:
         return DefWindowProcA(window, message, wParam, lParam);

@@ -1,11 +1,11 @@
 #include "game/win32/game_controller.h"
 #include "audio/music_playlist.h"
 #include "game/commands.h"
+#include "game/sound_effects.h"
 #include "game/win32/picture_dialogs.h"
 #include "game/win32/screens.h"
-#include "game/sound_effects.h"
-#include "image/win32/cursor_loader.h"
 #include "image/cursor_set.h"
+#include "image/win32/cursor_loader.h"
 #include "persist/initialization.h"
 #include "persist/mapped_file.h"
 #include "sprites/anim_doc.h"
@@ -118,6 +118,8 @@ LRESULT CGameController::OnClose(HWND window) {
     if (closing)
         return 0;
     closing = true;
+    // The piece in hand goes home before the ending picture covers it.
+    view->CancelDrag(window);
     ShowPictureDialog(window, kEndingDialog, EndingDialogProc, "EndingScrnDialogBkg");
     // Closed from the title screen, there is no page to store, and storing
     // the empty document would wipe page 1's save.
