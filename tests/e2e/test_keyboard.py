@@ -17,6 +17,14 @@ def reading_order(pieces, place):
     return sorted(pieces, key=lambda piece: (place(piece)[1], place(piece)[0], piece))
 
 
+def wait_ring(player, piece):
+    """The selection ring round the piece lying loose."""
+    x, y = player.catalogue.drag_rest_at(piece)
+    player.game.wait_shown(player.game.picture(f"r{piece:03d}.dat"),
+                           (x - AID_MARGIN, y - AID_MARGIN), f"the ring round piece {piece}",
+                           key=MAGENTA)
+
+
 class KeyboardTest(GameTestCase):
     def test_page_one_is_finished_by_keyboard_alone(self):
         game = self.new_game().skip_directions().start()
@@ -26,6 +34,7 @@ class KeyboardTest(GameTestCase):
         loose = reading_order(catalogue.pages[1], catalogue.loose_at)
         game.key("Tab")  # the first piece in reading order
         chosen = loose[0]
+        wait_ring(player, chosen)
         while loose:
             holes = reading_order(loose, catalogue.hole_at)
             # Enter lifts it over the first open hole; Right moves it on.
@@ -90,9 +99,10 @@ class KeyboardTest(GameTestCase):
 
         wait_until(glowing, f"the glow round piece {piece}'s hole")
         wait_until(lambda: not glowing(), "the glow to end")
-        # A hint places nothing: Backspace sends the piece home.
+        # A hint places nothing; Backspace sends the piece home, still chosen.
+        self.assertTrue(player.shows_piece(HOLE, piece))
         game.key("BackSpace")
-        player.wait_piece(LOOSE, piece, f"piece {piece} back in its place")
+        wait_ring(player, piece)
 
 
 if __name__ == "__main__":

@@ -12,8 +12,8 @@ namespace {
 
 const Rgb kRingDark{24, 24, 32};
 const Rgb kRingBright{255, 248, 214};
-const Rgb kGlowInner{255, 140, 24};
-const Rgb kGlowOuter{255, 226, 96};
+const Rgb kGlowInner{255, 112, 0};
+const Rgb kGlowOuter{255, 214, 32};
 
 // Distance from each pixel of a frame to the nearest body pixel, measured
 // between pixel centres; 0 on the body, and no more than kAidMargin + 1 is
@@ -77,15 +77,14 @@ Image DrawHoleGlow(const Mask& body) {
     for (int frame = 0; frame < kGlowFrameCount; ++frame) {
         // From a thin line hugging the hole to a broad bright band.
         const double reach = 2.5 + 1.5 * frame;
-        const double brightness = 0.35 + 0.3 * frame;
+        const double brightness = 0.1 + 0.15 * frame;
         for (int y = 0; y < frameHeight; ++y)
             for (int x = 0; x < out.Width(); ++x) {
                 const double d = distance.At(x, y);
                 if (d <= 0.0 || d > reach)
                     continue;
                 const Rgb base = Mix(kGlowInner, kGlowOuter, d / reach);
-                out.At(x, frame * frameHeight + y) =
-                    Mix(base, Rgb{255, 255, 255}, brightness * 0.4);
+                out.At(x, frame * frameHeight + y) = Mix(base, Rgb{255, 255, 255}, brightness);
             }
     }
     return out;

@@ -120,12 +120,13 @@ Image DrawDirectionsDialog() {
                                    {"Bksp", "put it back"},
                                    {"H", "hint"}};
     const char* const pages[][2] = {{"\u25B2 \u25BC", "turn the page"},
-                                    {"PgUp PgDn", "the same"},
-                                    {"C", "clear the page"},
+                                    {"C", "clear it"},
                                     {"I", "about Varnolt"},
                                     {"Q", "quit"}};
-    KeyColumn(cr, play, 5, 66, y + 16);
-    KeyColumn(cr, pages, 5, 246, y + 16);
+    KeyColumn(cr, play, 5, 64, y + 14);
+    KeyColumn(cr, pages, 4, 222, y + 14);
+    Line(cr, "Page Up and Page Down turn pages too.", 180, y + 14 + 5 * 18 + 8, 12,
+         Font::kSerifItalic, Align::kCentre);
     return Finish(canvas);
 }
 
