@@ -129,6 +129,10 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_QUERYENDSESSION:
     case WM_ENDSESSION:
         return OnSessionEnding(window, message, wParam);
+    case WM_RBUTTONDOWN:
+        g_animView.OnRButtonDown(window, static_cast<uint32_t>(wParam), PointerX(lParam),
+                                 PointerY(lParam));
+        return 0;
     default:
         return DefWindowProcA(window, message, wParam, lParam);
     }

@@ -2,6 +2,7 @@
 #include "diag/log.h"
 #include "game/page_cursor.h"
 #include "game/page_sprite_index.h"
+#include "game/play_aids.h"
 #include "game/sound_effects.h"
 #include "image/cursor_set.h"
 #include "image/dib_image.h"
@@ -15,12 +16,22 @@ namespace {
 
 constexpr int32_t kReleasedFace = 0;
 constexpr int32_t kPressedFace = 1;
+// Above every piece, the carried one included; a hint's glow lies higher.
+constexpr int32_t kSelectionRingDepth = 5;
 
 } // namespace
 
 CAnimView::CAnimView()
     : CAnimViewBase(true), cursorSet(GetCursorSet()), pageSprites(CPageSpriteIndex::Instance()),
-      pageCursor(CPageCursor::Instance()), soundEffects(GetSoundEffects()) {}
+      pageCursor(CPageCursor::Instance()), soundEffects(GetSoundEffects()),
+      selectionRing(kSelectionRingTag, 1, kSelectionRingDepth) {}
+
+void CAnimView::Tick(HWND window) {
+    // Idle play asks nothing more of the tick than this test.
+    if (hint.IsRunning())
+        hint.Advance(platform::MillisecondClock());
+    Flush(window);
+}
 
 void CAnimView::Render(const RECT* r) {
     // Only a page being torn down has no background; there is nothing to

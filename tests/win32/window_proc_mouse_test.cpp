@@ -1,5 +1,7 @@
 // The main window procedure hands the mouse to the game's view: signed client
-// coordinates, and a mouse move takes the keyboard focus back.
+// coordinates, and a mouse move takes the keyboard focus back; a piece
+// carried after a click keeps the capture until the right button or losing
+// the foreground sends it home.
 #include "app/app_globals.h"
 #include "app/main_window.h"
 #include "app/window_proc.h"
@@ -46,6 +48,19 @@ TEST(WindowProcMouse, TheViewGetsSignedPointerPositionsAndTheFocusComesBack) {
     EXPECT_FALSE(g_animView.IsDragging());
     EXPECT_TRUE(g_animDoc.FindByTag(NameIndex(kLooseKind, 3))->IsVisible());
     EXPECT_EQ(GetCapture(), nullptr);
+
+    // A click keeps the piece, and the capture, until something sends it home.
+    const LPARAM over = At(drag->GetX() + 40, drag->GetY() + 35);
+    for (UINT home : {static_cast<UINT>(WM_RBUTTONDOWN), static_cast<UINT>(WM_ACTIVATEAPP)}) {
+        SendMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, over);
+        SendMessageA(window, WM_LBUTTONUP, 0, over);
+        ASSERT_TRUE(g_animView.IsCarriedByClick());
+        EXPECT_EQ(GetCapture(), window);
+        SendMessageA(window, home, 0, home == WM_RBUTTONDOWN ? At(10, 10) : 0);
+        EXPECT_FALSE(g_animView.IsDragging()) << home;
+        EXPECT_TRUE(g_animDoc.FindByTag(NameIndex(kLooseKind, 3))->IsVisible()) << home;
+        EXPECT_EQ(GetCapture(), nullptr) << home;
+    }
 
     HWND button = CreateWindowExA(0, "BUTTON", "b", WS_CHILD | WS_VISIBLE, 0, 0, 40, 20, window,
                                   nullptr, GetModuleHandleA(nullptr), nullptr);

@@ -1,9 +1,11 @@
 #include "content_writer.h"
 
+#include "aid_art.h"
 #include "art/background.h"
 #include "art/dialogs.h"
 #include "art/pictures.h"
 #include "art/screens.h"
+#include "game/play_aids.h"
 #include "game_files.h"
 #include "layout.h"
 #include "music.h"
@@ -53,6 +55,9 @@ void GeneratePages(const std::string& folder, const std::vector<int>& pages) {
             WritePicture(folder, PieceFileName(Kind::kHole, piece), pictures[i].hole);
             WritePicture(folder, PieceFileName(Kind::kPlaced, piece), pictures[i].placed);
             WritePicture(folder, PieceFileName(Kind::kDrag, piece), pictures[i].drag);
+            const Mask body = BodyMask(page, layout[i]);
+            WritePicture(folder, SelectionRingPath(piece), DrawSelectionRing(body));
+            WritePicture(folder, HoleGlowPath(piece), DrawHoleGlow(body));
         }
     }
 }

@@ -132,6 +132,8 @@ LRESULT CGameController::OnClose(HWND window) {
     if (closing)
         return 0;
     closing = true;
+    // The piece in hand goes home before the ending picture covers it.
+    view->CancelDrag(window);
     ShowPictureDialog(window, kEndingDialog, EndingDialogProc, "EndingScrnDialogBkg");
     // Closed from the title screen, there is no page to store, and storing
     // the empty document would wipe page 1's save.
