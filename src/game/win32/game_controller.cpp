@@ -1,11 +1,11 @@
 #include "game/win32/game_controller.h"
 #include "audio/music_playlist.h"
 #include "game/commands.h"
+#include "game/sound_effects.h"
 #include "game/win32/picture_dialogs.h"
 #include "game/win32/screens.h"
-#include "game/sound_effects.h"
-#include "image/win32/cursor_loader.h"
 #include "image/cursor_set.h"
+#include "image/win32/cursor_loader.h"
 #include "persist/initialization.h"
 #include "persist/mapped_file.h"
 #include "sprites/anim_doc.h"
@@ -22,6 +22,10 @@ LRESULT CGameController::OnCreate(HWND window, const CREATESTRUCTA* creation) {
     CMappedFile::EnsureDirectory("save");
     const CMappedFile base(true);
     CInitialization::GetInstance()->Initialize(base.ResolvePath(""));
+    // The game begins at the title screen with no page loaded; the state word
+    // says so together with the current screen.
+    state = kStateTitle;
+    closing = false;
     g_currentScreen = titleScreen;
     titleScreen->Enter(window);
     gameScreen->Prepare(window);
