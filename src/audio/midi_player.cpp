@@ -1,4 +1,5 @@
 #include "audio/midi_player.h"
+#include "audio/midi_codes.h"
 #include "audio/midi_reader.h"
 #include "diag/log.h"
 
@@ -6,8 +7,6 @@
 
 namespace {
 
-constexpr int kChannels = 16;
-constexpr uint8_t kProgramChange = 0xC0;
 constexpr uint32_t kSettleMilliseconds = 10;
 constexpr uint32_t kDefaultTempo = 500000;
 
@@ -79,8 +78,8 @@ platform::MidiOutHandle MidiPlayer::OpenDevice(int32_t id) {
     if (device == nullptr)
         return nullptr;
     platform::MidiOutReset(device);
-    for (int channel = 0; channel < kChannels; ++channel) {
-        platform::MidiOutShortMessage(device, kProgramChange + channel);
+    for (int channel = 0; channel < midi::kChannels; ++channel) {
+        platform::MidiOutShortMessage(device, midi::kProgramChange + channel);
         platform::SleepMilliseconds(kSettleMilliseconds);
     }
     return device;

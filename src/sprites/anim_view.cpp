@@ -8,8 +8,8 @@
 #include "image/dib_image.h"
 #include "platform/platform.h"
 #include "sprites/anim_doc.h"
-#include "sprites/block_clip.h"
 #include "sprites/grid_sprite.h"
+#include "sprites/rect_math.h"
 #include "sprites/sprite.h"
 
 namespace {

@@ -24,6 +24,10 @@ LRESULT CGameController::OnCreate(HWND window, const CREATESTRUCTA* creation) {
     // folder when they are stored.
     CMappedFile::EnsureDirectory(base.ResolvePath("\\save"));
     CInitialization::GetInstance()->Initialize(base.ResolvePath(""));
+    // The game begins at the title screen with no page loaded; the state word
+    // says so together with the current screen.
+    state = kStateTitle;
+    closing = false;
     g_currentScreen = titleScreen;
     titleScreen->Enter(window);
     gameScreen->Prepare(window);
