@@ -9,8 +9,8 @@
 #include "image/dib_image.h"
 #include "sprites/book_view.h"
 #include "sprites/page_completion.h"
-#include "sprites/play_session.h"
 #include "support/page_folder.h"
+#include "support/play_session.h"
 
 #include <benchmark/benchmark.h>
 #include <cstdlib>

@@ -9,9 +9,9 @@
 #include "image/dib_image.h"
 #include "sprites/anim_doc.h"
 #include "sprites/anim_view.h"
-#include "sprites/play_session.h"
 #include "sprites/sprite.h"
 #include "support/page_folder.h"
+#include "support/play_session.h"
 
 #include <benchmark/benchmark.h>
 #include <cstdlib>

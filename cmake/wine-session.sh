@@ -7,12 +7,8 @@ set -euo pipefail
 action=$1
 state=$(realpath -m "$2")
 mkdir -p "$state"
-# DirectDraw serves the game only to switch the display mode. Wine's default
-# OpenGL renderer puts a GL surface over any window given a cooperative
-# level, and child windows (the picture buttons) then no longer show; its
-# GDI renderer switches the mode just the same and leaves them alone.
+# Wine as a player has it: its default settings, nothing but a private prefix.
 export WINEPREFIX="$state/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-export WINE_D3D_CONFIG="renderer=gdi"
 wine=$(command -v wine64 || echo /usr/lib/wine/wine64)
 wineserver=$(command -v wineserver || echo /usr/lib/wine/wineserver)
 
@@ -55,7 +51,6 @@ export DISPLAY=$DISPLAY
 export WINEPREFIX=$WINEPREFIX
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
-export WINE_D3D_CONFIG="renderer=gdi"
 ENV
     ;;
 stop)

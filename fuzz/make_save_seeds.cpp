@@ -4,8 +4,8 @@
 //   make_save_seeds FOLDER
 #include "persist/puzzle_file_ops.h"
 #include "sprites/page_storage.h"
-#include "sprites/play_session.h"
 #include "support/page_folder.h"
+#include "support/play_session.h"
 
 #include <cstdio>
 #include <cstdlib>

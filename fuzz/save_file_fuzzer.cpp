@@ -9,9 +9,9 @@
 #include "sprites/anim_doc.h"
 #include "sprites/anim_view.h"
 #include "sprites/page_storage.h"
-#include "sprites/play_session.h"
 #include "sprites/sprite.h"
 #include "support/page_folder.h"
+#include "support/play_session.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -8,12 +8,13 @@
 - The folders under src/ include each other without a cycle.
 
 Prints every breach and exits 1 when there is one.
+    check-layers.py [ROOT]     ROOT defaults to this repository
 """
 import pathlib
 import re
 import sys
 
-ROOT = pathlib.Path(__file__).resolve().parent.parent
+ROOT = pathlib.Path(sys.argv[1]) if len(sys.argv) > 1 else pathlib.Path(__file__).resolve().parent.parent
 WINDOWS_HEADERS = {"windows.h", "mmsystem.h", "ddraw.h"}
 INCLUDE = re.compile(r'^\s*#\s*include\s*([<"])([^>"]+)[>"]', re.MULTILINE)
 SOURCES = ("*.cpp", "*.h")

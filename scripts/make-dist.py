@@ -14,6 +14,15 @@ Unzip this folder anywhere you can write to and run Varnolt.exe.
 On the title screen press Enter, Space or click Start.
 Drag each loose piece beside the picture into its hole: let go close to the
 hole and the piece drops in; anywhere else it slides back.
+Or click a piece once, move it over its hole and click again. The right
+mouse button or Backspace puts a carried piece back.
+
+Playing by keyboard:
+  Tab, Shift+Tab  choose a loose piece (a ring shows which)
+  Enter, Space    lift it over a hole; let it go there
+  Right, Left     carry it to the next or previous hole
+  Backspace       put it back
+  H               hint: the piece's own hole glows
 
 Buttons along the bottom, and their keys:
   Quit            Q          farewell picture, then the game ends

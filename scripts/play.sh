@@ -8,9 +8,6 @@ if [ -z "${DISPLAY:-}" ]; then
     exit 1
 fi
 export WINEPREFIX="${WINEPREFIX:-$HOME/.wine-varnolt}" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-# The game's picture buttons are child windows; under Wine's OpenGL renderer
-# DirectDraw's cooperative level hides them (see cmake/wine-session.sh).
-export WINE_D3D_CONFIG="renderer=gdi"
 wine=$(command -v wine64 || echo /usr/lib/wine/wine64)
 [ -f "$WINEPREFIX/system.reg" ] || "$wine" wineboot -i >/dev/null 2>&1
 cd "$game"

@@ -1,35 +1,36 @@
-// Switches the display to the game's size through DirectDraw, which is used
-// for nothing else: all drawing goes through GDI.
+// Switches the display to the game's size with the system's own display
+// settings, for this process only (CDS_FULLSCREEN): nothing lies over the
+// game's window, and the desktop's mode comes back when the game is gone.
 #include "app/main_window.h"
 #include "diag/log.h"
 
-int CFullScreenWindow::SwitchDisplayMode(HWND window, int width, int height) {
-    if (FAILED(DirectDrawCreate(nullptr, &directDraw, nullptr))) {
-        Log("DirectDrawCreateEx Failed");
+int CFullScreenWindow::SwitchDisplayMode(HWND, int width, int height) {
+    DEVMODEA mode = {};
+    mode.dmSize = sizeof mode;
+    mode.dmPelsWidth = static_cast<DWORD>(width);
+    mode.dmPelsHeight = static_cast<DWORD>(height);
+    mode.dmBitsPerPel = 32;
+    mode.dmFields = DM_PELSWIDTH | DM_PELSHEIGHT | DM_BITSPERPEL;
+    const LONG result = ChangeDisplaySettingsExA(nullptr, &mode, nullptr, CDS_FULLSCREEN, nullptr);
+    if (result != DISP_CHANGE_SUCCESSFUL) {
+        Log("SetDisplayMode Failed: ChangeDisplaySettingsEx returned %ld", result);
         return 0;
     }
-    if (FAILED(directDraw->SetCooperativeLevel(window, DDSCL_FULLSCREEN | DDSCL_EXCLUSIVE))) {
-        Log("SetCooperativeLevel Failed");
-        return 0;
-    }
-    if (FAILED(directDraw->SetDisplayMode(width, height, 32))) {
-        Log("SetDisplayMode Failed");
-        return 0;
-    }
+    modeChanged = true;
+    Log("Display mode set to %ix%i, 32 bits per pixel", width, height);
     return 1;
 }
 
 int CFullScreenWindow::RestoreDisplayMode() {
-    if (directDraw == nullptr)
+    if (!modeChanged)
         return 0;
-    if (FAILED(directDraw->RestoreDisplayMode())) {
-        Log("RestoreDisplayMode Failed");
-        return 0;
-    }
-    if (FAILED(directDraw->Release())) {
-        Log("Release Failed");
+    // No mode: the one kept in the system's settings, the desktop's own.
+    const LONG result = ChangeDisplaySettingsExA(nullptr, nullptr, nullptr, 0, nullptr);
+    if (result != DISP_CHANGE_SUCCESSFUL) {
+        Log("RestoreDisplayMode Failed: ChangeDisplaySettingsEx returned %ld", result);
         return 0;
     }
-    directDraw = nullptr;
+    modeChanged = false;
+    Log("Display mode restored");
     return 0;
 }

@@ -4,9 +4,12 @@
 #include "game/key_commands.h"
 #include "game/win32/game_controller.h"
 #include "game/win32/screens.h"
+#include "sprites/anim_link.h"
+#include "sprites/anim_view.h"
 
 void OnKeyDown(HWND window, uint32_t key) {
-    const KeyResponse response = RespondToKey(g_gameController.GetState(), key);
+    const bool shift = GetKeyState(VK_SHIFT) < 0;
+    const KeyResponse response = RespondToKey(g_gameController.GetState(), key, shift);
     if (response.logLine != nullptr)
         Log("%s", response.logLine);
     switch (response.action) {
@@ -19,6 +22,9 @@ void OnKeyDown(HWND window, uint32_t key) {
         break;
     case KeyAction::kPressButton:
         PressButton(window, response.command);
+        break;
+    case KeyAction::kPlay:
+        g_animView.OnPlayKey(window, response.playKey);
         break;
     case KeyAction::kBook:
         g_gameController.OnBookKey(window, response.command);

@@ -5,6 +5,12 @@
 #include "sprites/anim_link.h"
 #include "sprites/anim_view.h"
 
+namespace {
+
+constexpr DWORD kIdleMilliseconds = 10;
+
+} // namespace
+
 WPARAM RunMainLoop() {
     MSG message = {};
     for (;;) {
@@ -19,13 +25,17 @@ WPARAM RunMainLoop() {
             WaitMessage();
             continue;
         }
-        // The page's (or the open book's) changes reach the screen here, at
-        // most about 10 ms after they were made; the title screen has
+        // The page's (or the open book's) changes reach the screen here, as
+        // soon as the messages that made them are done; the title screen has
         // nothing to animate.
         if (g_gameController.GetState() == kStatePlaying && g_mainWindow != nullptr)
             g_animView.Tick(g_mainWindow->windowHandle);
         else if (g_gameController.GetState() == kStateBook && g_mainWindow != nullptr)
             g_gameController.TickBook(g_mainWindow->windowHandle);
-        Sleep(10);
+        // Woken at once by input, so that a carried piece keeps up with the
+        // pointer; otherwise the loop rests 10 ms, as little processor as
+        // the plain sleep took.
+        MsgWaitForMultipleObjectsEx(0, nullptr, kIdleMilliseconds, QS_ALLINPUT,
+                                    MWMO_INPUTAVAILABLE);
     }
 }

@@ -4,15 +4,12 @@
 
 #include "platform/win_types.h"
 
-#include <ddraw.h>
-
 class CMainWindow {
 public:
     // Registers the class, creates the window and shows it. A failed creation
     // leaves windowHandle null.
-    CMainWindow(WNDPROC windowProc, const char* className, const char* title,
-                HINSTANCE instance, int showCommand, int iconId, int smallIconId, int width,
-                int height, DWORD style);
+    CMainWindow(WNDPROC windowProc, const char* className, const char* title, HINSTANCE instance,
+                int showCommand, int iconId, int smallIconId, int width, int height, DWORD style);
     virtual ~CMainWindow() = default;
 
     HWND windowHandle = nullptr;
@@ -46,8 +43,10 @@ public:
 
     // 1 when the display now shows width x height at 32 bits per pixel.
     int SwitchDisplayMode(HWND window, int width, int height);
+    // Puts the display's previous mode back, once, if the switch changed it;
+    // always 0. Called by the destructor and when the session ends.
     int RestoreDisplayMode();
 
 private:
-    IDirectDraw* directDraw = nullptr;
+    bool modeChanged = false;
 };

@@ -25,7 +25,12 @@ int CSingleInstance::Check(const char* className, const char* suffix) {
     HWND first = static_cast<HWND>(LongToHandle(static_cast<LONG>(g_mainWindowHandle)));
     if (IsIconic(first))
         ShowWindow(first, SW_RESTORE);
-    SetForegroundWindow(first);
-    EnableWindow(first, TRUE);
+    // With a dialog open (the about box, the directions, the ending picture)
+    // the dialog comes to the front, and the window beneath stays disabled,
+    // as the dialog left it.
+    HWND front = GetLastActivePopup(first);
+    SetForegroundWindow(front);
+    if (front == first)
+        EnableWindow(first, TRUE);
     return 0;
 }

@@ -16,6 +16,7 @@ class CSingleInstance : public CSingleInstanceBase {
 public:
     ~CSingleInstance() override = default;
     // 1 when this process is the first copy. Otherwise brings the first
-    // copy's window forward (when it has one yet) and returns 0.
+    // copy's window forward (when it has one yet), or the dialog open over
+    // it, and returns 0.
     int Check(const char* className, const char* suffix);
 };

@@ -1,6 +1,7 @@
 #include "app/window_proc.h"
 #include "app/app_globals.h"
 #include "app/keyboard.h"
+#include "app/main_window.h"
 #include "audio/music_playlist.h"
 #include "diag/log.h"
 #include "game/commands.h"
@@ -16,10 +17,27 @@ namespace {
 
 // Switching away from the game stops its animation (the main loop reads
 // g_appActive) and its music; coming back starts the music from its beginning.
+// The button may then come up where the game never hears of it, so a piece
+// being carried goes home.
 void OnActivateApp(HWND window, WPARAM active) {
     g_appActive = static_cast<int32_t>(active);
     Log("WM_Activateapp: wParam = %i", static_cast<int>(active));
+    if (active == 0)
+        g_animView.SendCarriedPieceHome(window);
     g_musicPlaylist.OnActivate(static_cast<int32_t>(active), window);
+}
+
+// Logoff or shutdown: the process may end without another message, so the
+// page and the options are stored now. Once the session really ends, the
+// music stops and the screen gets its own mode back.
+LRESULT OnSessionEnding(HWND window, UINT message, WPARAM ending) {
+    g_gameController.OnEndSession(window);
+    if (message == WM_ENDSESSION && ending != FALSE) {
+        g_musicPlaylist.Stop();
+        if (g_mainWindow != nullptr)
+            g_mainWindow->RestoreDisplayMode();
+    }
+    return message == WM_QUERYENDSESSION ? TRUE : 0;
 }
 
 // The pointer's client coordinates: signed, so that a captured mouse left of
@@ -113,6 +131,21 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
             return 0;
         g_animView.OnLButtonUp(window, static_cast<uint32_t>(wParam), PointerX(lParam),
                                PointerY(lParam));
+        return 0;
+    case WM_CAPTURECHANGED:
+        // Another window took the mouse (not the game taking it anew).
+        if (reinterpret_cast<HWND>(lParam) != window)
+            g_animView.SendCarriedPieceHome(window);
+        return 0;
+    case WM_CANCELMODE:
+        g_animView.SendCarriedPieceHome(window);
+        return DefWindowProcA(window, message, wParam, lParam);
+    case WM_QUERYENDSESSION:
+    case WM_ENDSESSION:
+        return OnSessionEnding(window, message, wParam);
+    case WM_RBUTTONDOWN:
+        g_animView.OnRButtonDown(window, static_cast<uint32_t>(wParam), PointerX(lParam),
+                                 PointerY(lParam));
         return 0;
     default:
         return DefWindowProcA(window, message, wParam, lParam);

@@ -1,5 +1,6 @@
 // Process entry: one copy only, the main window, the main loop.
 #include "app/app_globals.h"
+#include "app/game_folders.h"
 #include "app/main_loop.h"
 #include "app/main_window.h"
 #include "app/single_instance.h"
@@ -7,6 +8,7 @@
 #include "audio/music_playlist.h"
 #include "diag/log.h"
 #include "game/win32/picture_dialogs.h"
+#include "persist/store_locations.h"
 #include "resources/resource.h"
 #include "sprites/anim_link.h"
 
@@ -22,11 +24,16 @@ constexpr int kScreenHeight = 768;
 } // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
+    // Before anything reads a file (the log included): the game's files lie
+    // beside the program, wherever it was started from.
+    EnterProgramFolder();
     g_className = "Varnolt";
     const std::string mutexSuffix = "S-{4f1c2a90-7d3e-11db-8a52-00a0c9e41b07}";
     if (g_singleInstance.Check(g_className.c_str(), mutexSuffix.c_str()) == 0)
         return 0;
     g_windowTitle = "Varnolt";
+    // Before the window: its creation reads the options, maybe from there.
+    SetUserDataDirectory(PerUserDataFolder());
 
     g_mainWindow = new (std::nothrow) CFullScreenWindow(
         MainWindowProc, g_className.c_str(), g_windowTitle.c_str(), instance, showCommand,

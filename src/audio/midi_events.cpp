@@ -1,14 +1,8 @@
 #include "audio/midi_events.h"
+#include "audio/midi_codes.h"
 #include "audio/midi_reader.h"
 
 namespace {
-
-constexpr int kMetaEvent = 0xFF;
-constexpr int kEndOfTrackType = 0x2F;
-constexpr int kSetTempoType = 0x51;
-constexpr int kFirstSystemByte = 0xF0;
-constexpr int kFirstStatusByte = 0x80;
-constexpr int kTempoBytes = 3;
 
 MidiEvent End() {
     MidiEvent event;
@@ -18,7 +12,7 @@ MidiEvent End() {
 
 MidiEvent ReadMetaEvent(const uint8_t*& cursor, const uint8_t* end) {
     const int type = ReadByte(cursor, end);
-    if (type < 0 || type == kEndOfTrackType)
+    if (type < 0 || type == midi::kEndOfTrack)
         return End();
     const int32_t length = ReadMetaLength(type, cursor, end);
     if (length < 0)
@@ -27,7 +21,8 @@ MidiEvent ReadMetaEvent(const uint8_t*& cursor, const uint8_t* end) {
     // A tempo event shorter than its three bytes carries no tempo, and a
     // tempo of 0 would make every period infinitely long; both are passed
     // over, and any bytes beyond the three are skipped with the event.
-    if (type == kSetTempoType && length >= kTempoBytes && end - cursor >= kTempoBytes) {
+    if (type == midi::kSetTempo && length >= midi::kTempoBytes &&
+        end - cursor >= midi::kTempoBytes) {
         const uint32_t tempo = static_cast<uint32_t>(cursor[0]) << 16 |
                                static_cast<uint32_t>(cursor[1]) << 8 | cursor[2];
         if (tempo != 0) {
@@ -43,7 +38,7 @@ MidiEvent ReadMetaEvent(const uint8_t*& cursor, const uint8_t* end) {
 MidiEvent ReadChannelMessage(int first, MidiTrack& track, const uint8_t*& cursor,
                              const uint8_t* end) {
     int data1 = first;
-    if (first >= kFirstStatusByte) {
+    if (first >= midi::kFirstStatusByte) {
         track.runningStatus = static_cast<uint8_t>(first);
         data1 = ReadByte(cursor, end);
     }
@@ -54,7 +49,7 @@ MidiEvent ReadChannelMessage(int first, MidiTrack& track, const uint8_t*& cursor
         return End();
     MidiEvent event;
     // Data bytes before any status byte have no message to belong to.
-    if (track.runningStatus >= kFirstStatusByte) {
+    if (track.runningStatus >= midi::kFirstStatusByte) {
         event.kind = MidiEvent::ChannelMessage;
         event.status = track.runningStatus;
         event.data1 = static_cast<uint8_t>(data1);
@@ -72,9 +67,9 @@ MidiEvent ReadEvent(MidiTrack& track) {
     MidiEvent event;
     if (first < 0) {
         event = End();
-    } else if (first == kMetaEvent) {
+    } else if (first == midi::kMetaEvent) {
         event = ReadMetaEvent(cursor, end);
-    } else if (first >= kFirstSystemByte) {
+    } else if (first >= midi::kFirstSystemByte) {
         // SysEx and anything else of 0xF0 or above: a length and data, not sent.
         const int32_t length = ReadVarLen(cursor, end);
         if (length < 0 || !SkipBytes(cursor, end, length))

@@ -1,4 +1,5 @@
 #include "audio/midi_player.h"
+#include "audio/midi_codes.h"
 #include "audio/midi_reader.h"
 #include "diag/log.h"
 
@@ -6,10 +7,18 @@
 
 namespace {
 
-constexpr int kChannels = 16;
-constexpr uint8_t kProgramChange = 0xC0;
 constexpr uint32_t kSettleMilliseconds = 10;
 constexpr uint32_t kDefaultTempo = 500000;
+
+// A song with no tracks, or whose tracks hold no time at all, would end as
+// soon as it starts and so restart without pause.
+bool HoldsTime(const MidiSong& song) {
+    for (int i = 0; i < song.trackCount; ++i) {
+        if (song.tracks[i].totalTicks > 0)
+            return true;
+    }
+    return false;
+}
 
 // Holds the music timer lock for a scope. The lock is recursive: the timer's
 // own callback, which already holds it, restarts the song through the same
@@ -69,8 +78,8 @@ platform::MidiOutHandle MidiPlayer::OpenDevice(int32_t id) {
     if (device == nullptr)
         return nullptr;
     platform::MidiOutReset(device);
-    for (int channel = 0; channel < kChannels; ++channel) {
-        platform::MidiOutShortMessage(device, kProgramChange + channel);
+    for (int channel = 0; channel < midi::kChannels; ++channel) {
+        platform::MidiOutShortMessage(device, midi::kProgramChange + channel);
         platform::SleepMilliseconds(kSettleMilliseconds);
     }
     return device;
@@ -86,6 +95,11 @@ bool MidiPlayer::StartSong(const char* path) {
     const std::string source = path != nullptr ? std::string(path) : songPath;
     if (LoadMidiFile(source.c_str(), fresh) != nullptr)
         return false;
+    if (!HoldsTime(fresh)) {
+        Log("MidiPlayer::StartSong: %s refused, it holds no time to play", source.c_str());
+        FreeSong(fresh);
+        return false;
+    }
     songPath = source;
     StopTimer();
     FreeSong(song);
@@ -102,6 +116,7 @@ bool MidiPlayer::StartSong(const char* path) {
 
 void MidiPlayer::Rewind() {
     position = 0;
+    periodsPlayed = 0;
     song.tempo = kDefaultTempo;
     for (int i = 0; i < song.trackCount; ++i) {
         MidiTrack& track = song.tracks[i];

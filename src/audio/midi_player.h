@@ -31,9 +31,10 @@ public:
     // when it cannot be opened.
     platform::MidiOutHandle OpenDevice(int32_t id);
     // Loads path (or, with null, the song in play again) and plays it from
-    // its start; true when it started. A file that cannot be loaded leaves
-    // the music as it was. Also called by the timer's thread at the end of
-    // the song.
+    // its start; true when it started. A file that cannot be loaded, or a
+    // song with no tracks or no time in them (refused, with a log line),
+    // leaves the music as it was. Also called by the timer's thread at the
+    // end of the song.
     bool StartSong(const char* path);
     // Stops the timer, gives the timer resolution back and silences the device.
     void StopTimer();
@@ -55,6 +56,7 @@ public:
     double position = 0; // song position in ticks, as precise as ticksToNext
     float speed = 1.0f;  // tempo factor
     int32_t positionTicks = 0;
+    uint32_t periodsPlayed = 0; // timer periods since the song last started
     int32_t deviceId = 0;
     std::string songPath; // the song in play, loaded again at its end
 

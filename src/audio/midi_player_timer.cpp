@@ -12,6 +12,8 @@ namespace {
 // event due after 480 ticks would wait for a 501st period.
 constexpr double kDueTolerance = 1e-6;
 constexpr double kLargestTick = 2147483647.0;
+// A song starts again at most once a second, however short it is.
+constexpr uint64_t kShortestLoopMilliseconds = 1000;
 
 } // namespace
 
@@ -24,6 +26,7 @@ double MidiPlayer::ElapsedTicks() const {
 }
 
 void MidiPlayer::OnTimer(uint32_t firedTimerId) {
+    ++periodsPlayed;
     bool anyRunning = false;
     for (int i = 0; i < song.trackCount; ++i) {
         MidiTrack& track = song.tracks[i];
@@ -32,7 +35,8 @@ void MidiPlayer::OnTimer(uint32_t firedTimerId) {
     }
     position += ElapsedTicks();
     positionTicks = static_cast<int32_t>(std::min(position + kDueTolerance, kLargestTick));
-    if (anyRunning)
+    // Once the song is over, the timer idles out the rest of its second.
+    if (anyRunning || uint64_t{periodsPlayed} * timerPeriod < kShortestLoopMilliseconds)
         return;
     // The song is over: play it again from its start, read anew from disk.
     platform::StopMusicTimer(firedTimerId);

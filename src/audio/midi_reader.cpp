@@ -1,4 +1,5 @@
 #include "audio/midi_reader.h"
+#include "audio/midi_codes.h"
 #include "platform/platform.h"
 
 #include <cstdint>
@@ -8,12 +9,6 @@
 
 namespace {
 
-constexpr int kMetaEvent = 0xFF;
-constexpr int kEndOfTrack = 0x2F;
-constexpr int kSysEx = 0xF0;
-constexpr int kSysExEscape = 0xF7;
-constexpr int kFirstSystemByte = 0xF0;
-constexpr int kFirstStatusByte = 0x80;
 constexpr int32_t kLargestVarLenPrefix = 0x7FFFFF;
 constexpr size_t kHeaderBytes = 14;
 constexpr long kRiffSkip = 6; // the rest of the 20-byte RIFF preamble
@@ -50,7 +45,7 @@ const char* ScanMetaEvent(const uint8_t*& cursor, const uint8_t* end, bool& endO
     const int type = ReadByte(cursor, end);
     if (type < 0)
         return ": Second byte problem on meta-event.";
-    if (type == kEndOfTrack) {
+    if (type == midi::kEndOfTrack) {
         endOfTrack = true;
         return nullptr;
     }
@@ -75,15 +70,15 @@ const char* ScanSysEx(const uint8_t*& cursor, const uint8_t* end) {
 
 const char* ScanChannelMessage(int first, const uint8_t*& cursor, const uint8_t* end,
                                uint8_t& runningStatus) {
-    if (first >= kFirstStatusByte) {
+    if (first >= midi::kFirstStatusByte) {
         runningStatus = static_cast<uint8_t>(first);
         const int data1 = ReadByte(cursor, end);
-        if (data1 < 0 || data1 >= kFirstStatusByte)
+        if (data1 < 0 || data1 >= midi::kFirstStatusByte)
             return ": Message first data byte problem.";
     }
     if (HasSecondDataByte(runningStatus)) {
         const int data2 = ReadByte(cursor, end);
-        if (data2 < 0 || data2 >= kFirstStatusByte)
+        if (data2 < 0 || data2 >= midi::kFirstStatusByte)
             return ": Message second data byte problem.";
     }
     return nullptr;
@@ -200,8 +195,8 @@ int32_t ReadMetaLength(int type, const uint8_t*& cursor, const uint8_t* end) {
 }
 
 bool HasSecondDataByte(int status) {
-    const int kind = status & 0xF0;
-    return kind != 0xC0 && kind != 0xD0;
+    const int kind = status & midi::kKindMask;
+    return kind != midi::kProgramChange && kind != midi::kChannelPressure;
 }
 
 bool SkipBytes(const uint8_t*& cursor, const uint8_t* end, int32_t count) {
@@ -236,11 +231,11 @@ const char* ScanTrack(MidiTrack& track, int trackIndex) {
             return fail(": First byte problem.");
         bool endOfTrack = false;
         const char* problem;
-        if (first == kMetaEvent)
+        if (first == midi::kMetaEvent)
             problem = ScanMetaEvent(cursor, end, endOfTrack);
-        else if (first == kSysEx || first == kSysExEscape)
+        else if (first == midi::kSysEx || first == midi::kSysExEscape)
             problem = ScanSysEx(cursor, end);
-        else if (first >= kFirstSystemByte)
+        else if (first >= midi::kFirstSystemByte)
             problem = ": Incorrect first byte.";
         else
             problem = ScanChannelMessage(first, cursor, end, runningStatus);

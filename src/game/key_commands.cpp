@@ -5,6 +5,8 @@
 namespace {
 
 // Windows virtual-key codes, spelt out so that this stays portable.
+constexpr uint32_t kKeyBackspace = 8;
+constexpr uint32_t kKeyTab = 9;
 constexpr uint32_t kKeyReturn = 13;
 constexpr uint32_t kKeyEscape = 27;
 constexpr uint32_t kKeySpace = 32;
@@ -16,6 +18,7 @@ constexpr uint32_t kKeyRight = 39;
 constexpr uint32_t kKeyDown = 40;
 constexpr uint32_t kKeyB = 66;
 constexpr uint32_t kKeyC = 67;
+constexpr uint32_t kKeyH = 72;
 constexpr uint32_t kKeyI = 73;
 constexpr uint32_t kKeyM = 77;
 constexpr uint32_t kKeyQ = 81;
@@ -26,8 +29,25 @@ KeyResponse Press(int32_t command, const char* logLine = nullptr) {
     return {KeyAction::kPressButton, command, logLine};
 }
 
-KeyResponse RespondWhilePlaying(uint32_t key) {
+KeyResponse Play(PlayKey key) {
+    return {KeyAction::kPlay, 0, nullptr, key};
+}
+
+KeyResponse RespondWhilePlaying(uint32_t key, bool shift) {
     switch (key) {
+    case kKeyTab:
+        return Play(shift ? PlayKey::kPreviousPiece : PlayKey::kNextPiece);
+    case kKeyRight:
+        return Play(PlayKey::kNextHole);
+    case kKeyLeft:
+        return Play(PlayKey::kPreviousHole);
+    case kKeyReturn:
+    case kKeySpace:
+        return Play(PlayKey::kLiftOrDrop);
+    case kKeyBackspace:
+        return Play(PlayKey::kSendHome);
+    case kKeyH:
+        return Play(PlayKey::kHint);
     case kKeyEscape:
         return {KeyAction::kEndAtOnce, 0, nullptr};
     case kKeyPageUp:
@@ -81,13 +101,13 @@ KeyResponse RespondInBook(uint32_t key) {
 
 } // namespace
 
-KeyResponse RespondToKey(int32_t state, uint32_t key) {
+KeyResponse RespondToKey(int32_t state, uint32_t key, bool shift) {
     if (state == kStateTitle && (key == kKeyReturn || key == kKeySpace))
         return {KeyAction::kStart, 0, "VK_RETURN"};
     // While starting, the page is loaded but not yet shown: nothing may act
     // on it before the player has seen it.
     if (state == kStatePlaying)
-        return RespondWhilePlaying(key);
+        return RespondWhilePlaying(key, shift);
     if (state == kStateBook)
         return RespondInBook(key);
     return kIgnored;

@@ -3,6 +3,8 @@
 // without a window.
 #pragma once
 
+#include "game/play_keys.h"
+
 #include <cstdint>
 
 enum class KeyAction {
@@ -10,6 +12,7 @@ enum class KeyAction {
     kStart,       // post ID_START
     kEndAtOnce,   // destroy the window: no ending picture, the page not stored
     kPressButton, // press the game button of `command` visibly, then send it
+    kPlay,        // hand `playKey` to the view
     kBook,        // hand the picture book the BookKey in `command`
 };
 
@@ -26,10 +29,12 @@ enum BookKey : int32_t {
 
 struct KeyResponse {
     KeyAction action;
-    int32_t command;     // the button's command for kPressButton, the BookKey
-                         // for kBook, else 0
-    const char* logLine; // the diagnostic line to write first, or null
+    // The button's command for kPressButton, the BookKey for kBook, else 0.
+    int32_t command;
+    const char* logLine;                   // the diagnostic line to write first, or null
+    PlayKey playKey = PlayKey::kNextPiece; // for kPlay
 };
 
-// state is the controller's (GameState); key a Windows virtual-key code.
-KeyResponse RespondToKey(int32_t state, uint32_t key);
+// state is the controller's (GameState); key a Windows virtual-key code;
+// shift whether a Shift key is held.
+KeyResponse RespondToKey(int32_t state, uint32_t key, bool shift = false);

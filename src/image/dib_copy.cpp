@@ -11,25 +11,27 @@
 #include <cstddef>
 #include <cstring>
 
-bool CDIBImage::BeginCopy(CDIBImage* dest, CopyBlock& block, RowWalk& walk) const {
+bool CDIBImage::BeginCopy(CDIBImage* dest, BlockCopy& block, RowWalk& walk) const {
     if (dest == nullptr || pixels == nullptr || dest->pixels == nullptr)
         return false;
-    if (!ClipBlock(block, GetWidth(), GetHeight(), dest->GetWidth(), dest->GetHeight()))
+    if (!ClipBlockCopy(block, dest->GetWidth(), dest->GetHeight(), GetWidth(), GetHeight()))
         return false;
     dest->PixelsChanged();
-    const int32_t bottom = block.srcY + block.height - 1;
+    // Clipped, every field fits in 32 bits.
+    const int32_t rows = static_cast<int32_t>(block.height);
+    const int32_t bottom = static_cast<int32_t>(block.srcY) + rows - 1;
     walk = RowWalk{RowAddress(bottom),
-                   dest->RowAddress(block.destY + block.height - 1) + 3 * block.destX,
+                   dest->RowAddress(static_cast<int32_t>(block.destY) + rows - 1) + 3 * block.destX,
                    DibStride(GetWidth()),
                    DibStride(dest->GetWidth()),
                    GetHeight() - 1 - bottom,
-                   block.height};
+                   rows};
     return true;
 }
 
 void CDIBImage::CopyTo(CDIBImage* dest, int32_t destX, int32_t destY, int32_t blockWidth,
                        int32_t blockHeight, int32_t srcX, int32_t srcY, uint32_t key) const {
-    CopyBlock block{destX, destY, srcX, srcY, blockWidth, blockHeight};
+    BlockCopy block{destX, destY, blockWidth, blockHeight, srcX, srcY};
     RowWalk walk;
     if (!BeginCopy(dest, block, walk))
         return;
@@ -67,7 +69,7 @@ void CDIBImage::CopyTo(CDIBImage* dest, int32_t destX, int32_t destY, int32_t bl
 void CDIBImage::CopyMirroredTo(CDIBImage* dest, int32_t destX, int32_t destY, int32_t blockWidth,
                                int32_t blockHeight, int32_t srcX, int32_t srcY,
                                uint32_t key) const {
-    CopyBlock block{destX, destY, srcX, srcY, blockWidth, blockHeight};
+    BlockCopy block{destX, destY, blockWidth, blockHeight, srcX, srcY};
     RowWalk walk;
     if (!BeginCopy(dest, block, walk))
         return;

@@ -10,7 +10,7 @@
 
 class CFileBase;
 class COpaqueRuns;
-struct CopyBlock;
+struct BlockCopy;
 struct RowWalk;
 
 // The 40-byte bitmap info header as stored in a picture file (little-endian).
@@ -121,7 +121,7 @@ private:
     uint8_t* FindPixel(int32_t x, int32_t y, bool mirrored) const;
     // Clips block to both pictures and sets walk to its rows; false when
     // there is nothing to copy.
-    bool BeginCopy(CDIBImage* dest, CopyBlock& block, RowWalk& walk) const;
+    bool BeginCopy(CDIBImage* dest, BlockCopy& block, RowWalk& walk) const;
 
     mutable std::unique_ptr<COpaqueRuns> runs;
     // Set once a writable pointer has been handed out.

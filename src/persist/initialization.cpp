@@ -1,5 +1,6 @@
 #include "persist/initialization.h"
 #include "diag/log.h"
+#include "persist/store_locations.h"
 
 int32_t g_showOneTimeDirections = 1;
 std::string g_optionsMagic = "VARNOPTN";
@@ -24,6 +25,7 @@ CInitialization::CInitialization() {
 }
 
 void CInitialization::Initialize(const std::string& directory) {
+    folder = directory;
     g_optionsPath = directory + g_optionsFileName;
     Load();
 }
@@ -48,7 +50,7 @@ void CInitialization::DeSerialize(DeSerializer& in) {
 
 void CInitialization::Load() {
     try {
-        DeSerializer in(g_optionsPath);
+        DeSerializer in(StoredFileToRead(folder, g_optionsFileName));
         DeSerialize(in);
     } catch (...) {
         // Missing, damaged or unreadable: a good file with the current values
@@ -59,12 +61,15 @@ void CInitialization::Load() {
 }
 
 void CInitialization::Save() {
-    try {
-        Serializer out(g_optionsPath);
-        Serialize(out);
-        out.Commit();
-    } catch (...) {
-        // A folder we cannot write to keeps its old file; the directions then
-        // simply come again next run.
-    }
+    StoreFile(folder, g_optionsFileName, [this](const std::string& path) {
+        try {
+            Serializer out(path);
+            Serialize(out);
+            out.Commit();
+        } catch (...) {
+            // A folder we cannot write to keeps its old file.
+            return false;
+        }
+        return true;
+    });
 }

@@ -29,11 +29,12 @@ public:
     // logs) a wrong text or version before anything has changed.
     void DeSerialize(DeSerializer& in) override;
     virtual ~CInitialization() = default;
-    // Writes the file from the globals; a file that cannot be written stays
-    // as it was and nothing is reported.
+    // Writes the file from the globals, into the folder given to Initialize
+    // or else the per-user folder (store_locations.h); a file that cannot be
+    // written anywhere stays as it was.
     virtual void Save();
-    // Reads the file into the globals; a missing or bad file is rewritten from
-    // the current values.
+    // Reads the file into the globals, the per-user copy first when there is
+    // one; a missing or bad file is rewritten from the current values.
     virtual void Load();
 
     // Called by the controller when the main window is created, with the base
@@ -47,4 +48,7 @@ public:
 
 private:
     CInitialization();
+
+    // The game folder the options file belongs in.
+    std::string folder;
 };

@@ -1,5 +1,6 @@
 #include "persist/settings.h"
 #include "diag/log.h"
+#include "persist/store_locations.h"
 
 const char* const CSettings::kMagic = "VARNSETT";
 const char* const CSettings::kFileName = "\\settings.dta";
@@ -30,8 +31,12 @@ CSettings* CSettings::GetInstance() {
 }
 
 void CSettings::Initialize(const std::string& directory) {
-    path = directory + kFileName;
+    folder = directory;
     Load();
+}
+
+std::string CSettings::GetPath() const {
+    return StoredFileToRead(folder, kFileName);
 }
 
 void CSettings::Serialize(Serializer& out) {
@@ -59,7 +64,7 @@ void CSettings::DeSerialize(DeSerializer& in) {
 void CSettings::Load() {
     sound = kSoundAllOn;
     try {
-        DeSerializer in(path);
+        DeSerializer in(GetPath());
         DeSerialize(in);
     } catch (...) {
         // Missing, cut short or damaged: everything on, as on a first run.
@@ -68,11 +73,16 @@ void CSettings::Load() {
 }
 
 void CSettings::Save() {
-    try {
-        Serializer out(path);
-        Serialize(out);
-        out.Commit();
-    } catch (...) {
-        // An unwritable folder: the switch still holds until the game ends.
-    }
+    // Where the options go, the settings go (persist/store_locations.h).
+    StoreFile(folder, kFileName, [this](const std::string& path) {
+        try {
+            Serializer out(path);
+            Serialize(out);
+            out.Commit();
+        } catch (...) {
+            // An unwritable folder: the switch still holds until the game ends.
+            return false;
+        }
+        return true;
+    });
 }

@@ -36,14 +36,16 @@ public:
     virtual ~CSettings() = default;
 
     // Called by the controller when the main window is created, with the
-    // folder of the options file (no trailing backslash): reads the file.
+    // folder the options file belongs to (no trailing backslash): reads the
+    // file, its per-user copy first when there is one.
     void Initialize(const std::string& directory);
     // A missing, short or damaged file means everything on; it is left as
     // it is until the player changes a setting.
     void Load();
     // Writes the file the safe way: a new file that replaces the old one only
-    // once it is complete. A folder that cannot be written keeps its old
-    // file, and the setting still holds for this run.
+    // once it is complete, in the game's folder or, where that cannot be
+    // written, the per-user one, as the options are. A file that cannot be
+    // written anywhere stays as it was, and the setting holds for this run.
     void Save();
 
     void Serialize(Serializer& out) override;
@@ -53,12 +55,13 @@ public:
 
     SoundSetting GetSound() const { return sound; }
     void SetSound(SoundSetting setting) { sound = setting; }
-    const std::string& GetPath() const { return path; }
+    // The file read: beside the options, or its per-user copy.
+    std::string GetPath() const;
 
     CSettings(const CSettings&) = delete;
     CSettings& operator=(const CSettings&) = delete;
 
 private:
-    std::string path;
+    std::string folder;
     SoundSetting sound = kSoundAllOn;
 };

@@ -59,6 +59,9 @@ bool UnmapFile(const FileView& view, int32_t size);
 
 bool IsDirectoryPath(const std::string& path);
 bool MakeDirectory(const std::string& path);
+// Called by StoreFile before it writes path: whether a file lies there that
+// is marked read-only, which the game never replaces.
+bool IsReadOnlyFile(const std::string& path);
 
 // The process's current directory, without a trailing separator.
 std::string WorkingDirectory();

@@ -6,6 +6,7 @@
 #include "image/dib_image.h"
 #include "persist/puzzle_file_ops.h"
 #include "persist/settings.h"
+#include "persist/store_locations.h"
 #include "sprites/anim_view.h"
 #include "sprites/grid_sprite.h"
 #include "sprites/page_completion.h"
@@ -114,10 +115,7 @@ CGridSprite* CAnimDocBase::AddGridSprite(const SpriteRecord& record, const std::
 CAnimDoc::CAnimDoc() : pageCursor(CPageCursor::Instance()), fileOps(PuzzleFileOps::Instance()) {}
 
 void CAnimDoc::ChangePage(int32_t direction) {
-    // A page key may come while a piece is carried.
-    if (view != nullptr)
-        view->CancelDrag(mainWindow);
-    StoreCurrentPage();
+    StorePage();
     if (direction == kNextPage)
         pageCursor->Next();
     else if (direction == kPreviousPage)
@@ -128,11 +126,16 @@ void CAnimDoc::ChangePage(int32_t direction) {
 void CAnimDoc::GoToPage(int32_t page) {
     if (page < 1 || page > kPageCount)
         return;
+    StorePage();
+    pageCursor->GoTo(page);
+    LoadPage(mainWindow);
+}
+
+void CAnimDoc::StorePage() {
+    // A page key may come while a piece is carried.
     if (view != nullptr)
         view->CancelDrag(mainWindow);
     StoreCurrentPage();
-    pageCursor->GoTo(page);
-    LoadPage(mainWindow);
 }
 
 void CAnimDoc::LoadPage(HWND window) {
@@ -148,22 +151,37 @@ void CAnimDoc::LoadPage(HWND window) {
     pageSprites->SetPage(page);
     if (!RestoreCurrentPage())
         AddPiecesFromCatalogue(page);
+    else
+        AddMissingPieces(page);
     AddFurniture(page);
 }
 
 std::string CAnimDoc::SavePathOf(int32_t page) const {
     if (page < 1 || page > kPageCount)
         return std::string();
-    return fileOps->ResolvePath(g_pageSaveFileNames[static_cast<size_t>(page)]);
+    return StoredFileToRead(fileOps->ResolvePath(""),
+                            g_pageSaveFileNames[static_cast<size_t>(page)]);
+}
+
+std::string CAnimDoc::CurrentSaveName() const {
+    const int32_t page = pageCursor->GetPageIndex();
+    if (page < 1 || page > kPageCount)
+        return std::string();
+    return g_pageSaveFileNames[static_cast<size_t>(page)];
 }
 
 std::string CAnimDoc::CurrentSavePath() const {
-    return SavePathOf(pageCursor->GetPageIndex());
+    const std::string name = CurrentSaveName();
+    return name.empty() ? name : StoredFileToRead(fileOps->ResolvePath(""), name);
 }
 
 bool CAnimDoc::StoreCurrentPage() {
-    const std::string path = CurrentSavePath();
-    return !path.empty() && fileOps->WriteSaveFile(path, RecordPage(*this));
+    const std::string name = CurrentSaveName();
+    if (name.empty())
+        return false;
+    const SavedPage page = RecordPage(*this);
+    return StoreFile(fileOps->ResolvePath(""), name,
+                     [&](const std::string& path) { return fileOps->WriteSaveFile(path, page); });
 }
 
 bool CAnimDoc::RestoreCurrentPage() {

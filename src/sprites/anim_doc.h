@@ -79,6 +79,10 @@ public:
     // (wrapping at both ends) and loads the page now current into the main
     // window.
     void ChangePage(int32_t direction);
+    // Stores the page shown into its save file and leaves it on the screen
+    // as it is, a piece being carried put back first. Whether or not the
+    // store worked, nothing the player sees is lost.
+    void StorePage();
     // Shows the current page: the common background, then the page's pieces
     // as its save file left them (or as the catalogue lays them out when
     // there is no usable save file), then the buttons and the page number.
@@ -94,13 +98,18 @@ public:
     // changes nothing.
     void GoToPage(int32_t page);
 
-    // Page (1..30)'s save file, below the base directory; empty for any
-    // other number.
+    // Page (1..30)'s save file to read, as CurrentSavePath says it; empty
+    // for any other number.
     std::string SavePathOf(int32_t page) const;
-    // The current page's save file; empty before a page is chosen.
+    // The current page's save-file name ("\save\page01.sav"); empty before
+    // a page is chosen.
+    std::string CurrentSaveName() const;
+    // The current page's save file to read: below the base directory, or its
+    // per-user copy when there is one (persist/store_locations.h).
     std::string CurrentSavePath() const;
-    // Writes the current page into its save file. False when it could not
-    // be written; the previous file is then as it was.
+    // Writes the current page into its save file, in the game folder or else
+    // the per-user folder. False when no location took it; the previous file
+    // is then as it was.
     bool StoreCurrentPage();
     // Restores the current page from its save file: true when the file's
     // header was good (its records for this page are then on the page),
@@ -109,6 +118,10 @@ public:
 
 private:
     void AddPiecesFromCatalogue(int32_t page);
+    // After a restore from the save file: every catalogue sprite of the page
+    // that the file lacks, laid out as the catalogue has it, except that a
+    // placed piece's loose picture and hole stay hidden.
+    void AddMissingPieces(int32_t page);
     void AddFurniture(int32_t page);
 
     CPageCursor* pageCursor;

@@ -3,26 +3,39 @@
 #include "game/page_cursor.h"
 #include "game/page_furniture.h"
 #include "game/page_sprite_index.h"
+#include "game/play_aids.h"
 #include "game/sound_effects.h"
 #include "image/cursor_set.h"
 #include "image/dib_image.h"
 #include "platform/platform.h"
 #include "sprites/anim_doc.h"
-#include "sprites/block_clip.h"
 #include "sprites/grid_sprite.h"
 #include "sprites/page_completion.h"
+#include "sprites/rect_math.h"
 #include "sprites/sprite.h"
 
 namespace {
 
 constexpr int32_t kReleasedFace = 0;
 constexpr int32_t kPressedFace = 1;
+// Above every piece, the carried one included; a hint's glow lies higher.
+constexpr int32_t kSelectionRingDepth = 5;
 
 } // namespace
 
 CAnimView::CAnimView()
     : CAnimViewBase(true), cursorSet(GetCursorSet()), pageSprites(CPageSpriteIndex::Instance()),
-      pageCursor(CPageCursor::Instance()), soundEffects(GetSoundEffects()) {}
+      pageCursor(CPageCursor::Instance()), soundEffects(GetSoundEffects()),
+      selectionRing(kSelectionRingTag, 1, kSelectionRingDepth) {}
+
+void CAnimView::Tick(HWND window) {
+    // Idle play asks nothing more of the tick than these tests.
+    if (hint.IsRunning())
+        hint.Advance(platform::MillisecondClock());
+    if (celebration.Running())
+        celebration.Advance(platform::MillisecondClock());
+    Flush(window);
+}
 
 void CAnimView::Render(const RECT* r) {
     // Only a page being torn down has no background; there is nothing to
@@ -72,11 +85,6 @@ void CAnimView::SpriteAdded(CSprite* sprite) {
     RECT r;
     sprite->GetRect(&r);
     sprite->Invalidate(&r);
-}
-
-void CAnimView::Tick(HWND window) {
-    celebration.Advance(platform::MillisecondClock());
-    Flush(window);
 }
 
 void CAnimView::PiecePlaced(HWND window) {

@@ -2,7 +2,7 @@
 #include "diag/log.h"
 #include "image/dib_image.h"
 #include "platform/platform.h"
-#include "sprites/block_clip.h"
+#include "sprites/rect_math.h"
 
 #include <algorithm>
 

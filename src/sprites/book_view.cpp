@@ -4,7 +4,7 @@
 #include "game/catalogue.h"
 #include "game/picture_book.h"
 #include "image/dib_image.h"
-#include "sprites/block_clip.h"
+#include "sprites/rect_math.h"
 
 #include <algorithm>
 

@@ -20,8 +20,11 @@ constexpr int32_t kCarriedDepth = 10;
 // A drop fits when the carried sprite's top-left lies strictly within this
 // distance of the point kFitOffset right of and below the hole's top-left.
 constexpr int64_t kFitReach = 20;
-constexpr int64_t kFitOffsetX = 10;
-constexpr int64_t kFitOffsetY = 9;
+constexpr int64_t kFitOffsetX = kDragOverHoleOffsetX;
+constexpr int64_t kFitOffsetY = kDragOverHoleOffsetY;
+// A button that comes up closer than this to where it went down was a
+// click: the piece stays lifted until the next press.
+constexpr int64_t kClickReach = 6;
 
 bool Within(int64_t value, int64_t centre) {
     return centre - kFitReach < value && value < centre + kFitReach;
@@ -30,7 +33,7 @@ bool Within(int64_t value, int64_t centre) {
 } // namespace
 
 CSprite* CAnimView::PieceSprite(int32_t firstTag, int32_t n) const {
-    if (document == nullptr)
+    if (document == nullptr || n < 0 || n >= pageSprites->pieceCount)
         return nullptr;
     return document->FindByTag(static_cast<int32_t>(int64_t{firstTag} + n));
 }
@@ -42,6 +45,9 @@ void CAnimView::ShowCursorKind(int32_t kind) {
 
 void CAnimView::OnMouseMove(HWND, uint32_t, int32_t x, int32_t y) {
     if (dragging) {
+        // A piece carried by keyboard stays over its hole.
+        if (carry == Carry::kKeyboard)
+            return;
         draggedSprite->MoveTo(x - grabOffsetX, y - grabOffsetY);
         cursorSet->ApplyCursor();
         return;
@@ -65,6 +71,13 @@ void CAnimView::OnMouseMove(HWND, uint32_t, int32_t x, int32_t y) {
 }
 
 void CAnimView::OnLButtonDown(HWND window, uint32_t, int32_t x, int32_t y) {
+    if (dragging && carry == Carry::kClicked) {
+        // The second press of a click-and-carry lets go where it is.
+        draggedSprite->MoveTo(x - grabOffsetX, y - grabOffsetY);
+        DropPiece(window, x, y);
+        EndDrag(window);
+        return;
+    }
     if (dragging || document == nullptr)
         return;
     CSprite* piece = document->Sprites().PieceAt(x, y);
@@ -72,17 +85,13 @@ void CAnimView::OnLButtonDown(HWND window, uint32_t, int32_t x, int32_t y) {
         return;
     const int32_t k = piece->GetTag() - pageSprites->firstDrag;
     pageSprites->draggedPiece = k;
-    CSprite* loose = PieceSprite(pageSprites->firstLoose, k);
     // A placed piece cannot be lifted, and nor can one without a loose sprite.
-    if (loose == nullptr || loose->IsHidden()) {
+    if (!LiftPiece(k, piece)) {
         pageSprites->draggedPiece = -1;
         return;
     }
-    loose->Hide();
-    dragging = true;
-    draggedSprite = piece;
-    piece->SetDepth(kCarriedDepth);
-    piece->Show();
+    carry = Carry::kHeld;
+    pressedAt = POINT{x, y};
     ShowCursorKind(kCursorCarrying);
     piece->MoveTo(x - piece->GetWidth() / 2, y - piece->GetHeight() / 2);
     grabOffsetX = x - piece->GetX();
@@ -92,6 +101,16 @@ void CAnimView::OnLButtonDown(HWND window, uint32_t, int32_t x, int32_t y) {
 }
 
 void CAnimView::OnLButtonUp(HWND window, uint32_t, int32_t x, int32_t y) {
+    if (dragging && carry == Carry::kHeld && IsClick(x, y)) {
+        // Carried on without the button: the capture stays, so the piece
+        // follows the pointer everywhere until the next press.
+        carry = Carry::kClicked;
+        return;
+    }
+    // Neither a click-carried piece nor a keyboard-carried one is let go by
+    // a button coming up.
+    if (dragging && carry != Carry::kHeld)
+        return;
     DropPiece(window, x, y);
     EndDrag(window);
     // Whether or not a piece was carried: a capture or a clipping rectangle
@@ -100,19 +119,53 @@ void CAnimView::OnLButtonUp(HWND window, uint32_t, int32_t x, int32_t y) {
     platform::ClipPointer(nullptr);
 }
 
+void CAnimView::OnRButtonDown(HWND window, uint32_t, int32_t, int32_t) {
+    CancelDrag(window);
+}
+
+bool CAnimView::IsClick(int32_t x, int32_t y) const {
+    const int64_t dx = int64_t{x} - pressedAt.x;
+    const int64_t dy = int64_t{y} - pressedAt.y;
+    return dx * dx + dy * dy < kClickReach * kClickReach;
+}
+
+bool CAnimView::LiftPiece(int32_t k, CSprite* drag) {
+    CSprite* loose = PieceSprite(pageSprites->firstLoose, k);
+    if (loose == nullptr || loose->IsHidden())
+        return false;
+    loose->Hide();
+    dragging = true;
+    draggedSprite = drag;
+    drag->SetDepth(kCarriedDepth);
+    drag->Show();
+    // No ring round a piece in the air.
+    ShowSelection();
+    return true;
+}
+
 void CAnimView::DropPiece(HWND window, int32_t x, int32_t y) {
     if (pageSprites->draggedPiece == -1)
         return;
-    if (FitsHole(x, y)) {
+    FinishDrop(window, FitsHole(x, y));
+}
+
+void CAnimView::FinishDrop(HWND window, bool fits) {
+    const int32_t k = pageSprites->draggedPiece;
+    if (fits) {
         PutPieceInHole();
         soundEffects->PlayPlaceSound(window);
         ++placedCount;
         PiecePlaced(window);
-    } else if (CSprite* loose = PieceSprite(pageSprites->firstLoose, pageSprites->draggedPiece)) {
+    } else if (CSprite* loose = PieceSprite(pageSprites->firstLoose, k)) {
         loose->Show();
     }
     ReturnDragSprite();
     pageSprites->draggedPiece = -1;
+    // A placed piece leaves the choice to the next loose one after it.
+    if (fits && k == selectedPiece)
+        SelectNext(1);
+    else
+        ShowSelection();
 }
 
 bool CAnimView::FitsHole(int32_t x, int32_t y) const {
@@ -160,10 +213,14 @@ void CAnimView::ReturnDragSprite() {
 void CAnimView::EndDrag(HWND) {
     if (!dragging)
         return;
-    platform::ReleaseMouse();
-    platform::ClipPointer(nullptr);
+    // Ended before the capture goes: letting it go tells the window that it
+    // lost the mouse, and there is no drag left to cancel then.
     dragging = false;
     draggedSprite = nullptr;
+    carry = Carry::kHeld;
+    targetHole = -1;
+    platform::ReleaseMouse();
+    platform::ClipPointer(nullptr);
     // The arrow comes with the next cursor update.
     cursorSet->SetKind(kCursorArrow);
 }
@@ -171,19 +228,29 @@ void CAnimView::EndDrag(HWND) {
 void CAnimView::CancelDrag(HWND window) {
     if (!dragging)
         return;
-    if (CSprite* loose = PieceSprite(pageSprites->firstLoose, pageSprites->draggedPiece))
-        loose->Show();
-    ReturnDragSprite();
-    pageSprites->draggedPiece = -1;
+    FinishDrop(window, false);
     EndDrag(window);
 }
 
+void CAnimView::SendCarriedPieceHome(HWND window) {
+    if (!dragging)
+        return;
+    CancelDrag(window);
+    Flush(window);
+}
+
 void CAnimView::SpritesDeleted() {
-    // The carried sprite and any sparkle are gone with the others.
+    // The carried sprite, the ring, the glow and any sparkle are gone with
+    // the others.
     draggedSprite = nullptr;
+    selectedPiece = -1;
+    selectionRing.Forget();
+    hint.Forget();
     celebration.Forget();
     if (dragging) {
         dragging = false;
+        carry = Carry::kHeld;
+        targetHole = -1;
         pageSprites->draggedPiece = -1;
         platform::ReleaseMouse();
         platform::ClipPointer(nullptr);
@@ -192,11 +259,11 @@ void CAnimView::SpritesDeleted() {
 }
 
 void CAnimView::ClearPage(HWND window) {
-    if (placedCount == 0 || document == nullptr)
-        return;
     // A piece still being carried goes back first, or it would end up both
     // loose and, once dropped, placed.
     CancelDrag(window);
+    if (placedCount == 0 || document == nullptr)
+        return;
     soundEffects->Play(window, kSoundClear);
     const int32_t count = pageSprites->pieceCount;
     for (int32_t k = 0; k < count; ++k) {

@@ -1,6 +1,6 @@
 #include "sprites/grid_sprite.h"
 #include "diag/log.h"
-#include "sprites/block_clip.h"
+#include "sprites/rect_math.h"
 #include "sprites/sprite_owner.h"
 
 CGridSprite::CGridSprite(int32_t serial, int32_t tag)
@@ -14,28 +14,7 @@ void CGridSprite::GetRect(RECT* out) const {
 }
 
 void CGridSprite::Draw(CDIBImage* dest, const RECT* clip) const {
-    if (dest == nullptr)
-        return;
-    RECT r;
-    GetRect(&r);
-    if (clip != nullptr) {
-        r = RectIntersection(r, *clip);
-        if (RectIsEmpty(r))
-            return;
-    }
-    BlockCopy block{r.left,
-                    r.top,
-                    int64_t{r.right} - r.left,
-                    int64_t{r.bottom} - r.top,
-                    int64_t{r.left} - x + CellLeft(),
-                    int64_t{r.top} - y + CellTop()};
-    // The cell size stays from before the last load, so a smaller picture
-    // loaded since may end inside the cell: read only what the picture holds.
-    if (!ClipBlockCopy(block, dest->GetWidth(), dest->GetHeight(), GetWidth(), GetHeight()))
-        return;
-    const auto at = [](int64_t v) { return static_cast<int32_t>(v); };
-    CopyTo(dest, at(block.destX), at(block.destY), at(block.width), at(block.height),
-           at(block.srcX), at(block.srcY), colourKey);
+    DrawPart(dest, clip, CellLeft(), CellTop(), false);
 }
 
 bool CGridSprite::HitTest(int32_t px, int32_t py) const {

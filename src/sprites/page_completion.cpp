@@ -2,8 +2,8 @@
 #include "game/catalogue.h"
 #include "game/page_sprite_index.h"
 #include "sprites/anim_doc.h"
-#include "sprites/block_clip.h"
 #include "sprites/page_storage.h"
+#include "sprites/rect_math.h"
 #include "sprites/sprite.h"
 
 #include <algorithm>

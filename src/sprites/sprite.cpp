@@ -1,6 +1,7 @@
 #include "sprites/sprite.h"
 #include "diag/log.h"
-#include "sprites/block_clip.h"
+#include "image/dib_clip.h"
+#include "sprites/rect_math.h"
 #include "sprites/sprite_owner.h"
 
 namespace {
@@ -27,12 +28,16 @@ void CSprite::GetRect(RECT* out) const {
 }
 
 void CSprite::Draw(CDIBImage* dest, const RECT* clip) const {
+    if (IsVisible())
+        DrawPart(dest, clip, 0, 0, IsMirrored());
+}
+
+void CSprite::DrawPart(CDIBImage* dest, const RECT* clip, int64_t cellLeft, int64_t cellTop,
+                       bool mirror) const {
     if (dest == nullptr)
         return;
     RECT r;
     GetRect(&r);
-    if (!IsVisible())
-        return;
     if (clip != nullptr) {
         r = RectIntersection(r, *clip);
         if (RectIsEmpty(r))
@@ -42,14 +47,16 @@ void CSprite::Draw(CDIBImage* dest, const RECT* clip) const {
                     r.top,
                     int64_t{r.right} - r.left,
                     int64_t{r.bottom} - r.top,
-                    int64_t{r.left} - x,
-                    int64_t{r.top} - y};
-    // The clip rectangle may reach past the destination, and a sprite may
-    // lie partly off the screen: copy only what both pictures hold.
+                    int64_t{r.left} - x + cellLeft,
+                    int64_t{r.top} - y + cellTop};
+    // The clip rectangle may reach past the destination, a sprite may lie
+    // partly off the screen, and a grid's cell size stays from before its
+    // last load, so a smaller picture loaded since may end inside the cell:
+    // copy only what both pictures hold.
     if (!ClipBlockCopy(block, dest->GetWidth(), dest->GetHeight(), GetWidth(), GetHeight()))
         return;
     const auto at = [](int64_t v) { return static_cast<int32_t>(v); };
-    if (IsMirrored())
+    if (mirror)
         CopyMirroredTo(dest, at(block.destX), at(block.destY), at(block.width), at(block.height),
                        at(block.srcX), at(block.srcY), colourKey);
     else

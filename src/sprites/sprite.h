@@ -85,6 +85,11 @@ public:
 protected:
     // Tells the owner, if there is one.
     void Notify(uint32_t change, const RECT* rect1, const RECT* rect2);
+    // Draw's work for the sprite and its cells: copies the part of GetRect
+    // inside clip (null: all of it) into dest, reading the picture from
+    // (cellLeft, cellTop) for the rectangle's top-left corner.
+    void DrawPart(CDIBImage* dest, const RECT* clip, int64_t cellLeft, int64_t cellTop,
+                  bool mirror) const;
     // The same test as ContainsPoint for a box of the given size at x, y.
     bool StrictlyInside(int32_t px, int32_t py, int32_t boxWidth, int32_t boxHeight) const;
 

@@ -96,9 +96,14 @@ TEST_F(MidiPlayerTest, PlaysAQuarterNoteIn500PeriodsOfOneMillisecond) {
 
 TEST_F(MidiPlayerTest, KeepsTheFractionOfATickFromPeriodToPeriod) {
     // 96 ticks per quarter at 120 beats a minute: 0.192 ticks per period.
-    Start(File(0, 96, {Concat({Note(0, kNoteOn, 60), Note(1, kNoteOff, 60), EndOfTrack()})}));
+    Start(File(0, 96,
+               {Concat({Note(0, kNoteOn, 60), Note(1, kNoteOff, 60), Note(1, kNoteOn, 62),
+                        EndOfTrack()})}));
     EXPECT_EQ(FiresUntilSent(1), 1);
     EXPECT_EQ(FiresUntilSent(2), 6) << "1 / 0.192 = 5.2 periods, so the sixth";
+    // The 0.152 ticks the sixth period ran past the first event count
+    // towards the second: 2 / 0.192 = 10.4 periods in all, not 6 + 6.
+    EXPECT_EQ(FiresUntilSent(3), 5);
 }
 
 TEST_F(MidiPlayerTest, DoublesTheRateAtATempoOf250000) {
@@ -137,10 +142,12 @@ TEST_F(MidiPlayerTest, StartsTheSongAgainFromDiskWhenEveryTrackHasEnded) {
     EXPECT_EQ(FiresUntilSent(1), 1);
     WriteAll(path, File(0, 480, {Concat({Note(0, kNoteOn, 64), EndOfTrack(10)})}));
 
-    // The last track ends in period 12 (10 / 0.96 = 10.4 after the first).
-    for (int fire = 2; fire < 12; ++fire)
+    // The last track ends in period 12 (10 / 0.96 = 10.4 after the first),
+    // but a song starts again at most once a second: in period 1000.
+    for (int fire = 2; fire < 1000; ++fire)
         ASSERT_TRUE(headless::FireMusicTimer());
     EXPECT_EQ(headless::MusicTimersStarted(), 1u);
+    EXPECT_EQ(headless::ShortMessages().size(), 1u) << "nothing sent while waiting";
     ASSERT_TRUE(headless::FireMusicTimer());
     EXPECT_EQ(headless::MusicTimersStarted(), 2u) << "a new timer for the new start";
     EXPECT_EQ(player.positionTicks, 0);
@@ -157,14 +164,51 @@ TEST_F(MidiPlayerTest, StartsTheSongAgainFromDiskWhenEveryTrackHasEnded) {
 TEST_F(MidiPlayerTest, StopsAtTheEndOfTheSongWhenTheFileIsGone) {
     Start(File(0, 480, {Concat({Note(0, kNoteOn, 60), EndOfTrack(1)})}));
     std::filesystem::remove(path);
-    for (int fire = 1; fire <= 3; ++fire)
-        EXPECT_TRUE(headless::FireMusicTimer()) << "the song ends in period 3";
+    // The song ends in period 3; the second it waits ends in period 1000.
+    for (int fire = 1; fire <= 1000; ++fire)
+        ASSERT_TRUE(headless::FireMusicTimer()) << fire;
     EXPECT_FALSE(headless::MusicTimerRunning());
     EXPECT_FALSE(headless::FireMusicTimer());
     EXPECT_EQ(player.timerRunning, 0);
     EXPECT_EQ(headless::RaisedTimerPeriods(), 0) << "the timer resolution is given back";
     EXPECT_NE(player.midiOut, nullptr) << "the device stays open until deactivation";
     EXPECT_EQ(headless::MidiOutCalls().back().kind, headless::MidiOutCall::Reset);
+}
+
+TEST_F(MidiPlayerTest, RefusesSongsWithoutTracksOrWithoutTimeAndSaysSo) {
+    ScopedLogSwitch logOn(1);
+    player.OpenPlayer(nullptr);
+    const struct {
+        const char* what;
+        Bytes file;
+    } refused[] = {
+        {"format 1 without tracks", File(1, 480, {})},
+        {"only the end", File(0, 480, {EndOfTrack()})},
+        {"events, but all at once",
+         File(1, 480, {Concat({Note(0, kNoteOn, 60), EndOfTrack()}), Concat({EndOfTrack()})})},
+    };
+    for (const auto& song : refused) {
+        SCOPED_TRACE(song.what);
+        std::filesystem::remove("log.txt");
+        WriteAll(path, song.file);
+        EXPECT_FALSE(player.StartSong(path.c_str()));
+        EXPECT_FALSE(headless::MusicTimerRunning());
+        EXPECT_EQ(headless::RaisedTimerPeriods(), 0);
+        EXPECT_NE(ReadText("log.txt").find("MidiPlayer::StartSong: " + path + " refused"),
+                  std::string::npos);
+    }
+    EXPECT_EQ(headless::MusicTimersStarted(), 0u);
+}
+
+TEST_F(MidiPlayerTest, AShortSongStartsAgainAtMostOnceASecond) {
+    // One tick long: about a millisecond at 480 ticks a quarter.
+    Start(File(0, 480, {Concat({Note(0, kNoteOn, 60), EndOfTrack(1)})}));
+    for (int fire = 0; fire < 60 * 1000; ++fire)
+        ASSERT_TRUE(headless::FireMusicTimer());
+    EXPECT_EQ(headless::MusicTimersStarted(), 1u + 60) << "the first start, then one a second";
+    // The note of the first start and of each start but the last, which
+    // would sound in the period after the minute.
+    EXPECT_EQ(headless::ShortMessages().size(), 60u);
 }
 
 TEST_F(MidiPlayerTest, KeepsPlayingWhenANewStartCannotLoadItsFile) {

@@ -10,6 +10,7 @@ deadline, so the tests pass on a slow, busy machine.
 
 import contextlib
 import ctypes
+import getpass
 import os
 import re
 import shutil
@@ -133,14 +134,31 @@ class XScreen:
 
 
 class Game:
-    """One run of Varnolt.exe in its own copy of a staged game folder."""
+    """One run of Varnolt.exe in its own copy of a staged game folder.
+
+    A fresh copy also starts with an empty per-user folder: the Wine session's
+    %LOCALAPPDATA%\\Varnolt, where the game keeps what its own folder cannot
+    take, is the same for every game of the run."""
 
     def __init__(self, session, flavour="game-diag", folder=None):
         self.session = session
+        self.fresh = folder is None
         self.folder = folder or tempfile.mkdtemp(prefix="varnolt-e2e-")
-        if folder is None:
+        if self.fresh:
             shutil.copytree(os.path.join(session.build, flavour), self.folder, dirs_exist_ok=True)
+            self.clear_user_folder()
         self.process = None
+
+    # -- the per-user folder -------------------------------------------------
+    def user_folder(self, *parts):
+        return os.path.join(self.session.env["WINEPREFIX"], "drive_c", "users",
+                            getpass.getuser(), "AppData", "Local", "Varnolt", *parts)
+
+    def clear_user_folder(self):
+        if os.path.isdir(self.user_folder()):
+            shutil.rmtree(self.user_folder())
+        elif os.path.lexists(self.user_folder()):
+            os.remove(self.user_folder())
 
     # -- files before the start --------------------------------------------
     def skip_directions(self):
@@ -154,15 +172,19 @@ class Game:
             file.write(data)
 
     # -- process -----------------------------------------------------------
-    def start(self, trace_sounds=False):
+    def start(self, trace_sounds=False, elsewhere=None):
         """trace_sounds: Wine reports every resource the game looks up, so
-        the sounds it asks to play show even on a machine without sound."""
+        the sounds it asks to play show even on a machine without sound.
+        elsewhere: a folder to start the game from, naming the program by
+        its full path, as a shortcut with another start folder does."""
         env, stderr = self.session.env, subprocess.DEVNULL
         if trace_sounds:
             env = dict(env, WINEDEBUG="trace+resource")
             stderr = open(self.trace_path(), "w")
-        self.process = subprocess.Popen([self.session.wine, "Varnolt.exe"], cwd=self.folder,
-                                        env=env, stdout=subprocess.DEVNULL, stderr=stderr)
+        program = self.path("Varnolt.exe") if elsewhere else "Varnolt.exe"
+        self.process = subprocess.Popen([self.session.wine, program],
+                                        cwd=elsewhere or self.folder, env=env,
+                                        stdout=subprocess.DEVNULL, stderr=stderr)
         if trace_sounds:
             stderr.close()
         return self
@@ -202,6 +224,8 @@ class Game:
 
     def cleanup(self):
         self.stop()
+        if self.fresh:
+            self.clear_user_folder()
         shutil.rmtree(self.folder, ignore_errors=True)
         with contextlib.suppress(FileNotFoundError):
             os.remove(self.trace_path())
@@ -239,6 +263,29 @@ class Game:
         if fields.get("dialog") != "1":
             return None
         return tuple(int(fields[side]) for side in ("left", "top", "right", "bottom"))
+
+    def dialog_in_front(self):
+        out = self.session.run(self.session.wine, self.session.wintool, "dialog",
+                               check=False).stdout
+        return dict(pair.split("=") for pair in out.split()).get("foreground") == "1"
+
+    def end_session(self):
+        """WM_QUERYENDSESSION, then WM_ENDSESSION, as at a logoff; whether the
+        game agreed to end."""
+        out = self.session.run(self.session.wine, self.session.wintool, "endsession").stdout
+        return dict(pair.split("=") for pair in out.split()).get("agreed") == "1"
+
+    @contextlib.contextmanager
+    def other_program_in_front(self):
+        """Another program's window takes the front for the block's length."""
+        other = subprocess.Popen([self.session.wine, self.session.wintool, "front"],
+                                 env=self.session.env, stdout=subprocess.PIPE, text=True)
+        try:
+            other.stdout.readline()  # up and activated
+            yield
+        finally:
+            other.kill()
+            other.wait()
 
     def close_through_ending(self):
         """The system's close command, then Enter on the ending picture that

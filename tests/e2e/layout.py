@@ -31,6 +31,8 @@ KIND_LETTERS = "bhio"
 PIECES_IN_GAME = 220
 DRAG_REST = (14, 7)  # a drag picture rests this far from its loose piece
 FIT_OFFSET = (10, 9)  # dropped here from its hole's top-left, a piece fits
+# The diagnostic log's line once the display shows the game's mode.
+DISPLAY_MODE_SET = "Display mode set to 1024x768, 32 bits per pixel"
 
 
 class Catalogue:
@@ -127,6 +129,18 @@ class SaveFile:
             if record[0] == tag:
                 return record[4]
         return None
+
+    @staticmethod
+    def laid_out(catalogue, page):
+        """The save file of a page just as the catalogue lays it out: every
+        piece loose beside the picture, every hole empty."""
+        records = []
+        for kind, where, visible in ((LOOSE, catalogue.loose_at, 1), (HOLE, catalogue.hole_at, 1),
+                                     (PLACED, catalogue.hole_at, 0),
+                                     (DRAG, catalogue.drag_rest_at, 0)):
+            records += [(name_index(kind, piece), *where(piece), 10, visible, 0)
+                        for piece in catalogue.pages[page]]
+        return SaveFile.build(0, records)
 
     @staticmethod
     def build(placed, records):

@@ -1,6 +1,7 @@
 // A small Windows helper for the end-to-end tests: asks the system about the
 // game's window and its dialogs, or does to it what a window manager would
-// (minimise, close), from inside the same Wine session. Prints one line of key=value pairs.
+// (minimise, close, end the session) or another program would (take the
+// front), from inside the same Wine session. Prints one line of key=value pairs.
 #include <windows.h>
 
 #include <cstdio>
@@ -16,11 +17,12 @@ int PrintState(HWND game) {
     RECT rect = {};
     GetWindowRect(game, &rect);
     const LONG_PTR style = GetWindowLongPtrA(game, GWL_STYLE);
-    std::printf("found=1 iconic=%d visible=%d foreground=%d popup=%d caption=%d "
+    std::printf("found=1 iconic=%d visible=%d enabled=%d foreground=%d popup=%d caption=%d "
                 "left=%ld top=%ld right=%ld bottom=%ld\n",
                 IsIconic(game) ? 1 : 0, IsWindowVisible(game) ? 1 : 0,
-                GetForegroundWindow() == game ? 1 : 0, (style & WS_POPUP) ? 1 : 0,
-                (style & WS_CAPTION) ? 1 : 0, rect.left, rect.top, rect.right, rect.bottom);
+                IsWindowEnabled(game) ? 1 : 0, GetForegroundWindow() == game ? 1 : 0,
+                (style & WS_POPUP) ? 1 : 0, (style & WS_CAPTION) ? 1 : 0, rect.left, rect.top,
+                rect.right, rect.bottom);
     return 0;
 }
 
@@ -33,8 +35,35 @@ int PrintDialog(HWND game) {
     }
     RECT rect = {};
     GetWindowRect(dialog, &rect);
-    std::printf("dialog=1 left=%ld top=%ld right=%ld bottom=%ld\n", rect.left, rect.top,
-                rect.right, rect.bottom);
+    std::printf("dialog=1 foreground=%d left=%ld top=%ld right=%ld bottom=%ld\n",
+                GetForegroundWindow() == dialog ? 1 : 0, rect.left, rect.top, rect.right,
+                rect.bottom);
+    return 0;
+}
+
+// What the system sends every program when the user logs off: the question,
+// then the answer that the session ends.
+int EndSession(HWND game) {
+    const LRESULT agreed = SendMessageA(game, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF);
+    SendMessageA(game, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
+    std::printf("agreed=%d\n", agreed != 0 ? 1 : 0);
+    return 0;
+}
+
+// Another program taking the front, as Alt+Tab or a system dialog would: a
+// small window of its own, activated. Says so on one line, then stays until
+// it is ended.
+int TakeTheFront() {
+    HWND window =
+        CreateWindowExA(WS_EX_TOPMOST, "STATIC", "Other program", WS_POPUP | WS_VISIBLE, 900, 0,
+                        100, 60, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    SetForegroundWindow(window);
+    SetActiveWindow(window);
+    std::printf("front=%d\n", GetForegroundWindow() == window ? 1 : 0);
+    std::fflush(stdout);
+    MSG message;
+    while (GetMessageA(&message, nullptr, 0, 0) > 0)
+        DispatchMessageA(&message);
     return 0;
 }
 
@@ -42,9 +71,11 @@ int PrintDialog(HWND game) {
 
 int main(int argc, char** argv) {
     if (argc != 2) {
-        std::fprintf(stderr, "usage: wintool state|dialog|minimize|close\n");
+        std::fprintf(stderr, "usage: wintool state|dialog|minimize|close|endsession|front\n");
         return 2;
     }
+    if (std::strcmp(argv[1], "front") == 0)
+        return TakeTheFront();
     HWND game = GameWindow();
     if (game == nullptr) {
         std::printf("found=0\n");
@@ -52,6 +83,8 @@ int main(int argc, char** argv) {
     }
     if (std::strcmp(argv[1], "dialog") == 0)
         return PrintDialog(game);
+    if (std::strcmp(argv[1], "endsession") == 0)
+        return EndSession(game);
     if (std::strcmp(argv[1], "minimize") == 0)
         ShowWindow(game, SW_MINIMIZE);
     else if (std::strcmp(argv[1], "close") == 0)

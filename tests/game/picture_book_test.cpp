@@ -6,10 +6,10 @@
 #include "game/picture_book.h"
 #include "persist/save_backup.h"
 #include "platform/platform.h"
-#include "sprites/block_clip.h"
 #include "sprites/page_completion.h"
-#include "sprites/play_session.h"
+#include "sprites/rect_math.h"
 #include "support/page_folder.h"
+#include "support/play_session.h"
 #include "support/temp_dir.h"
 
 #include <filesystem>

@@ -54,9 +54,12 @@ TEST_F(SoundEffectsTest, EveryCallerSharesOneBag) {
     CSoundEffects* fromView = GetSoundEffects();
     CSoundEffects* fromController = GetSoundEffects();
     ASSERT_EQ(fromView, fromController);
-    // Start from a fresh cycle, whatever earlier tests left.
-    while (GetPlaceSoundBag()->SoundsLeft() != kPlaceSoundCount)
+    // Start from a fresh cycle, whatever earlier tests left: a bag that
+    // never refills fails here rather than looping for ever.
+    for (int i = 0; i < kPlaceSoundCount && GetPlaceSoundBag()->SoundsLeft() != kPlaceSoundCount;
+         ++i)
         fromView->PlayPlaceSound(nullptr);
+    ASSERT_EQ(GetPlaceSoundBag()->SoundsLeft(), kPlaceSoundCount);
     headless::TakePlayedSounds();
 
     for (int i = 0; i < 10; ++i) {

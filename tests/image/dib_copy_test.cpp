@@ -152,8 +152,10 @@ TEST_P(DIBImageCopyMoves, MatchesThePerPixelCopyForEveryWidthOffsetAndKey) {
         for (const uint32_t key : keys) {
             const int32_t height = 1 + static_cast<int32_t>(random() % 4);
             CDIBImage src(32, 32);
-            LoadRandom(src, width + static_cast<int32_t>(random() % 5),
-                       height + static_cast<int32_t>(random() % 3), random, key);
+            // A picture that did not load would leave nothing to pick blocks from.
+            ASSERT_NO_FATAL_FAILURE(LoadRandom(src, width + static_cast<int32_t>(random() % 5),
+                                               height + static_cast<int32_t>(random() % 3), random,
+                                               key));
             CDIBImage dest(width + static_cast<int32_t>(random() % 7), height + 2);
             FillRandom(dest, random, key);
             for (const bool mirrored : {false, true}) {
@@ -205,7 +207,7 @@ TEST(DIBImageCopy, MirroredCopyReversesColumnsOfTheMirroredSource) {
 TEST_P(DIBImageCopyMoves, BlocksReachingOutsideEitherPictureCopyOnlyTheOverlap) {
     std::mt19937 random(7);
     CDIBImage src(32, 32);
-    LoadRandom(src, 13, 9, random, kMagenta);
+    ASSERT_NO_FATAL_FAILURE(LoadRandom(src, 13, 9, random, kMagenta));
     CDIBImage dest(11, 7);
     FillRandom(dest, random, kMagenta);
     const int32_t big = 0x7FFFFFFF;

@@ -1,5 +1,6 @@
 #include "diag/log_switch.h"
 #include "persist/initialization.h"
+#include "persist/store_locations.h"
 #include "support/temp_dir.h"
 
 #include <filesystem>
@@ -126,4 +127,24 @@ TEST_F(OptionsTest, UnwritableFolderKeepsTheOldFileAndPlayGoesOn) {
     options->Save();
     EXPECT_EQ(ReadAll(path), stored);
     EXPECT_EQ(g_showOneTimeDirections, 0);
+}
+
+TEST_F(OptionsTest, AnUnwritableGameFolderKeepsTheOptionsInThePerUserFolder) {
+    ScopedTempDir user;
+    SetUserDataDirectory(user.Path().string());
+    MakeFolderUnwritable();
+
+    Initialize();
+    const std::string kept = user.File("options.dta");
+    EXPECT_EQ(ReadAll(kept), OptionsFile(1));
+    g_showOneTimeDirections = 0;
+    options->Save();
+    EXPECT_EQ(ReadAll(kept), OptionsFile(0));
+    // The next run finds the directions shown.
+    g_showOneTimeDirections = 1;
+    Initialize();
+    EXPECT_EQ(g_showOneTimeDirections, 0);
+    EXPECT_FALSE(fs::exists(path));
+    SetUserDataDirectory("");
+    ForgetStoreFailures();
 }

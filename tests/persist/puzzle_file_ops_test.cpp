@@ -10,9 +10,9 @@
 #include "sprites/anim_link.h"
 #include "sprites/anim_view.h"
 #include "sprites/page_storage.h"
-#include "sprites/play_session.h"
 #include "sprites/sprite.h"
 #include "support/page_folder.h"
+#include "support/play_session.h"
 #include "support/temp_dir.h"
 
 #include <filesystem>
@@ -123,16 +123,21 @@ TEST_F(SaveFiles, APlayedPageComesBackAsItWasLeft) {
 
     Doc().ChangePage(kPreviousPage);
     EXPECT_EQ(View().GetPlacedCount(), 2);
-    EXPECT_EQ(Doc().Sprites().Count(), 36u + kFurnitureCount);
+    ASSERT_EQ(Doc().Sprites().Count(), 36u + kFurnitureCount);
     for (int32_t k = 0; k < 9; ++k) {
+        SCOPED_TRACE(k);
         const bool placed = k == 2 || k == 4;
-        EXPECT_EQ(session->Piece(kLooseKind, k)->IsVisible(), !placed);
-        EXPECT_EQ(session->Piece(kHoleKind, k)->IsVisible(), !placed);
-        EXPECT_EQ(session->Piece(kPlacedKind, k)->IsVisible(), placed);
-        EXPECT_TRUE(session->Piece(kDragKind, k)->IsHidden());
-        const SpriteRecord& loose = g_pageTable[1][kLooseKind][k];
-        EXPECT_EQ(session->Piece(kLooseKind, k)->GetX(), loose.x);
-        EXPECT_EQ(session->Piece(kLooseKind, k)->GetY(), loose.y);
+        const CSprite* loose = session->Piece(kLooseKind, k);
+        const CSprite* hole = session->Piece(kHoleKind, k);
+        const CSprite* inHole = session->Piece(kPlacedKind, k);
+        const CSprite* drag = session->Piece(kDragKind, k);
+        ASSERT_TRUE(loose && hole && inHole && drag) << "a sprite of the piece was not restored";
+        EXPECT_EQ(loose->IsVisible(), !placed);
+        EXPECT_EQ(hole->IsVisible(), !placed);
+        EXPECT_EQ(inHole->IsVisible(), placed);
+        EXPECT_TRUE(drag->IsHidden());
+        EXPECT_EQ(loose->GetX(), g_pageTable[1][kLooseKind][k].x);
+        EXPECT_EQ(loose->GetY(), g_pageTable[1][kLooseKind][k].y);
     }
     // Saved pieces keep their stacking; the buttons, number and star go on top.
     EXPECT_EQ(Doc().Sprites().First()->GetTag(), NameIndex(kLooseKind, 1));
@@ -146,12 +151,17 @@ TEST_F(SaveFiles, APlayedPageComesBackAsItWasLeft) {
     EXPECT_EQ(View().GetPlacedCount(), 0);
 }
 
-TEST_F(SaveFiles, AHeaderWithoutRecordsRestoresAnEmptyPage) {
+TEST_F(SaveFiles, AHeaderWithoutRecordsRestoresTheCountAndThePageHealsFromTheCatalogue) {
     WriteAll(SavePath(1), Header(7));
-    session->ShowPage(1);
-    EXPECT_EQ(Doc().Sprites().Count(), static_cast<size_t>(kFurnitureCount));
-    EXPECT_EQ(View().GetPlacedCount(), 7);
+    Doc().Clear();
     EXPECT_TRUE(Doc().RestoreCurrentPage());
+    EXPECT_EQ(Doc().Sprites().Count(), 0u);
+    EXPECT_EQ(View().GetPlacedCount(), 7);
+    // Every piece the file lacks is laid out loose once the page is shown.
+    session->ShowPage(1);
+    EXPECT_EQ(Doc().Sprites().Count(), 36u + kFurnitureCount);
+    EXPECT_EQ(View().GetPlacedCount(), 7);
+    EXPECT_TRUE(session->Piece(kLooseKind, 8)->IsVisible());
 }
 
 TEST_F(SaveFiles, AWrongHeaderRestoresNothingAndLeavesTheCountAlone) {
@@ -187,7 +197,9 @@ TEST_F(SaveFiles, AFileCutInsideARecordKeepsTheRecordsBeforeIt) {
     EXPECT_TRUE(ReadInto(SavePath(1)));
     EXPECT_EQ(Doc().Sprites().Count(), 3u);
     EXPECT_EQ(View().GetPlacedCount(), 1);
-    EXPECT_EQ(Doc().FindByTag(NameIndex(kLooseKind, 3))->GetX(), 20);
+    const CSprite* third = Doc().FindByTag(NameIndex(kLooseKind, 3));
+    ASSERT_NE(third, nullptr);
+    EXPECT_EQ(third->GetX(), 20);
     EXPECT_EQ(Doc().FindByTag(NameIndex(kLooseKind, 4)), nullptr);
 }
 
@@ -240,16 +252,17 @@ TEST_F(SaveFiles, ASaveThatFailsPartWayKeepsThePreviousFile) {
     EXPECT_EQ(ReadAll(SavePath(1)), previous);
     EXPECT_FALSE(std::filesystem::exists(Serializer::TemporaryPathFor(SavePath(1))));
 
-    // With the save folder gone nothing is written, and nothing is thrown.
+    // A save folder removed meanwhile is made again for the page left.
     std::filesystem::remove_all(game.Path() / "save");
     Doc().ChangePage(kNextPage);
-    EXPECT_FALSE(std::filesystem::exists(game.Path() / "save"));
+    EXPECT_EQ(ReadAll(SavePath(1))[16], 2); // the placed count
 
-    // The page left comes back from the file that survived.
-    std::filesystem::create_directory(game.Path() / "save");
+    // The page left comes back from its file.
     WriteAll(SavePath(1), previous);
     Doc().ChangePage(kPreviousPage);
     EXPECT_EQ(View().GetPlacedCount(), 1);
+    ASSERT_NE(session->Piece(kPlacedKind, 0), nullptr);
+    ASSERT_NE(session->Piece(kLooseKind, 1), nullptr);
     EXPECT_TRUE(session->Piece(kPlacedKind, 0)->IsVisible());
     EXPECT_TRUE(session->Piece(kLooseKind, 1)->IsVisible());
 }

@@ -1,5 +1,6 @@
 #include "persist/initialization.h"
 #include "persist/settings.h"
+#include "persist/store_locations.h"
 #include "support/temp_dir.h"
 
 #include <algorithm>
@@ -100,9 +101,10 @@ TEST_F(SettingsTest, AMissingShortOrDamagedFileMeansEverythingOnAndIsLeftAsItIs)
 }
 
 // Where no new file can be made (see the options file's test for why a
-// folder stands in the way rather than permissions), the old file stays
-// and the choice still holds for the run.
-TEST_F(SettingsTest, AnUnwritableFolderKeepsTheOldFileAndTheChoiceForThisRun) {
+// folder stands in the way rather than permissions), the old file stays and
+// the choice still holds for the run; with a per-user folder the settings
+// go there, as the options do.
+TEST_F(SettingsTest, AnUnwritableFolderKeepsTheOldFileOrSendsTheSettingsToThePerUserFolder) {
     const Bytes stored = SettingsFile(kSoundMusicOff);
     WriteAll(path, stored);
     fs::create_directory(Serializer::TemporaryPathFor(path));
@@ -114,4 +116,14 @@ TEST_F(SettingsTest, AnUnwritableFolderKeepsTheOldFileAndTheChoiceForThisRun) {
     settings.Save();
     EXPECT_EQ(settings.GetSound(), kSoundAllOff);
     EXPECT_EQ(ReadAll(path), stored);
+
+    ScopedTempDir user;
+    SetUserDataDirectory(user.Path().string());
+    settings.Save();
+    EXPECT_EQ(ReadAll(user.File("settings.dta")), SettingsFile(kSoundAllOff));
+    CSettings nextRun;
+    Initialize(nextRun);
+    EXPECT_EQ(nextRun.GetSound(), kSoundAllOff);
+    SetUserDataDirectory("");
+    ForgetStoreFailures();
 }

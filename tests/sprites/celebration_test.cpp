@@ -4,9 +4,9 @@
 #include "game/page_furniture.h"
 #include "platform/headless/headless_platform.h"
 #include "sprites/page_completion.h"
-#include "sprites/play_session.h"
 #include "sprites/sprite.h"
 #include "support/page_folder.h"
+#include "support/play_session.h"
 #include "support/temp_dir.h"
 
 #include <algorithm>

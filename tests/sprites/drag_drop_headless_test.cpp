@@ -4,12 +4,13 @@
 #include "game/sound_effects.h"
 #include "image/cursor_set.h"
 #include "platform/headless/headless_platform.h"
-#include "sprites/play_session.h"
 #include "sprites/sprite.h"
 #include "support/page_folder.h"
+#include "support/play_session.h"
 #include "support/temp_dir.h"
 
 #include <filesystem>
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 #include <set>
@@ -103,8 +104,10 @@ TEST_F(HeadlessPageOne, PlacingPlaysAPlaceSoundAndClearingPlaysOnce) {
 }
 
 TEST_F(HeadlessPageOne, ThePlaceSoundBagRunsOnAcrossPages) {
-    while (GetPlaceSoundBag()->SoundsLeft() != kPlaceSoundCount)
+    for (int i = 0; i < kPlaceSoundCount && GetPlaceSoundBag()->SoundsLeft() != kPlaceSoundCount;
+         ++i)
         GetSoundEffects()->PlayPlaceSound(nullptr);
+    ASSERT_EQ(GetPlaceSoundBag()->SoundsLeft(), kPlaceSoundCount);
     headless::TakePlayedSounds();
 
     std::vector<std::string> placeSounds;
@@ -131,4 +134,71 @@ TEST_F(HeadlessPageOne, ThePlaceSoundBagRunsOnAcrossPages) {
     const std::set<std::string> cycle(placeSounds.begin(), placeSounds.begin() + 20);
     EXPECT_EQ(cycle.size(), 20u);
     EXPECT_EQ(GetPlaceSoundBag()->SoundsLeft(), kPlaceSoundCount - 1);
+}
+
+TEST_F(HeadlessPageOne, AClickKeepsThePieceLiftedUntilTheNextPressDropsIt) {
+    POINT grab;
+    ASSERT_TRUE(session->GrabPoint(2, &grab));
+    View().OnLButtonDown(nullptr, 0, grab.x, grab.y);
+    // Up 5 pixels from where it went down: a click.
+    View().OnLButtonUp(nullptr, 0, grab.x + 3, grab.y - 4);
+    ASSERT_TRUE(View().IsCarriedByClick());
+    // Still captured, so that the piece follows the pointer everywhere.
+    EXPECT_EQ(headless::TakeMouseCalls(), Calls{"capture"});
+    headless::TakeShownCursors();
+
+    const CSprite* hole = session->Piece(kHoleKind, 2);
+    POINT drop;
+    session->CarryTo(hole->GetX() + kDragOverHoleOffsetX, hole->GetY() + kDragOverHoleOffsetY,
+                     &drop);
+    EXPECT_EQ(headless::TakeShownCursors(), std::vector<HCURSOR>{Handle(kCursorCarrying)});
+    View().OnLButtonDown(nullptr, 0, drop.x, drop.y);
+    EXPECT_FALSE(View().IsDragging());
+    EXPECT_EQ(View().GetPlacedCount(), 1);
+    EXPECT_TRUE(session->Piece(kPlacedKind, 2)->IsVisible());
+    const Calls sounds = headless::TakePlayedSounds();
+    ASSERT_EQ(sounds.size(), 2u);
+    EXPECT_EQ(sounds[0], "PickupWAVE");
+    EXPECT_TRUE(IsPlaceSound(sounds[1]));
+    EXPECT_EQ(headless::TakeMouseCalls(), (Calls{"release", "unclip"}));
+    // The second press's own release changes nothing.
+    View().OnLButtonUp(nullptr, 0, drop.x, drop.y);
+    EXPECT_FALSE(View().IsDragging());
+    EXPECT_EQ(View().GetPlacedCount(), 1);
+}
+
+TEST_F(HeadlessPageOne, SixPixelsMakeADragAndTheRightButtonOrBackspaceSendAPieceHome) {
+    POINT grab;
+    ASSERT_TRUE(session->GrabPoint(3, &grab));
+    const CSprite* loose = session->Piece(kLooseKind, 3);
+    for (const POINT moved : {POINT{6, 0}, POINT{0, -6}, POINT{4, 5}}) {
+        View().OnLButtonDown(nullptr, 0, grab.x, grab.y);
+        View().OnLButtonUp(nullptr, 0, grab.x + moved.x, grab.y + moved.y);
+        EXPECT_FALSE(View().IsDragging()) << moved.x << ", " << moved.y;
+        EXPECT_TRUE(loose->IsVisible());
+    }
+    headless::TakeMouseCalls();
+
+    // Carried after a click, held down, or by keyboard: each goes home.
+    const std::vector<std::function<void()>> sendHome = {
+        [&] { View().OnRButtonDown(nullptr, 0, 500, 400); },
+        [&] { View().OnPlayKey(nullptr, PlayKey::kSendHome); },
+    };
+    for (bool click : {true, false}) {
+        for (const auto& route : sendHome) {
+            View().OnLButtonDown(nullptr, 0, grab.x, grab.y);
+            if (click)
+                View().OnLButtonUp(nullptr, 0, grab.x, grab.y);
+            View().OnMouseMove(nullptr, 0, 500, 400);
+            route();
+            EXPECT_FALSE(View().IsDragging());
+            EXPECT_TRUE(loose->IsVisible());
+            EXPECT_EQ(headless::TakeMouseCalls(), (Calls{"capture", "release", "unclip"}));
+            // A held button's release afterwards drops nothing.
+            View().OnLButtonUp(nullptr, 0, 500, 400);
+            headless::TakeMouseCalls();
+        }
+    }
+    EXPECT_EQ(View().GetPlacedCount(), 0);
+    EXPECT_EQ(headless::TakePlayedSounds(), Calls(7, "PickupWAVE"));
 }

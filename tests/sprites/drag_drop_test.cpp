@@ -9,9 +9,9 @@
 #include "sprites/anim_doc.h"
 #include "sprites/anim_view.h"
 #include "sprites/grid_sprite.h"
-#include "sprites/play_session.h"
 #include "sprites/sprite.h"
 #include "support/page_folder.h"
+#include "support/play_session.h"
 #include "support/temp_dir.h"
 
 #include <filesystem>
@@ -32,12 +32,17 @@ PageArt TallDragPictures() {
 
 class PageOne : public ::testing::Test {
 protected:
-    PageOne() {
+    void SetUp() override {
         WritePageFolder(dir.Path().string(), {1}, TallDragPictures());
         std::filesystem::create_directory(dir.Path() / "save");
         session = std::make_unique<CPlaySession>(dir.Path().string());
         GetCursorSet()->SetKind(kCursorArrow);
-        EXPECT_TRUE(session->ShowPage(1));
+        ASSERT_TRUE(session->ShowPage(1));
+        // The tests use every piece sprite of the page without looking.
+        for (int32_t kind = 0; kind < kPieceKindCount; ++kind) {
+            for (int32_t k = 0; k < 9; ++k)
+                ASSERT_NE(Piece(kind, k), nullptr) << "kind " << kind << " piece " << k;
+        }
     }
 
     CAnimView& View() { return session->View(); }
@@ -64,23 +69,22 @@ protected:
         return View().GetPlacedCount() == before + 1;
     }
 
-    void ExpectLoose(int32_t k) {
-        EXPECT_TRUE(Piece(kLooseKind, k)->IsVisible()) << "piece " << k;
-        EXPECT_TRUE(Piece(kHoleKind, k)->IsVisible()) << "piece " << k;
-        EXPECT_TRUE(Piece(kPlacedKind, k)->IsHidden()) << "piece " << k;
-        ExpectDragPictureAtHome(k);
-    }
+    void ExpectLoose(int32_t k) { ExpectPiece(k, false); }
+    void ExpectPlaced(int32_t k) { ExpectPiece(k, true); }
 
-    void ExpectPlaced(int32_t k) {
-        EXPECT_TRUE(Piece(kLooseKind, k)->IsHidden()) << "piece " << k;
-        EXPECT_TRUE(Piece(kHoleKind, k)->IsHidden()) << "piece " << k;
-        EXPECT_TRUE(Piece(kPlacedKind, k)->IsVisible()) << "piece " << k;
-        ExpectDragPictureAtHome(k);
-    }
-
-    void ExpectDragPictureAtHome(int32_t k) {
-        const CSprite* drag = Piece(kDragKind, k);
+    // Loose or placed, and either way the drag picture hidden at home beside
+    // the loose piece.
+    void ExpectPiece(int32_t k, bool placed) {
+        SCOPED_TRACE(testing::Message() << "piece " << k);
         const CSprite* loose = Piece(kLooseKind, k);
+        const CSprite* hole = Piece(kHoleKind, k);
+        const CSprite* inHole = Piece(kPlacedKind, k);
+        const CSprite* drag = Piece(kDragKind, k);
+        // A page loaded again may have lost a sprite.
+        ASSERT_TRUE(loose && hole && inHole && drag);
+        EXPECT_EQ(loose->IsVisible(), !placed);
+        EXPECT_EQ(hole->IsVisible(), !placed);
+        EXPECT_EQ(inHole->IsVisible(), placed);
         EXPECT_TRUE(drag->IsHidden());
         EXPECT_EQ(drag->GetX(), loose->GetX() + kDragRestOffsetX);
         EXPECT_EQ(drag->GetY(), loose->GetY() + kDragRestOffsetY);
@@ -94,7 +98,7 @@ protected:
 
 TEST_F(PageOne, IsLaidOutFromTheCatalogueWithItsButtonsAndPageNumber) {
     CAnimDoc& doc = session->Document();
-    EXPECT_EQ(doc.Sprites().Count(), 9u * 4 + kFurnitureCount);
+    ASSERT_EQ(doc.Sprites().Count(), 9u * 4 + kFurnitureCount);
     for (int32_t k = 0; k < 9; ++k)
         ExpectLoose(k);
     // Loose pieces at the bottom of the stack, the page number and its
@@ -194,6 +198,12 @@ TEST_F(PageOne, OnlyThePiecesOwnHoleUnderThePointerTakesIt) {
     const CSprite* hole2 = Piece(kHoleKind, 1);
     EXPECT_FALSE(DropAt(1, hole2->GetX() + 10, hole2->GetY() + 9));
     ExpectLoose(1);
+    // Piece 3 lies exactly where piece 5's hole would take piece 5, the
+    // pointer over that hole: another piece's hole never takes it.
+    const CSprite* hole5 = Piece(kHoleKind, 4);
+    EXPECT_FALSE(DropAt(2, hole5->GetX() + 10, hole5->GetY() + 9));
+    ExpectLoose(2);
+    ExpectLoose(4);
     EXPECT_EQ(View().GetPlacedCount(), 0);
 }
 

@@ -1,6 +1,7 @@
 #include "support/page_folder.h"
 #include "game/catalogue.h"
 #include "game/page_furniture.h"
+#include "game/play_aids.h"
 #include "image/dib_image.h"
 
 #include <filesystem>
@@ -34,6 +35,23 @@ bool OutsideEllipse(int32_t x, int32_t y, PictureSize size) {
     const double dx = (x + 0.5) / size.width * 2 - 1;
     const double dy = (y + 0.5) / size.height * 2 - 1;
     return dx * dx + dy * dy > 1;
+}
+
+// A ring and a glow strip whose frames are each one colour, round the
+// middle of a piece's drag picture.
+void WriteAidPictures(const std::string& folder, int32_t piece) {
+    const PictureSize frame = kAidPictureSize;
+    const auto ring = [](int32_t x, int32_t y) {
+        return x < 4 || y < 4 || x >= kAidPictureSize.width - 4 || y >= kAidPictureSize.height - 4
+                   ? 0xF0F0F0u
+                   : kTransparentColour;
+    };
+    WritePicture(HostPath(folder, SelectionRingPath(piece)), frame.width, frame.height, ring);
+    WritePicture(HostPath(folder, HoleGlowPath(piece)), frame.width, frame.height * kGlowFrameCount,
+                 [&](int32_t x, int32_t y) {
+                     const uint32_t drawn = ring(x, y % frame.height);
+                     return drawn == kTransparentColour ? drawn : 0x00A0F0u + y / frame.height;
+                 });
 }
 
 } // namespace
@@ -99,6 +117,11 @@ void WritePageFolder(const std::string& folder, const std::vector<int32_t>& page
                              });
             }
         }
+    }
+    for (int32_t page : pages) {
+        const int32_t first = FirstPieceOfPage(page);
+        for (int32_t piece = first; piece < first + PieceCountOfPage(page); ++piece)
+            WriteAidPictures(folder, piece);
     }
     for (int32_t button = 0; button < kButtonCount; ++button) {
         // The released face above the pressed one, each its own colour.

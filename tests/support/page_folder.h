@@ -19,6 +19,8 @@ struct PictureSize {
 constexpr PictureSize kPieceSize{80, 70};
 constexpr PictureSize kButtonSize{60, 118}; // two faces of 59 rows
 constexpr PictureSize kStripSize{40, 31 * 20};
+// Each selection ring, and each frame of a hole's glow.
+constexpr PictureSize kAidPictureSize{92, 82};
 
 struct PageArt {
     // Every piece picture is pieceSize unless dragSizes names its piece (a
@@ -37,8 +39,9 @@ struct PageArt {
 void WritePicture(const std::string& path, int32_t width, int32_t height,
                   const std::function<uint32_t(int32_t, int32_t)>& colour);
 
-// Writes the pictures of the given pages' pieces, the buttons, the page
-// number strip and the background into folder/Data.
+// Writes the pictures of the given pages' pieces (with their selection
+// rings and hole glows), the buttons, the page number strip and the
+// background into folder/Data.
 void WritePageFolder(const std::string& folder, const std::vector<int32_t>& pages,
                      const PageArt& art = PageArt());
 

@@ -2,11 +2,13 @@
 // composed offscreen pixels inside the dirty rectangles and nothing changes
 // outside them. The window's pixels are read back from the screen.
 #include "image/dib_image.h"
+#include "platform/win32/gdi.h"
 #include "sprites/anim_doc.h"
 #include "sprites/anim_link.h"
 #include "sprites/anim_view.h"
 #include "sprites/sprite.h"
 #include "sprites/sprite_test_support.h"
+#include "win32/test_window.h"
 
 #include <gtest/gtest.h>
 #include <vector>
@@ -35,51 +37,35 @@ LRESULT CALLBACK QuietProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
     }
 }
 
-void PumpMessages() {
-    MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&message);
-        DispatchMessageA(&message);
-    }
-}
-
 // The window's client area as the screen shows it, in 0x00BBGGRR values,
 // top row first.
 std::vector<uint32_t> ReadWindow(HWND window) {
     GdiFlush();
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = kWidth;
-    info.bmiHeader.biHeight = -kHeight;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
+    const BITMAPINFO info = gdi::BitmapInfo(kWidth, -kHeight, 32);
     void* bits = nullptr;
-    HDC windowDC = GetDC(window);
-    HBITMAP copy = CreateDIBSection(windowDC, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HDC memoryDC = CreateCompatibleDC(windowDC);
-    HGDIOBJ previous = SelectObject(memoryDC, copy);
-    BitBlt(memoryDC, 0, 0, kWidth, kHeight, windowDC, 0, 0, SRCCOPY);
-    GdiFlush();
+    HBITMAP copy = gdi::CreateSection(window, &info, &bits);
+    {
+        const gdi::WindowDC windowDC(window);
+        const gdi::MemoryDC memory(windowDC.Get(), copy);
+        BitBlt(memory.Get(), 0, 0, kWidth, kHeight, windowDC.Get(), 0, 0, SRCCOPY);
+        GdiFlush();
+    }
     std::vector<uint32_t> pixels(static_cast<size_t>(kWidth) * kHeight);
     const auto* source = static_cast<const uint32_t*>(bits);
     for (size_t i = 0; i < pixels.size(); ++i) {
         const uint32_t bgrx = source[i] & 0xFFFFFFu; // 0x00RRGGBB
         pixels[i] = ((bgrx & 0xFF) << 16) | (bgrx & 0xFF00) | (bgrx >> 16);
     }
-    SelectObject(memoryDC, previous);
-    DeleteDC(memoryDC);
     DeleteObject(copy);
-    ReleaseDC(window, windowDC);
     return pixels;
 }
 
 void FillWindow(HWND window, uint32_t colour) {
-    HDC dc = GetDC(window);
+    const gdi::WindowDC dc(window);
     HBRUSH brush = CreateSolidBrush(colour);
     const RECT all{0, 0, kWidth, kHeight};
-    FillRect(dc, &all, brush);
+    FillRect(dc.Get(), &all, brush);
     DeleteObject(brush);
-    ReleaseDC(window, dc);
     GdiFlush();
 }
 
@@ -94,22 +80,12 @@ bool Inside(const std::vector<RECT>& rects, int x, int y) {
 class ViewOnAWindow : public ::testing::Test {
 protected:
     ViewOnAWindow() {
-        WNDCLASSEXA windowClass = {};
-        windowClass.cbSize = sizeof windowClass;
-        windowClass.lpfnWndProc = QuietProc;
-        windowClass.hInstance = GetModuleHandleA(nullptr);
-        windowClass.lpszClassName = "VarnoltViewTest";
-        RegisterClassExA(&windowClass);
-        window =
-            CreateWindowExA(WS_EX_TOPMOST, "VarnoltViewTest", "view", WS_POPUP | WS_VISIBLE, 0, 0,
-                            kWidth, kHeight, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
         UpdateWindow(window);
-        PumpMessages();
+        RunWaitingMessages();
         Sleep(100);
-        PumpMessages();
+        RunWaitingMessages();
         LinkAnimation(&doc, &view, window);
     }
-    ~ViewOnAWindow() override { DestroyWindow(window); }
 
     // Checks the window against the offscreen image inside rects and
     // against kUntouched everywhere else.
@@ -130,7 +106,9 @@ protected:
         EXPECT_EQ(wrong, 0);
     }
 
-    HWND window = nullptr;
+    // Topmost: the test reads what the screen shows.
+    TestWindow testWindow{QuietProc, kWidth, kHeight, WS_EX_TOPMOST};
+    HWND window = testWindow.Handle();
     CAnimDoc doc;
     CAnimView view;
 };

@@ -62,7 +62,7 @@ TEST_F(ContentResources, DialogPicturesHaveTheirSizes) {
         {"AboutDialogBkg", 360, 360},       {"OneTimeDirectionsDialogBkg", 360, 360},
         {"EndingScrnDialogBkg", 1024, 768}, {"OKButtonUp", 128, 50},
         {"OKButtonDown", 128, 50},          {"QuitButtonUp", 124, 52},
-        {"QuitButtonDown", 124, 52}};
+        {"QuitButtonDown", 124, 52},        {"CannotSaveDialogBkg", 360, 360}};
     for (const Expected& picture : pictures) {
         HBITMAP bitmap = static_cast<HBITMAP>(
             LoadImageA(game, picture.name, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));

@@ -1,10 +1,11 @@
-// The game controller behind a real window: its states, its commands and
-// what it stores, in a game folder without pictures (every picture fails to
-// load, which the game takes in its stride).
-#include "app/keyboard.h"
+// The game controller behind a real window run by the game's own window
+// procedure: its states, its commands and what it stores, in a game folder
+// without pictures (every picture fails to load, which the game takes in its
+// stride).
+#include "app/window_proc.h"
 #include "game/commands.h"
-#include "game/win32/game_controller.h"
 #include "game/page_cursor.h"
+#include "game/win32/game_controller.h"
 #include "game/win32/picture_dialogs.h"
 #include "game/win32/screens.h"
 #include "persist/initialization.h"
@@ -13,39 +14,14 @@
 #include "sprites/anim_link.h"
 #include "sprites/anim_view.h"
 #include "support/temp_dir.h"
+#include "win32/test_window.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <optional>
 
 namespace {
-
-CGameController* g_controller = nullptr;
-
-// The parts of the main window's procedure that reach the controller and the
-// screens. No quit message: the test's thread goes on after the window.
-LRESULT CALLBACK ControllerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-    case WM_CREATE:
-        return g_controller->OnCreate(window, reinterpret_cast<const CREATESTRUCTA*>(lParam));
-    case WM_PAINT:
-        return g_controller->OnPaint(window);
-    case WM_CLOSE:
-        return g_controller->OnClose(window);
-    case WM_COMMAND:
-        return g_controller->OnCommand(window, LOWORD(wParam), HIWORD(wParam));
-    case WM_DRAWITEM:
-        g_currentScreen->DrawItem(reinterpret_cast<const DRAWITEMSTRUCT*>(lParam),
-                                  static_cast<uint32_t>(wParam));
-        return 1;
-    default:
-        if (message == UWM_GAME_SCREEN_READY || message == UWM_TITLE_SCREEN_READY) {
-            g_currentScreen->ShowControls(window);
-            return 0;
-        }
-        return DefWindowProcA(window, message, wParam, lParam);
-    }
-}
 
 // Closes every picture dialog that opens with its button (IDOK), counting
 // them; it runs inside the dialogs' own modal loops.
@@ -65,44 +41,24 @@ protected:
     void SetUp() override {
         BindDialogControls();
         CPageCursor::Instance()->GoTo(1);
-        g_controller = &controller;
         g_dialogsClosed = 0;
         g_showOneTimeDirections = 1; // as in a process that has read no options yet
         closer = SetTimer(nullptr, 0, 30, CloseDialogs);
-        WNDCLASSEXA windowClass = {};
-        windowClass.cbSize = sizeof windowClass;
-        windowClass.lpfnWndProc = ControllerProc;
-        windowClass.hInstance = GetModuleHandleA(nullptr);
-        windowClass.lpszClassName = "VarnoltControllerTest";
-        RegisterClassExA(&windowClass);
-        window = CreateWindowExA(0, "VarnoltControllerTest", "Varnolt", WS_POPUP, 0, 0, 800, 600,
-                                 nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+        // Its creation sets the game up in the current folder, the test's own.
+        main.emplace(MainWindowProc, 800, 600);
+        window = main->Handle();
         ASSERT_NE(window, nullptr);
-        // Smaller than the screen and not activated: Wine then need not wait
-        // for a window manager when it goes away (up to 2 s otherwise).
-        ShowWindow(window, SW_SHOWNOACTIVATE);
-        LinkAnimation(&document, &view, window);
+        LinkAnimation(&g_animDoc, &g_animView, window);
     }
 
     void TearDown() override {
         KillTimer(nullptr, closer);
-        if (IsWindow(window))
-            DestroyWindow(window);
-        DrainMessages();
+        main.reset();
+        g_animDoc.Clear();
         g_currentScreen = nullptr;
-        g_controller = nullptr;
         g_showOneTimeDirections = savedDirections;
         g_baseDirectory = savedBase;
         CPageCursor::Instance()->GoTo(1);
-    }
-
-    // Runs the window's messages until none is left.
-    static void DrainMessages() {
-        MSG message;
-        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&message);
-            DispatchMessageA(&message);
-        }
     }
 
     // Takes the first waiting message of that number for the window.
@@ -119,9 +75,9 @@ protected:
     void StartPlaying() {
         g_showOneTimeDirections = 0;
         Command(ID_START);
-        DrainMessages();
+        RunWaitingMessages();
         Paint();
-        ASSERT_EQ(controller.GetState(), kStatePlaying);
+        ASSERT_EQ(g_gameController.GetState(), kStatePlaying);
     }
 
     std::string SavePath(int page) const {
@@ -132,11 +88,7 @@ protected:
     int32_t savedDirections = g_showOneTimeDirections;
     std::string savedBase = g_baseDirectory;
     ScopedTempDir dir{true};
-    CAnimDoc document;
-    CAnimView view;
-    CTitleScreen titleScreen;
-    CGameScreen gameScreen{&document, &view};
-    CGameController controller{&titleScreen, &gameScreen, &document, &view};
+    std::optional<TestWindow> main;
     HWND window = nullptr;
     UINT_PTR closer = 0;
 };
@@ -144,8 +96,8 @@ protected:
 } // namespace
 
 TEST_F(ControllerTest, CreationSetsUpTheFolderOptionsAndTitleScreen) {
-    EXPECT_EQ(controller.GetState(), kStateTitle);
-    EXPECT_EQ(g_currentScreen, &titleScreen);
+    EXPECT_EQ(g_gameController.GetState(), kStateTitle);
+    EXPECT_EQ(g_currentScreen, &g_titleScreen);
     EXPECT_TRUE(std::filesystem::is_directory(dir.Path() / "save"));
     const Bytes options = ReadAll(dir.File("options.dta"));
     ASSERT_EQ(options.size(), 20u);
@@ -153,14 +105,14 @@ TEST_F(ControllerTest, CreationSetsUpTheFolderOptionsAndTitleScreen) {
     EXPECT_TRUE(TakeMessage(UWM_TITLE_SCREEN_READY));
     // The ready message makes the start button.
     PostMessageA(window, UWM_TITLE_SCREEN_READY, 0, 0);
-    DrainMessages();
-    EXPECT_NE(titleScreen.StartButton(), nullptr);
+    RunWaitingMessages();
+    EXPECT_NE(g_titleScreen.StartButton(), nullptr);
 }
 
 TEST_F(ControllerTest, OnTheTitleScreenOnlyTheStartCommandDoesAnything) {
     for (int32_t id : {ID_INFO, ID_PREV_PAGE, ID_NEXT_PAGE, ID_CLEAR_PAGE, 10006, 9999})
         EXPECT_EQ(Command(id), 0) << id;
-    EXPECT_EQ(controller.GetState(), kStateTitle);
+    EXPECT_EQ(g_gameController.GetState(), kStateTitle);
     EXPECT_EQ(CPageCursor::Instance()->GetPageIndex(), 1);
     // Nothing was stored: there was no page to store.
     EXPECT_FALSE(std::filesystem::exists(SavePath(1)));
@@ -168,35 +120,35 @@ TEST_F(ControllerTest, OnTheTitleScreenOnlyTheStartCommandDoesAnything) {
 }
 
 TEST_F(ControllerTest, StartSwitchesToTheGameScreenAndWaitsForItsFirstPaint) {
-    DrainMessages();
-    const HWND startButton = titleScreen.StartButton();
+    RunWaitingMessages();
+    const HWND startButton = g_titleScreen.StartButton();
     ASSERT_NE(startButton, nullptr);
     EXPECT_EQ(Command(ID_START), 1);
-    EXPECT_EQ(controller.GetState(), kStateStarting);
-    EXPECT_EQ(g_currentScreen, &gameScreen);
+    EXPECT_EQ(g_gameController.GetState(), kStateStarting);
+    EXPECT_EQ(g_currentScreen, &g_gameScreen);
     EXPECT_FALSE(IsWindow(startButton));
     EXPECT_TRUE(TakeMessage(UWM_GAME_SCREEN_READY));
 
     // Only once: a second start would reload the page without storing it.
     EXPECT_EQ(Command(ID_START), 1);
     EXPECT_FALSE(TakeMessage(UWM_GAME_SCREEN_READY));
-    EXPECT_EQ(controller.GetState(), kStateStarting);
+    EXPECT_EQ(g_gameController.GetState(), kStateStarting);
 }
 
 TEST_F(ControllerTest, TheFirstPaintStartsPlayAndShowsTheDirectionsOnlyOnce) {
     Paint();
-    EXPECT_EQ(controller.GetState(), kStateTitle);
+    EXPECT_EQ(g_gameController.GetState(), kStateTitle);
     ASSERT_EQ(g_showOneTimeDirections, 1);
     Command(ID_START);
-    DrainMessages();
+    RunWaitingMessages();
     Paint();
-    EXPECT_EQ(controller.GetState(), kStatePlaying);
+    EXPECT_EQ(g_gameController.GetState(), kStatePlaying);
     EXPECT_EQ(g_dialogsClosed, 1);
     EXPECT_EQ(g_showOneTimeDirections, 0);
     EXPECT_EQ(ReadAll(dir.File("options.dta"))[16], 0); // saved at once
     Paint();
     EXPECT_EQ(g_dialogsClosed, 1);
-    EXPECT_EQ(controller.GetState(), kStatePlaying);
+    EXPECT_EQ(g_gameController.GetState(), kStatePlaying);
 }
 
 TEST_F(ControllerTest, PageCommandsStoreThePageLeftAndWrapAround) {
@@ -242,22 +194,33 @@ TEST_F(ControllerTest, ClosingFromTheTitleKeepsAStoredPageAsItWas) {
     EXPECT_FALSE(std::filesystem::exists(SavePath(30)));
 }
 
-TEST(Keyboard, EnterOrSpaceOnTheTitleScreenPostsTheStartCommand) {
-    // The game's own controller has not left its title screen in this program.
-    ASSERT_EQ(g_gameController.GetState(), kStateTitle);
-    HWND window = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
-                                  GetModuleHandleA(nullptr), nullptr);
+TEST_F(ControllerTest, EndingTheSessionStoresThePageAndTheOptionsButNeverAnEmptyPage) {
+    std::filesystem::remove(dir.File("options.dta"));
+    EXPECT_NE(SendMessageA(window, WM_QUERYENDSESSION, 0, 0), 0);
+    EXPECT_TRUE(std::filesystem::exists(dir.File("options.dta")));
+    EXPECT_FALSE(std::filesystem::exists(SavePath(1)));
+
+    StartPlaying();
+    std::filesystem::remove(dir.File("options.dta"));
+    EXPECT_NE(SendMessageA(window, WM_QUERYENDSESSION, 0, 0), 0);
+    EXPECT_EQ(ReadAll(dir.File("options.dta"))[16], 0);
+    EXPECT_EQ(ReadAll(SavePath(1)).size(), 20u);
+    EXPECT_EQ(g_dialogsClosed, 0);
+    EXPECT_TRUE(IsWindow(window));
+}
+
+TEST_F(ControllerTest, EnterOrSpaceOnTheTitleScreenPostsTheStartCommand) {
+    RunWaitingMessages();
     MSG message;
-    for (uint32_t key : {static_cast<uint32_t>(VK_RETURN), static_cast<uint32_t>(VK_SPACE)}) {
-        OnKeyDown(window, key);
+    for (WPARAM key : {WPARAM{VK_RETURN}, WPARAM{VK_SPACE}}) {
+        SendMessageA(window, WM_KEYDOWN, key, 0);
         ASSERT_TRUE(PeekMessageA(&message, window, WM_COMMAND, WM_COMMAND, PM_REMOVE)) << key;
         EXPECT_EQ(message.wParam, static_cast<WPARAM>(ID_START));
         EXPECT_EQ(message.lParam, 0);
     }
-    const uint32_t others[] = {VK_NEXT, VK_ESCAPE, 'Q', 'C', 'I'};
-    for (uint32_t key : others)
-        OnKeyDown(window, key);
+    for (WPARAM key : {WPARAM{VK_NEXT}, WPARAM{VK_ESCAPE}, WPARAM{'Q'}, WPARAM{'C'}, WPARAM{'I'}})
+        SendMessageA(window, WM_KEYDOWN, key, 0);
     EXPECT_FALSE(PeekMessageA(&message, window, WM_COMMAND, WM_COMMAND, PM_REMOVE));
     EXPECT_TRUE(IsWindow(window)); // Escape ends nothing on the title screen
-    DestroyWindow(window);
+    EXPECT_EQ(g_gameController.GetState(), kStateTitle);
 }

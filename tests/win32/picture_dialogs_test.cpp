@@ -1,5 +1,6 @@
 #include "app/main_window.h"
 #include "game/win32/picture_dialogs.h"
+#include "image/win32/gdi_canvas.h"
 
 #include <gtest/gtest.h>
 
@@ -131,27 +132,19 @@ TEST_F(PictureDialogTest, EndingScreenIgnoresEscapeAndClosesOnEnter) {
 }
 
 TEST(PictureDialogDrawing, ButtonFaceFollowsThePressedState) {
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    HBITMAP canvas = CreateCompatibleBitmap(screen, 128, 50);
-    HGDIOBJ previous = SelectObject(memory, canvas);
+    const GdiCanvas canvas(128, 50, 0);
     DRAWITEMSTRUCT item = {};
-    item.hDC = memory;
+    item.hDC = canvas.Dc();
 
     item.itemState = ODS_SELECTED;
     EXPECT_EQ(DrawOwnerDrawBitmap(&item, "OKButtonDown", "OKButtonUp"), 0);
-    EXPECT_EQ(GetPixel(memory, 64, 25), RGB(160, 20, 20));
+    EXPECT_EQ(canvas.Pixel(64, 25), RGB(160, 20, 20));
     item.itemState = 0;
     DrawOwnerDrawBitmap(&item, "OKButtonDown", "OKButtonUp");
-    EXPECT_EQ(GetPixel(memory, 64, 25), RGB(20, 160, 20));
+    EXPECT_EQ(canvas.Pixel(64, 25), RGB(20, 160, 20));
 
-    EXPECT_EQ(DrawResourceBitmap(memory, "QuitButtonUp", 0, 0), 1);
-    EXPECT_EQ(GetPixel(memory, 10, 10), RGB(20, 20, 160));
-
-    SelectObject(memory, previous);
-    DeleteObject(canvas);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
+    EXPECT_EQ(DrawResourceBitmap(canvas.Dc(), "QuitButtonUp", 0, 0), 1);
+    EXPECT_EQ(canvas.Pixel(10, 10), RGB(20, 20, 160));
 }
 
 } // namespace

@@ -7,9 +7,10 @@
 #include "image/win32/gdi_canvas.h"
 #include "persist/mapped_file.h"
 #include "sprites/grid_sprite.h"
-#include "sprites/play_session.h"
 #include "support/page_folder.h"
+#include "support/play_session.h"
 #include "support/temp_dir.h"
+#include "win32/test_window.h"
 
 #include <gtest/gtest.h>
 
@@ -88,22 +89,14 @@ LRESULT CALLBACK RecordingProc(HWND window, UINT message, WPARAM wParam, LPARAM 
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
-HWND MakeParent() {
-    WNDCLASSEXA windowClass = {};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = RecordingProc;
-    windowClass.hInstance = GetModuleHandleA(nullptr);
-    windowClass.lpszClassName = "VarnoltScreenTestParent";
-    RegisterClassExA(&windowClass);
-    g_drawn.clear();
-    g_commandsSent = 0;
-    HWND parent = CreateWindowExA(0, "VarnoltScreenTestParent", "", WS_POPUP, 0, 0, 800, 600,
-                                  nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
-    // Smaller than the screen and not activated: Wine then need not wait for
-    // a window manager when it goes away (up to 2 s otherwise).
-    ShowWindow(parent, SW_SHOWNOACTIVATE);
-    return parent;
-}
+// The recording parent of one test, with nothing recorded yet.
+class RecordingParent : public TestWindow {
+public:
+    RecordingParent() : TestWindow(RecordingProc, 800, 600) {
+        g_drawn.clear();
+        g_commandsSent = 0;
+    }
+};
 
 // The command id of the first WM_COMMAND waiting for window, or 0.
 WPARAM TakePostedCommand(HWND window) {
@@ -136,7 +129,8 @@ TEST_F(ScreenFolder, TitleScreenTilesTheWholeScreenUnderTheCentredTitlePicture) 
 
 TEST_F(ScreenFolder, StartButtonIsMadeHookedDrawnWithItsFacesAndRemoved) {
     CTitleScreen title;
-    const HWND parent = MakeParent();
+    const RecordingParent recording;
+    const HWND parent = recording.Handle();
     g_drawingScreen = &title;
     title.ShowControls(parent);
     const HWND button = title.StartButton();
@@ -162,7 +156,6 @@ TEST_F(ScreenFolder, StartButtonIsMadeHookedDrawnWithItsFacesAndRemoved) {
     EXPECT_FALSE(IsWindow(button));
     EXPECT_EQ(title.StartButton(), nullptr);
     g_drawingScreen = nullptr;
-    DestroyWindow(parent);
 }
 
 TEST_F(ScreenFolder, PageLabelShowsTheCurrentPagesFrameBetweenThePageButtons) {
@@ -209,7 +202,8 @@ TEST_F(ScreenFolder, PressingAButtonShowsItPressedThenReleasedThenPostsItsComman
     ASSERT_TRUE(session.ShowPage(1));
     CGameScreen screen(&session.Document(), &session.View());
     screen.Prepare(nullptr);
-    const HWND parent = MakeParent();
+    const RecordingParent recording;
+    const HWND parent = recording.Handle();
     g_drawingScreen = &screen;
     screen.ShowControls(parent);
     for (int32_t i = 0; i < 5; ++i) {
@@ -235,21 +229,21 @@ TEST_F(ScreenFolder, PressingAButtonShowsItPressedThenReleasedThenPostsItsComman
     EXPECT_TRUE(g_drawn.empty());
     EXPECT_EQ(TakePostedCommand(parent), 0u);
     g_drawingScreen = nullptr;
-    DestroyWindow(parent);
 }
 
 TEST_F(ScreenFolder, AButtonWithoutItsWindowStillSendsItsCommand) {
     CGameScreen screen(&session.Document(), &session.View());
-    const HWND parent = MakeParent();
+    const RecordingParent recording;
+    const HWND parent = recording.Handle();
     screen.PressButton(parent, ID_NEXT_PAGE);
     EXPECT_TRUE(g_drawn.empty());
     EXPECT_EQ(TakePostedCommand(parent), static_cast<WPARAM>(ID_NEXT_PAGE));
-    DestroyWindow(parent);
 }
 
 TEST_F(ScreenFolder, ASecondReadyMessageMakesNoSecondRowOfButtons) {
     CGameScreen screen(&session.Document(), &session.View());
-    const HWND parent = MakeParent();
+    const RecordingParent recording;
+    const HWND parent = recording.Handle();
     screen.ShowControls(parent);
     const HWND first = screen.Buttons().ButtonWindow(0);
     screen.ShowControls(parent);
@@ -259,5 +253,4 @@ TEST_F(ScreenFolder, ASecondReadyMessageMakesNoSecondRowOfButtons) {
          child = GetWindow(child, GW_HWNDNEXT))
         ++children;
     EXPECT_EQ(children, 5);
-    DestroyWindow(parent);
 }

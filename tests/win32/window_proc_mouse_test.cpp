@@ -1,5 +1,8 @@
 // The main window procedure hands the mouse to the game's view: signed client
-// coordinates, and a mouse move takes the keyboard focus back.
+// coordinates, and a mouse move takes the keyboard focus back; a piece
+// carried after a click keeps the capture until the right button or losing
+// the foreground sends it home.
+#include "app/app_globals.h"
 #include "app/main_window.h"
 #include "app/window_proc.h"
 #include "game/catalogue.h"
@@ -46,12 +49,71 @@ TEST(WindowProcMouse, TheViewGetsSignedPointerPositionsAndTheFocusComesBack) {
     EXPECT_TRUE(g_animDoc.FindByTag(NameIndex(kLooseKind, 3))->IsVisible());
     EXPECT_EQ(GetCapture(), nullptr);
 
+    // A click keeps the piece, and the capture, until something sends it home.
+    const LPARAM over = At(drag->GetX() + 40, drag->GetY() + 35);
+    for (UINT home : {static_cast<UINT>(WM_RBUTTONDOWN), static_cast<UINT>(WM_ACTIVATEAPP)}) {
+        SendMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, over);
+        SendMessageA(window, WM_LBUTTONUP, 0, over);
+        ASSERT_TRUE(g_animView.IsCarriedByClick());
+        EXPECT_EQ(GetCapture(), window);
+        SendMessageA(window, home, 0, home == WM_RBUTTONDOWN ? At(10, 10) : 0);
+        EXPECT_FALSE(g_animView.IsDragging()) << home;
+        EXPECT_TRUE(g_animDoc.FindByTag(NameIndex(kLooseKind, 3))->IsVisible()) << home;
+        EXPECT_EQ(GetCapture(), nullptr) << home;
+    }
+
     HWND button = CreateWindowExA(0, "BUTTON", "b", WS_CHILD | WS_VISIBLE, 0, 0, 40, 20, window,
                                   nullptr, GetModuleHandleA(nullptr), nullptr);
     SetFocus(button);
     ASSERT_EQ(GetFocus(), button);
     SendMessageA(window, WM_MOUSEMOVE, 0, At(500, 500));
     EXPECT_EQ(GetFocus(), window);
+
+    g_animDoc.Clear();
+    DestroyWindow(window);
+}
+
+TEST(WindowProcMouse, LosingTheMouseOrTheActivationWhileCarryingSendsThePieceHome) {
+    ScopedTempDir game(true);
+    WritePageFolder(game.Path().string(), {1});
+    CMainWindow main(MainWindowProc, "VarnoltCarryLostTest", "Varnolt", GetModuleHandleA(nullptr),
+                     SW_SHOWNORMAL, 100, 100, 1024, 768, WS_POPUP);
+    ASSERT_NE(main.windowHandle, nullptr);
+    HWND window = main.windowHandle;
+    LinkAnimation(&g_animDoc, &g_animView, window);
+    CPageCursor::Instance()->GoTo(1);
+    g_animDoc.LoadPage(window);
+    CSprite* drag = g_animDoc.FindByTag(NameIndex(kDragKind, 3));
+    const CSprite* loose = g_animDoc.FindByTag(NameIndex(kLooseKind, 3));
+    ASSERT_NE(drag, nullptr);
+    const POINT home{drag->GetX(), drag->GetY()};
+
+    const struct {
+        const char* what;
+        UINT message;
+        WPARAM wParam;
+    } losses[] = {{"capture taken", WM_CAPTURECHANGED, 0},
+                  {"mode cancelled", WM_CANCELMODE, 0},
+                  {"another program activated", WM_ACTIVATEAPP, FALSE}};
+    for (const auto& loss : losses) {
+        SCOPED_TRACE(loss.what);
+        SendMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, At(home.x + 40, home.y + 35));
+        ASSERT_TRUE(g_animView.IsDragging());
+        SendMessageA(window, WM_MOUSEMOVE, MK_LBUTTON, At(600, 400));
+        SendMessageA(window, loss.message, loss.wParam, 0);
+        EXPECT_FALSE(g_animView.IsDragging());
+        EXPECT_TRUE(loose->IsVisible());
+        EXPECT_FALSE(drag->IsVisible());
+        EXPECT_EQ(drag->GetX(), home.x);
+        EXPECT_EQ(drag->GetY(), home.y);
+        EXPECT_EQ(GetCapture(), nullptr);
+        // The button coming up later, or the pointer moving on, changes nothing.
+        SendMessageA(window, WM_MOUSEMOVE, 0, At(610, 410));
+        SendMessageA(window, WM_LBUTTONUP, 0, At(610, 410));
+        EXPECT_EQ(drag->GetX(), home.x);
+        EXPECT_TRUE(loose->IsVisible());
+    }
+    g_appActive = 1;
 
     g_animDoc.Clear();
     DestroyWindow(window);

@@ -1,5 +1,6 @@
 #include "content_writer.h"
 
+#include "aid_art.h"
 #include "art/background.h"
 #include "art/book.h"
 #include "art/celebration.h"
@@ -7,6 +8,7 @@
 #include "art/pictures.h"
 #include "art/screens.h"
 #include "game/book_layout.h"
+#include "game/play_aids.h"
 #include "game_files.h"
 #include "layout.h"
 #include "music.h"
@@ -56,6 +58,9 @@ void GeneratePages(const std::string& folder, const std::vector<int>& pages) {
             WritePicture(folder, PieceFileName(Kind::kHole, piece), pictures[i].hole);
             WritePicture(folder, PieceFileName(Kind::kPlaced, piece), pictures[i].placed);
             WritePicture(folder, PieceFileName(Kind::kDrag, piece), pictures[i].drag);
+            const Mask body = BodyMask(page, layout[i]);
+            WritePicture(folder, SelectionRingPath(piece), DrawSelectionRing(body));
+            WritePicture(folder, HoleGlowPath(piece), DrawHoleGlow(body));
         }
     }
 }
@@ -97,6 +102,7 @@ void GenerateResources(const std::string& folder) {
     const std::pair<const char*, Image> bitmaps[] = {
         {"AboutDialogBkg", about},
         {"OneTimeDirectionsDialogBkg", DrawDirectionsDialog()},
+        {"CannotSaveDialogBkg", DrawCannotSaveDialog()},
         {"EndingScrnDialogBkg", ending},
         {"OKButtonUp", DrawOkButton(about, 0)},
         {"OKButtonDown", DrawOkButton(about, 1)},

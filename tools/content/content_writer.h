@@ -1,5 +1,6 @@
 // Writes the content into a folder laid out like the game folder:
-//   Data/b001.dat ... Data/o220.dat, Data/m0001.dat ... Data/m0011.dat,
+//   Data/b001.dat ... Data/o220.dat, the selection rings Data/r001.dat ...
+//   and hole glows Data/g001.dat ..., Data/m0001.dat ... Data/m0011.dat,
 //   Varnolt1.mid, and resources/ with the files Varnolt.exe carries and the
 //   content.rc fragment that declares them.
 #pragma once

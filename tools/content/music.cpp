@@ -1,5 +1,7 @@
 #include "music.h"
 
+#include "audio/midi_codes.h"
+
 #include <algorithm>
 #include <string>
 
@@ -22,24 +24,24 @@ public:
     }
     void Note(int channel, int tick, int length, int pitch, int velocity) {
         Add(tick, 2,
-            {static_cast<uint8_t>(0x90 | channel), static_cast<uint8_t>(pitch),
+            {static_cast<uint8_t>(midi::kNoteOn | channel), static_cast<uint8_t>(pitch),
              static_cast<uint8_t>(velocity)});
         Add(tick + length, 1,
-            {static_cast<uint8_t>(0x80 | channel), static_cast<uint8_t>(pitch), 0});
+            {static_cast<uint8_t>(midi::kNoteOff | channel), static_cast<uint8_t>(pitch), 0});
     }
     void Control(int channel, int tick, int controller, int value) {
         Add(tick, 0,
-            {static_cast<uint8_t>(0xB0 | channel), static_cast<uint8_t>(controller),
+            {static_cast<uint8_t>(midi::kControlChange | channel), static_cast<uint8_t>(controller),
              static_cast<uint8_t>(value)});
     }
     void Meta(int tick, int type, const std::vector<uint8_t>& data) {
-        std::vector<uint8_t> bytes{0xFF, static_cast<uint8_t>(type),
+        std::vector<uint8_t> bytes{midi::kMetaEvent, static_cast<uint8_t>(type),
                                    static_cast<uint8_t>(data.size())};
         bytes.insert(bytes.end(), data.begin(), data.end());
         Add(tick, 0, bytes);
     }
     void Name(const std::string& name) {
-        Meta(0, 0x03, std::vector<uint8_t>(name.begin(), name.end()));
+        Meta(0, midi::kTrackName, std::vector<uint8_t>(name.begin(), name.end()));
     }
 
     // The chunk, with the end-of-track event at `end`.
@@ -56,7 +58,7 @@ public:
             data.insert(data.end(), event.bytes.begin(), event.bytes.end());
         }
         PutVarLen(data, std::max(0, end - now));
-        data.insert(data.end(), {0xFF, 0x2F, 0x00});
+        data.insert(data.end(), {midi::kMetaEvent, midi::kEndOfTrack, 0});
         std::vector<uint8_t> chunk{'M', 'T', 'r', 'k'};
         PutBig(chunk, static_cast<uint32_t>(data.size()), 4);
         chunk.insert(chunk.end(), data.begin(), data.end());
@@ -161,7 +163,9 @@ std::vector<int> Voicing(const Chord& chord, int low) {
 
 void Setup(Track& track, int channel, const std::string& name, int program, int volume, int pan) {
     track.Name(name);
-    track.Add(0, 0, {static_cast<uint8_t>(0xC0 | channel), static_cast<uint8_t>(program)});
+    track.Add(
+        0, 0,
+        {static_cast<uint8_t>(midi::kProgramChange | channel), static_cast<uint8_t>(program)});
     track.Control(channel, 0, 7, volume);
     track.Control(channel, 0, 10, pan);
     track.Control(channel, 0, 91, 60);
@@ -182,9 +186,9 @@ std::vector<uint8_t> ComposeMusic() {
     const int end = kBars * kBar;
     Track conductor, flute, harp, strings, bass;
     conductor.Name("Varnolt");
-    conductor.Meta(0, 0x58, {4, 2, 24, 8});
-    conductor.Meta(0, 0x59, {0xFF, 0}); // F major: one flat
-    conductor.Meta(0, 0x51, {kTempo >> 16, (kTempo >> 8) & 0xFF, kTempo & 0xFF});
+    conductor.Meta(0, midi::kTimeSignature, {4, 2, 24, 8});
+    conductor.Meta(0, midi::kKeySignature, {0xFF, 0}); // F major: one flat
+    conductor.Meta(0, midi::kSetTempo, {kTempo >> 16, (kTempo >> 8) & 0xFF, kTempo & 0xFF});
 
     Setup(flute, 0, "Flute", 73, 96, 70);
     Setup(harp, 1, "Harp", 46, 90, 48);

@@ -9,6 +9,7 @@
 #include "persist/initialization.h"
 #include "persist/mapped_file.h"
 #include "persist/settings.h"
+#include "persist/store_locations.h"
 #include "sprites/anim_doc.h"
 #include "sprites/anim_view.h"
 
@@ -19,13 +20,18 @@ CGameController::CGameController(CTitleScreen* titleScreen, CGameScreen* gameScr
 
 LRESULT CGameController::OnCreate(HWND window, const CREATESTRUCTA* creation) {
     SetBaseDirectory();
-    // A folder that cannot be made shows up later as pages that are not kept.
-    CMappedFile::EnsureDirectory("save");
     const CMappedFile base(true);
+    // A folder that cannot be made here sends the pages to the per-user
+    // folder when they are stored.
+    CMappedFile::EnsureDirectory(base.ResolvePath("\\save"));
     CInitialization::GetInstance()->Initialize(base.ResolvePath(""));
     // Beside the options file, so the two always travel together.
     CSettings::GetInstance()->Initialize(base.ResolvePath(""));
     ApplySoundSetting(window);
+    // The game begins at the title screen with no page loaded; the state word
+    // says so together with the current screen.
+    state = kStateTitle;
+    closing = false;
     g_currentScreen = titleScreen;
     titleScreen->Enter(window);
     gameScreen->Prepare(window);
@@ -46,8 +52,16 @@ LRESULT CGameController::OnPaint(HWND window) {
         state = kStatePlaying;
         ShowDirectionsOnce(window);
     }
+    if (state == kStatePlaying)
+        NoticeStoreFailure(window);
     SetFocus(window);
     return 0;
+}
+
+void CGameController::NoticeStoreFailure(HWND window) {
+    // Once per run, in the game's own pictures; play goes on either way.
+    if (TakeStoreFailureNotice())
+        ShowPictureDialog(window, kPictureDialog, PictureDialogProc, "CannotSaveDialogBkg");
 }
 
 void CGameController::ShowDirectionsOnce(HWND window) {
@@ -123,11 +137,15 @@ void CGameController::ChangePage(HWND window, int32_t direction) {
     sounds->Play(window, kSoundChangePage);
     document->ChangePage(direction);
     gameScreen->RedrawPageLabel(window);
+    NoticeStoreFailure(window);
     SetFocus(window);
 }
 
 void CGameController::ShowAboutBox(HWND window) {
-    document->ChangePage(kSamePage);
+    // Stored, but not rebuilt from its file: a store that failed must not
+    // cost the player what is on the screen.
+    document->StorePage();
+    NoticeStoreFailure(window);
     ShowPictureDialog(window, kPictureDialog, PictureDialogProc, "AboutDialogBkg");
     SetFocus(window);
 }
@@ -136,12 +154,22 @@ LRESULT CGameController::OnClose(HWND window) {
     if (closing)
         return 0;
     closing = true;
+    // The piece in hand goes home before the ending picture covers it.
+    view->CancelDrag(window);
     ShowPictureDialog(window, kEndingDialog, EndingDialogProc, "EndingScrnDialogBkg");
     // Closed from the title screen, there is no page to store, and storing
     // the empty document would wipe page 1's save.
     if (HasPage())
-        document->ChangePage(kSamePage);
+        document->StorePage();
     g_musicPlaylist.Stop();
     DestroyWindow(window);
     return 0;
+}
+
+void CGameController::OnEndSession(HWND) {
+    // From the title screen there is no page yet, and an empty one must not
+    // be stored over page 1's save.
+    if (HasPage())
+        document->StorePage();
+    CInitialization::GetInstance()->Save();
 }

@@ -37,6 +37,9 @@ public:
     // WM_CLOSE: the ending picture, the page stored, the music stopped, the
     // window destroyed.
     LRESULT OnClose(HWND window);
+    // WM_QUERYENDSESSION and WM_ENDSESSION: the page shown and the options
+    // are stored, the page staying as it is on the screen.
+    void OnEndSession(HWND window);
 
     int32_t GetState() const { return state; }
 
@@ -72,6 +75,9 @@ private:
     void EndHold();
     // Every page's progress cleared, the old save files put aside.
     void StartAgain(HWND window);
+    // Tells the player, the first time it happens, that nothing the game
+    // writes could be kept anywhere.
+    void NoticeStoreFailure(HWND window);
     // A page is loaded once the game screen has been entered; before that
     // the document is empty and must never be stored over a page's save.
     bool HasPage() const { return state != kStateTitle; }

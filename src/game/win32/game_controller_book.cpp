@@ -8,7 +8,9 @@
 #include "game/win32/game_controller.h"
 #include "game/win32/screens.h"
 #include "image/cursor_set.h"
+#include "persist/puzzle_file_ops.h"
 #include "persist/save_backup.h"
+#include "persist/store_locations.h"
 #include "platform/platform.h"
 #include "sprites/anim_doc.h"
 #include "sprites/anim_view.h"
@@ -139,9 +141,14 @@ void CGameController::TickBook(HWND window) {
 void CGameController::StartAgain(HWND window) {
     // The page in play goes into the set put aside too, as it stands now.
     document->StoreCurrentPage();
+    // Saves may lie in the game's folder and in the per-user one; each set
+    // is put aside where it lies.
     std::vector<std::string> paths;
-    for (int32_t page = 1; page <= kPageCount; ++page)
-        paths.push_back(document->SavePathOf(page));
+    for (const std::string& folder :
+         {document->GetFileOps()->ResolvePath(""), g_userDataDirectory}) {
+        for (int32_t page = 1; !folder.empty() && page <= kPageCount; ++page)
+            paths.push_back(folder + g_pageSaveFileNames[static_cast<size_t>(page)]);
+    }
     MoveSavesToPrevious(paths);
     // Without its save file the page comes back as new.
     document->LoadPage(window);

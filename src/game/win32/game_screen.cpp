@@ -4,10 +4,9 @@
 #include "game/page_furniture.h"
 #include "game/win32/screens.h"
 #include "persist/settings.h"
+#include "platform/win32/gdi.h"
 #include "sprites/anim_doc.h"
 #include "sprites/anim_view.h"
-
-#include <memory>
 
 namespace {
 
@@ -54,12 +53,6 @@ const SourceRect kSoundButtonFrames[kSoundSettingCount][2] = {
      {kSmallButtonWidth, kButtonHeight, kSmallButtonWidth, kButtonHeight}},
     {{2 * kSmallButtonWidth, 0, kSmallButtonWidth, kButtonHeight},
      {2 * kSmallButtonWidth, kButtonHeight, kSmallButtonWidth, kButtonHeight}},
-};
-
-// A window's device context is given back on every way out.
-struct WindowDCRelease {
-    HWND window;
-    void operator()(HDC dc) const { ReleaseDC(window, dc); }
 };
 
 // The windows stand where the page's button sprites stand, each as large as
@@ -148,10 +141,9 @@ void CGameScreen::DrawPageLabel(HDC dc) {
 }
 
 void CGameScreen::RedrawPageLabel(HWND window) {
-    // Released on every way out.
-    const std::unique_ptr<HDC__, WindowDCRelease> dc(GetDC(window), WindowDCRelease{window});
-    if (dc != nullptr)
-        DrawPageLabel(dc.get());
+    const gdi::WindowDC dc(window);
+    if (dc.Get() != nullptr)
+        DrawPageLabel(dc.Get());
 }
 
 void CGameScreen::PressButton(HWND window, int32_t id) {

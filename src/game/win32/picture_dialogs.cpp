@@ -1,4 +1,5 @@
 #include "game/win32/picture_dialogs.h"
+#include "platform/win32/gdi.h"
 
 #include <cwchar>
 
@@ -108,11 +109,7 @@ void BlitBitmap(HDC dc, HBITMAP bitmap, int x, int y) {
         return;
     BITMAP info = {};
     GetObjectA(bitmap, sizeof info, &info);
-    HDC memory = CreateCompatibleDC(dc);
-    HGDIOBJ previous = SelectObject(memory, bitmap);
-    BitBlt(dc, x, y, info.bmWidth, info.bmHeight, memory, 0, 0, SRCCOPY);
-    SelectObject(memory, previous);
-    DeleteDC(memory);
+    gdi::BlitBitmap(dc, x, y, info.bmWidth, info.bmHeight, bitmap, 0, 0);
 }
 
 struct DialogLook {

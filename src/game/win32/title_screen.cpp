@@ -1,6 +1,7 @@
 #include "game/button_state.h"
 #include "game/commands.h"
 #include "game/win32/screens.h"
+#include "platform/win32/gdi.h"
 
 namespace {
 
@@ -17,30 +18,6 @@ const SourceRect kStartButtonFrames[] = {{0, 0, 124, 50}, {0, 50, 124, 50}};
 const FramedImageInfo kTitleInfo = {1, kTitleFrames, "\\data\\m0008.dat", 0};
 const FramedImageInfo kTileInfo = {1, kTileFrames, "\\data\\m0009.dat", 0};
 
-// A memory picture the size of the screen, composed off screen so that the
-// title appears in one copy.
-class ScreenBuffer {
-public:
-    explicit ScreenBuffer(HDC target)
-        : dc(CreateCompatibleDC(target)),
-          bitmap(CreateCompatibleBitmap(target, kScreenWidth, kScreenHeight)),
-          previous(SelectObject(dc, bitmap)) {}
-    ~ScreenBuffer() {
-        SelectObject(dc, previous);
-        DeleteObject(bitmap);
-        DeleteDC(dc);
-    }
-    HDC Get() const { return dc; }
-
-    ScreenBuffer(const ScreenBuffer&) = delete;
-    ScreenBuffer& operator=(const ScreenBuffer&) = delete;
-
-private:
-    HDC dc;
-    HBITMAP bitmap;
-    HGDIOBJ previous;
-};
-
 } // namespace
 
 CTitleScreen::CTitleScreen()
@@ -56,15 +33,20 @@ void CTitleScreen::Enter(HWND window) {
 }
 
 void CTitleScreen::Paint(HDC dc) {
-    const ScreenBuffer buffer(dc);
-    for (int32_t y = 0; y < kScreenHeight; y += kTileSize) {
-        for (int32_t x = 0; x < kScreenWidth; x += kTileSize) {
-            const POINT at = {x, y};
-            backgroundTile.DrawFrame(buffer.Get(), 0, &at);
+    // Composed off screen, so that the title appears in one copy.
+    HBITMAP screen = CreateCompatibleBitmap(dc, kScreenWidth, kScreenHeight);
+    {
+        const gdi::MemoryDC buffer(dc, screen);
+        for (int32_t y = 0; y < kScreenHeight; y += kTileSize) {
+            for (int32_t x = 0; x < kScreenWidth; x += kTileSize) {
+                const POINT at = {x, y};
+                backgroundTile.DrawFrame(buffer.Get(), 0, &at);
+            }
         }
+        titlePicture.DrawFrame(buffer.Get(), 0, &kTitlePosition);
+        BitBlt(dc, 0, 0, kScreenWidth, kScreenHeight, buffer.Get(), 0, 0, SRCCOPY);
     }
-    titlePicture.DrawFrame(buffer.Get(), 0, &kTitlePosition);
-    BitBlt(dc, 0, 0, kScreenWidth, kScreenHeight, buffer.Get(), 0, 0, SRCCOPY);
+    DeleteObject(screen);
 }
 
 void CTitleScreen::ShowControls(HWND window) {

@@ -4,28 +4,11 @@
 #include "diag/log.h"
 #include "image/section_header.h"
 #include "persist/file_base.h"
+#include "platform/win32/gdi.h"
 
 #include <cstdlib>
 
 namespace {
-
-// The window's device context, released on every way out.
-class WindowDC {
-public:
-    explicit WindowDC(HWND window) : window(window), dc(GetDC(window)) {}
-    ~WindowDC() {
-        if (dc != nullptr)
-            ReleaseDC(window, dc);
-    }
-    HDC Get() const { return dc; }
-
-    WindowDC(const WindowDC&) = delete;
-    WindowDC& operator=(const WindowDC&) = delete;
-
-private:
-    HWND window;
-    HDC dc;
-};
 
 // Bytes GDI set aside for the section's pixels.
 uint64_t SectionCapacity(HBITMAP bitmap) {
@@ -82,9 +65,7 @@ bool CDIBSection::ReadSection(CFileBase& file, HWND window) {
 }
 
 bool CDIBSection::CreateAndFill(CFileBase& file, HWND window) {
-    const WindowDC dc(window);
-    bitmap = CreateDIBSection(dc.Get(), reinterpret_cast<const BITMAPINFO*>(headerBlock),
-                              DIB_RGB_COLORS, &pixels, nullptr, 0);
+    bitmap = gdi::CreateSection(window, reinterpret_cast<const BITMAPINFO*>(headerBlock), &pixels);
     // GDI's idea of the size must hold ours, or the read below would run
     // past its buffer.
     if (pixels == nullptr || SectionCapacity(bitmap) < byteSize) {
@@ -125,10 +106,6 @@ bool CDIBSection::Draw(HDC dc, const POINT* dest, const SourceRect* src) {
     const SourceRect whole{0, 0, header->biWidth, std::abs(header->biHeight)};
     const SourceRect& part = src != nullptr ? *src : whole;
     SetStretchBltMode(dc, COLORONCOLOR);
-    HDC memory = CreateCompatibleDC(dc);
-    HGDIOBJ previous = SelectObject(memory, bitmap);
-    BitBlt(dc, dest->x, dest->y, part.width, part.height, memory, part.x, part.y, SRCCOPY);
-    SelectObject(memory, previous);
-    DeleteDC(memory);
+    gdi::BlitBitmap(dc, dest->x, dest->y, part.width, part.height, bitmap, part.x, part.y);
     return true;
 }

@@ -114,6 +114,12 @@ bool MakeDirectory(const std::string& path) {
     return mkdir(path.c_str(), 0755) == 0 || Failed();
 }
 
+// Wine shows a file without its owner's write permission as read-only.
+bool IsReadOnlyFile(const std::string& path) {
+    struct stat info;
+    return stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) && (info.st_mode & S_IWUSR) == 0;
+}
+
 std::string WorkingDirectory() {
     char buffer[PATH_MAX] = {};
     return getcwd(buffer, sizeof buffer) != nullptr ? buffer : "";

@@ -108,6 +108,12 @@ bool MakeDirectory(const std::string& path) {
     return CreateDirectoryA(path.c_str(), nullptr) != 0;
 }
 
+bool IsReadOnlyFile(const std::string& path) {
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0 &&
+           (attributes & FILE_ATTRIBUTE_READONLY) != 0;
+}
+
 std::string WorkingDirectory() {
     const DWORD length = GetCurrentDirectoryA(0, nullptr);
     std::vector<char> buffer(length + 1, '\0');

@@ -57,6 +57,9 @@ void ExpectSilence(const headless::MusicTimerThread& timer) {
 TEST(MusicStress, StartsStopsAndActivationsRaceEndOfSongRestarts) {
     headless::MidiSystem system;
     system.deviceNames = {"Synth"};
+    // Half-second periods: a song over in two of them lasts the second the
+    // player waits before it starts a song again.
+    system.minimumTimerPeriod = 500;
     headless::ConfigureMidi(system);
     ScopedTempDir dir(true);
     WriteAll(kSong, ShortSong(60));

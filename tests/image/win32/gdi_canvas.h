@@ -2,15 +2,16 @@
 // draw on under Wine and read back pixel by pixel. Windows only.
 #pragma once
 
-#include <windows.h>
+#include "platform/win32/gdi.h"
 
 #include <cstdint>
+#include <memory>
 
 class GdiCanvas {
 public:
     GdiCanvas(int32_t width, int32_t height, uint32_t fill);
     ~GdiCanvas();
-    HDC Dc() const { return dc; }
+    HDC Dc() const { return memory->Get(); }
     // Colour value (0x00BBGGRR, as the pictures' pixels) at (x, y) from the
     // top-left.
     uint32_t Pixel(int32_t x, int32_t y) const;
@@ -20,8 +21,7 @@ public:
 
 private:
     int32_t width;
-    HDC dc;
     HBITMAP bitmap;
-    HGDIOBJ previous;
     uint32_t* bits = nullptr;
+    std::unique_ptr<gdi::MemoryDC> memory;
 };

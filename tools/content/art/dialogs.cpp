@@ -91,34 +91,66 @@ Image DrawAboutDialog() {
     return Finish(canvas);
 }
 
+// Keys in a column: the key right-aligned at keyRight, what it does after it.
+void KeyColumn(cairo_t* cr, const char* const (*keys)[2], int count, double keyRight, double y) {
+    for (int i = 0; i < count; ++i, y += 18) {
+        Line(cr, keys[i][0], keyRight, y, 13, Font::kSansBold, Align::kRight);
+        Line(cr, keys[i][1], keyRight + 7, y, 13, Font::kSans);
+    }
+}
+
 Image DrawDirectionsDialog() {
     Canvas canvas(kDialogSize, kDialogSize);
     cairo_t* cr = canvas.Context();
     Card(cr);
-    Heading(cr, "How to play", 50, 30);
+    Heading(cr, "How to play", 48, 28);
     const char* lines[] = {
-        "Drag each loose piece",
-        "into its hole in the picture.",
+        "Drag each loose piece into its hole,",
+        "or click it, then click over the hole.",
         "Let go close to the hole and",
         "the piece drops into place.",
     };
-    double y = 78;
-    for (int i = 0; i < 4; ++i, y += 19)
-        Line(cr, lines[i], 180, y + (i >= 2 ? 5 : 0), 15, Font::kSans, Align::kCentre);
-    y += 10;
-    const char* keys[][2] = {
-        {"\u25C0 \u25B6", "turn the page"},
-        {"PgUp PgDn", "do the same"},
-        {"C", "clear the page"},
-        {"M", "sound: all, no music, none"},
-        {"B", "picture book of all pages"},
-        {"I", "about Varnolt"},
-        {"Q", "quit"},
+    double y = 76;
+    for (int i = 0; i < 4; ++i, y += 17)
+        Line(cr, lines[i], 180, y + (i >= 2 ? 5 : 0), 13, Font::kSans, Align::kCentre);
+    // Playing by keyboard on the left, the page keys on the right.
+    const char* const play[][2] = {{"Tab", "choose a piece"},
+                                   {"Enter", "lift, let go"},
+                                   {"\u25C0 \u25B6", "next hole"},
+                                   {"Bksp", "put it back"},
+                                   {"H", "hint"}};
+    const char* const pages[][2] = {{"\u25B2 \u25BC", "turn the page"},
+                                    {"C", "clear it"},
+                                    {"M", "sound switch"},
+                                    {"B", "picture book"},
+                                    {"I", "about Varnolt"},
+                                    {"Q", "quit"}};
+    KeyColumn(cr, play, 5, 64, y + 14);
+    KeyColumn(cr, pages, 6, 222, y + 14);
+    Line(cr, "Page Up and Page Down turn pages too.", 180, y + 14 + 6 * 18 + 6, 12,
+         Font::kSerifItalic, Align::kCentre);
+    return Finish(canvas);
+}
+
+Image DrawCannotSaveDialog() {
+    Canvas canvas(kDialogSize, kDialogSize);
+    cairo_t* cr = canvas.Context();
+    Card(cr);
+    PieceIcon(cr, 160, 24, 40, Hex(0xe8a25a));
+    Heading(cr, "Just so you know", 100, 28);
+    const char* lines[] = {
+        "Your progress cannot be kept",
+        "this time: neither the game's",
+        "folder nor your own can be",
+        "written to just now.",
+        "",
+        "Play on as you like. Each page",
+        "stays as it is while you play it.",
     };
-    for (const auto& key : keys) {
-        Line(cr, key[0], 118, y, 14, Font::kSansBold, Align::kRight);
-        Line(cr, key[1], 130, y, 14, Font::kSans);
-        y += 18;
+    double y = 134;
+    for (const char* text : lines) {
+        Line(cr, text, 180, y, 15, Font::kSans, Align::kCentre);
+        y += 20;
     }
     return Finish(canvas);
 }

@@ -1,5 +1,6 @@
 // The picture dialogs' bitmaps: the about box, the one-time directions, the
-// ending screen, and the faces of their OK and Quit buttons.
+// notice that progress cannot be kept, the ending screen, and the faces of their OK and Quit
+// buttons.
 #pragma once
 
 #include "image.h"
@@ -13,6 +14,8 @@ constexpr Box kQuitButton{450, 696, 124, 52};
 Image DrawAboutDialog();
 Image DrawDirectionsDialog();
 Image DrawEndingScreen();
+// The one notice the game gives: nothing it writes can be kept this time.
+Image DrawCannotSaveDialog();
 // Face 0 is released, face 1 pressed.
 Image DrawOkButton(const Image& dialog, int face);
 Image DrawQuitButton(const Image& ending, int face);

@@ -84,7 +84,7 @@ TEST(PictureFiles, DialogBitmapsHaveTheirSizesAndNoKeyColour) {
         {"AboutDialogBkg", 360, 360},       {"OneTimeDirectionsDialogBkg", 360, 360},
         {"EndingScrnDialogBkg", 1024, 768}, {"OKButtonUp", 128, 50},
         {"OKButtonDown", 128, 50},          {"QuitButtonUp", 124, 52},
-        {"QuitButtonDown", 124, 52}};
+        {"QuitButtonDown", 124, 52},        {"CannotSaveDialogBkg", 360, 360}};
     for (const Expected& bitmap : bitmaps) {
         const std::vector<uint8_t> bytes =
             ReadFile(GeneratedContent() + "/resources/" + bitmap.name + ".bmp");
@@ -130,8 +130,10 @@ TEST(PictureFiles, ButtonsShowADifferentPressedFaceAndBlendIntoWhatIsBehindThem)
     const Image about = LoadResourceBitmap(folder, "AboutDialogBkg");
     const Image directions = LoadResourceBitmap(folder, "OneTimeDirectionsDialogBkg");
     const Box ok = kOkButton;
-    // One OK button serves both small dialogs, so both look the same behind it.
+    const Image notice = LoadResourceBitmap(folder, "CannotSaveDialogBkg");
+    // One OK button serves every small dialog, so all look the same behind it.
     EXPECT_EQ(about.Crop(ok.x, ok.y, ok.w, ok.h), directions.Crop(ok.x, ok.y, ok.w, ok.h));
+    EXPECT_EQ(about.Crop(ok.x, ok.y, ok.w, ok.h), notice.Crop(ok.x, ok.y, ok.w, ok.h));
     check(LoadResourceBitmap(folder, "OKButtonUp"), LoadResourceBitmap(folder, "OKButtonDown"),
           about.Crop(ok.x, ok.y, ok.w, ok.h), "OK");
     const Box quit = kQuitButton;
@@ -163,9 +165,11 @@ TEST(PictureFiles, TheManifestListsEveryFile) {
     EXPECT_EQ(listed, files);
     EXPECT_EQ(std::count_if(files.begin(), files.end(),
                             [](const std::string& f) { return f.rfind("Data/", 0) == 0; }),
-              880 + 10 + 3 + 6); // the pieces, the screens, then the sound
-                                 // switch, the sparkle, the finished page's
-                                 // star, the book button and the book's five
+              880 + 2 * 220 + 10 + 3 + 6); // the pieces with their rings and glows,
+                                           // the screens, then the sound switch,
+                                           // the sparkle, the finished page's
+                                           // star, the book button and the
+                                           // book's five
 }
 
 } // namespace

@@ -165,7 +165,7 @@ TEST(ResourceScript, DeclaresEveryResourceByItsNameAndEachFileExists) {
         {"AboutDialogBkg", "BITMAP"},      {"OneTimeDirectionsDialogBkg", "BITMAP"},
         {"EndingScrnDialogBkg", "BITMAP"}, {"OKButtonUp", "BITMAP"},
         {"OKButtonDown", "BITMAP"},        {"QuitButtonUp", "BITMAP"},
-        {"QuitButtonDown", "BITMAP"}};
+        {"QuitButtonDown", "BITMAP"},      {"CannotSaveDialogBkg", "BITMAP"}};
     for (int index = 0; index < kSoundCount; ++index)
         expected[SoundName(index)] = "WAVE";
     EXPECT_EQ(declared, expected);

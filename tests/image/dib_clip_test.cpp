@@ -1,5 +1,4 @@
-#include "sprite_test_support.h"
-#include "sprites/block_clip.h"
+#include "image/dib_clip.h"
 
 #include <climits>
 #include <gtest/gtest.h>
@@ -22,18 +21,7 @@ void ExpectBlock(const BlockCopy& b, int64_t destX, int64_t destY, int64_t w, in
 
 } // namespace
 
-TEST(BlockClipTest, IntersectionAndEmptiness) {
-    EXPECT_EQ(RectIntersection(Rect(0, 0, 10, 10), Rect(5, -5, 20, 5)), Rect(5, 0, 10, 5));
-    EXPECT_FALSE(RectIsEmpty(Rect(0, 0, 1, 1)));
-    EXPECT_TRUE(RectIsEmpty(RectIntersection(Rect(0, 0, 10, 10), Rect(10, 0, 20, 10))));
-    EXPECT_TRUE(RectIsEmpty(RectIntersection(Rect(0, 0, 10, 10), Rect(0, 11, 10, 20))));
-    EXPECT_TRUE(RectIsEmpty(Rect(5, 5, 5, 9)));
-    EXPECT_EQ(SaturateToInt32(int64_t{INT_MAX} + 10), INT_MAX);
-    EXPECT_EQ(SaturateToInt32(int64_t{INT_MIN} - 10), INT_MIN);
-    EXPECT_EQ(SaturateToInt32(-7), -7);
-}
-
-TEST(BlockClipTest, EachSideIsCutByWhicheverPictureEndsFirst) {
+TEST(BlockCopyClip, EachSideIsCutByWhicheverPictureEndsFirst) {
     BlockCopy inside = Block(3, 4, 5, 6, 1, 2);
     ASSERT_TRUE(ClipBlockCopy(inside, 20, 20, 10, 10));
     ExpectBlock(inside, 3, 4, 5, 6, 1, 2);
@@ -47,7 +35,7 @@ TEST(BlockClipTest, EachSideIsCutByWhicheverPictureEndsFirst) {
     ExpectBlock(late, 15, 0, 5, 6, 0, 6);
 }
 
-TEST(BlockClipTest, NothingLeftIsRefused) {
+TEST(BlockCopyClip, NothingLeftIsRefused) {
     BlockCopy outside = Block(20, 0, 5, 5, 0, 0);
     EXPECT_FALSE(ClipBlockCopy(outside, 20, 20, 10, 10));
     BlockCopy before = Block(-10, 0, 10, 5, 0, 0);
@@ -60,7 +48,7 @@ TEST(BlockClipTest, NothingLeftIsRefused) {
     EXPECT_FALSE(ClipBlockCopy(emptyPicture, 20, 20, 0, 0));
 }
 
-TEST(BlockClipTest, ExtremeOffsetsDoNotOverflow) {
+TEST(BlockCopyClip, ExtremeOffsetsDoNotOverflow) {
     BlockCopy distant = Block(int64_t{INT_MAX} - 2, 0, 32, 32, 0, 0);
     EXPECT_FALSE(ClipBlockCopy(distant, 1024, 768, 32, 32));
     BlockCopy huge = Block(int64_t{INT_MIN}, int64_t{INT_MIN}, int64_t{INT_MAX} * 2 + 10,

@@ -1,4 +1,4 @@
-#include "sprites/play_session.h"
+#include "support/play_session.h"
 #include "game/page_cursor.h"
 #include "game/page_sprite_index.h"
 #include "persist/mapped_file.h"

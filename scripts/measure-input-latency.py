@@ -1,0 +1,177 @@
+#!/usr/bin/env python3
+"""Measures how long a real mouse move takes to reach the screen under Wine:
+from the moment an X motion event is sent (XTest, as a real mouse would) to
+the first screen read-back (XGetImage) that shows the result.
+
+Two programs are measured in the same run, on the build's Wine session:
+  - pointerbox.exe, a minimal GDI program that paints a box at the pointer
+    inside each WM_MOUSEMOVE: the yardstick;
+  - Varnolt.exe carrying a piece of page 1 with the button held down.
+The pointer jumps back and forth between two far apart spots, so every move
+changes a known pixel from something else to the expected colour.
+
+Usage: scripts/measure-input-latency.py [BUILD_DIR] [MOVES]
+Prints the median and the 90th percentile of each, and the ratio of the
+medians. A measurement, not a test: numbers depend on the machine's load.
+"""
+
+import ctypes
+import os
+import statistics
+import subprocess
+import sys
+import time
+
+here = os.path.dirname(os.path.abspath(__file__))
+source = os.path.dirname(here)
+sys.path.insert(0, os.path.join(source, "tests", "e2e"))
+os.environ.setdefault("VARNOLT_SOURCE_DIR", source)
+os.environ.setdefault("VARNOLT_BUILD_DIR",
+                      os.path.abspath(sys.argv[1] if len(sys.argv) > 1 else "build/windows"))
+
+from harness import Game, Session, wait_until  # noqa: E402
+from layout import DRAG  # noqa: E402
+from pictures import MAGENTA  # noqa: E402
+from player import Player  # noqa: E402
+
+SPOTS = ((300, 260), (700, 420))
+TIMEOUT = 1.0
+WHITE = (255, 255, 255)
+
+
+class Pointer:
+    """Sends real pointer input through the X server's XTest extension and
+    reads single pixels back, both on the session's display."""
+
+    def __init__(self, screen):
+        self.screen = screen
+        self.x = screen.x
+        self.display = screen.display
+        self.xtst = ctypes.CDLL("libXtst.so.6")
+        self.xtst.XTestFakeMotionEvent.argtypes = [ctypes.c_void_p, ctypes.c_int, ctypes.c_int,
+                                                   ctypes.c_int, ctypes.c_ulong]
+        self.xtst.XTestFakeButtonEvent.argtypes = [ctypes.c_void_p, ctypes.c_uint, ctypes.c_int,
+                                                   ctypes.c_ulong]
+        self.x.XFlush.argtypes = [ctypes.c_void_p]
+
+    def move(self, x, y):
+        self.xtst.XTestFakeMotionEvent(self.display, -1, x, y, 0)
+        self.x.XFlush(self.display)
+
+    def button(self, down):
+        self.xtst.XTestFakeButtonEvent(self.display, 1, 1 if down else 0, 0)
+        self.x.XFlush(self.display)
+
+    def pixel(self, x, y):
+        return self.screen.grab(x, y, 1, 1).pixel(0, 0)
+
+    def time_move(self, to, watch, colour):
+        """Milliseconds from the move to `watch` showing `colour`; None when
+        it never did within the timeout."""
+        if self.pixel(*watch) == colour:
+            raise RuntimeError(f"{watch} already shows {colour} before the move")
+        start = time.perf_counter()
+        self.move(*to)
+        while time.perf_counter() - start < TIMEOUT:
+            if self.pixel(*watch) == colour:
+                return 1000.0 * (time.perf_counter() - start)
+        return None
+
+
+def measure(pointer, moves, watch_for, colour):
+    """watch_for(spot): the pixel that shows the result of a move to spot."""
+    times, missed = [], 0
+    for i in range(moves):
+        spot = SPOTS[(i + 1) % 2]
+        took = pointer.time_move(spot, watch_for(spot), colour)
+        if took is None:
+            missed += 1
+        else:
+            times.append(took)
+        # Let the screen settle, so that each move is measured on its own.
+        time.sleep(0.02)
+    return times, missed
+
+
+def measure_pointer_box(session, pointer, moves):
+    exe = os.path.join(session.build, "tests", "e2e", "pointerbox.exe")
+    process = subprocess.Popen([session.wine, exe], env=session.env,
+                               stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    try:
+        # Nudged until the window, once it is up, sees a move at the start.
+        nudge = [0]
+
+        def box_at_start():
+            nudge[0] ^= 1
+            pointer.move(SPOTS[0][0] + nudge[0], SPOTS[0][1])
+            return pointer.pixel(*SPOTS[0]) == WHITE
+
+        wait_until(box_at_start, "the pointer box", interval=0.1)
+        return measure(pointer, moves, lambda spot: spot, WHITE)
+    finally:
+        process.kill()
+        process.wait()
+
+
+def carried_marker(player, piece):
+    """An opaque pixel of the piece's drag picture, as an offset from the
+    pointer (lifting centres the picture on it), and its colour."""
+    drag = player.piece_picture(DRAG, piece)
+    cx, cy = drag.width // 2, drag.height // 2
+    for radius in range(max(drag.width, drag.height)):
+        for u in range(cx - radius, cx + radius + 1):
+            for v in (cy - radius, cy + radius):
+                if 0 <= u < drag.width and 0 <= v < drag.height:
+                    colour = drag.pixel(u, v)
+                    if colour != MAGENTA:
+                        return (u - cx, v - cy), colour
+    raise RuntimeError(f"piece {piece}'s drag picture is all transparent")
+
+
+def measure_game(session, pointer, moves):
+    game = Game(session, "game").skip_directions().start()
+    try:
+        player = Player(game)
+        player.start_playing()
+        piece = player.catalogue.pages[1][0]
+        pointer.move(*player.grab_point(piece))
+        pointer.button(True)
+        (du, dv), colour = carried_marker(player, piece)
+        watch = lambda spot: (spot[0] + du, spot[1] + dv)  # noqa: E731
+        pointer.move(*SPOTS[0])
+        wait_until(lambda: pointer.pixel(*watch(SPOTS[0])) == colour, "the carried piece")
+        try:
+            return measure(pointer, moves, watch, colour)
+        finally:
+            pointer.button(False)
+    finally:
+        game.cleanup()
+
+
+def report(name, times, missed):
+    if not times:
+        print(f"{name}: no move reached the screen ({missed} missed)")
+        return None
+    median = statistics.median(times)
+    p90 = sorted(times)[int(0.9 * (len(times) - 1))]
+    print(f"{name}: median {median:.2f} ms, 90th percentile {p90:.2f} ms "
+          f"over {len(times)} moves ({missed} missed)")
+    return median
+
+
+def main():
+    moves = int(sys.argv[2]) if len(sys.argv) > 2 else 100
+    session = Session()
+    try:
+        pointer = Pointer(session.screen)
+        box = report("minimal GDI program", *measure_pointer_box(session, pointer, moves))
+        game = report("Varnolt carrying a piece", *measure_game(session, pointer, moves))
+        if box and game:
+            print(f"ratio of the medians: {game / box:.1f}")
+    finally:
+        if session.started_here:
+            session.control("stop")
+
+
+if __name__ == "__main__":
+    main()

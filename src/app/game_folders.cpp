@@ -1,0 +1,43 @@
+#include "app/game_folders.h"
+#include "platform/win_types.h"
+
+#include <shlobj.h>
+
+#include <vector>
+
+namespace {
+
+// The program's full path, however long.
+std::string ProgramPath() {
+    std::vector<char> buffer(MAX_PATH);
+    for (;;) {
+        const DWORD length =
+            GetModuleFileNameA(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+        if (length == 0)
+            return std::string();
+        if (length < buffer.size())
+            return std::string(buffer.data(), length);
+        buffer.resize(buffer.size() * 2);
+    }
+}
+
+} // namespace
+
+bool EnterProgramFolder() {
+    const std::string program = ProgramPath();
+    const size_t slash = program.find_last_of('\\');
+    if (slash == std::string::npos)
+        return false;
+    // "C:\Varnolt.exe" lies in "C:\", whose backslash must stay.
+    const std::string folder = program.substr(0, slash == 2 ? slash + 1 : slash);
+    return SetCurrentDirectoryA(folder.c_str()) != FALSE;
+}
+
+std::string PerUserDataFolder() {
+    char folder[MAX_PATH] = {};
+    if (FAILED(
+            SHGetFolderPathA(nullptr, CSIDL_LOCAL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, folder)) ||
+        folder[0] == '\0')
+        return std::string();
+    return std::string(folder) + "\\Varnolt";
+}

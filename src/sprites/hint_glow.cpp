@@ -1,0 +1,36 @@
+#include "sprites/hint_glow.h"
+#include "game/play_aids.h"
+
+namespace {
+
+// Above the selection ring and every piece, the carried one included.
+constexpr int32_t kGlowDepth = 4;
+
+} // namespace
+
+int32_t GlowFrameAt(uint32_t elapsed) {
+    // 0, 1, 2, 1, 0, 1, 2, 1 ... for three frames.
+    constexpr uint32_t kFrames = kGlowFrameCount;
+    constexpr uint32_t kCycle = 2 * (kFrames - 1);
+    const uint32_t step = (elapsed / kGlowFrameMilliseconds) % kCycle;
+    return static_cast<int32_t>(step < kFrames ? step : kCycle - step);
+}
+
+CHintGlow::CHintGlow() : glow(kHintGlowTag, kGlowFrameCount, kGlowDepth) {}
+
+void CHintGlow::Start(CAnimDocBase* document, const std::string& path, int32_t x, int32_t y,
+                      uint32_t now) {
+    if (glow.Show(document, path, x, y))
+        startedAt = now;
+}
+
+void CHintGlow::Advance(uint32_t now) {
+    if (!glow.IsShown())
+        return;
+    // Unsigned, so a clock that wraps round in the middle still counts right.
+    const uint32_t elapsed = now - startedAt;
+    if (elapsed >= kHintMilliseconds)
+        glow.Remove();
+    else
+        glow.ShowFrame(GlowFrameAt(elapsed));
+}

@@ -1,0 +1,37 @@
+// Pages heal: a save file written while one of a piece's pictures could not
+// be read lacks that piece's sprite, and clearing could never bring it back.
+// Once the picture is there again, the missing sprite is laid out from the
+// catalogue, so that every page can still be completed.
+#include "game/catalogue.h"
+#include "sprites/anim_doc.h"
+#include "sprites/sprite.h"
+
+namespace {
+
+// Whether the piece of this record sits in its hole on the restored page.
+bool IsPlaced(const CAnimDocBase& document, const SpriteRecord& record, int32_t kind) {
+    const int32_t placedTag = record.nameIndex + (kPlacedKind - kind) * kPiecesInGame;
+    const CSprite* placed = document.FindByTag(placedTag);
+    return placed != nullptr && placed->IsVisible();
+}
+
+} // namespace
+
+void CAnimDoc::AddMissingPieces(int32_t page) {
+    if (page < 1 || page > kPageCount)
+        return;
+    for (int32_t kind = 0; kind < kPieceKindCount; ++kind) {
+        for (const SpriteRecord* record = g_pageTable[page][kind]; record->nameIndex != kEndOfList;
+             ++record) {
+            if (FindByTag(record->nameIndex) != nullptr)
+                continue;
+            // A placed piece keeps its hole covered and lies nowhere else.
+            const bool hidden =
+                (kind == kLooseKind || kind == kHoleKind) && IsPlaced(*this, *record, kind);
+            CSprite* sprite =
+                AddPieceSprite(*record, g_pieceFileNames[static_cast<size_t>(record->nameIndex)]);
+            if (sprite != nullptr && hidden)
+                sprite->SetVisibleQuiet(false);
+        }
+    }
+}

@@ -1,0 +1,80 @@
+"""The world interrupting a game: another program taking the front while a
+piece is carried, the session ending, a second copy started while a dialog
+is open. None of them costs the player a piece or leaves the game astray."""
+
+import os
+import unittest
+
+from harness import GameTestCase, wait_until
+from layout import PLACED, SaveFile, name_index, options_file, save_name
+from player import Player, loose_picture_back
+
+
+class InterruptionsTest(GameTestCase):
+    def test_a_piece_carried_when_another_program_takes_the_front_goes_home(self):
+        game = self.new_game().skip_directions().start()
+        player = Player(game)
+        player.start_playing()
+        piece = player.catalogue.pages[1][0]
+        game.press(*player.grab_point(piece))
+        game.move(500, 400)
+        wait_until(lambda: not loose_picture_back(player, piece), "the piece to be lifted")
+
+        with game.other_program_in_front():
+            game.wait_log("WM_Activateapp: wParam = 0")
+            # Drawn at home at once, although an inactive game does not tick.
+            wait_until(lambda: loose_picture_back(player, piece), "the piece back where it lay")
+            game.release()
+
+        # Back in the game, a click where the piece would fit finds nothing
+        # carried; another piece placed after it shows that click was handled.
+        player.focus()
+        game.click(*player.fitting_drop_point(piece))
+        player.place_piece(player.catalogue.pages[1][1])
+        self.assertTrue(loose_picture_back(player, piece))
+
+    def test_the_session_ending_stores_the_page_and_the_options(self):
+        game = self.new_game().start()
+        player = Player(game)
+        player.start_playing(directions=True)
+        piece = player.catalogue.pages[1][3]
+        player.place_piece(piece)
+        os.remove(game.path("options.dta"))
+
+        self.assertTrue(game.end_session())
+        stored = SaveFile(game.read_bytes("save", save_name(1)))
+        self.assertEqual((stored.placed, stored.visible(name_index(PLACED, piece))), (1, 1))
+        self.assertEqual(game.read_bytes("options.dta"), options_file(0))
+        game.wait_log("Display mode restored")
+        # The page is still the one on the screen.
+        self.assertTrue(player.shows_piece(PLACED, piece))
+
+    def test_a_second_copy_with_the_about_box_open_brings_it_forward_and_keeps_the_game_disabled(
+            self):
+        first = self.new_game().skip_directions().start()
+        player = Player(first)
+        player.start_playing()
+        first.key("i")
+        player.wait_picture_dialog("AboutDialogBkg")
+
+        with first.other_program_in_front():
+            wait_until(lambda: not first.dialog_in_front(), "the other program in front")
+            second = self.new_game(folder=first.folder).start()
+            self.assertEqual(second.wait_exit(), 0)
+            wait_until(first.dialog_in_front, "the about box in front")
+        self.assertEqual(first.window_state()["enabled"], "0")
+
+        # The page buttons beneath stay dead, and no second about box opens.
+        first.click(*player.button_centre("next"))
+        first.key("Return")
+        wait_until(lambda: not player.shows_picture_dialog("AboutDialogBkg"),
+                   "the about box to close")
+        wait_until(lambda: first.window_state()["enabled"] == "1", "the game enabled again")
+        self.assertIsNone(first.dialog())
+        player.focus()
+        first.key("Next")
+        player.wait_page(2)
+
+
+if __name__ == "__main__":
+    unittest.main()

@@ -1,0 +1,124 @@
+"""What the player has done is never lost to a folder the game cannot write:
+the per-user folder takes the saves and the options, a page lacking a piece
+heals, and when nothing at all can be written the game says so once, in its
+own pictures, and play goes on."""
+
+import os
+import unittest
+
+from harness import GameTestCase, wait_until
+from layout import HOLE, LOOSE, PLACED, SaveFile, name_index, options_file, piece_file, save_name
+from player import Player
+
+
+class StorageTest(GameTestCase):
+    def turn_away_and_back(self, game, player):
+        """Next page and back: the page is stored, then read back."""
+        game.key("Next")
+        player.wait_page(2)
+        game.key("Prior")
+        player.wait_page(1)
+
+    def test_a_plain_file_named_save_sends_the_pages_to_the_per_user_folder(self):
+        game = self.new_game()
+        game.write_file(b"not a folder", "save")
+        game.start()
+        player = Player(game)
+        player.start_playing(directions=True)
+        piece = player.catalogue.pages[1][0]
+        player.place_piece(piece)
+
+        # The about box stores the page and leaves it on the screen as it is.
+        game.key("i")
+        player.wait_picture_dialog("AboutDialogBkg")
+        game.key("Return")
+        wait_until(lambda: not player.shows_picture_dialog("AboutDialogBkg"),
+                   "the about box to close")
+        self.assertTrue(player.shows_piece(PLACED, piece))
+        self.assertEqual(SaveFile(game.read_bytes(game.user_folder("save", save_name(1)))).placed, 1)
+
+        self.turn_away_and_back(game, player)
+        player.wait_piece(PLACED, piece, "the piece still in its hole")
+        self.assertEqual(game.read_bytes("save"), b"not a folder")
+        # The options could be written beside the game: the directions are done.
+        self.assertEqual(game.read_bytes("options.dta"), options_file(0))
+        game.key("Escape")
+        self.assertEqual(game.wait_exit(), 0)
+
+        again = self.new_game(folder=game.folder).start()
+        player = Player(again)
+        player.wait_title()
+        player.focus()
+        again.key("Return")
+        player.wait_piece(PLACED, piece, "the piece in its hole after the restart")
+        self.assertIsNone(again.dialog(), "the directions came back")
+
+    def test_a_read_only_page_file_is_left_as_it_is_and_the_page_kept_per_user(self):
+        game = self.new_game().skip_directions()
+        stored = SaveFile.laid_out(game.session.catalogue, 1)
+        game.write_file(stored, "save", save_name(1))
+        os.chmod(game.path("save", save_name(1)), 0o444)
+        game.start()
+        player = Player(game)
+        player.start_playing()
+        piece = player.catalogue.pages[1][4]
+        player.place_piece(piece)
+
+        self.turn_away_and_back(game, player)
+        player.wait_piece(PLACED, piece, "the piece still in its hole")
+        self.assertEqual(game.read_bytes("save", save_name(1)), stored)
+        kept = SaveFile(game.read_bytes(game.user_folder("save", save_name(1))))
+        self.assertEqual((kept.placed, kept.visible(name_index(PLACED, piece))), (1, 1))
+
+    def test_a_page_stored_while_a_picture_was_missing_can_be_completed_once_it_is_back(self):
+        game = self.new_game().skip_directions()
+        player = Player(game)
+        pieces = player.catalogue.pages[1]
+        lost = pieces[2]
+        picture = game.read_bytes("Data", piece_file(LOOSE, lost))
+        os.remove(game.path("Data", piece_file(LOOSE, lost)))
+        game.start()
+        player.start_playing()
+        player.wait_piece(HOLE, lost, "the hole of the piece whose picture is missing")
+        self.turn_away_and_back(game, player)
+        stored = SaveFile(game.read_bytes("save", save_name(1)))
+        self.assertIsNone(stored.visible(name_index(LOOSE, lost)))
+
+        game.write_file(picture, "Data", piece_file(LOOSE, lost))
+        self.turn_away_and_back(game, player)
+        player.wait_piece(LOOSE, lost, "the piece laid out again")
+        for piece in pieces:
+            player.place_piece(piece)
+
+    def test_when_nothing_can_be_written_the_player_is_told_once_and_plays_on(self):
+        game = self.new_game().skip_directions()
+        game.write_file(b"not a folder", "save")
+        os.makedirs(os.path.dirname(game.user_folder()), exist_ok=True)
+        with open(game.user_folder(), "wb") as blocker:
+            blocker.write(b"not a folder either")
+        game.start()
+        player = Player(game)
+        player.start_playing()
+        piece = player.catalogue.pages[1][1]
+        player.place_piece(piece)
+
+        game.key("Next")
+        player.wait_picture_dialog("CannotSaveDialogBkg")
+        game.key("Return")
+        player.wait_page(2)
+        wait_until(lambda: not player.shows_picture_dialog("CannotSaveDialogBkg"),
+                   "the notice to close")
+        # Told once: the about box stores again, and comes up on its own.
+        game.key("i")
+        player.wait_picture_dialog("AboutDialogBkg")
+        game.key("Return")
+        wait_until(lambda: not player.shows_picture_dialog("AboutDialogBkg"),
+                   "the about box to close")
+        game.key("Prior")
+        player.wait_page(1)
+        player.place_piece(player.catalogue.pages[1][2])
+        self.assertTrue(game.running())
+
+
+if __name__ == "__main__":
+    unittest.main()

@@ -1,0 +1,58 @@
+"""The layer check against small trees, each breaking one rule."""
+import pathlib
+import subprocess
+import sys
+import tempfile
+import unittest
+
+CHECK = pathlib.Path(__file__).resolve().parents[2] / "scripts" / "check-layers.py"
+
+# A tree that keeps every rule, to which each case adds one file.
+SOUND_TREE = {
+    "src/platform/platform.h": '#include "platform/win_types.h"\n',
+    "src/platform/win_types.h": '#include "platform/win32/windows_api.h"\n',
+    "src/platform/win32/windows_api.h": "#include <windows.h>\n",
+    "src/game/win32/controller.cpp": '#include <windows.h>\n#include "sprites/doc.h"\n',
+    "src/sprites/doc.h": '#include "persist/store.h"\n#include "game/catalogue.h"\n',
+    "src/game/catalogue.h": '#include "platform/platform.h"\n',
+    "src/persist/store.h": '#include "platform/platform.h"\n',
+    "src/app/main.cpp": '#include <ddraw.h>\n#include "game/win32/controller.h"\n',
+    "src/game/win32/controller.h": "",
+}
+
+
+def check(extra):
+    with tempfile.TemporaryDirectory() as root:
+        for name, text in {**SOUND_TREE, **extra}.items():
+            path = pathlib.Path(root) / name
+            path.parent.mkdir(parents=True, exist_ok=True)
+            path.write_text(text)
+        result = subprocess.run([sys.executable, str(CHECK), root], capture_output=True, text=True)
+        return result.returncode, result.stdout
+
+
+class LayerCheck(unittest.TestCase):
+    def test_a_sound_tree_passes(self):
+        self.assertEqual(check({}), (0, "layers: ok\n"))
+
+    def test_each_breach_fails_and_is_named(self):
+        breaches = {
+            "windows header": {"src/game/rule.cpp": "#include <Windows.h>\n"},
+            "mmsystem in tests": {"tests/game/rule_test.cpp": "#include <mmsystem.h>\n"},
+            "portable includes win32": {
+                "src/sprites/view.cpp": '#include "game/win32/controller.h"\n'
+            },
+            "portable includes app": {"src/audio/song.cpp": '#include "app/main.h"\n', "src/app/main.h": ""},
+            "storage includes sprites": {"src/persist/save.cpp": '#include "sprites/doc.h"\n'},
+            "storage includes game": {"src/persist/save.cpp": '#include "game/catalogue.h"\n'},
+            "cycle": {"src/platform/clock.cpp": '#include "persist/store.h"\n'},
+        }
+        for what, extra in breaches.items():
+            with self.subTest(what):
+                code, output = check(extra)
+                self.assertEqual(code, 1, output)
+                self.assertIn(next(iter(extra)) if what != "cycle" else "cycle", output)
+
+
+if __name__ == "__main__":
+    unittest.main()
