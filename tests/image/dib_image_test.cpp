@@ -113,13 +113,16 @@ TEST(DIBImage, LoadTakesPixelsFromOffset54WhateverTheHeaderSays) {
 TEST(DIBImage, LoadRefusesAnOrdinaryBitmapWithItsOwnLine) {
     ScopedTempDir dir(true);
     ScopedLogSwitch on(1);
-    Bytes bytes = MakeImageFile(2, 2, PatternColour);
-    bytes[0] = 'B';
-    bytes[1] = 'M';
-    LoadAttempt attempt(bytes);
-    EXPECT_FALSE(attempt.loaded);
-    attempt.ExpectUnchanged();
-    EXPECT_EQ(LoggedMessages(), Messages{"Not a bitmap file"});
+    // An ordinary bitmap, and one whose signature is right by half.
+    for (const char* signature : {"BM", "V2"}) {
+        Bytes bytes = MakeImageFile(2, 2, PatternColour);
+        bytes[0] = static_cast<uint8_t>(signature[0]);
+        bytes[1] = static_cast<uint8_t>(signature[1]);
+        LoadAttempt attempt(bytes);
+        EXPECT_FALSE(attempt.loaded) << signature;
+        attempt.ExpectUnchanged();
+    }
+    EXPECT_EQ(LoggedMessages(), Messages(2, "Not a bitmap file"));
 }
 
 TEST(DIBImage, LoadRefusesImpossibleSizesAndShortFilesWithoutTouchingThePicture) {
