@@ -47,13 +47,13 @@ CSprite* BareSprite(int32_t tag, int32_t x, int32_t y) {
     return new CSprite(0, tag, &at);
 }
 
-// Page 1 (and page 6, whose pictures a damaged page 1 file may name) in a
-// game folder with a save folder, played through the game's own objects.
+// Page 1 (and pages 2 and 6, whose pictures a damaged page 1 file may name)
+// in a game folder with a save folder, played through the game's own objects.
 class SaveFiles : public ::testing::Test {
 protected:
     SaveFiles() : cwd(true) {
         folder = game.Path().string();
-        WritePageFolder(folder, {1, 6});
+        WritePageFolder(folder, {1, 2, 6});
         std::filesystem::create_directory(game.Path() / "save");
         session = std::make_unique<CPlaySession>(folder);
         EXPECT_TRUE(session->ShowPage(1));
@@ -222,8 +222,10 @@ TEST_F(SaveFiles, RecordsThatAreNotThisPagesPiecesAreSkipped) {
     // for it; page 6's drag picture would be a second piece to lift.
     AppendRecord(bytes, NameIndex(kHoleKind, 44), hole1->GetX(), hole1->GetY(), 11, 1, 0);
     AppendRecord(bytes, NameIndex(kDragKind, 44), 400, 300, 11, 1, 0);
-    // A second copy of a piece's drag picture.
+    // A second copy of a piece's drag picture, and page 2's first one,
+    // whose tag follows page 1's last.
     AppendRecord(bytes, NameIndex(kDragKind, 1), 400, 300, 11, 1, 0);
+    AppendRecord(bytes, NameIndex(kDragKind, 10), 400, 300, 11, 1, 0);
     WriteAll(SavePath(1), bytes);
 
     ScopedLogSwitch logOn(1);
