@@ -6,6 +6,7 @@
 #include "app/window_proc.h"
 #include "audio/music_playlist.h"
 #include "diag/log.h"
+#include "game/screen_layout.h"
 #include "game/win32/picture_dialogs.h"
 #include "resources/resource.h"
 #include "sprites/anim_link.h"
@@ -15,9 +16,6 @@
 namespace {
 
 CSingleInstance g_singleInstance;
-
-constexpr int kScreenWidth = 1024;
-constexpr int kScreenHeight = 768;
 
 } // namespace
 

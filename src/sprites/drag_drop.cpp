@@ -20,8 +20,6 @@ constexpr int32_t kCarriedDepth = 10;
 // A drop fits when the carried sprite's top-left lies strictly within this
 // distance of the point kFitOffset right of and below the hole's top-left.
 constexpr int64_t kFitReach = 20;
-constexpr int64_t kFitOffsetX = 10;
-constexpr int64_t kFitOffsetY = 9;
 
 bool Within(int64_t value, int64_t centre) {
     return centre - kFitReach < value && value < centre + kFitReach;

@@ -3,6 +3,7 @@
 // timed on real page layouts without the generated content.
 #pragma once
 
+#include "game/screen_layout.h"
 #include "platform/win_types.h"
 
 #include <cstdint>
@@ -25,7 +26,7 @@ struct PageArt {
     // piece number 1..220) for its drag picture.
     PictureSize pieceSize = kPieceSize;
     std::map<int32_t, PictureSize> dragSizes;
-    PictureSize backgroundSize{1024, 768};
+    PictureSize backgroundSize{kScreenWidth, kScreenHeight};
     // Every piece picture opaque only inside its inscribed ellipse, as cut
     // pieces are, instead of solid with a transparent corner.
     bool roundPieces = false;

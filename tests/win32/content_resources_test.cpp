@@ -4,6 +4,7 @@
 // reads into a DIB section. Built only when the content is.
 #include "game/catalogue.h"
 #include "game/page_furniture.h"
+#include "game/screen_layout.h"
 #include "image/win32/dib_section.h"
 #include "persist/mapped_file.h"
 
@@ -57,11 +58,16 @@ TEST_F(ContentResources, DialogPicturesHaveTheirSizes) {
         const char* name;
         LONG w, h;
     };
-    const Expected pictures[] = {
-        {"AboutDialogBkg", 360, 360},       {"OneTimeDirectionsDialogBkg", 360, 360},
-        {"EndingScrnDialogBkg", 1024, 768}, {"OKButtonUp", 128, 50},
-        {"OKButtonDown", 128, 50},          {"QuitButtonUp", 124, 52},
-        {"QuitButtonDown", 124, 52}};
+    const ScreenBox& ok = kDialogOkButton;
+    const ScreenBox& quit = kEndingQuitButton;
+    const Expected pictures[] = {{"AboutDialogBkg", kPictureDialogSize, kPictureDialogSize},
+                                 {"OneTimeDirectionsDialogBkg", kPictureDialogSize,
+                                  kPictureDialogSize},
+                                 {"EndingScrnDialogBkg", kScreenWidth, kScreenHeight},
+                                 {"OKButtonUp", ok.width, ok.height},
+                                 {"OKButtonDown", ok.width, ok.height},
+                                 {"QuitButtonUp", quit.width, quit.height},
+                                 {"QuitButtonDown", quit.width, quit.height}};
     for (const Expected& picture : pictures) {
         HBITMAP bitmap = static_cast<HBITMAP>(
             LoadImageA(game, picture.name, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
