@@ -7,7 +7,6 @@
 #include "platform/win_types.h"
 
 #include <cstdint>
-#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -33,10 +32,6 @@ struct PageArt {
     // Leave out the common background (to test a page without one).
     bool withBackground = true;
 };
-
-// Writes a "V1" picture of the given size whose pixel (x, y) is colour(x, y).
-void WritePicture(const std::string& path, int32_t width, int32_t height,
-                  const std::function<uint32_t(int32_t, int32_t)>& colour);
 
 // Writes the pictures of the given pages' pieces, the buttons, the page
 // number strip and the background into folder/Data.

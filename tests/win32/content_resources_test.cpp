@@ -4,9 +4,9 @@
 // reads into a DIB section. Built only when the content is.
 #include "game/catalogue.h"
 #include "game/page_furniture.h"
-#include "game/screen_layout.h"
 #include "image/win32/dib_section.h"
 #include "persist/mapped_file.h"
+#include "support/dialog_pictures.h"
 
 #include <windows.h>
 
@@ -54,28 +54,14 @@ TEST_F(ContentResources, EverySoundIsAWaveResource) {
 }
 
 TEST_F(ContentResources, DialogPicturesHaveTheirSizes) {
-    struct Expected {
-        const char* name;
-        LONG w, h;
-    };
-    const ScreenBox& ok = kDialogOkButton;
-    const ScreenBox& quit = kEndingQuitButton;
-    const Expected pictures[] = {{"AboutDialogBkg", kPictureDialogSize, kPictureDialogSize},
-                                 {"OneTimeDirectionsDialogBkg", kPictureDialogSize,
-                                  kPictureDialogSize},
-                                 {"EndingScrnDialogBkg", kScreenWidth, kScreenHeight},
-                                 {"OKButtonUp", ok.width, ok.height},
-                                 {"OKButtonDown", ok.width, ok.height},
-                                 {"QuitButtonUp", quit.width, quit.height},
-                                 {"QuitButtonDown", quit.width, quit.height}};
-    for (const Expected& picture : pictures) {
+    for (const DialogPicture& picture : kDialogPictures) {
         HBITMAP bitmap = static_cast<HBITMAP>(
             LoadImageA(game, picture.name, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
         ASSERT_NE(bitmap, nullptr) << picture.name;
         BITMAP info;
         ASSERT_EQ(GetObjectA(bitmap, sizeof info, &info), static_cast<int>(sizeof info));
-        EXPECT_EQ(info.bmWidth, picture.w) << picture.name;
-        EXPECT_EQ(info.bmHeight, picture.h) << picture.name;
+        EXPECT_EQ(info.bmWidth, picture.width) << picture.name;
+        EXPECT_EQ(info.bmHeight, picture.height) << picture.name;
         EXPECT_EQ(info.bmBitsPixel, 24) << picture.name;
         DeleteObject(bitmap);
     }

@@ -8,6 +8,7 @@
 #include "game/win32/screens.h"
 #include "image/win32/gdi_canvas.h"
 #include "persist/mapped_file.h"
+#include "picture_writer.h"
 #include "sprites/grid_sprite.h"
 #include "support/page_folder.h"
 #include "support/play_session.h"
@@ -48,14 +49,15 @@ protected:
     ScreenFolder() : session(dir.Path().string()) {
         WritePageFolder(dir.Path().string(), {1, 7});
         const std::string data = dir.Path().string() + "/Data/";
-        WritePicture(data + "m0008.dat", kTitlePicture.width, kTitlePicture.height, TitleColour);
-        WritePicture(data + "m0009.dat", kTitleTileSize, kTitleTileSize, TileColour);
-        WritePicture(data + "m0001.dat", kStartButton.width, 2 * kStartButton.height,
-                     [](int32_t, int32_t y) {
-                         return y < kStartButton.height ? kStartReleased : kStartPressed;
-                     });
-        WritePicture(data + "m0010.dat", kPageLabel.width, kPageLabelFrames * kPageLabel.height,
-                     [](int32_t, int32_t y) { return LabelColour(y / kPageLabel.height); });
+        WritePictureFile(data + "m0008.dat", kTitlePicture.width, kTitlePicture.height,
+                         TitleColour);
+        WritePictureFile(data + "m0009.dat", kTitleTileSize, kTitleTileSize, TileColour);
+        WritePictureFile(data + "m0001.dat", kStartButton.width, 2 * kStartButton.height,
+                         [](int32_t, int32_t y) {
+                             return y < kStartButton.height ? kStartReleased : kStartPressed;
+                         });
+        WritePictureFile(data + "m0010.dat", kPageLabel.width, kPageLabelFrames * kPageLabel.height,
+                         [](int32_t, int32_t y) { return LabelColour(y / kPageLabel.height); });
     }
 
     static DRAWITEMSTRUCT Item(HDC dc, bool selected) {

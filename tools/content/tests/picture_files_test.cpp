@@ -7,6 +7,7 @@
 #include "layout.h"
 #include "page_view.h"
 #include "picture_file.h"
+#include "support/dialog_pictures.h"
 
 #include <fstream>
 #include <gtest/gtest.h>
@@ -71,8 +72,8 @@ TEST(PictureFiles, ScreenPicturesHaveTheirSizesAndNoKeyColour) {
         {kPageLabelsFile, kPageLabel.width, kPageLabelFrames * kPageLabel.height},
         {kBackgroundFile, kScreenWidth, kScreenHeight}};
     for (int button = 0; button < kButtonCount; ++button)
-        pictures.push_back({GameButtonFile(button), kGameButtons[button].width,
-                            2 * kGameButtons[button].height});
+        pictures.push_back(
+            {GameButtonFile(button), kGameButtons[button].width, 2 * kGameButtons[button].height});
     for (const Expected& picture : pictures) {
         const std::vector<uint8_t> bytes = ReadFile(HostPath(GeneratedContent(), picture.name));
         ExpectPictureHeader(bytes, "V1", picture.w, picture.h, picture.name);
@@ -81,24 +82,10 @@ TEST(PictureFiles, ScreenPicturesHaveTheirSizesAndNoKeyColour) {
 }
 
 TEST(PictureFiles, DialogBitmapsHaveTheirSizesAndNoKeyColour) {
-    struct Expected {
-        std::string name;
-        int w, h;
-    };
-    const ScreenBox& ok = kDialogOkButton;
-    const ScreenBox& quit = kEndingQuitButton;
-    const Expected bitmaps[] = {{"AboutDialogBkg", kPictureDialogSize, kPictureDialogSize},
-                                {"OneTimeDirectionsDialogBkg", kPictureDialogSize,
-                                 kPictureDialogSize},
-                                {"EndingScrnDialogBkg", kScreenWidth, kScreenHeight},
-                                {"OKButtonUp", ok.width, ok.height},
-                                {"OKButtonDown", ok.width, ok.height},
-                                {"QuitButtonUp", quit.width, quit.height},
-                                {"QuitButtonDown", quit.width, quit.height}};
-    for (const Expected& bitmap : bitmaps) {
+    for (const DialogPicture& bitmap : kDialogPictures) {
         const std::vector<uint8_t> bytes =
             ReadFile(GeneratedContent() + "/resources/" + bitmap.name + ".bmp");
-        ExpectPictureHeader(bytes, "BM", bitmap.w, bitmap.h, bitmap.name);
+        ExpectPictureHeader(bytes, "BM", bitmap.width, bitmap.height, bitmap.name);
         EXPECT_FALSE(HasKey(LoadResourceBitmap(GeneratedContent(), bitmap.name))) << bitmap.name;
     }
 }
