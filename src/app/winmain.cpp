@@ -8,6 +8,7 @@
 #include "diag/log.h"
 #include "game/screen_layout.h"
 #include "game/win32/picture_dialogs.h"
+#include "image/run_moves.h"
 #include "resources/resource.h"
 #include "sprites/anim_link.h"
 
@@ -25,6 +26,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
     if (g_singleInstance.Check(g_className.c_str(), mutexSuffix.c_str()) == 0)
         return 0;
     g_windowTitle = "Varnolt";
+    // Every picture copy from here on uses the widest moves this processor has.
+    ChooseRunMoves(WidestRunMoves());
 
     g_mainWindow = new (std::nothrow) CFullScreenWindow(
         MainWindowProc, g_className.c_str(), g_windowTitle.c_str(), instance, showCommand,

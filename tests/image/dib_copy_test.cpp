@@ -139,8 +139,8 @@ void ExpectSameAsReference(const CDIBImage& src, const CDIBImage& dest, const Sc
 // 16-byte moves every x86-64 processor has.
 class DIBImageCopyMoves : public ::testing::TestWithParam<bool> {
 protected:
-    void SetUp() override { SetWideRunMovesAllowed(GetParam()); }
-    void TearDown() override { SetWideRunMovesAllowed(true); }
+    void SetUp() override { ChooseRunMoves(GetParam() ? WidestRunMoves() : RunMoveWidth::kNarrow); }
+    void TearDown() override { ChooseRunMoves(RunMoveWidth::kNarrow); }
 };
 
 INSTANTIATE_TEST_SUITE_P(WideAndNarrow, DIBImageCopyMoves, ::testing::Bool());
