@@ -2,20 +2,19 @@
 
 namespace {
 
-constexpr int32_t kButtonRow = 693;
-
-constexpr SpriteRecord ButtonRecord(int32_t x, int32_t tag) {
-    return SpriteRecord{2, 1, 0, 0, x, kButtonRow, kCatalogueDepth, 1, tag};
+constexpr SpriteRecord ButtonRecord(int32_t button) {
+    const ScreenBox& place = kGameButtons[button];
+    return SpriteRecord{2, 1, 0, 0, place.x, place.y, kCatalogueDepth, 1, kFirstButtonTag + button};
 }
 
 } // namespace
 
 const SpriteRecord g_buttonRecords[kButtonCount] = {
-    ButtonRecord(20, kFirstButtonTag + 0),  // quit
-    ButtonRecord(88, kFirstButtonTag + 1),  // about
-    ButtonRecord(399, kFirstButtonTag + 2), // previous page
-    ButtonRecord(565, kFirstButtonTag + 3), // next page
-    ButtonRecord(876, kFirstButtonTag + 4), // clear page
+    ButtonRecord(0), // quit
+    ButtonRecord(1), // about
+    ButtonRecord(2), // previous page
+    ButtonRecord(3), // next page
+    ButtonRecord(4), // clear page
 };
 
 const char* const g_buttonPicturePaths[kButtonCount] = {
@@ -23,7 +22,7 @@ const char* const g_buttonPicturePaths[kButtonCount] = {
     "\\data\\m0005.dat", "\\data\\m0006.dat",
 };
 
-SpriteRecord g_pageNumberRecord = {kPageCount + 1, 1, 0, 0, 459, 704, kCatalogueDepth, 1,
-                                   kPageNumberTag};
+SpriteRecord g_pageNumberRecord = {
+    kPageLabelFrames, 1, 0, 0, kPageLabel.x, kPageLabel.y, kCatalogueDepth, 1, kPageNumberTag};
 
 const char* const kPageNumberPicturePath = "\\data\\m0010.dat";

@@ -5,10 +5,10 @@
 #pragma once
 
 #include "game/catalogue.h"
+#include "game/screen_layout.h"
 
 #include <cstdint>
 
-constexpr int32_t kButtonCount = 5;
 // Button i carries tag kFirstButtonTag + i, the command it sends.
 constexpr int32_t kFirstButtonTag = 10001;
 constexpr int32_t kPageNumberTag = 10006;
@@ -21,7 +21,9 @@ constexpr int32_t kFirstFurnitureTag = kFirstButtonTag;
 extern const SpriteRecord g_buttonRecords[kButtonCount];
 extern const char* const g_buttonPicturePaths[kButtonCount];
 
-// One cell row per page number (row 0 is never shown). The document sets
+// One cell row per page number (row 0 is never shown).
+constexpr int32_t kPageLabelFrames = kPageCount + 1;
+// The document sets
 // frameRow to the current page before making the strip's sprite, which is
 // why this one record is not const.
 extern SpriteRecord g_pageNumberRecord;

@@ -68,7 +68,7 @@ TEST(DIBImage, CreateOfAnImpossibleSizeFailsAndLeavesNoPicture) {
 
 TEST(DIBImage, LoadReadsBottomUpRowsFromTheCurrentPosition) {
     Bytes bytes = {0xAA, 0xBB, 0xCC};
-    const Bytes picture = MakeImageFile(5, 3, PatternColour);
+    const Bytes picture = EncodePictureFile(5, 3, PatternColour);
     bytes.insert(bytes.end(), picture.begin(), picture.end());
     MemoryFile file(bytes);
     ASSERT_TRUE(file.Seek(3, 0));
@@ -115,7 +115,7 @@ TEST(DIBImage, LoadRefusesAnOrdinaryBitmapWithItsOwnLine) {
     ScopedLogSwitch on(1);
     // An ordinary bitmap, and one whose signature is right by half.
     for (const char* signature : {"BM", "V2"}) {
-        Bytes bytes = MakeImageFile(2, 2, PatternColour);
+        Bytes bytes = EncodePictureFile(2, 2, PatternColour);
         bytes[0] = static_cast<uint8_t>(signature[0]);
         bytes[1] = static_cast<uint8_t>(signature[1]);
         LoadAttempt attempt(bytes);
@@ -126,7 +126,7 @@ TEST(DIBImage, LoadRefusesAnOrdinaryBitmapWithItsOwnLine) {
 }
 
 TEST(DIBImage, LoadRefusesImpossibleSizesAndShortFilesWithoutTouchingThePicture) {
-    const Bytes good = MakeImageFile(6, 4, PatternColour);
+    const Bytes good = EncodePictureFile(6, 4, PatternColour);
     struct Damage {
         const char* what;
         size_t offset; // 0: truncate to `value` bytes instead of patching
@@ -164,12 +164,12 @@ TEST(DIBImage, LoadFileLogsOpenAndLoadFailures) {
     CDIBImage image(32, 32);
     EXPECT_FALSE(image.LoadFile(dir.File("missing.dat")));
 
-    Bytes bmp = MakeImageFile(2, 2, PatternColour);
+    Bytes bmp = EncodePictureFile(2, 2, PatternColour);
     bmp[0] = 'B';
     WriteAll(dir.File("bmp.dat"), bmp);
     EXPECT_FALSE(image.LoadFile(dir.File("bmp.dat")));
 
-    Bytes truncated = MakeImageFile(2, 2, PatternColour);
+    Bytes truncated = EncodePictureFile(2, 2, PatternColour);
     truncated.pop_back();
     WriteAll(dir.File("short.dat"), truncated);
     EXPECT_FALSE(image.LoadFile(dir.File("short.dat")));
@@ -178,7 +178,7 @@ TEST(DIBImage, LoadFileLogsOpenAndLoadFailures) {
     EXPECT_EQ(LoggedMessages(), (Messages{"Failed to open file", "Not a bitmap file",
                                           "Failed to load file", "Failed to load file"}));
 
-    WriteAll(dir.File("good.dat"), MakeImageFile(7, 1, PatternColour));
+    WriteAll(dir.File("good.dat"), EncodePictureFile(7, 1, PatternColour));
     EXPECT_TRUE(image.LoadFile(dir.File("good.dat")));
     uint32_t colour = 0;
     EXPECT_TRUE(image.GetPixel(6, 0, &colour));
@@ -250,7 +250,7 @@ TEST(DIBImage, AttachWrapsForeignPixelsWithoutOwningThem) {
         EXPECT_EQ(colour, PatternColour(2, 1));
         // Loading replaces the wrapped pixels with owned ones and leaves the
         // foreign buffer alone (the sanitizer would catch a wrong free).
-        MemoryFile file(MakeImageFile(2, 2, PatternColour));
+        MemoryFile file(EncodePictureFile(2, 2, PatternColour));
         EXPECT_TRUE(image.Load(file));
         EXPECT_NE(image.Pixels(), foreign.data());
         ASSERT_TRUE(image.Attach(source.Info(), foreign.data()));

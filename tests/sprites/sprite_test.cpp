@@ -1,4 +1,5 @@
 #include "diag/log_switch.h"
+#include "picture_writer.h"
 #include "sprite_test_support.h"
 #include "sprites/sprite.h"
 #include "support/memory_file.h"
@@ -215,7 +216,7 @@ TEST_F(SpriteTest, DrawNeverLeavesEitherPicture) {
 TEST_F(SpriteTest, LoadingReplacesThePictureQuietlyAndFailuresAreLogged) {
     ScopedTempDir dir{true};
     ScopedLogSwitch logOn{1};
-    WriteAll(dir.File("piece.dat"), PictureFile(5, 3));
+    WriteAll(dir.File("piece.dat"), EncodePictureFile(5, 3, Pattern));
     sprite.SetOwner(&owner);
     ASSERT_TRUE(sprite.LoadFromPath(dir.File("piece.dat")));
     RECT r;
@@ -230,13 +231,13 @@ TEST_F(SpriteTest, LoadingReplacesThePictureQuietlyAndFailuresAreLogged) {
     EXPECT_NE(ReadText("log.txt").find("Failed to load Sprite; LPSTR " + missing),
               std::string::npos);
 
-    Bytes wrong = PictureFile(7, 2);
+    Bytes wrong = EncodePictureFile(7, 2, Pattern);
     wrong[0] = 'B';
     wrong[1] = 'M';
     MemoryFile notAPicture(wrong);
     EXPECT_FALSE(sprite.LoadFromReader(notAPicture));
     EXPECT_NE(ReadText("log.txt").find("Failed to load Sprite; CFile"), std::string::npos);
-    MemoryFile picture(PictureFile(7, 2));
+    MemoryFile picture(EncodePictureFile(7, 2, Pattern));
     ASSERT_TRUE(sprite.LoadFromReader(picture));
     EXPECT_EQ(sprite.GetWidth(), 7);
 }

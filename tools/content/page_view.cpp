@@ -41,7 +41,7 @@ Image ComposePage(const std::string& folder, int page, PageState state, PageView
             screen.Paste(Face(LoadPicture(folder, GameButtonFile(i)), 0), g_buttonRecords[i].x,
                          g_buttonRecords[i].y, false);
         const Image labels = LoadPicture(folder, kPageLabelsFile);
-        screen.Paste(labels.Crop(0, page * kPageLabel.h, kPageLabel.w, kPageLabel.h),
+        screen.Paste(labels.Crop(0, page * kPageLabel.height, kPageLabel.width, kPageLabel.height),
                      g_pageNumberRecord.x, g_pageNumberRecord.y, false);
     }
     return screen;

@@ -9,43 +9,40 @@
 
 namespace {
 
-// The label sits exactly between the previous-page button (ending at x 459)
-// and the next-page button (starting at x 565).
-constexpr POINT kPageLabelPosition = {459, 704};
-constexpr int32_t kPageLabelCount = 31; // one per page index; 0 is never shown
-constexpr int32_t kPageLabelWidth = 106;
-constexpr int32_t kPageLabelHeight = 40;
-constexpr int32_t kButtonHeight = 59;
-constexpr int32_t kSmallButtonWidth = 60;
-constexpr int32_t kClearButtonWidth = 128;
+constexpr POINT kPageLabelPosition = {kPageLabel.x, kPageLabel.y};
 // The keyboard's press stays visible this long before its command.
 constexpr DWORD kKeyPressMilliseconds = 125;
 // A private message number nothing in the game posts.
 constexpr UINT kNeverSent = WM_APP + 0x3FFF;
 
-struct PageLabelFrames {
-    SourceRect frames[kPageLabelCount];
-    PageLabelFrames() {
-        for (int32_t i = 0; i < kPageLabelCount; ++i)
-            frames[i] = {0, kPageLabelHeight * i, kPageLabelWidth, kPageLabelHeight};
+// The page-number strip: one label under another, one per page index.
+struct PageLabelStrip {
+    SourceRect frames[kPageLabelFrames] = {};
+    constexpr PageLabelStrip() {
+        for (int32_t i = 0; i < kPageLabelFrames; ++i)
+            frames[i] = {0, kPageLabel.height * i, kPageLabel.width, kPageLabel.height};
     }
 };
 
-const PageLabelFrames kPageLabelFrames;
+constexpr PageLabelStrip kPageLabelStrip;
 
-const FramedImageInfo kPageLabelInfo = {kPageLabelCount, kPageLabelFrames.frames,
+const FramedImageInfo kPageLabelInfo = {kPageLabelFrames, kPageLabelStrip.frames,
                                         kPageNumberPicturePath, 0};
 
-const SourceRect kSmallButtonFrames[] = {{0, 0, kSmallButtonWidth, kButtonHeight},
-                                         {0, kButtonHeight, kSmallButtonWidth, kButtonHeight}};
-const SourceRect kClearButtonFrames[] = {{0, 0, kClearButtonWidth, kButtonHeight},
-                                         {0, kButtonHeight, kClearButtonWidth, kButtonHeight}};
+// Each button picture: the released face above the pressed one.
+struct ButtonFaces {
+    SourceRect frames[kButtonCount][2] = {};
+    constexpr ButtonFaces() {
+        for (int32_t i = 0; i < kButtonCount; ++i) {
+            const ScreenBox& face = kGameButtons[i];
+            frames[i][0] = {0, 0, face.width, face.height};
+            frames[i][1] = {0, face.height, face.width, face.height};
+        }
+    }
+};
 
-// The windows stand where the page's button sprites stand, each as large as
-// one face of its picture.
-int32_t ButtonWidth(int32_t button) {
-    return button == kButtonCount - 1 ? kClearButtonWidth : kSmallButtonWidth;
-}
+constexpr ButtonFaces kButtonFaces;
+
 
 // Sets a button's pushed state, which draws it at once.
 void ShowButtonState(HWND button, BOOL pushed) {
@@ -66,12 +63,12 @@ void ShowDrawingNow() {
 CGameScreen::CGameScreen(CAnimDoc* document, CAnimView* view)
     : document(document), view(view), buttons(view) {
     pageLabels.SetInfo(&kPageLabelInfo);
-    for (int32_t i = 0; i < kGameButtonCount; ++i) {
-        const SpriteRecord& sprite = g_buttonRecords[i];
+    // The windows stand where the page's button sprites stand, each as large
+    // as one face of its picture.
+    for (int32_t i = 0; i < kButtonCount; ++i) {
         const uint32_t id = static_cast<uint32_t>(ID_QUIT + i);
-        buttonInfos[i] = {2, i == kGameButtonCount - 1 ? kClearButtonFrames : kSmallButtonFrames,
-                          g_buttonPicturePaths[i], id};
-        buttonWindows[i] = {nullptr, id, sprite.x, sprite.y, ButtonWidth(i), kButtonHeight};
+        buttonInfos[i] = {2, kButtonFaces.frames[i], g_buttonPicturePaths[i], id};
+        buttonWindows[i] = ButtonWindowAt(id, kGameButtons[i]);
     }
 }
 
@@ -98,7 +95,7 @@ void CGameScreen::ShowControls(HWND window) {
 
 void CGameScreen::DrawItem(const DRAWITEMSTRUCT* item, uint32_t id) {
     const int32_t index = static_cast<int32_t>(id) - ID_QUIT;
-    if (index < 0 || index >= kGameButtonCount)
+    if (index < 0 || index >= kButtonCount)
         return;
     const int32_t state = (item->itemState & ODS_SELECTED) ? kButtonPressed : kButtonReleased;
     buttons.SetButtonState(item->hDC, state, index, nullptr);
@@ -117,7 +114,7 @@ void CGameScreen::RedrawPageLabel(HWND window) {
 
 void CGameScreen::PressButton(HWND window, int32_t id) {
     const int32_t index = id - ID_QUIT;
-    if (index < 0 || index >= kGameButtonCount)
+    if (index < 0 || index >= kButtonCount)
         return;
     // Without its window the press is not seen, but the command still goes.
     HWND button = buttons.ButtonWindow(index);

@@ -5,6 +5,7 @@
 // The controller keeps the current one in g_currentScreen. Windows only.
 #pragma once
 
+#include "game/screen_layout.h"
 #include "game/win32/button_group.h"
 #include "game/win32/framed_image.h"
 #include "platform/win_types.h"
@@ -80,8 +81,8 @@ private:
     CAnimDoc* document;
     CAnimView* view;
     CGameButtonGroup buttons;
-    FramedImageInfo buttonInfos[kGameButtonCount];
-    ButtonWindowInfo buttonWindows[kGameButtonCount];
+    FramedImageInfo buttonInfos[kButtonCount];
+    ButtonWindowInfo buttonWindows[kButtonCount];
 };
 
 // The process-wide screens and the one that receives paint, owner-draw and

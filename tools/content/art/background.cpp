@@ -134,20 +134,20 @@ void DrawFrame(cairo_t* cr) {
 
 void DrawBar(cairo_t* cr) {
     for (int i = 0; i < 6; ++i) {
-        cairo_rectangle(cr, 0, kBarTop - 6 + i, kScreenWidth, 6 - i);
+        cairo_rectangle(cr, 0, kButtonBarTop - 6 + i, kScreenWidth, 6 - i);
         cairo_set_source_rgba(cr, 0, 0, 0, 0.06);
         cairo_fill(cr);
     }
-    WoodFill(cr, 0, kBarTop, kScreenWidth, kScreenHeight - kBarTop, Hex(0x9a6636), Hex(0x5e3a1c),
-             true, 9);
+    WoodFill(cr, 0, kButtonBarTop, kScreenWidth, kScreenHeight - kButtonBarTop, Hex(0x9a6636),
+             Hex(0x5e3a1c), true, 9);
     SetColour(cr, Hex(0xe0b07a), 0.8);
-    cairo_rectangle(cr, 0, kBarTop, kScreenWidth, 1.5);
+    cairo_rectangle(cr, 0, kButtonBarTop, kScreenWidth, 1.5);
     cairo_fill(cr);
     SetColour(cr, Hex(0x2a1a0c), 0.5);
-    cairo_rectangle(cr, 0, kBarTop + 1.5, kScreenWidth, 1);
+    cairo_rectangle(cr, 0, kButtonBarTop + 1.5, kScreenWidth, 1);
     cairo_fill(cr);
     // A recessed slot for the page number.
-    const Box slot = kPageLabel.Inflated(3);
+    const Box slot = ToBox(kPageLabel).Inflated(3);
     RoundedRect(cr, slot.x, slot.y, slot.w, slot.h, 6);
     SetColour(cr, Hex(0x2e1c0e));
     cairo_fill(cr);

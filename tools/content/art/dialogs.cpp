@@ -20,7 +20,7 @@ const Rgb kAccent = Hex(0x1f5e8c);
 
 // A cream card with a wooden border, the common look of both small dialogs.
 void Card(cairo_t* cr) {
-    const double s = kDialogSize;
+    const double s = kPictureDialogSize;
     SetColour(cr, Hex(0x8a5a30));
     cairo_paint(cr);
     cairo_pattern_t* paper = cairo_pattern_create_radial(s / 2, s * 0.4, 20, s / 2, s / 2, s * 0.7);
@@ -57,7 +57,7 @@ void PieceIcon(cairo_t* cr, double x, double y, double size, Rgb colour) {
 void Heading(cairo_t* cr, const char* text, double y, double size) {
     UseFont(cr, Font::kSerifBold, size);
     SetColour(cr, kAccent);
-    DrawText(cr, text, kDialogSize / 2.0, y, Align::kCentre);
+    DrawText(cr, text, kPictureDialogSize / 2.0, y, Align::kCentre);
 }
 
 void Line(cairo_t* cr, const std::string& text, double x, double y, double size, Font font,
@@ -76,7 +76,7 @@ Image Finish(const Canvas& canvas) {
 } // namespace
 
 Image DrawAboutDialog() {
-    Canvas canvas(kDialogSize, kDialogSize);
+    Canvas canvas(kPictureDialogSize, kPictureDialogSize);
     cairo_t* cr = canvas.Context();
     Card(cr);
     PieceIcon(cr, 28, 26, 40, Hex(0xf2c14e));
@@ -100,7 +100,7 @@ void KeyColumn(cairo_t* cr, const char* const (*keys)[2], int count, double keyR
 }
 
 Image DrawDirectionsDialog() {
-    Canvas canvas(kDialogSize, kDialogSize);
+    Canvas canvas(kPictureDialogSize, kPictureDialogSize);
     cairo_t* cr = canvas.Context();
     Card(cr);
     Heading(cr, "How to play", 48, 28);
@@ -192,15 +192,19 @@ Image DrawEndingScreen() {
 }
 
 Image DrawOkButton(const Image& dialog, int face) {
-    const Image behind = dialog.Crop(kOkButton.x, kOkButton.y, kOkButton.w, kOkButton.h);
+    const Image behind = dialog.Crop(kDialogOkButton.x, kDialogOkButton.y, kDialogOkButton.width,
+                                     kDialogOkButton.height);
     const Image both = DrawButton(behind, kGreenButton, TextSymbol("OK", 24));
-    return both.Crop(0, face * kOkButton.h, kOkButton.w, kOkButton.h);
+    return both.Crop(0, face * kDialogOkButton.height, kDialogOkButton.width,
+                     kDialogOkButton.height);
 }
 
 Image DrawQuitButton(const Image& ending, int face) {
-    const Image behind = ending.Crop(kQuitButton.x, kQuitButton.y, kQuitButton.w, kQuitButton.h);
+    const Image behind = ending.Crop(kEndingQuitButton.x, kEndingQuitButton.y,
+                                     kEndingQuitButton.width, kEndingQuitButton.height);
     const Image both = DrawButton(behind, kCreamButton, TextSymbol("Quit", 24));
-    return both.Crop(0, face * kQuitButton.h, kQuitButton.w, kQuitButton.h);
+    return both.Crop(0, face * kEndingQuitButton.height, kEndingQuitButton.width,
+                     kEndingQuitButton.height);
 }
 
 } // namespace content

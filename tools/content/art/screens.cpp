@@ -17,10 +17,6 @@ namespace {
 
 using namespace motif;
 
-// The buttons' faces: four small square ones and the wide clear button.
-constexpr int kButtonWidths[kButtonCount] = {60, 60, 60, 60, 128};
-constexpr int kButtonHeight = 59;
-
 // A jigsaw piece in one flat colour, for decoration.
 void DecorPiece(cairo_t* cr, double x, double y, double size, double angle, Rgb colour) {
     const Polygon outline = EmblemOutline(size);
@@ -51,15 +47,10 @@ void DecorPiece(cairo_t* cr, double x, double y, double size, double angle, Rgb 
 
 } // namespace
 
-Box GameButtonBox(int button) {
-    return {g_buttonRecords[button].x, g_buttonRecords[button].y, kButtonWidths[button],
-            kButtonHeight};
-}
-
 Image DrawTitlePicture() {
-    Canvas canvas(kTitleWidth, kTitleHeight);
+    Canvas canvas(kTitlePicture.width, kTitlePicture.height);
     cairo_t* cr = canvas.Context();
-    const double w = kTitleWidth, h = kTitleHeight;
+    const double w = kTitlePicture.width, h = kTitlePicture.height;
     // A framed card: a little sunny landscape with the name across the sky.
     Sky(cr, w, h, Hex(0x4b9be0), Hex(0xcdeaf7));
     Sun(cr, w * 0.8, h * 0.2, 28, Hex(0xffe066), Hex(0xfff3b0));
@@ -115,10 +106,10 @@ Image DrawTitlePicture() {
 
 Image DrawTitleTile() {
     // A quiet diagonal weave in deep blue, seamless when repeated.
-    Image tile(kTileSize, kTileSize, Hex(0x1f4163));
-    for (int y = 0; y < kTileSize; ++y)
-        for (int x = 0; x < kTileSize; ++x) {
-            const int d = (x + y) % kTileSize, e = (x - y + kTileSize) % kTileSize;
+    Image tile(kTitleTileSize, kTitleTileSize, Hex(0x1f4163));
+    for (int y = 0; y < kTitleTileSize; ++y)
+        for (int x = 0; x < kTitleTileSize; ++x) {
+            const int d = (x + y) % kTitleTileSize, e = (x - y + kTitleTileSize) % kTitleTileSize;
             if (d == 0 || e == 0)
                 tile.At(x, y) = Hex(0x2a5580);
             if (d == 4 && e == 4)
@@ -131,21 +122,22 @@ Image DrawTitleTile() {
 
 Image DrawTitleScreen(const Image& tile, const Image& title) {
     Image screen(kScreenWidth, kScreenHeight);
-    for (int y = 0; y < kScreenHeight; y += kTileSize)
-        for (int x = 0; x < kScreenWidth; x += kTileSize)
+    for (int y = 0; y < kScreenHeight; y += kTitleTileSize)
+        for (int x = 0; x < kScreenWidth; x += kTitleTileSize)
             screen.Paste(tile, x, y);
-    screen.Paste(title, kTitlePlace.x, kTitlePlace.y);
+    screen.Paste(title, kTitlePicture.x, kTitlePicture.y);
     return screen;
 }
 
 Image DrawStartButton(const Image& title) {
-    const Image behind = title.Crop(kStartButton.x - kTitlePlace.x, kStartButton.y - kTitlePlace.y,
-                                    kStartButton.w, kStartButton.h);
+    const Image behind =
+        title.Crop(kStartButton.x - kTitlePicture.x, kStartButton.y - kTitlePicture.y,
+                   kStartButton.width, kStartButton.height);
     return DrawButton(behind, kGreenButton, TextSymbol("Start", 24));
 }
 
 Image DrawGameButton(int button, const Image& background) {
-    const Box box = GameButtonBox(button);
+    const Box box = ToBox(kGameButtons[button]);
     const Image behind = background.Crop(box.x, box.y, box.w, box.h);
     const ButtonSymbol symbols[5] = {DoorSymbol(), InfoSymbol(), ArrowSymbol(true),
                                      ArrowSymbol(false), ClearSymbol()};
@@ -153,15 +145,16 @@ Image DrawGameButton(int button, const Image& background) {
 }
 
 Image DrawPageLabels(const Image& background) {
-    const Image slot = background.Crop(kPageLabel.x, kPageLabel.y, kPageLabel.w, kPageLabel.h);
-    Image strip(kPageLabel.w, kPageLabel.h * kPageLabelFrames);
+    const Image slot =
+        background.Crop(kPageLabel.x, kPageLabel.y, kPageLabel.width, kPageLabel.height);
+    Image strip(kPageLabel.width, kPageLabel.height * kPageLabelFrames);
     for (int frame = 0; frame < kPageLabelFrames; ++frame) {
         Canvas canvas(slot);
         cairo_t* cr = canvas.Context();
         if (frame > 0) {
             // A brass plate with the page number.
-            RoundedRect(cr, 2, 2, kPageLabel.w - 4, kPageLabel.h - 4, 6);
-            cairo_pattern_t* brass = cairo_pattern_create_linear(0, 2, 0, kPageLabel.h - 2);
+            RoundedRect(cr, 2, 2, kPageLabel.width - 4, kPageLabel.height - 4, 6);
+            cairo_pattern_t* brass = cairo_pattern_create_linear(0, 2, 0, kPageLabel.height - 2);
             AddStop(brass, 0, Hex(0xfbe7a1));
             AddStop(brass, 0.5, Hex(0xe0b44c));
             AddStop(brass, 1, Hex(0xb98a2a));
@@ -174,11 +167,11 @@ Image DrawPageLabels(const Image& background) {
             UseFont(cr, Font::kSerifBold, 26);
             const std::string number = std::to_string(frame);
             SetColour(cr, Hex(0xfff6d0), 0.7);
-            DrawText(cr, number, kPageLabel.w / 2.0 + 1, 30, Align::kCentre);
+            DrawText(cr, number, kPageLabel.width / 2.0 + 1, 30, Align::kCentre);
             SetColour(cr, Hex(0x3b2608));
-            DrawText(cr, number, kPageLabel.w / 2.0, 29, Align::kCentre);
+            DrawText(cr, number, kPageLabel.width / 2.0, 29, Align::kCentre);
         }
-        strip.Paste(canvas.ToImage(), 0, frame * kPageLabel.h);
+        strip.Paste(canvas.ToImage(), 0, frame * kPageLabel.height);
     }
     Avoid(strip, kKey);
     return strip;
