@@ -131,7 +131,7 @@ Image DrawDirectionsDialog() {
 }
 
 Image DrawCannotSaveDialog() {
-    Canvas canvas(kDialogSize, kDialogSize);
+    Canvas canvas(kPictureDialogSize, kPictureDialogSize);
     cairo_t* cr = canvas.Context();
     Card(cr);
     PieceIcon(cr, 160, 24, 40, Hex(0xe8a25a));
