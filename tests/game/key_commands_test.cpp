@@ -51,8 +51,9 @@ TEST(KeyCommands, EachStateAnswersItsOwnKeysOnly) {
         EXPECT_EQ(response.action, a.action);
         EXPECT_EQ(response.command, a.command);
         EXPECT_STREQ(response.logLine, a.logLine);
-        if (a.action == KeyAction::kPlay)
+        if (a.action == KeyAction::kPlay) {
             EXPECT_EQ(response.playKey, a.playKey);
+        }
     }
     // Every answering key in every other state, and the keys beside them,
     // do nothing: while starting the page is not yet shown to act on.
