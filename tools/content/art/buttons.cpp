@@ -1,6 +1,7 @@
 #include "art/buttons.h"
 
 #include "art/motifs.h"
+#include "canvas.h"
 #include "lettering.h"
 
 #include <cmath>
@@ -8,8 +9,6 @@
 namespace content {
 
 namespace {
-
-using motif::kPi;
 
 void DrawFace(cairo_t* cr, double w, double h, const ButtonColours& colours, bool pressed,
               const ButtonSymbol& symbol) {
@@ -26,13 +25,11 @@ void DrawFace(cairo_t* cr, double w, double h, const ButtonColours& colours, boo
     RoundedRect(cr, inset, top, w - 2 * inset, faceH, radius);
     SetColour(cr, colours.edge);
     cairo_fill(cr);
-    cairo_pattern_t* gradient = cairo_pattern_create_linear(0, top, 0, top + faceH);
-    AddStop(gradient, 0, pressed ? colours.dark : colours.light);
-    AddStop(gradient, 1, pressed ? Mix(colours.dark, colours.light, 0.35) : colours.dark);
     RoundedRect(cr, inset + 1.5, top + 1.5, w - 2 * inset - 3, faceH - 3, radius - 1.5);
-    cairo_set_source(cr, gradient);
+    UseLinearGradient(cr, 0, top, 0, top + faceH,
+                      {{0, pressed ? colours.dark : colours.light},
+                       {1, pressed ? Mix(colours.dark, colours.light, 0.35) : colours.dark}});
     cairo_fill(cr);
-    cairo_pattern_destroy(gradient);
     // Highlight along the top edge when raised; a shadow there when sunk.
     RoundedRect(cr, inset + 3, top + 3, w - 2 * inset - 6, faceH - 6, radius - 3);
     cairo_set_line_width(cr, 1.5);

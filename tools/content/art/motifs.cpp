@@ -14,6 +14,13 @@ void Circle(cairo_t* cr, double x, double y, double r) {
     cairo_arc(cr, x, y, r, 0, 2 * kPi);
 }
 
+// A soft light around the disc of radius, fading out at reach.
+void Glow(cairo_t* cr, double x, double y, double radius, double reach, Rgb colour, double alpha) {
+    UseRadialGradient(cr, x, y, radius, x, y, reach, {{0, colour, alpha}, {1, colour, 0}});
+    Circle(cr, x, y, reach);
+    cairo_fill(cr);
+}
+
 } // namespace
 
 void Ellipse(cairo_t* cr, double x, double y, double rx, double ry) {
@@ -29,14 +36,6 @@ void Disc(cairo_t* cr, double x, double y, double r, Rgb colour, double alpha) {
     Circle(cr, x, y, r);
     SetColour(cr, colour, alpha);
     cairo_fill(cr);
-}
-
-void Poly(cairo_t* cr, std::initializer_list<double> xy) {
-    const double* p = xy.begin();
-    cairo_move_to(cr, p[0], p[1]);
-    for (size_t i = 2; i + 1 < xy.size(); i += 2)
-        cairo_line_to(cr, p[i], p[i + 1]);
-    cairo_close_path(cr);
 }
 
 void Fill(cairo_t* cr, Rgb colour, double alpha) {
@@ -62,13 +61,7 @@ void Sky(cairo_t* cr, double w, double h, Rgb top, Rgb bottom) {
 }
 
 void Sun(cairo_t* cr, double x, double y, double radius, Rgb core, Rgb glow) {
-    cairo_pattern_t* halo = cairo_pattern_create_radial(x, y, radius, x, y, radius * 2.6);
-    AddStop(halo, 0, glow, 0.55);
-    AddStop(halo, 1, glow, 0);
-    Circle(cr, x, y, radius * 2.6);
-    cairo_set_source(cr, halo);
-    cairo_fill(cr);
-    cairo_pattern_destroy(halo);
+    Glow(cr, x, y, radius, radius * 2.6, glow, 0.55);
     SetColour(cr, core);
     Circle(cr, x, y, radius);
     cairo_fill(cr);
@@ -76,13 +69,7 @@ void Sun(cairo_t* cr, double x, double y, double radius, Rgb core, Rgb glow) {
 
 void Moon(cairo_t* cr, double x, double y, double radius, Rgb light) {
     // A soft glow, then a crescent: the disc less an offset disc.
-    cairo_pattern_t* halo = cairo_pattern_create_radial(x, y, radius, x, y, radius * 2.4);
-    AddStop(halo, 0, light, 0.35);
-    AddStop(halo, 1, light, 0);
-    Circle(cr, x, y, radius * 2.4);
-    cairo_set_source(cr, halo);
-    cairo_fill(cr);
-    cairo_pattern_destroy(halo);
+    Glow(cr, x, y, radius, radius * 2.4, light, 0.35);
     cairo_push_group(cr);
     Circle(cr, x, y, radius);
     SetColour(cr, light);
@@ -144,12 +131,8 @@ void Hill(cairo_t* cr, double w, double bottom, double base, double amplitude, d
     }
     cairo_line_to(cr, w + 2, bottom);
     cairo_close_path(cr);
-    cairo_pattern_t* gradient = cairo_pattern_create_linear(0, base - amplitude, 0, bottom);
-    AddStop(gradient, 0, top);
-    AddStop(gradient, 1, low);
-    cairo_set_source(cr, gradient);
+    UseLinearGradient(cr, 0, base - amplitude, 0, bottom, {{0, top}, {1, low}});
     cairo_fill(cr);
-    cairo_pattern_destroy(gradient);
 }
 
 void Mountain(cairo_t* cr, double peakX, double peakY, double baseY, double halfWidth, Rgb rock,

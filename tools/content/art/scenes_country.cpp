@@ -122,8 +122,7 @@ void Balloons(cairo_t* cr, double w, double h) {
             const auto a = at(u0, v0), b = at(u1, v0), d = at(u1, v1), e = at(u0, v1);
             Poly(cr, {a.first, a.second, b.first, b.second, d.first, d.second, e.first, e.second});
             SetColour(cr, fields[(r * 3 + c * 5) % 6]);
-            cairo_fill_preserve(cr);
-            Stroke(cr, Hex(0x3d6b2a), 1.5 + r);
+            FillWithOutline(cr, Hex(0x3d6b2a), 1.5 + r);
         }
     // A river winding through the fields.
     cairo_move_to(cr, w * 0.55, horizon);
@@ -306,12 +305,8 @@ void RainbowValley(cairo_t* cr, double w, double h) {
     cairo_line_to(cr, w * 0.7, h + 2);
     cairo_curve_to(cr, w * 1.05, h * 0.76, w * 0.42, h * 0.66, w * 0.52, h * 0.55);
     cairo_close_path(cr);
-    cairo_pattern_t* water = cairo_pattern_create_linear(0, h * 0.55, 0, h);
-    AddStop(water, 0, Hex(0x9fd3f5));
-    AddStop(water, 1, Hex(0x3b86c8));
-    cairo_set_source(cr, water);
+    UseLinearGradient(cr, 0, h * 0.55, 0, h, {{0, Hex(0x9fd3f5)}, {1, Hex(0x3b86c8)}});
     cairo_fill(cr);
-    cairo_pattern_destroy(water);
     House(cr, w * 0.08, h * 0.7, 78, 56,
           {Hex(0xfff4e0), Hex(0xd1495b), Hex(0x9fd3f0), Hex(0x6b3a1e), true});
     RoundTree(cr, w * 0.86, h * 0.72, 64, Hex(0x2f8f46), Hex(0x6b4226));

@@ -68,13 +68,9 @@ void NightVillage(cairo_t* cr, double w, double h) {
 }
 
 void Planets(cairo_t* cr, double w, double h) {
-    cairo_pattern_t* space =
-        cairo_pattern_create_radial(w * 0.3, h * 0.4, 20, w * 0.5, h * 0.5, h * 0.8);
-    AddStop(space, 0, Hex(0x2b1a5a));
-    AddStop(space, 1, Hex(0x07081c));
-    cairo_set_source(cr, space);
+    UseRadialGradient(cr, w * 0.3, h * 0.4, 20, w * 0.5, h * 0.5, h * 0.8,
+                      {{0, Hex(0x2b1a5a)}, {1, Hex(0x07081c)}});
     cairo_paint(cr);
-    cairo_pattern_destroy(space);
     StarField(cr, w, h, 110, 5);
     // The ringed planet.
     const double px = w * 0.62, py = h * 0.32, pr = 80;
@@ -86,13 +82,10 @@ void Planets(cairo_t* cr, double w, double h) {
     cairo_arc(cr, 0, 0, pr * 1.8, kPi, 2 * kPi);
     cairo_restore(cr);
     Stroke(cr, Hex(0xe9c46a), 9);
-    cairo_pattern_t* body = cairo_pattern_create_linear(px - pr, py - pr, px + pr, py + pr);
-    AddStop(body, 0, Hex(0xffb347));
-    AddStop(body, 1, Hex(0xc8553d));
     Ellipse(cr, px, py, pr, pr);
-    cairo_set_source(cr, body);
+    UseLinearGradient(cr, px - pr, py - pr, px + pr, py + pr,
+                      {{0, Hex(0xffb347)}, {1, Hex(0xc8553d)}});
     cairo_fill(cr);
-    cairo_pattern_destroy(body);
     for (int i = 0; i < 4; ++i) {
         cairo_save(cr);
         Ellipse(cr, px, py, pr, pr);

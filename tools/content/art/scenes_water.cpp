@@ -195,14 +195,8 @@ void Reef(cairo_t* cr, double w, double h) {
 }
 
 void TropicalSunset(cairo_t* cr, double w, double h) {
-    cairo_pattern_t* sky = cairo_pattern_create_linear(0, 0, 0, h * 0.62);
-    AddStop(sky, 0, Hex(0x3a1c71));
-    AddStop(sky, 0.45, Hex(0xd76d77));
-    AddStop(sky, 1, Hex(0xffaf7b));
-    cairo_rectangle(cr, 0, 0, w, h * 0.62);
-    cairo_set_source(cr, sky);
-    cairo_fill(cr);
-    cairo_pattern_destroy(sky);
+    FillVertical(cr, 0, 0, w, h * 0.62,
+                 {{0, Hex(0x3a1c71)}, {0.45, Hex(0xd76d77)}, {1, Hex(0xffaf7b)}});
     Sun(cr, w * 0.5, h * 0.6, 72, Hex(0xffd56b), Hex(0xffc46b));
     // Thin clouds across the sun.
     for (int i = 0; i < 4; ++i) {
@@ -246,12 +240,8 @@ void PondGarden(cairo_t* cr, double w, double h) {
     Bush(cr, w * 0.45, h * 0.38, 40, Hex(0x3f8f3a));
     // The pond.
     Ellipse(cr, w * 0.5, h * 0.7, w * 0.62, h * 0.26);
-    cairo_pattern_t* water = cairo_pattern_create_linear(0, h * 0.44, 0, h * 0.96);
-    AddStop(water, 0, Hex(0x7cc6e8));
-    AddStop(water, 1, Hex(0x2f7fb0));
-    cairo_set_source(cr, water);
+    UseLinearGradient(cr, 0, h * 0.44, 0, h * 0.96, {{0, Hex(0x7cc6e8)}, {1, Hex(0x2f7fb0)}});
     cairo_fill(cr);
-    cairo_pattern_destroy(water);
     // An arched red bridge.
     SetColour(cr, Hex(0xc1121f));
     cairo_set_line_width(cr, 12);
@@ -540,14 +530,8 @@ void BeachHuts(cairo_t* cr, double w, double h) {
 }
 
 void DawnLake(cairo_t* cr, double w, double h) {
-    cairo_pattern_t* sky = cairo_pattern_create_linear(0, 0, 0, h * 0.5);
-    AddStop(sky, 0, Hex(0x9ec5f0));
-    AddStop(sky, 0.6, Hex(0xf9c6d0));
-    AddStop(sky, 1, Hex(0xffe5b4));
-    cairo_rectangle(cr, 0, 0, w, h * 0.5);
-    cairo_set_source(cr, sky);
-    cairo_fill(cr);
-    cairo_pattern_destroy(sky);
+    FillVertical(cr, 0, 0, w, h * 0.5,
+                 {{0, Hex(0x9ec5f0)}, {0.6, Hex(0xf9c6d0)}, {1, Hex(0xffe5b4)}});
     Sun(cr, w * 0.62, h * 0.4, 30, Hex(0xfff1c9), Hex(0xffe2a0));
     for (int i = 0; i < 4; ++i) {
         RoundedRect(cr, w * (0.05 + 0.3 * (i % 2)) + i * 20, h * (0.06 + 0.06 * i), w * 0.38, 8, 4);
