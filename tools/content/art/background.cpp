@@ -93,11 +93,7 @@ void DrawFrame(cairo_t* cr) {
     for (int i = 0; i < 4; ++i) {
         const Side& s = sides[i];
         cairo_save(cr);
-        cairo_move_to(cr, s.x0, s.y0);
-        cairo_line_to(cr, s.x1, s.y1);
-        cairo_line_to(cr, s.x2, s.y2);
-        cairo_line_to(cr, s.x3, s.y3);
-        cairo_close_path(cr);
+        Poly(cr, {s.x0, s.y0, s.x1, s.y1, s.x2, s.y2, s.x3, s.y3});
         cairo_clip(cr);
         WoodFill(cr, l, t, r - l, b - t, light, dark, s.horizontal, static_cast<uint64_t>(i));
         // Light falls from the upper left: top and left sides are brighter.

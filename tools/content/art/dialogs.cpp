@@ -128,8 +128,7 @@ Image DrawEndingScreen() {
                  Hex(0x1a1428));
     for (int i = 0; i < 4; ++i)
         PineTree(cr, 800 + i * 45.0, h * 0.79, 90 + (i % 2) * 20, Hex(0x1f1830), Hex(0x1a1428));
-    Bird(cr, 300, 360, 12, Hex(0x2a2040));
-    Bird(cr, 336, 380, 9, Hex(0x2a2040));
+    Birds(cr, Hex(0x2a2040), {{300, 360, 12}, {336, 380, 9}});
     UseFont(cr, Font::kSerifBold, 64);
     TextPath(cr, "Thank you for playing!", w / 2 + 3, 203, Align::kCentre);
     cairo_set_source_rgba(cr, 0, 0, 0, 0.35);

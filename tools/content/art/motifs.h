@@ -24,6 +24,21 @@ void Cloud(cairo_t* cr, double x, double y, double size, Rgb colour, double alph
 void Star(cairo_t* cr, double x, double y, double radius, int points, double inner);
 void Bird(cairo_t* cr, double x, double y, double size, Rgb colour);
 
+// Several clouds, or birds, of one colour, drawn in the order given.
+struct CloudAt {
+    double x;
+    double y;
+    double size;
+    double alpha = 1.0;
+};
+void Clouds(cairo_t* cr, Rgb colour, std::initializer_list<CloudAt> clouds);
+struct BirdAt {
+    double x;
+    double y;
+    double size;
+};
+void Birds(cairo_t* cr, Rgb colour, std::initializer_list<BirdAt> birds);
+
 // A band of land whose top edge rolls gently around `base`, filled down to
 // `bottom` with a vertical gradient.
 void Hill(cairo_t* cr, double w, double bottom, double base, double amplitude, double wavelength,

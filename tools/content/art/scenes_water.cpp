@@ -28,8 +28,7 @@ void Gull(cairo_t* cr, double x, double y, double size) {
 
 void Lighthouse(cairo_t* cr, double w, double h) {
     Sky(cr, w, h * 0.55, Hex(0x4a90d9), Hex(0xcfe8f7));
-    Cloud(cr, w * 0.5, h * 0.08, 0.9, Hex(0xffffff));
-    Cloud(cr, w * 0.75, h * 0.25, 0.6, Hex(0xffffff), 0.9);
+    Clouds(cr, Hex(0xffffff), {{w * 0.5, h * 0.08, 0.9}, {w * 0.75, h * 0.25, 0.6, 0.9}});
     Sea(cr, w, h * 0.52, h, Hex(0x3a8fc8), Hex(0x1d5f8f));
     // Rocks and a grassy top on the left.
     Poly(cr, {-5, h * 0.4, w * 0.2, h * 0.38, w * 0.42, h * 0.5, w * 0.5, h * 0.72, w * 0.38,
@@ -72,8 +71,7 @@ void Lighthouse(cairo_t* cr, double w, double h) {
 
 void Harbour(cairo_t* cr, double w, double h) {
     Sky(cr, w, h * 0.4, Hex(0x6aaee8), Hex(0xe2f1fb));
-    Cloud(cr, w * 0.1, h * 0.08, 0.8, Hex(0xffffff));
-    Cloud(cr, w * 0.62, h * 0.05, 0.65, Hex(0xffffff), 0.9);
+    Clouds(cr, Hex(0xffffff), {{w * 0.1, h * 0.08, 0.8}, {w * 0.62, h * 0.05, 0.65, 0.9}});
     Hill(cr, w, h, h * 0.3, 14, 260, 0.4, Hex(0x6e9e5a), Hex(0x5a8a48));
     // A row of tall gabled houses along the quay.
     const Rgb walls[] = {Hex(0xe63946), Hex(0xf4a261), Hex(0x2a9d8f), Hex(0xe9c46a),
@@ -221,9 +219,7 @@ void TropicalSunset(cairo_t* cr, double w, double h) {
     PalmTree(cr, w * 0.12, h * 0.83, 230, 40, dark, dark);
     PalmTree(cr, w * 0.25, h * 0.86, 150, -20, dark, dark);
     PalmTree(cr, w * 0.88, h * 0.78, 200, -50, dark, dark);
-    Bird(cr, w * 0.56, h * 0.22, 12, dark);
-    Bird(cr, w * 0.64, h * 0.26, 9, dark);
-    Bird(cr, w * 0.5, h * 0.28, 8, dark);
+    Birds(cr, dark, {{w * 0.56, h * 0.22, 12}, {w * 0.64, h * 0.26, 9}, {w * 0.5, h * 0.28, 8}});
 }
 
 void PondGarden(cairo_t* cr, double w, double h) {
@@ -332,8 +328,7 @@ void Umbrella(cairo_t* cr, double x, double ground, double size, Rgb a, Rgb b) {
 
 void KiteBeach(cairo_t* cr, double w, double h) {
     Sky(cr, w, h * 0.56, Hex(0x3d8fe0), Hex(0xcfeafa));
-    Cloud(cr, w * 0.55, h * 0.06, 0.75, Hex(0xffffff));
-    Cloud(cr, w * 0.02, h * 0.34, 0.6, Hex(0xffffff), 0.9);
+    Clouds(cr, Hex(0xffffff), {{w * 0.55, h * 0.06, 0.75}, {w * 0.02, h * 0.34, 0.6, 0.9}});
     Sea(cr, w, h * 0.56, h * 0.7, Hex(0x2f8ccf), Hex(0x3aa6d8));
     // Wet sand, then dry sand.
     cairo_move_to(cr, 0, h * 0.7);
@@ -382,10 +377,8 @@ void KiteBeach(cairo_t* cr, double w, double h) {
 void Lagoon(cairo_t* cr, double w, double h) {
     Sky(cr, w, h * 0.42, Hex(0x48a6e8), Hex(0xd8f1fb));
     Sun(cr, w * 0.82, h * 0.07, 24, Hex(0xfff07a), Hex(0xfff6c0));
-    Cloud(cr, w * 0.08, h * 0.08, 0.9, Hex(0xffffff));
-    Cloud(cr, w * 0.52, h * 0.2, 0.7, Hex(0xffffff), 0.95);
-    Bird(cr, w * 0.35, h * 0.26, 9, Hex(0x2f3e4e));
-    Bird(cr, w * 0.42, h * 0.3, 7, Hex(0x2f3e4e));
+    Clouds(cr, Hex(0xffffff), {{w * 0.08, h * 0.08, 0.9}, {w * 0.52, h * 0.2, 0.7, 0.95}});
+    Birds(cr, Hex(0x2f3e4e), {{w * 0.35, h * 0.26, 9}, {w * 0.42, h * 0.3, 7}});
     FillVertical(cr, 0, h * 0.4, w, h * 0.6, Hex(0x1fa2c7), Hex(0x4fd1c5));
     // The island with its beach, palms and a hut on stilts.
     Ellipse(cr, w * 0.42, h * 0.56, w * 0.36, h * 0.07);

@@ -43,8 +43,7 @@ Image DrawTitlePicture() {
     // A framed card: a little sunny landscape with the name across the sky.
     Sky(cr, w, h, Hex(0x4b9be0), Hex(0xcdeaf7));
     Sun(cr, w * 0.8, h * 0.2, 28, Hex(0xffe066), Hex(0xfff3b0));
-    Cloud(cr, 40, 70, 0.9, Hex(0xffffff), 0.95);
-    Cloud(cr, 300, 230, 0.7, Hex(0xffffff), 0.9);
+    Clouds(cr, Hex(0xffffff), {{40, 70, 0.9, 0.95}, {300, 230, 0.7, 0.9}});
     Hill(cr, w, h, h * 0.62, 18, 330, 0.4, Hex(0x8ccf6a), Hex(0x5fae45));
     Hill(cr, w, h, h * 0.74, 14, 420, 2.2, Hex(0x5fb548), Hex(0x3d8a30));
     RoundTree(cr, 40, h * 0.76, 50, Hex(0x3f9b3a), Hex(0x6b4226));
