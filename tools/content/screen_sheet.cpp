@@ -8,6 +8,7 @@
 #include "layout.h"
 #include "lettering.h"
 #include "page_view.h"
+#include "paint.h"
 #include "picture_file.h"
 #include "pointers.h"
 

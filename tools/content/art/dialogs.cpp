@@ -23,13 +23,10 @@ void Card(cairo_t* cr) {
     const double s = kPictureDialogSize;
     SetColour(cr, Hex(0x8a5a30));
     cairo_paint(cr);
-    cairo_pattern_t* paper = cairo_pattern_create_radial(s / 2, s * 0.4, 20, s / 2, s / 2, s * 0.7);
-    AddStop(paper, 0, Hex(0xfffaf0));
-    AddStop(paper, 1, Hex(0xf0e2c0));
     RoundedRect(cr, 8, 8, s - 16, s - 16, 10);
-    cairo_set_source(cr, paper);
+    UseRadialGradient(cr, s / 2, s * 0.4, 20, s / 2, s / 2, s * 0.7,
+                      {{0, Hex(0xfffaf0)}, {1, Hex(0xf0e2c0)}});
     cairo_fill(cr);
-    cairo_pattern_destroy(paper);
     RoundedRect(cr, 14.5, 14.5, s - 29, s - 29, 7);
     SetColour(cr, Hex(0xc9a66b));
     cairo_set_line_width(cr, 1.5);
@@ -41,17 +38,9 @@ void Card(cairo_t* cr) {
 }
 
 void PieceIcon(cairo_t* cr, double x, double y, double size, Rgb colour) {
-    const Polygon outline = EmblemOutline(size);
-    for (size_t i = 0; i < outline.size(); ++i) {
-        const double px = x + outline[i].x, py = y + outline[i].y;
-        i == 0 ? cairo_move_to(cr, px, py) : cairo_line_to(cr, px, py);
-    }
-    cairo_close_path(cr);
+    PolygonPath(cr, EmblemOutline(size), x, y);
     SetColour(cr, colour);
-    cairo_fill_preserve(cr);
-    SetColour(cr, Mix(colour, Rgb{0, 0, 0}, 0.35));
-    cairo_set_line_width(cr, 1.5);
-    cairo_stroke(cr);
+    FillWithOutline(cr, Mix(colour, Rgb{0, 0, 0}, 0.35), 1.5);
 }
 
 void Heading(cairo_t* cr, const char* text, double y, double size) {
@@ -158,13 +147,9 @@ Image DrawEndingScreen() {
     cairo_t* cr = canvas.Context();
     const double w = kScreenWidth, h = kScreenHeight;
     // Evening over the hills: the day's puzzles are done.
-    cairo_pattern_t* sky = cairo_pattern_create_linear(0, 0, 0, h * 0.7);
-    AddStop(sky, 0, Hex(0x2b3a78));
-    AddStop(sky, 0.55, Hex(0xc86b8a));
-    AddStop(sky, 1, Hex(0xffb36b));
-    cairo_set_source(cr, sky);
+    UseLinearGradient(cr, 0, 0, 0, h * 0.7,
+                      {{0, Hex(0x2b3a78)}, {0.55, Hex(0xc86b8a)}, {1, Hex(0xffb36b)}});
     cairo_paint(cr);
-    cairo_pattern_destroy(sky);
     Sun(cr, w * 0.5, h * 0.62, 70, Hex(0xffd27a), Hex(0xffc070));
     for (int i = 0; i < 14; ++i) {
         SetColour(cr, Hex(0xfff4d8));
@@ -177,8 +162,7 @@ Image DrawEndingScreen() {
                  Hex(0x1a1428));
     for (int i = 0; i < 4; ++i)
         PineTree(cr, 800 + i * 45.0, h * 0.79, 90 + (i % 2) * 20, Hex(0x1f1830), Hex(0x1a1428));
-    Bird(cr, 300, 360, 12, Hex(0x2a2040));
-    Bird(cr, 336, 380, 9, Hex(0x2a2040));
+    Birds(cr, Hex(0x2a2040), {{300, 360, 12}, {336, 380, 9}});
     UseFont(cr, Font::kSerifBold, 64);
     TextPath(cr, "Thank you for playing!", w / 2 + 3, 203, Align::kCentre);
     cairo_set_source_rgba(cr, 0, 0, 0, 0.35);

@@ -24,24 +24,13 @@ void DecorPiece(cairo_t* cr, double x, double y, double size, double angle, Rgb 
     cairo_translate(cr, x, y);
     cairo_rotate(cr, angle);
     cairo_translate(cr, -size / 2, -size / 2);
-    for (int pass = 0; pass < 2; ++pass) {
-        for (size_t i = 0; i < outline.size(); ++i) {
-            const double px = outline[i].x + (pass == 0 ? 3 : 0);
-            const double py = outline[i].y + (pass == 0 ? 4 : 0);
-            i == 0 ? cairo_move_to(cr, px, py) : cairo_line_to(cr, px, py);
-        }
-        cairo_close_path(cr);
-        if (pass == 0) {
-            cairo_set_source_rgba(cr, 0, 0, 0, 0.25);
-            cairo_fill(cr);
-        } else {
-            SetColour(cr, colour);
-            cairo_fill_preserve(cr);
-            SetColour(cr, Mix(colour, Rgb{0, 0, 0}, 0.3));
-            cairo_set_line_width(cr, 1.5);
-            cairo_stroke(cr);
-        }
-    }
+    // Its shadow, then the piece.
+    PolygonPath(cr, outline, 3, 4);
+    cairo_set_source_rgba(cr, 0, 0, 0, 0.25);
+    cairo_fill(cr);
+    PolygonPath(cr, outline);
+    SetColour(cr, colour);
+    FillWithOutline(cr, Mix(colour, Rgb{0, 0, 0}, 0.3), 1.5);
     cairo_restore(cr);
 }
 
@@ -54,8 +43,7 @@ Image DrawTitlePicture() {
     // A framed card: a little sunny landscape with the name across the sky.
     Sky(cr, w, h, Hex(0x4b9be0), Hex(0xcdeaf7));
     Sun(cr, w * 0.8, h * 0.2, 28, Hex(0xffe066), Hex(0xfff3b0));
-    Cloud(cr, 40, 70, 0.9, Hex(0xffffff), 0.95);
-    Cloud(cr, 300, 230, 0.7, Hex(0xffffff), 0.9);
+    Clouds(cr, Hex(0xffffff), {{40, 70, 0.9, 0.95}, {300, 230, 0.7, 0.9}});
     Hill(cr, w, h, h * 0.62, 18, 330, 0.4, Hex(0x8ccf6a), Hex(0x5fae45));
     Hill(cr, w, h, h * 0.74, 14, 420, 2.2, Hex(0x5fb548), Hex(0x3d8a30));
     RoundTree(cr, 40, h * 0.76, 50, Hex(0x3f9b3a), Hex(0x6b4226));
@@ -70,15 +58,8 @@ Image DrawTitlePicture() {
     cairo_set_source_rgba(cr, 0, 0, 0, 0.3);
     cairo_fill(cr);
     TextPath(cr, "Varnolt", w / 2, 172, Align::kCentre);
-    cairo_pattern_t* gold = cairo_pattern_create_linear(0, 100, 0, 175);
-    AddStop(gold, 0, Hex(0xfff1a8));
-    AddStop(gold, 1, Hex(0xe89a1c));
-    cairo_set_source(cr, gold);
-    cairo_fill_preserve(cr);
-    cairo_pattern_destroy(gold);
-    SetColour(cr, Hex(0x6a3410));
-    cairo_set_line_width(cr, 3);
-    cairo_stroke(cr);
+    UseLinearGradient(cr, 0, 100, 0, 175, {{0, Hex(0xfff1a8)}, {1, Hex(0xe89a1c)}});
+    FillWithOutline(cr, Hex(0x6a3410), 3);
     UseFont(cr, Font::kSansBold, 24);
     SetColour(cr, Hex(0x1f4e79));
     DrawText(cr, "Picture Puzzles", w / 2, 214, Align::kCentre);
@@ -154,16 +135,9 @@ Image DrawPageLabels(const Image& background) {
         if (frame > 0) {
             // A brass plate with the page number.
             RoundedRect(cr, 2, 2, kPageLabel.width - 4, kPageLabel.height - 4, 6);
-            cairo_pattern_t* brass = cairo_pattern_create_linear(0, 2, 0, kPageLabel.height - 2);
-            AddStop(brass, 0, Hex(0xfbe7a1));
-            AddStop(brass, 0.5, Hex(0xe0b44c));
-            AddStop(brass, 1, Hex(0xb98a2a));
-            cairo_set_source(cr, brass);
-            cairo_fill_preserve(cr);
-            cairo_pattern_destroy(brass);
-            SetColour(cr, Hex(0x6a4a14));
-            cairo_set_line_width(cr, 1.5);
-            cairo_stroke(cr);
+            UseLinearGradient(cr, 0, 2, 0, kPageLabel.height - 2,
+                              {{0, Hex(0xfbe7a1)}, {0.5, Hex(0xe0b44c)}, {1, Hex(0xb98a2a)}});
+            FillWithOutline(cr, Hex(0x6a4a14), 1.5);
             UseFont(cr, Font::kSerifBold, 26);
             const std::string number = std::to_string(frame);
             SetColour(cr, Hex(0xfff6d0), 0.7);
