@@ -5,6 +5,7 @@
 // piece) and single key pixels scattered at random; about 30% key either way.
 #include "image/dib_image.h"
 #include "image/run_moves.h"
+#include "picture_writer.h"
 #include "support/memory_file.h"
 
 #include <SDL.h>
@@ -61,25 +62,12 @@ std::vector<uint32_t> MakeColours(int32_t width, int32_t height, Shape shape) {
     return colours;
 }
 
-// The picture's file bytes: headers, then the rows bottom first.
-std::vector<uint8_t> MakeFile(int32_t width, int32_t height, const std::vector<uint32_t>& colours) {
-    const size_t stride = static_cast<size_t>(DibStride(width));
-    std::vector<uint8_t> bytes(54 + stride * height, 0);
-    DibInfoHeader header{40, width, height, 1, 24, 0, 0, 0, 0, 0, 0};
-    bytes[0] = 'V';
-    bytes[1] = '1';
-    bytes[10] = 54;
-    std::memcpy(bytes.data() + 14, &header, sizeof header);
-    for (int32_t y = 0; y < height; ++y) {
-        uint8_t* row = bytes.data() + 54 + stride * (height - 1 - y);
-        for (int32_t x = 0; x < width; ++x) {
-            const uint32_t colour = colours[static_cast<size_t>(y) * width + x];
-            row[3 * x] = static_cast<uint8_t>(colour >> 16);
-            row[3 * x + 1] = static_cast<uint8_t>(colour >> 8);
-            row[3 * x + 2] = static_cast<uint8_t>(colour);
-        }
-    }
-    return bytes;
+// The picture's file bytes.
+std::vector<uint8_t> EncodePicture(int32_t width, int32_t height,
+                                   const std::vector<uint32_t>& colours) {
+    return EncodePictureFile(width, height, [&](int32_t x, int32_t y) {
+        return colours[static_cast<size_t>(y) * width + x];
+    });
 }
 
 // One source picture in every form the contenders need, plus a frame to
@@ -98,7 +86,7 @@ struct Scene {
 
     Scene(Size size, Shape shape)
         : width(size == kSprite ? 200 : kFrameWidth), height(size == kSprite ? 200 : kFrameHeight),
-          file(MakeFile(width, height, MakeColours(width, height, shape))) {
+          file(EncodePicture(width, height, MakeColours(width, height, shape))) {
         MemoryFile input(file);
         image.Load(input);
         std::memset(frame.Pixels(), 0x40, frame.ByteSize());
@@ -154,6 +142,7 @@ void MemcpyRows(benchmark::State& state) {
 }
 
 void CopyToOpaque(benchmark::State& state) {
+    ChooseRunMoves(WidestRunMoves());
     Scene& scene = GetScene(static_cast<Size>(state.range(0)), kBlobs);
     for (auto _ : state) {
         scene.image.CopyTo(&scene.frame, 0, 0, scene.width, scene.height, 0, 0, kNoColourKey);
@@ -162,7 +151,8 @@ void CopyToOpaque(benchmark::State& state) {
     Finish(state, scene);
 }
 
-void CopyToKeyed(benchmark::State& state) {
+void CopyKeyed(benchmark::State& state, RunMoveWidth moves) {
+    ChooseRunMoves(moves);
     Scene& scene = GetScene(static_cast<Size>(state.range(0)), static_cast<Shape>(state.range(1)));
     for (auto _ : state) {
         scene.image.CopyTo(&scene.frame, 0, 0, scene.width, scene.height, 0, 0, kKey);
@@ -171,14 +161,17 @@ void CopyToKeyed(benchmark::State& state) {
     Finish(state, scene);
 }
 
+void CopyToKeyed(benchmark::State& state) {
+    CopyKeyed(state, WidestRunMoves());
+}
+
 // The same with 16-byte moves only, as on processors without AVX.
 void CopyToKeyedNarrow(benchmark::State& state) {
-    SetWideRunMovesAllowed(false);
-    CopyToKeyed(state);
-    SetWideRunMovesAllowed(true);
+    CopyKeyed(state, RunMoveWidth::kNarrow);
 }
 
 void CopyMirroredKeyed(benchmark::State& state) {
+    ChooseRunMoves(WidestRunMoves());
     Scene& scene = GetScene(static_cast<Size>(state.range(0)), static_cast<Shape>(state.range(1)));
     for (auto _ : state) {
         scene.image.CopyMirroredTo(&scene.frame, 0, 0, scene.width, scene.height, 0, 0, kKey);

@@ -7,6 +7,7 @@
 #include "game/catalogue.h"
 #include "game/picture_book.h"
 #include "image/dib_image.h"
+#include "picture_writer.h"
 #include "sprites/book_view.h"
 #include "sprites/page_completion.h"
 #include "support/page_folder.h"
@@ -87,8 +88,8 @@ private:
              (kStartAgainRect.bottom - kStartAgainRect.top) * kStartAgainFrames},
         };
         for (const auto& picture : pictures)
-            WritePicture((fs::path(folder) / "Data" / FileOf(picture.path)).string(), picture.width,
-                         picture.height, stripes);
+            WritePictureFile((fs::path(folder) / "Data" / FileOf(picture.path)).string(),
+                             picture.width, picture.height, stripes);
     }
 
     void PlayEveryPage() {

@@ -7,6 +7,7 @@
 #include "game/catalogue.h"
 #include "game/page_furniture.h"
 #include "image/dib_image.h"
+#include "image/run_moves.h"
 #include "sprites/anim_doc.h"
 #include "sprites/anim_view.h"
 #include "sprites/sprite.h"
@@ -32,6 +33,8 @@ constexpr int32_t kHeaviestPage = 6;
 class BenchGame {
 public:
     BenchGame() {
+        // The copies the game makes: with the widest moves the processor has.
+        ChooseRunMoves(WidestRunMoves());
         const fs::path base =
             fs::is_directory("/dev/shm") ? fs::path("/dev/shm") : fs::temp_directory_path();
         std::string pattern = (base / "varnolt-bench-play-XXXXXX").string();

@@ -122,6 +122,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         if (hole != nullptr && Middle(*hole, &drop))
             view.OnMouseMove(nullptr, 0, drop.x, drop.y);
         view.OnLButtonUp(nullptr, 0, drop.x, drop.y);
+        // A button that came up near where it went down leaves the piece
+        // carried after the click; the next press drops it.
+        if (view.IsDragging())
+            view.OnLButtonDown(nullptr, 0, drop.x, drop.y);
         if (view.IsDragging())
             __builtin_trap();
     }

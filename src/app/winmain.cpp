@@ -7,8 +7,10 @@
 #include "app/window_proc.h"
 #include "audio/music_playlist.h"
 #include "diag/log.h"
+#include "game/screen_layout.h"
 #include "game/win32/picture_dialogs.h"
 #include "persist/store_locations.h"
+#include "image/run_moves.h"
 #include "resources/resource.h"
 #include "sprites/anim_link.h"
 
@@ -17,9 +19,6 @@
 namespace {
 
 CSingleInstance g_singleInstance;
-
-constexpr int kScreenWidth = 1024;
-constexpr int kScreenHeight = 768;
 
 } // namespace
 
@@ -34,6 +33,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
     g_windowTitle = "Varnolt";
     // Before the window: its creation reads the options, maybe from there.
     SetUserDataDirectory(PerUserDataFolder());
+    // Every picture copy from here on uses the widest moves this processor has.
+    ChooseRunMoves(WidestRunMoves());
 
     g_mainWindow = new (std::nothrow) CFullScreenWindow(
         MainWindowProc, g_className.c_str(), g_windowTitle.c_str(), instance, showCommand,

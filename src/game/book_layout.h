@@ -2,9 +2,11 @@
 // columns of five rows, one cell per page, each with the page's thumbnail on
 // the left and its number and mark on the right, and the "start again"
 // control in the top right corner. The content tool draws the book's
-// pictures to these numbers and the game places and hit-tests by them.
+// pictures to these numbers, the game places and hit-tests by them, and the
+// end-to-end tests read them as text: keep each value a plain number.
 #pragma once
 
+#include "game/screen_layout.h"
 #include "platform/win_types.h"
 
 #include <cstdint>
@@ -38,7 +40,10 @@ constexpr int32_t kBookMarkTop = 72;
 constexpr int32_t kBookMarkCounts = 13;
 
 // Pressed and held for kStartAgainHoldMs, it clears every page.
-constexpr RECT kStartAgainRect = {856, 16, 856 + 152, 16 + 62};
+constexpr ScreenBox kStartAgainBox = {856, 16, 152, 62};
+constexpr RECT kStartAgainRect = {kStartAgainBox.x, kStartAgainBox.y,
+                                  kStartAgainBox.x + kStartAgainBox.width,
+                                  kStartAgainBox.y + kStartAgainBox.height};
 constexpr uint32_t kStartAgainHoldMs = 2000;
 // The control's faces: at rest, then pressed with the hold 0/10 ... 10/10 done.
 constexpr int32_t kStartAgainSteps = 10;

@@ -43,10 +43,11 @@ constexpr int32_t kCatalogueDepth = 10;
 // The drag picture rests this far right of and below its loose piece.
 constexpr int32_t kDragRestOffsetX = 14;
 constexpr int32_t kDragRestOffsetY = 7;
-// A drop fits best with the drag picture this far right of and below its
-// hole's top-left; the keyboard carries a piece over a hole there.
-constexpr int32_t kDragOverHoleOffsetX = 10;
-constexpr int32_t kDragOverHoleOffsetY = 9;
+// A carried drag picture is dead centre over its hole when its top-left lies
+// this far right of and below the hole's; the keyboard carries a piece over
+// a hole there.
+constexpr int32_t kFitOffsetX = 10;
+constexpr int32_t kFitOffsetY = 9;
 
 // A piece picture's name index, which is also its sprite's tag.
 constexpr int32_t NameIndex(int32_t kind, int32_t piece) {

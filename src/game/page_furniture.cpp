@@ -4,21 +4,21 @@
 
 namespace {
 
-constexpr int32_t kButtonRow = 693;
-
-constexpr SpriteRecord ButtonRecord(int32_t x, int32_t tag, int32_t columns = 1) {
-    return SpriteRecord{2, columns, 0, 0, x, kButtonRow, kCatalogueDepth, 1, tag};
+constexpr SpriteRecord ButtonRecord(int32_t button, int32_t tag, int32_t columns = 1) {
+    const ScreenBox& place = kGameButtons[button];
+    return SpriteRecord{2, columns, 0, 0, place.x, place.y, kCatalogueDepth, 1, tag};
 }
 
 } // namespace
 
 const SpriteRecord g_buttonRecords[kButtonCount] = {
-    ButtonRecord(20, kFirstButtonTag + 0),  // quit
-    ButtonRecord(88, kFirstButtonTag + 1),  // about
-    ButtonRecord(399, kFirstButtonTag + 2), // previous page
-    ButtonRecord(565, kFirstButtonTag + 3), // next page
-    ButtonRecord(876, kFirstButtonTag + 4), // clear page
-    ButtonRecord(156, ID_SOUND, kSoundSettingCount), ButtonRecord(808, ID_BOOK),
+    ButtonRecord(kQuitButton, ID_QUIT),
+    ButtonRecord(kAboutButton, ID_INFO),
+    ButtonRecord(kPreviousPageButton, ID_PREV_PAGE),
+    ButtonRecord(kNextPageButton, ID_NEXT_PAGE),
+    ButtonRecord(kClearButton, ID_CLEAR_PAGE),
+    ButtonRecord(kSoundButton, ID_SOUND, kSoundSettingCount),
+    ButtonRecord(kBookButton, ID_BOOK),
 };
 
 const char* const g_buttonPicturePaths[kButtonCount] = {
@@ -34,13 +34,13 @@ int32_t GameButtonOfTag(int32_t tag) {
     return -1;
 }
 
-SpriteRecord g_pageNumberRecord = {kPageCount + 1, 1, 0, 0, 459, 704, kCatalogueDepth, 1,
-                                   kPageNumberTag};
+SpriteRecord g_pageNumberRecord = {
+    kPageLabelFrames, 1, 0, 0, kPageLabel.x, kPageLabel.y, kCatalogueDepth, 1, kPageNumberTag};
 
 const char* const kPageNumberPicturePath = "\\data\\m0010.dat";
 
 const SpriteRecord g_finishedStarRecord = {
-    1, 1, 0, 0, kFinishedStarX, kFinishedStarY, kCatalogueDepth, 0, kFinishedStarTag};
+    1, 1, 0, 0, kFinishedStar.x, kFinishedStar.y, kCatalogueDepth, 0, kFinishedStarTag};
 
 const char* const kFinishedStarPath = "\\data\\m0037.dat";
 const char* const kSparklePicturePath = "\\data\\m0036.dat";

@@ -1,25 +1,15 @@
 // The sprites every page carries besides its pieces: the picture buttons
-// along the bottom edge and the page-number strip between the page buttons.
-// Their tags are fixed numbers above every piece's name index, which is also
-// why the page save files leave them out.
+// along the bottom edge (screen_layout.h), the page-number strip between the
+// page buttons and a finished page's star on it. Their tags are fixed numbers
+// above every piece's name index, which is also why the page save files
+// leave them out.
 #pragma once
 
 #include "game/catalogue.h"
+#include "game/screen_layout.h"
 
 #include <cstdint>
 
-// Quit, about, previous page, next page and clear page, then the bar's later
-// buttons in the stretches the first five left free.
-enum GameButton : int32_t {
-    kQuitButton,
-    kAboutButton,
-    kPreviousPageButton,
-    kNextPageButton,
-    kClearButton,
-    kSoundButton,
-    kBookButton,
-    kButtonCount
-};
 // Each button's tag is the command it sends: ID_QUIT (10001) onwards for the
 // first five, then ID_SOUND and ID_BOOK.
 constexpr int32_t kFirstButtonTag = 10001;
@@ -36,18 +26,17 @@ extern const char* const g_buttonPicturePaths[kButtonCount];
 // The button whose tag (command) that is, or -1.
 int32_t GameButtonOfTag(int32_t tag);
 
-// One cell row per page number (row 0 is never shown). The document sets
+// One cell row per page number (row 0 is never shown).
+constexpr int32_t kPageLabelFrames = kPageCount + 1;
+// The document sets
 // frameRow to the current page before making the strip's sprite, which is
 // why this one record is not const.
 extern SpriteRecord g_pageNumberRecord;
 extern const char* const kPageNumberPicturePath;
 
-// A finished page's label carries a small star in its right-hand end, a
-// sprite above the page number shown only while every piece is in place.
+// A finished page's label carries a small star (kFinishedStar), a sprite
+// above the page number shown only while every piece is in place.
 constexpr int32_t kFinishedStarTag = 10021;
-constexpr int32_t kFinishedStarX = 541;
-constexpr int32_t kFinishedStarY = 714;
-constexpr int32_t kFinishedStarSize = 20;
 extern const SpriteRecord g_finishedStarRecord;
 extern const char* const kFinishedStarPath;
 

@@ -2,7 +2,7 @@
 
 namespace {
 
-bool g_wideMovesAllowed = true;
+bool g_wideMoves = false;
 
 template <typename Moves>
 void MoveRowsWith(const uint8_t* src, ptrdiff_t srcStride, uint8_t* dest, ptrdiff_t destStride,
@@ -22,17 +22,21 @@ __attribute__((target("avx"), flatten)) void MoveRowsWide(const uint8_t* src, pt
 
 } // namespace
 
-bool UseWideRunMoves() {
+RunMoveWidth WidestRunMoves() {
 #ifdef VARNOLT_AVX_MOVES
     static const bool available = __builtin_cpu_supports("avx");
-    return available && g_wideMovesAllowed;
+    return available ? RunMoveWidth::kWide : RunMoveWidth::kNarrow;
 #else
-    return false;
+    return RunMoveWidth::kNarrow;
 #endif
 }
 
-void SetWideRunMovesAllowed(bool allowed) {
-    g_wideMovesAllowed = allowed;
+void ChooseRunMoves(RunMoveWidth width) {
+    g_wideMoves = width == RunMoveWidth::kWide && WidestRunMoves() == RunMoveWidth::kWide;
+}
+
+bool UseWideRunMoves() {
+    return g_wideMoves;
 }
 
 void MoveRows(const uint8_t* src, ptrdiff_t srcStride, uint8_t* dest, ptrdiff_t destStride,

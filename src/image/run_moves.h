@@ -98,11 +98,17 @@ struct WideRunMoves {
 };
 #endif
 
-// Whether WideRunMoves may be used: the processor has AVX and no test or
-// benchmark has asked for the narrow moves.
+// The moves every copy uses: narrow until the program chooses. The game
+// chooses the widest its processor has when it starts; tests choose each in
+// turn to compare them.
+enum class RunMoveWidth { kNarrow, kWide };
+// kWide where this build has the wide moves and the processor has AVX.
+RunMoveWidth WidestRunMoves();
+// Copies use these moves from now on; kWide counts only where WidestRunMoves
+// allows it.
+void ChooseRunMoves(RunMoveWidth width);
+// Whether the copies use WideRunMoves.
 bool UseWideRunMoves();
-// Tests and benchmarks turn the wide moves off to cover the narrow ones.
-void SetWideRunMovesAllowed(bool allowed);
 
 // Copies rows of rowBytes each between pictures that share no pixels.
 void MoveRows(const uint8_t* src, ptrdiff_t srcStride, uint8_t* dest, ptrdiff_t destStride,

@@ -6,9 +6,6 @@
 
 namespace {
 
-// Bytes writes may still take before the injected fault; negative: no fault.
-int64_t g_writeBudget = -1;
-
 void ToLittleEndian(int32_t value, char bytes[4]) {
     const uint32_t bits = static_cast<uint32_t>(value);
     for (int i = 0; i < 4; ++i)
@@ -28,58 +25,44 @@ std::string Serializer::TemporaryPathFor(const std::string& path) {
     return platform::NativePath(path) + ".tmp";
 }
 
-void Serializer::FailWritesAfter(int64_t bytes) {
-    g_writeBudget = bytes;
-}
-
 Serializer::Serializer(const std::string& path)
     : targetPath(platform::NativePath(path)), temporaryPath(TemporaryPathFor(path)),
-      stream(temporaryPath, std::ios::binary | std::ios::out | std::ios::trunc) {
-    if (!stream.is_open())
+      file(platform::CreateFileForWriting(temporaryPath)) {
+    if (file == platform::kNoFile)
         throw "couldn't open file";
 }
 
 Serializer::~Serializer() {
     if (committed)
         return;
-    stream.close();
+    // Closed first: an open file cannot be removed everywhere.
+    if (file != platform::kNoFile)
+        platform::CloseFileHandle(file);
     std::remove(temporaryPath.c_str());
 }
 
-void Serializer::Write(const char* bytes, size_t count) {
-    if (g_writeBudget >= 0 && static_cast<uint64_t>(g_writeBudget) < count) {
-        stream.write(bytes, static_cast<std::streamsize>(g_writeBudget));
-        g_writeBudget = 0;
-        stream.setstate(std::ios::badbit);
-    } else {
-        if (g_writeBudget >= 0)
-            g_writeBudget -= static_cast<int64_t>(count);
-        stream.write(bytes, static_cast<std::streamsize>(count));
-    }
-    if (stream.bad())
-        throw "file write failed";
-}
-
 void Serializer::PutInt(int32_t value) {
-    char bytes[4];
-    ToLittleEndian(value, bytes);
-    Write(bytes, 4);
+    char little[4];
+    ToLittleEndian(value, little);
+    bytes.append(little, 4);
 }
 
 void Serializer::PutString(const std::string& text) {
     PutInt(static_cast<int32_t>(text.size()));
-    Write(text.data(), text.size());
+    bytes += text;
 }
 
 void Serializer::Commit() {
     if (committed)
         return;
-    // Buffered bytes meet a full disk only here, so the flush and the close
-    // are checked as carefully as every put.
-    stream.flush();
-    const bool flushed = !stream.fail();
-    stream.close();
-    if (!flushed || stream.fail() || !platform::MoveFileReplacing(temporaryPath, targetPath))
+    // A full disk shows here, in the one write, or in the close; either
+    // leaves the target as it was.
+    int32_t written = 0;
+    const bool complete =
+        platform::WriteFileAt(file, 0, bytes.data(), static_cast<int32_t>(bytes.size()), &written);
+    const bool closed = platform::CloseFileHandle(file);
+    file = platform::kNoFile;
+    if (!complete || !closed || !platform::MoveFileReplacing(temporaryPath, targetPath))
         throw "file write failed";
     committed = true;
 }

@@ -3,6 +3,8 @@
 // Failures are thrown as the message text itself (const char*).
 #pragma once
 
+#include "platform/platform.h"
+
 #include <cstdint>
 #include <fstream>
 #include <string>
@@ -31,9 +33,10 @@ public:
     explicit Serializer(const std::string& path);
     // Without a successful Commit the new file is thrown away.
     ~Serializer();
+    // Puts collect the file's bytes; they reach the disk in Commit.
     void PutInt(int32_t value);
     void PutString(const std::string& text);
-    // Flushes everything put so far and puts it in place of the target. Throws
+    // Writes everything put so far and puts it in place of the target. Throws
     // "file write failed" when that cannot be done, leaving the target as it
     // was. Nothing may be put afterwards.
     void Commit();
@@ -42,19 +45,14 @@ public:
     // a fixed name, so that one left by a crash is simply overwritten next time.
     static std::string TemporaryPathFor(const std::string& path);
 
-    // Tests only: after `bytes` more bytes, writes fail as on a full disk
-    // (the stream goes bad, the put throws). A negative count lifts the fault.
-    static void FailWritesAfter(int64_t bytes);
-
     Serializer(const Serializer&) = delete;
     Serializer& operator=(const Serializer&) = delete;
 
 private:
-    void Write(const char* bytes, size_t count);
-
     std::string targetPath;
     std::string temporaryPath;
-    std::ofstream stream;
+    platform::FileHandle file;
+    std::string bytes;
     bool committed = false;
 };
 

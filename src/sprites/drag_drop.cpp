@@ -20,8 +20,6 @@ constexpr int32_t kCarriedDepth = 10;
 // A drop fits when the carried sprite's top-left lies strictly within this
 // distance of the point kFitOffset right of and below the hole's top-left.
 constexpr int64_t kFitReach = 20;
-constexpr int64_t kFitOffsetX = kDragOverHoleOffsetX;
-constexpr int64_t kFitOffsetY = kDragOverHoleOffsetY;
 // A button that comes up closer than this to where it went down was a
 // click: the piece stays lifted until the next press.
 constexpr int64_t kClickReach = 6;

@@ -132,7 +132,7 @@ void CAnimView::HoverHole(int32_t holePiece) {
         return;
     targetHole = holePiece;
     // Where a perfect drop would put it.
-    draggedSprite->MoveTo(hole->GetX() + kDragOverHoleOffsetX, hole->GetY() + kDragOverHoleOffsetY);
+    draggedSprite->MoveTo(hole->GetX() + kFitOffsetX, hole->GetY() + kFitOffsetY);
 }
 
 void CAnimView::DropOverTargetHole(HWND window) {
@@ -145,6 +145,6 @@ void CAnimView::ShowHint(int32_t k) {
     if (k < 0 || hole == nullptr)
         return;
     hint.Start(document, HoleGlowPath(PieceNumber(k)),
-               hole->GetX() + kDragOverHoleOffsetX - kAidMargin,
-               hole->GetY() + kDragOverHoleOffsetY - kAidMargin, platform::MillisecondClock());
+               hole->GetX() + kFitOffsetX - kAidMargin,
+               hole->GetY() + kFitOffsetY - kAidMargin, platform::MillisecondClock());
 }

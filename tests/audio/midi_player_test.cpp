@@ -155,6 +155,7 @@ TEST_F(MidiPlayerTest, StartsTheSongAgainFromDiskWhenEveryTrackHasEnded) {
     EXPECT_EQ(headless::RaisedTimerPeriods(), 1);
 
     ASSERT_TRUE(headless::FireMusicTimer());
+    EXPECT_EQ(player.positionTicks, 0) << "counted from the new start";
     const std::vector<headless::MidiOutCall> calls = headless::MidiOutCalls();
     ASSERT_EQ(calls.size(), 3u);
     EXPECT_EQ(calls[1].kind, headless::MidiOutCall::Reset) << "silenced between the two runs";

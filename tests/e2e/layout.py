@@ -1,36 +1,61 @@
 """What the end-to-end tests know of the game's layout and files, read from
 the same sources the game is built from: the catalogue's piece positions,
-the screen positions, and the layouts of the save and options files."""
+the screen positions (src/game/screen_layout.h), and the layouts of the save
+and options files."""
 
 import os
+import pathlib
 import re
 import struct
 
-SCREEN = (1024, 768)
-TITLE_AT = (282, 150)
-START_BUTTON = (450, 542, 124, 50)
-# Quit, about, previous page, next page, clear: x, y, width, height.
-GAME_BUTTONS = {"quit": (20, 693, 60, 59), "info": (88, 693, 60, 59),
-                "prev": (399, 693, 60, 59), "next": (565, 693, 60, 59),
-                "clear": (876, 693, 128, 59), "sound": (156, 693, 60, 59),
-                "book": (808, 693, 60, 59)}
+SOURCE = pathlib.Path(__file__).resolve().parents[2]
+
+
+def game_constants(header, *names):
+    """The values of constants in a header of src/game, each as a list of
+    its numbers; every one must be written as plain numbers."""
+    text = (SOURCE / "src" / "game" / header).read_text()
+    values = []
+    for name in names:
+        found = re.search(r"constexpr \w+ " + name + r"\b[^=]*= ([^;]*);", text)
+        if not found or not re.fullmatch(r"[\s\d{},]*", found.group(1)):
+            raise ValueError(f"{header} no longer gives {name} as plain numbers")
+        values.append([int(n) for n in re.findall(r"\d+", found.group(1))])
+    return values
+
+
+(_width, _height, _title, _start, _buttons, _label, _star, _dialog, _ok, _ending) = game_constants(
+    "screen_layout.h", "kScreenWidth", "kScreenHeight", "kTitlePicture", "kStartButton",
+    "kGameButtons", "kPageLabel", "kFinishedStar", "kPictureDialogSize", "kDialogOkButton",
+    "kEndingQuitButton")
+SCREEN = (*_width, *_height)
+TITLE_AT = tuple(_title[:2])
+START_BUTTON = tuple(_start)
+# Quit, about, previous page, next page, clear, sound switch, picture book:
+# x, y, width, height.
+GAME_BUTTONS = {name: tuple(_buttons[4 * i:4 * i + 4])
+                for i, name in enumerate(("quit", "info", "prev", "next", "clear", "sound", "book"))}
 BUTTON_FILES = {"quit": "m0002.dat", "info": "m0003.dat", "prev": "m0004.dat",
                 "next": "m0005.dat", "clear": "m0006.dat", "sound": "m0039.dat",
                 "book": "m0038.dat"}
-PAGE_LABEL = (459, 704, 106, 40)
+PAGE_LABEL = tuple(_label)
 # A finished page's star, over the label's right-hand end, and its picture.
-FINISHED_STAR = (541, 714, 20, 20)
+FINISHED_STAR = tuple(_star)
 FINISHED_STAR_FILE = "m0037.dat"
-PICTURE_DIALOG = (360, 360)
-PICTURE_DIALOG_BUTTON = (114, 296, 128, 50)
-ENDING_BUTTON = (450, 696, 124, 52)
+PICTURE_DIALOG = (*_dialog, *_dialog)
+PICTURE_DIALOG_BUTTON = tuple(_ok)
+ENDING_BUTTON = tuple(_ending)
 PAGE_COUNT = 30
 # Kinds of piece picture, in name-index order, and their file letters.
 LOOSE, HOLE, PLACED, DRAG = range(4)
 KIND_LETTERS = "bhio"
 PIECES_IN_GAME = 220
-DRAG_REST = (14, 7)  # a drag picture rests this far from its loose piece
-FIT_OFFSET = (10, 9)  # dropped here from its hole's top-left, a piece fits
+# A drag picture rests this far from its loose piece; dropped this far from
+# its hole's top-left, a piece fits.
+[_rest_x], [_rest_y], [_fit_x], [_fit_y] = game_constants(
+    "catalogue.h", "kDragRestOffsetX", "kDragRestOffsetY", "kFitOffsetX", "kFitOffsetY")
+DRAG_REST = (_rest_x, _rest_y)
+FIT_OFFSET = (_fit_x, _fit_y)
 # The diagnostic log's line once the display shows the game's mode.
 DISPLAY_MODE_SET = "Display mode set to 1024x768, 32 bits per pixel"
 
@@ -66,15 +91,15 @@ class BookLayout:
 
     FILES = {"background": "m0031.dat", "thumbnails": "m0032.dat", "marks": "m0033.dat",
              "outlines": "m0034.dat", "start_again": "m0035.dat"}
+    NAMES = ("kBookColumns", "kBookCellWidth", "kBookCellHeight", "kBookGridLeft",
+             "kBookGridTop", "kThumbnailWidth", "kThumbnailHeight", "kThumbnailLeft",
+             "kThumbnailTop", "kBookMarkWidth", "kBookMarkHeight", "kBookMarkLeft",
+             "kBookMarkTop")
 
-    def __init__(self, source):
-        with open(os.path.join(source, "src", "game", "book_layout.h")) as file:
-            text = file.read()
-        self.value = {name: int(number) for name, number in
-                      re.findall(r"constexpr int32_t (k\w+) = (\d+);", text)}
-        left, top, width, height = map(int, re.search(
-            r"kStartAgainRect = \{(\d+), (\d+), \d+ \+ (\d+), \d+ \+ (\d+)\}", text).groups())
-        self.start_again = (left, top, width, height)
+    def __init__(self):
+        values = game_constants("book_layout.h", *self.NAMES, "kStartAgainBox")
+        self.value = {name: number for name, [number] in zip(self.NAMES, values)}
+        self.start_again = tuple(values[-1])
 
     def cell(self, page):
         v = self.value

@@ -18,7 +18,7 @@ class Player:
     def __init__(self, game):
         self.game = game
         self.catalogue = game.session.catalogue
-        self.book = BookLayout(game.session.source)
+        self.book = BookLayout()
 
     # -- what the screens look like ----------------------------------------
     def title_screen(self):

@@ -3,27 +3,30 @@
 #include <climits>
 #include <gtest/gtest.h>
 
-TEST(PageSpriteIndexTest, BeforeAnyPageNoTagMatches) {
+TEST(PageSpriteIndexTest, BeforeAnyPageAndOnUnknownPagesNoTagMatches) {
     CPageSpriteIndex index;
-    EXPECT_EQ(index.firstLoose, -1);
-    EXPECT_EQ(index.pieceCount, -1);
-    EXPECT_EQ(index.draggedPiece, -1);
-    for (int32_t tag : {0, 1, 220, 660, 879, 10001, INT_MAX, -2, -1}) {
-        EXPECT_FALSE(index.IsDragPicture(tag)) << tag;
-        EXPECT_FALSE(index.IsHole(tag)) << tag;
+    const auto expectNoMatch = [&index](int32_t page) {
+        for (int32_t tag : {0, 1, 220, 660, 879, 10001, INT_MAX, -2, -1}) {
+            EXPECT_FALSE(index.IsDragPicture(tag)) << "page " << page << " tag " << tag;
+            EXPECT_FALSE(index.IsHole(tag)) << "page " << page << " tag " << tag;
+        }
+    };
+    expectNoMatch(-1);
+    for (int32_t page : {0, 31, -5}) {
+        index.SetPage(page);
+        EXPECT_EQ(index.pieceCount, 0) << page;
+        expectNoMatch(page);
     }
 }
 
 TEST(PageSpriteIndexTest, PageOneFindsItsNineDragPicturesAndTheHoleRange) {
     CPageSpriteIndex index;
-    index.draggedPiece = 4;
     index.SetPage(1);
     EXPECT_EQ(index.firstLoose, 0);
     EXPECT_EQ(index.firstHole, 220);
     EXPECT_EQ(index.firstPlaced, 440);
     EXPECT_EQ(index.firstDrag, 660);
     EXPECT_EQ(index.pieceCount, 9);
-    EXPECT_EQ(index.draggedPiece, 4);
 
     EXPECT_FALSE(index.IsDragPicture(659));
     EXPECT_TRUE(index.IsDragPicture(660));
@@ -62,16 +65,4 @@ TEST(PageSpriteIndexTest, ComparesAsUnsignedNumbers) {
     index.SetPage(2);
     EXPECT_FALSE(index.IsDragPicture(-660));
     EXPECT_FALSE(index.IsHole(-220));
-}
-
-TEST(PageSpriteIndexTest, UnknownPagesMatchNothing) {
-    CPageSpriteIndex index;
-    for (int32_t page : {0, 31, -5}) {
-        index.SetPage(page);
-        EXPECT_EQ(index.pieceCount, 0) << page;
-        for (int32_t tag : {0, 220, 660, -1}) {
-            EXPECT_FALSE(index.IsDragPicture(tag)) << page << " " << tag;
-            EXPECT_FALSE(index.IsHole(tag)) << page << " " << tag;
-        }
-    }
 }

@@ -93,7 +93,7 @@ void LoadRandom(CDIBImage& image, int32_t width, int32_t height, std::mt19937& r
             colours.push_back(colour);
         }
     }
-    MemoryFile file(MakeImageFile(width, height, [&](int32_t x, int32_t y) {
+    MemoryFile file(EncodePictureFile(width, height, [&](int32_t x, int32_t y) {
         return colours[static_cast<size_t>(y * width + x)];
     }));
     ASSERT_TRUE(image.Load(file));
@@ -139,8 +139,8 @@ void ExpectSameAsReference(const CDIBImage& src, const CDIBImage& dest, const Sc
 // 16-byte moves every x86-64 processor has.
 class DIBImageCopyMoves : public ::testing::TestWithParam<bool> {
 protected:
-    void SetUp() override { SetWideRunMovesAllowed(GetParam()); }
-    void TearDown() override { SetWideRunMovesAllowed(true); }
+    void SetUp() override { ChooseRunMoves(GetParam() ? WidestRunMoves() : RunMoveWidth::kNarrow); }
+    void TearDown() override { ChooseRunMoves(RunMoveWidth::kNarrow); }
 };
 
 INSTANTIATE_TEST_SUITE_P(WideAndNarrow, DIBImageCopyMoves, ::testing::Bool());
@@ -254,7 +254,7 @@ TEST(DIBImageCopy, KeptRunsFollowEveryChangeOfTheSourcePixels) {
     constexpr int32_t kWidth = 20 * kCell;
     const uint32_t grey = 0x808080;
     auto picture = [&](uint32_t keyCells) {
-        return MakeImageFile(kWidth, 1, [&, keyCells](int32_t x, int32_t) {
+        return EncodePictureFile(kWidth, 1, [&, keyCells](int32_t x, int32_t) {
             return (keyCells >> (x / kCell)) & 1 ? kMagenta : grey;
         });
     };

@@ -13,30 +13,6 @@ uint32_t PatternColour(int32_t x, int32_t y) {
            static_cast<uint32_t>((x * 3 + 1) & 0xFF) << 8 | static_cast<uint32_t>(y & 0xFF);
 }
 
-Bytes MakeImageFile(int32_t width, int32_t height, const PixelSource& pixel) {
-    const size_t stride = static_cast<size_t>(DibStride(width));
-    Bytes bytes(54 + stride * static_cast<size_t>(height), 0);
-    bytes[0] = 'V';
-    bytes[1] = '1';
-    PutField32(bytes, 2, static_cast<uint32_t>(bytes.size()));
-    PutField32(bytes, 10, 54);
-    PutField32(bytes, 14, 40);
-    PutField32(bytes, 18, static_cast<uint32_t>(width));
-    PutField32(bytes, 22, static_cast<uint32_t>(height));
-    bytes[26] = 1;
-    bytes[28] = 24;
-    for (int32_t y = 0; y < height; ++y) {
-        uint8_t* row = bytes.data() + 54 + stride * static_cast<size_t>(height - 1 - y);
-        for (int32_t x = 0; x < width; ++x) {
-            const uint32_t colour = pixel(x, y);
-            row[3 * x] = static_cast<uint8_t>(colour >> 16);
-            row[3 * x + 1] = static_cast<uint8_t>(colour >> 8);
-            row[3 * x + 2] = static_cast<uint8_t>(colour);
-        }
-    }
-    return bytes;
-}
-
 void FillImage(CDIBImage& image, const PixelSource& pixel) {
     for (int32_t y = 0; y < image.GetHeight(); ++y) {
         for (int32_t x = 0; x < image.GetWidth(); ++x) {

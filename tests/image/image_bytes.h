@@ -3,19 +3,14 @@
 #pragma once
 
 #include "image/dib_image.h"
+#include "picture_writer.h"
 
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <vector>
 
 using Bytes = std::vector<uint8_t>;
-// Colour value (0x00BBGGRR) of pixel (x, y), y counted from the top.
-using PixelSource = std::function<uint32_t(int32_t x, int32_t y)>;
 
-// A complete 24-bit "V1" file: 14 + 40 header bytes, then the rows bottom
-// first, each padded with zeros to a multiple of four bytes.
-Bytes MakeImageFile(int32_t width, int32_t height, const PixelSource& pixel);
 // A "V1" file of any depth: info header, a colour table of tableEntries
 // (entry i holds bytes 4i+1 .. 4i+4), gap extra bytes, then zeroed pixel
 // rows. The resolutions and colour counts hold 0x5A bytes.

@@ -91,8 +91,6 @@ TEST_F(SerializerTest, StringLengthThatExactlyFitsIsRead) {
 // The file replaced by a save and what the save writes instead.
 class SafeReplaceTest : public SerializerTest {
 protected:
-    ~SafeReplaceTest() override { Serializer::FailWritesAfter(-1); }
-
     void WriteNewContents(Serializer& out) {
         out.PutString("VARNOLT1");
         for (int32_t i = 0; i < 30; ++i)
@@ -131,21 +129,6 @@ TEST_F(SafeReplaceTest, AbandonedWriteLeavesNoTrace) {
     }
     EXPECT_FALSE(std::filesystem::exists(fresh));
     EXPECT_FALSE(std::filesystem::exists(Serializer::TemporaryPathFor(fresh)));
-}
-
-TEST_F(SafeReplaceTest, WriteFailingPartWayKeepsThePreviousFile) {
-    WriteAll(path, previous);
-    // 18 bytes go out: the string, the first integer and half of the next.
-    Serializer::FailWritesAfter(18);
-    EXPECT_EQ(ThrownText([&] {
-                  Serializer out(path);
-                  WriteNewContents(out);
-                  out.Commit();
-              }),
-              "file write failed");
-    EXPECT_EQ(ReadAll(path), previous);
-    EXPECT_FALSE(std::filesystem::exists(temporary));
-    EXPECT_TRUE(LogText().empty());
 }
 
 TEST_F(SafeReplaceTest, CommitThatCannotReplaceThrowsAndCleansUp) {

@@ -149,8 +149,7 @@ TEST_F(HeadlessPageOne, AClickKeepsThePieceLiftedUntilTheNextPressDropsIt) {
 
     const CSprite* hole = session->Piece(kHoleKind, 2);
     POINT drop;
-    session->CarryTo(hole->GetX() + kDragOverHoleOffsetX, hole->GetY() + kDragOverHoleOffsetY,
-                     &drop);
+    session->CarryTo(hole->GetX() + kFitOffsetX, hole->GetY() + kFitOffsetY, &drop);
     EXPECT_EQ(headless::TakeShownCursors(), std::vector<HCURSOR>{Handle(kCursorCarrying)});
     View().OnLButtonDown(nullptr, 0, drop.x, drop.y);
     EXPECT_FALSE(View().IsDragging());

@@ -19,17 +19,6 @@ protected:
 
 } // namespace
 
-TEST_F(GridSpriteTest, NewGridIsOneCellOfTheConstructionPicture) {
-    EXPECT_EQ(grid.GetRows(), 1);
-    EXPECT_EQ(grid.GetColumns(), 1);
-    EXPECT_EQ(grid.GetRow(), 0);
-    EXPECT_EQ(grid.GetColumn(), 0);
-    EXPECT_EQ(grid.GetCellWidth(), 32);
-    EXPECT_EQ(grid.GetCellHeight(), 32);
-    EXPECT_EQ(grid.GetTag(), 10004);
-    EXPECT_EQ(grid.GetX(), 0);
-}
-
 TEST_F(GridSpriteTest, RowsCutThePictureAndRefuseCellsUnderOnePixel) {
     ASSERT_TRUE(grid.Create(60, 118));
     // Loading does not recompute the cell size.

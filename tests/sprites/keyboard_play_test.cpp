@@ -5,9 +5,9 @@
 #include "game/play_aids.h"
 #include "platform/headless/headless_platform.h"
 #include "sprites/grid_sprite.h"
-#include "support/play_session.h"
 #include "sprites/sprite.h"
 #include "support/page_folder.h"
+#include "support/play_session.h"
 #include "support/temp_dir.h"
 
 #include <filesystem>
@@ -118,8 +118,8 @@ TEST_F(KeyboardPageOne, EnterLiftsTheChosenPieceOverTheOpenHolesInReadingOrder) 
         // Shown where a perfect drop would put it, whatever the mouse does.
         View().OnMouseMove(nullptr, 0, 5, 5);
         const CSprite* hole = Piece(kHoleKind, View().GetTargetHole());
-        EXPECT_EQ(View().GetDraggedSprite()->GetX(), hole->GetX() + kDragOverHoleOffsetX);
-        EXPECT_EQ(View().GetDraggedSprite()->GetY(), hole->GetY() + kDragOverHoleOffsetY);
+        EXPECT_EQ(View().GetDraggedSprite()->GetX(), hole->GetX() + kFitOffsetX);
+        EXPECT_EQ(View().GetDraggedSprite()->GetY(), hole->GetY() + kFitOffsetY);
     }
     std::vector<int32_t> expected = kHoleOrder;
     expected.push_back(kHoleOrder.front());
@@ -209,8 +209,8 @@ TEST_F(KeyboardPageOne, AHintGlowsRoundTheCarriedPiecesHoleForTwoSecondsAndThenS
     Press(PlayKey::kHint);
     ASSERT_NE(Glow(), nullptr);
     const CSprite* hole = Piece(kHoleKind, 4);
-    EXPECT_EQ(Glow()->GetX(), hole->GetX() + kDragOverHoleOffsetX - kAidMargin);
-    EXPECT_EQ(Glow()->GetY(), hole->GetY() + kDragOverHoleOffsetY - kAidMargin);
+    EXPECT_EQ(Glow()->GetX(), hole->GetX() + kFitOffsetX - kAidMargin);
+    EXPECT_EQ(Glow()->GetY(), hole->GetY() + kFitOffsetY - kAidMargin);
     EXPECT_EQ(session->Document().Sprites().FromTop(0), Glow());
 
     // The pulse: up through the frames and down again, at the tick.
@@ -249,12 +249,10 @@ TEST_F(KeyboardPageOne, HWithNothingCarriedChoosesTheNextPieceAndLightsItsHole) 
     Press(PlayKey::kHint);
     EXPECT_EQ(View().GetSelectedPiece(), kLooseOrder[0]);
     ASSERT_NE(Glow(), nullptr);
-    EXPECT_EQ(Glow()->GetX(),
-              Piece(kHoleKind, kLooseOrder[0])->GetX() + kDragOverHoleOffsetX - kAidMargin);
+    EXPECT_EQ(Glow()->GetX(), Piece(kHoleKind, kLooseOrder[0])->GetX() + kFitOffsetX - kAidMargin);
     Press(PlayKey::kHint);
     EXPECT_EQ(View().GetSelectedPiece(), kLooseOrder[1]);
-    EXPECT_EQ(Glow()->GetX(),
-              Piece(kHoleKind, kLooseOrder[1])->GetX() + kDragOverHoleOffsetX - kAidMargin);
+    EXPECT_EQ(Glow()->GetX(), Piece(kHoleKind, kLooseOrder[1])->GetX() + kFitOffsetX - kAidMargin);
     EXPECT_EQ(Glow()->GetRow(), 0);
     EXPECT_FALSE(View().IsDragging());
     EXPECT_EQ(View().GetPlacedCount(), 0);

@@ -1,4 +1,5 @@
 #include "diag/log_switch.h"
+#include "picture_writer.h"
 #include "sprite_test_support.h"
 #include "sprites/sprite.h"
 #include "support/memory_file.h"
@@ -33,20 +34,6 @@ template <typename F> std::string ThrownText(F f) {
 }
 
 } // namespace
-
-TEST_F(SpriteTest, NewSpriteIsAVisibleThirtyTwoSquareAtDepthTen) {
-    RECT r;
-    sprite.GetRect(&r);
-    EXPECT_EQ(r, Rect(100, 50, 132, 82));
-    EXPECT_EQ(sprite.GetDepth(), 10);
-    EXPECT_EQ(sprite.GetColourKey(), 0xFF00FFu);
-    EXPECT_TRUE(sprite.IsVisible());
-    EXPECT_FALSE(sprite.IsMirrored());
-    // Edges that would pass the 32-bit range stop at its end.
-    sprite.MoveTo(INT_MAX - 5, INT_MAX - 20);
-    sprite.GetRect(&r);
-    EXPECT_EQ(r, Rect(INT_MAX - 5, INT_MAX - 20, INT_MAX, INT_MAX));
-}
 
 TEST_F(SpriteTest, EachChangeReportsItsRectangles) {
     sprite.SetOwner(&owner);
@@ -116,6 +103,12 @@ TEST_F(SpriteTest, MirroredHitReadsTheMirroredColumn) {
 }
 
 TEST_F(SpriteTest, PositionsNearTheIntegerLimitsNeitherOverflowNorWrap) {
+    // Edges that would pass the 32-bit range stop at its end.
+    sprite.MoveTo(INT_MAX - 5, INT_MAX - 20);
+    RECT r;
+    sprite.GetRect(&r);
+    EXPECT_EQ(r, Rect(INT_MAX - 5, INT_MAX - 20, INT_MAX, INT_MAX));
+
     Picture(10, 8, kRed);
     sprite.MoveTo(INT_MAX - 3, INT_MIN);
     EXPECT_FALSE(sprite.HitTest(INT_MIN + 5, 3));
@@ -223,7 +216,7 @@ TEST_F(SpriteTest, DrawNeverLeavesEitherPicture) {
 TEST_F(SpriteTest, LoadingReplacesThePictureQuietlyAndFailuresAreLogged) {
     ScopedTempDir dir{true};
     ScopedLogSwitch logOn{1};
-    WriteAll(dir.File("piece.dat"), PictureFile(5, 3));
+    WriteAll(dir.File("piece.dat"), EncodePictureFile(5, 3, Pattern));
     sprite.SetOwner(&owner);
     ASSERT_TRUE(sprite.LoadFromPath(dir.File("piece.dat")));
     RECT r;
@@ -238,13 +231,13 @@ TEST_F(SpriteTest, LoadingReplacesThePictureQuietlyAndFailuresAreLogged) {
     EXPECT_NE(ReadText("log.txt").find("Failed to load Sprite; LPSTR " + missing),
               std::string::npos);
 
-    Bytes wrong = PictureFile(7, 2);
+    Bytes wrong = EncodePictureFile(7, 2, Pattern);
     wrong[0] = 'B';
     wrong[1] = 'M';
     MemoryFile notAPicture(wrong);
     EXPECT_FALSE(sprite.LoadFromReader(notAPicture));
     EXPECT_NE(ReadText("log.txt").find("Failed to load Sprite; CFile"), std::string::npos);
-    MemoryFile picture(PictureFile(7, 2));
+    MemoryFile picture(EncodePictureFile(7, 2, Pattern));
     ASSERT_TRUE(sprite.LoadFromReader(picture));
     EXPECT_EQ(sprite.GetWidth(), 7);
 }

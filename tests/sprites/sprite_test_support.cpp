@@ -32,46 +32,6 @@ void FillWithPattern(CDIBImage& image) {
             SetPixel(image, x, y, Pattern(x, y));
 }
 
-namespace {
-
-void Put16(std::vector<uint8_t>& out, uint32_t v) {
-    out.push_back(static_cast<uint8_t>(v));
-    out.push_back(static_cast<uint8_t>(v >> 8));
-}
-
-void Put32(std::vector<uint8_t>& out, uint32_t v) {
-    Put16(out, v & 0xFFFF);
-    Put16(out, v >> 16);
-}
-
-} // namespace
-
-std::vector<uint8_t> PictureFile(int32_t width, int32_t height) {
-    const uint32_t stride = static_cast<uint32_t>(DibStride(width));
-    const uint32_t pixelBytes = stride * static_cast<uint32_t>(height);
-    std::vector<uint8_t> file = {'V', '1'};
-    Put32(file, 54 + pixelBytes);
-    Put32(file, 0);
-    Put32(file, 54);
-    Put32(file, 40);
-    Put32(file, static_cast<uint32_t>(width));
-    Put32(file, static_cast<uint32_t>(height));
-    Put16(file, 1);
-    Put16(file, 24);
-    for (int i = 0; i < 6; ++i)
-        Put32(file, i == 1 ? pixelBytes : 0);
-    for (int32_t y = height - 1; y >= 0; --y) {
-        for (int32_t x = 0; x < width; ++x) {
-            const uint32_t colour = Pattern(x, y);
-            file.push_back(static_cast<uint8_t>(colour >> 16));
-            file.push_back(static_cast<uint8_t>(colour >> 8));
-            file.push_back(static_cast<uint8_t>(colour));
-        }
-        file.resize(file.size() + (stride - 3 * static_cast<uint32_t>(width)), 0);
-    }
-    return file;
-}
-
 bool operator==(const RECT& a, const RECT& b) {
     return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
 }

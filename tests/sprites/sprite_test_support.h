@@ -22,8 +22,6 @@ void Fill(CDIBImage& image, uint32_t colour);
 // A distinct colour for each pixel, so a copy shows where each came from.
 uint32_t Pattern(int32_t x, int32_t y);
 void FillWithPattern(CDIBImage& image);
-// Bytes of a "V1" picture file of the given size with Pattern pixels.
-std::vector<uint8_t> PictureFile(int32_t width, int32_t height);
 
 bool operator==(const RECT& a, const RECT& b);
 std::ostream& operator<<(std::ostream& out, const RECT& r);

@@ -3,21 +3,11 @@
 #include "game/page_furniture.h"
 #include "game/play_aids.h"
 #include "image/dib_image.h"
+#include "picture_writer.h"
 
 #include <filesystem>
-#include <fstream>
 
 namespace {
-
-void Put16(std::vector<uint8_t>& out, uint32_t v) {
-    out.push_back(static_cast<uint8_t>(v));
-    out.push_back(static_cast<uint8_t>(v >> 8));
-}
-
-void Put32(std::vector<uint8_t>& out, uint32_t v) {
-    Put16(out, v & 0xFFFF);
-    Put16(out, v >> 16);
-}
 
 // Game paths ("\Data\b001.dat", "\data\m0011.dat") below folder; both
 // spellings of the folder are one folder here.
@@ -46,12 +36,12 @@ void WriteAidPictures(const std::string& folder, int32_t piece) {
                    ? 0xF0F0F0u
                    : kTransparentColour;
     };
-    WritePicture(HostPath(folder, SelectionRingPath(piece)), frame.width, frame.height, ring);
-    WritePicture(HostPath(folder, HoleGlowPath(piece)), frame.width, frame.height * kGlowFrameCount,
-                 [&](int32_t x, int32_t y) {
-                     const uint32_t drawn = ring(x, y % frame.height);
-                     return drawn == kTransparentColour ? drawn : 0x00A0F0u + y / frame.height;
-                 });
+    WritePictureFile(HostPath(folder, SelectionRingPath(piece)), frame.width, frame.height, ring);
+    WritePictureFile(HostPath(folder, HoleGlowPath(piece)), frame.width,
+                     frame.height * kGlowFrameCount, [&](int32_t x, int32_t y) {
+                         const uint32_t drawn = ring(x, y % frame.height);
+                         return drawn == kTransparentColour ? drawn : 0x00A0F0u + y / frame.height;
+                     });
 }
 
 } // namespace
@@ -69,35 +59,6 @@ bool DragPixelIsTransparent(int32_t x, int32_t y, PictureSize size) {
     return x < size.width / 4 && y < size.height / 4;
 }
 
-void WritePicture(const std::string& path, int32_t width, int32_t height,
-                  const std::function<uint32_t(int32_t, int32_t)>& colour) {
-    const uint32_t stride = static_cast<uint32_t>(DibStride(width));
-    const uint32_t pixelBytes = stride * static_cast<uint32_t>(height);
-    std::vector<uint8_t> file = {'V', '1'};
-    Put32(file, 54 + pixelBytes);
-    Put32(file, 0);
-    Put32(file, 54);
-    Put32(file, 40);
-    Put32(file, static_cast<uint32_t>(width));
-    Put32(file, static_cast<uint32_t>(height));
-    Put16(file, 1);
-    Put16(file, 24);
-    for (int i = 0; i < 6; ++i)
-        Put32(file, i == 1 ? pixelBytes : 0);
-    for (int32_t y = height - 1; y >= 0; --y) {
-        for (int32_t x = 0; x < width; ++x) {
-            const uint32_t c = colour(x, y);
-            file.push_back(static_cast<uint8_t>(c >> 16));
-            file.push_back(static_cast<uint8_t>(c >> 8));
-            file.push_back(static_cast<uint8_t>(c));
-        }
-        file.resize(file.size() + (stride - 3 * static_cast<uint32_t>(width)), 0);
-    }
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(file.data()),
-              static_cast<std::streamsize>(file.size()));
-}
-
 void WritePageFolder(const std::string& folder, const std::vector<int32_t>& pages,
                      const PageArt& art) {
     std::filesystem::create_directories(folder + "/Data");
@@ -107,14 +68,14 @@ void WritePageFolder(const std::string& folder, const std::vector<int32_t>& page
             for (int32_t kind = 0; kind < kPieceKindCount; ++kind) {
                 const PictureSize size = SizeOf(kind, piece, art);
                 const uint32_t solid = PieceColour(kind, piece);
-                WritePicture(HostPath(folder, g_pieceFileNames[NameIndex(kind, piece)]), size.width,
-                             size.height, [&](int32_t x, int32_t y) {
-                                 const bool clear =
-                                     art.roundPieces
-                                         ? OutsideEllipse(x, y, size)
-                                         : kind == kDragKind && DragPixelIsTransparent(x, y, size);
-                                 return clear ? kTransparentColour : solid;
-                             });
+                WritePictureFile(HostPath(folder, g_pieceFileNames[NameIndex(kind, piece)]),
+                                 size.width, size.height, [&](int32_t x, int32_t y) {
+                                     const bool clear =
+                                         art.roundPieces ? OutsideEllipse(x, y, size)
+                                                         : kind == kDragKind &&
+                                                               DragPixelIsTransparent(x, y, size);
+                                     return clear ? kTransparentColour : solid;
+                                 });
             }
         }
     }
@@ -125,25 +86,25 @@ void WritePageFolder(const std::string& folder, const std::vector<int32_t>& page
     }
     for (int32_t button = 0; button < kButtonCount; ++button) {
         // The released face above the pressed one, each its own colour.
-        WritePicture(HostPath(folder, g_buttonPicturePaths[button]), kButtonSize.width,
-                     kButtonSize.height, [button](int32_t, int32_t y) {
-                         return 0x00C000u + static_cast<uint32_t>(button) * 0x10u +
-                                (y >= kButtonSize.height / 2 ? 0x8u : 0u);
-                     });
+        WritePictureFile(HostPath(folder, g_buttonPicturePaths[button]), kButtonSize.width,
+                         kButtonSize.height, [button](int32_t, int32_t y) {
+                             return 0x00C000u + static_cast<uint32_t>(button) * 0x10u +
+                                    (y >= kButtonSize.height / 2 ? 0x8u : 0u);
+                         });
     }
-    WritePicture(HostPath(folder, kPageNumberPicturePath), kStripSize.width, kStripSize.height,
-                 [](int32_t, int32_t y) { return 0x0000C0u + static_cast<uint32_t>(y / 20); });
-    WritePicture(HostPath(folder, kFinishedStarPath), kFinishedStarSize, kFinishedStarSize,
-                 [](int32_t, int32_t) { return 0x00E0E0u; });
+    WritePictureFile(HostPath(folder, kPageNumberPicturePath), kStripSize.width, kStripSize.height,
+                     [](int32_t, int32_t y) { return 0x0000C0u + static_cast<uint32_t>(y / 20); });
+    WritePictureFile(HostPath(folder, kFinishedStarPath), kFinishedStar.width, kFinishedStar.height,
+                     [](int32_t, int32_t) { return 0x00E0E0u; });
     // A sparkle frame is a ring: transparent in the middle and the corners.
-    WritePicture(HostPath(folder, kSparklePicturePath), kSparkleSize, kSparkleSize * kSparkleFrames,
-                 [](int32_t x, int32_t y) {
-                     const int32_t dx = x - kSparkleSize / 2,
-                                   dy = y % kSparkleSize - kSparkleSize / 2;
-                     const int32_t r = dx * dx + dy * dy;
-                     return r > 64 && r < 324 ? 0x40F0F0u : kTransparentColour;
-                 });
+    WritePictureFile(HostPath(folder, kSparklePicturePath), kSparkleSize,
+                     kSparkleSize * kSparkleFrames, [](int32_t x, int32_t y) {
+                         const int32_t dx = x - kSparkleSize / 2,
+                                       dy = y % kSparkleSize - kSparkleSize / 2;
+                         const int32_t r = dx * dx + dy * dy;
+                         return r > 64 && r < 324 ? 0x40F0F0u : kTransparentColour;
+                     });
     if (art.withBackground)
-        WritePicture(HostPath(folder, kPageBackgroundPath), art.backgroundSize.width,
-                     art.backgroundSize.height, BackgroundColour);
+        WritePictureFile(HostPath(folder, kPageBackgroundPath), art.backgroundSize.width,
+                         art.backgroundSize.height, BackgroundColour);
 }

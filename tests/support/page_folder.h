@@ -3,10 +3,10 @@
 // timed on real page layouts without the generated content.
 #pragma once
 
+#include "game/screen_layout.h"
 #include "platform/win_types.h"
 
 #include <cstdint>
-#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -27,17 +27,13 @@ struct PageArt {
     // piece number 1..220) for its drag picture.
     PictureSize pieceSize = kPieceSize;
     std::map<int32_t, PictureSize> dragSizes;
-    PictureSize backgroundSize{1024, 768};
+    PictureSize backgroundSize{kScreenWidth, kScreenHeight};
     // Every piece picture opaque only inside its inscribed ellipse, as cut
     // pieces are, instead of solid with a transparent corner.
     bool roundPieces = false;
     // Leave out the common background (to test a page without one).
     bool withBackground = true;
 };
-
-// Writes a "V1" picture of the given size whose pixel (x, y) is colour(x, y).
-void WritePicture(const std::string& path, int32_t width, int32_t height,
-                  const std::function<uint32_t(int32_t, int32_t)>& colour);
 
 // Writes the pictures of the given pages' pieces (with their selection
 // rings and hole glows), the buttons, the page number strip and the

@@ -1,17 +1,10 @@
 #include "support/play_session.h"
+#include "game/catalogue.h"
 #include "game/page_cursor.h"
 #include "game/page_sprite_index.h"
 #include "persist/mapped_file.h"
 #include "sprites/anim_link.h"
 #include "sprites/sprite.h"
-
-namespace {
-
-// Where a drop counts as dead centre for the fit rule.
-constexpr int32_t kFitOffsetX = 10;
-constexpr int32_t kFitOffsetY = 9;
-
-} // namespace
 
 CPlaySession::CPlaySession(const std::string& folder)
     : savedBaseDirectory(g_baseDirectory), savedPage(CPageCursor::Instance()->GetPageIndex()) {

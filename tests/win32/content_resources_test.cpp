@@ -6,6 +6,7 @@
 #include "game/page_furniture.h"
 #include "image/win32/dib_section.h"
 #include "persist/mapped_file.h"
+#include "support/dialog_pictures.h"
 
 #include <windows.h>
 
@@ -54,23 +55,14 @@ TEST_F(ContentResources, EverySoundIsAWaveResource) {
 }
 
 TEST_F(ContentResources, DialogPicturesHaveTheirSizes) {
-    struct Expected {
-        const char* name;
-        LONG w, h;
-    };
-    const Expected pictures[] = {
-        {"AboutDialogBkg", 360, 360},       {"OneTimeDirectionsDialogBkg", 360, 360},
-        {"EndingScrnDialogBkg", 1024, 768}, {"OKButtonUp", 128, 50},
-        {"OKButtonDown", 128, 50},          {"QuitButtonUp", 124, 52},
-        {"QuitButtonDown", 124, 52},        {"CannotSaveDialogBkg", 360, 360}};
-    for (const Expected& picture : pictures) {
+    for (const DialogPicture& picture : kDialogPictures) {
         HBITMAP bitmap = static_cast<HBITMAP>(
             LoadImageA(game, picture.name, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
         ASSERT_NE(bitmap, nullptr) << picture.name;
         BITMAP info;
         ASSERT_EQ(GetObjectA(bitmap, sizeof info, &info), static_cast<int>(sizeof info));
-        EXPECT_EQ(info.bmWidth, picture.w) << picture.name;
-        EXPECT_EQ(info.bmHeight, picture.h) << picture.name;
+        EXPECT_EQ(info.bmWidth, picture.width) << picture.name;
+        EXPECT_EQ(info.bmHeight, picture.height) << picture.name;
         EXPECT_EQ(info.bmBitsPixel, 24) << picture.name;
         DeleteObject(bitmap);
     }

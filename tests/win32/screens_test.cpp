@@ -3,9 +3,12 @@
 #include "game/button_state.h"
 #include "game/commands.h"
 #include "game/page_cursor.h"
+#include "game/page_furniture.h"
+#include "game/screen_layout.h"
 #include "game/win32/screens.h"
 #include "image/win32/gdi_canvas.h"
 #include "persist/mapped_file.h"
+#include "picture_writer.h"
 #include "sprites/grid_sprite.h"
 #include "support/page_folder.h"
 #include "support/play_session.h"
@@ -40,19 +43,22 @@ uint32_t GameButtonColour(int32_t button) {
     return 0x00C000u + static_cast<uint32_t>(button) * 0x10u;
 }
 
-// A game folder with page 1's pictures, the title pictures and page labels
-// of 106 x 40 each; it is the base directory while the test runs.
+// A game folder with page 1's pictures, the title pictures and the page
+// labels; it is the base directory while the test runs.
 class ScreenFolder : public ::testing::Test {
 protected:
     ScreenFolder() : session(dir.Path().string()) {
         WritePageFolder(dir.Path().string(), {1, 7});
         const std::string data = dir.Path().string() + "/Data/";
-        WritePicture(data + "m0008.dat", 460, 468, TitleColour);
-        WritePicture(data + "m0009.dat", 8, 8, TileColour);
-        WritePicture(data + "m0001.dat", 124, 100,
-                     [](int32_t, int32_t y) { return y < 50 ? kStartReleased : kStartPressed; });
-        WritePicture(data + "m0010.dat", 106, 31 * 40,
-                     [](int32_t, int32_t y) { return LabelColour(y / 40); });
+        WritePictureFile(data + "m0008.dat", kTitlePicture.width, kTitlePicture.height,
+                         TitleColour);
+        WritePictureFile(data + "m0009.dat", kTitleTileSize, kTitleTileSize, TileColour);
+        WritePictureFile(data + "m0001.dat", kStartButton.width, 2 * kStartButton.height,
+                         [](int32_t, int32_t y) {
+                             return y < kStartButton.height ? kStartReleased : kStartPressed;
+                         });
+        WritePictureFile(data + "m0010.dat", kPageLabel.width, kPageLabelFrames * kPageLabel.height,
+                         [](int32_t, int32_t y) { return LabelColour(y / kPageLabel.height); });
     }
 
     static DRAWITEMSTRUCT Item(HDC dc, bool selected) {
@@ -112,14 +118,15 @@ WPARAM TakePostedCommand(HWND window) {
 TEST_F(ScreenFolder, TitleScreenTilesTheWholeScreenUnderTheCentredTitlePicture) {
     CTitleScreen title;
     title.Enter(nullptr);
-    GdiCanvas canvas(1024, 768, kCanvasFill);
+    GdiCanvas canvas(kScreenWidth, kScreenHeight, kCanvasFill);
     title.Paint(canvas.Dc());
+    const ScreenBox& t = kTitlePicture;
     int32_t wrong = 0;
-    for (int32_t y = 0; y < 768; ++y) {
-        for (int32_t x = 0; x < 1024; ++x) {
-            const bool inTitle = x >= 282 && x < 282 + 460 && y >= 150 && y < 150 + 468;
-            const uint32_t expected =
-                inTitle ? TitleColour(x - 282, y - 150) : TileColour(x % 8, y % 8);
+    for (int32_t y = 0; y < kScreenHeight; ++y) {
+        for (int32_t x = 0; x < kScreenWidth; ++x) {
+            const bool inTitle = x >= t.x && x < t.x + t.width && y >= t.y && y < t.y + t.height;
+            const uint32_t expected = inTitle ? TitleColour(x - t.x, y - t.y)
+                                              : TileColour(x % kTitleTileSize, y % kTitleTileSize);
             if (canvas.Pixel(x, y) != expected && ++wrong <= 5)
                 ADD_FAILURE() << "at " << x << "," << y << ": " << std::hex << canvas.Pixel(x, y);
         }
@@ -137,14 +144,14 @@ TEST_F(ScreenFolder, StartButtonIsMadeHookedDrawnWithItsFacesAndRemoved) {
     ASSERT_NE(button, nullptr);
     RECT rect;
     GetWindowRect(button, &rect);
-    EXPECT_EQ(rect.left, 450);
-    EXPECT_EQ(rect.top, 542);
-    EXPECT_EQ(rect.right - rect.left, 124);
-    EXPECT_EQ(rect.bottom - rect.top, 50);
+    EXPECT_EQ(rect.left, kStartButton.x);
+    EXPECT_EQ(rect.top, kStartButton.y);
+    EXPECT_EQ(rect.right - rect.left, kStartButton.width);
+    EXPECT_EQ(rect.bottom - rect.top, kStartButton.height);
     EXPECT_EQ(GetDlgCtrlID(button), ID_START);
     EXPECT_EQ((GetWindowLongPtrA(button, GWL_STYLE) & 0x0F), BS_OWNERDRAW);
 
-    GdiCanvas canvas(124, 50, kCanvasFill);
+    GdiCanvas canvas(kStartButton.width, kStartButton.height, kCanvasFill);
     DRAWITEMSTRUCT item = Item(canvas.Dc(), true);
     title.DrawItem(&item, ID_START);
     EXPECT_EQ(canvas.Pixel(60, 25), kStartPressed);
@@ -162,13 +169,14 @@ TEST_F(ScreenFolder, PageLabelShowsTheCurrentPagesFrameBetweenThePageButtons) {
     ASSERT_TRUE(session.ShowPage(7));
     CGameScreen screen(&session.Document(), &session.View());
     screen.Enter(nullptr);
-    GdiCanvas canvas(1024, 768, kCanvasFill);
+    GdiCanvas canvas(kScreenWidth, kScreenHeight, kCanvasFill);
     screen.DrawPageLabel(canvas.Dc());
-    EXPECT_EQ(canvas.Pixel(459, 704), LabelColour(7));
-    EXPECT_EQ(canvas.Pixel(459 + 105, 704 + 39), LabelColour(7));
-    EXPECT_EQ(canvas.Pixel(458, 704), kCanvasFill);
-    EXPECT_EQ(canvas.Pixel(459 + 106, 704), kCanvasFill);
-    EXPECT_EQ(canvas.Pixel(459, 704 + 40), kCanvasFill);
+    const ScreenBox& label = kPageLabel;
+    EXPECT_EQ(canvas.Pixel(label.x, label.y), LabelColour(7));
+    EXPECT_EQ(canvas.Pixel(label.x + label.width - 1, label.y + label.height - 1), LabelColour(7));
+    EXPECT_EQ(canvas.Pixel(label.x - 1, label.y), kCanvasFill);
+    EXPECT_EQ(canvas.Pixel(label.x + label.width, label.y), kCanvasFill);
+    EXPECT_EQ(canvas.Pixel(label.x, label.y + label.height), kCanvasFill);
 }
 
 TEST_F(ScreenFolder, GameButtonFacesFollowTheirStateOnTheButtonAndOnThePage) {
@@ -252,5 +260,5 @@ TEST_F(ScreenFolder, ASecondReadyMessageMakesNoSecondRowOfButtons) {
     for (HWND child = GetWindow(parent, GW_CHILD); child != nullptr;
          child = GetWindow(child, GW_HWNDNEXT))
         ++children;
-    EXPECT_EQ(children, 5);
+    EXPECT_EQ(children, kButtonCount);
 }

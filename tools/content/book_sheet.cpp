@@ -6,6 +6,7 @@
 #include "layout.h"
 #include "lettering.h"
 #include "page_view.h"
+#include "paint.h"
 
 namespace content {
 

@@ -1,15 +1,8 @@
 #include "canvas.h"
 
-#include <cmath>
 #include <stdexcept>
 
 namespace content {
-
-namespace {
-
-constexpr double kPi = 3.14159265358979323846;
-
-} // namespace
 
 Canvas::Canvas(int w, int h)
     : width(w), height(h), surface(cairo_image_surface_create(CAIRO_FORMAT_RGB24, w, h)),
@@ -66,34 +59,6 @@ void Canvas::WritePng(const std::string& path) const {
     cairo_surface_flush(surface);
     if (cairo_surface_write_to_png(surface, path.c_str()) != CAIRO_STATUS_SUCCESS)
         throw std::runtime_error("cannot write " + path);
-}
-
-void SetColour(cairo_t* cr, Rgb colour, double alpha) {
-    cairo_set_source_rgba(cr, colour.r / 255.0, colour.g / 255.0, colour.b / 255.0, alpha);
-}
-
-void AddStop(cairo_pattern_t* pattern, double offset, Rgb colour, double alpha) {
-    cairo_pattern_add_color_stop_rgba(pattern, offset, colour.r / 255.0, colour.g / 255.0,
-                                      colour.b / 255.0, alpha);
-}
-
-void FillVertical(cairo_t* cr, double x, double y, double w, double h, Rgb top, Rgb bottom) {
-    cairo_pattern_t* gradient = cairo_pattern_create_linear(0, y, 0, y + h);
-    AddStop(gradient, 0, top);
-    AddStop(gradient, 1, bottom);
-    cairo_rectangle(cr, x, y, w, h);
-    cairo_set_source(cr, gradient);
-    cairo_fill(cr);
-    cairo_pattern_destroy(gradient);
-}
-
-void RoundedRect(cairo_t* cr, double x, double y, double w, double h, double radius) {
-    cairo_new_sub_path(cr);
-    cairo_arc(cr, x + w - radius, y + radius, radius, -kPi / 2, 0);
-    cairo_arc(cr, x + w - radius, y + h - radius, radius, 0, kPi / 2);
-    cairo_arc(cr, x + radius, y + h - radius, radius, kPi / 2, kPi);
-    cairo_arc(cr, x + radius, y + radius, radius, kPi, 3 * kPi / 2);
-    cairo_close_path(cr);
 }
 
 } // namespace content

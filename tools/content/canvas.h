@@ -36,16 +36,4 @@ private:
     cairo_t* cr;
 };
 
-// 0xRRGGBB as a colour.
-constexpr Rgb Hex(uint32_t rgb) {
-    return {static_cast<uint8_t>(rgb >> 16), static_cast<uint8_t>(rgb >> 8),
-            static_cast<uint8_t>(rgb)};
-}
-
-void SetColour(cairo_t* cr, Rgb colour, double alpha = 1.0);
-void AddStop(cairo_pattern_t* pattern, double offset, Rgb colour, double alpha = 1.0);
-// Paints a vertical gradient from top to bottom colour over the rectangle.
-void FillVertical(cairo_t* cr, double x, double y, double w, double h, Rgb top, Rgb bottom);
-void RoundedRect(cairo_t* cr, double x, double y, double w, double h, double radius);
-
 } // namespace content

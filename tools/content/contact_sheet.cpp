@@ -7,6 +7,7 @@
 #include "layout.h"
 #include "lettering.h"
 #include "page_view.h"
+#include "paint.h"
 
 #include <cstdio>
 #include <filesystem>

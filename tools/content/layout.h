@@ -4,6 +4,7 @@
 #pragma once
 
 #include "game/catalogue.h"
+#include "game/screen_layout.h"
 #include "image.h"
 
 #include <string>
@@ -13,21 +14,24 @@ namespace content {
 
 constexpr int kPages = 30;
 constexpr int kPieces = 220;
-constexpr int kScreenWidth = 1024;
-constexpr int kScreenHeight = 768;
+
+// A place on the game's screen as one of the tool's boxes.
+constexpr Box ToBox(const ScreenBox& place) {
+    return {place.x, place.y, place.width, place.height};
+}
 
 // The page picture: the rectangle every page's first hole covers.
 constexpr Box kPictureArea{299, 54, 426, 576};
 // The wooden frame the background draws around the picture area; loose
 // pieces keep clear of it.
 constexpr int kFrameWidth = 16;
-// Loose pieces, shadows included, end above the button bar.
-constexpr int kLooseBottom = 684;
+// Loose pieces, shadows included, end two pixels above the button bar.
+constexpr int kLooseBottom = kButtonBarTop - 2;
 
 // The game carries a drag picture with its top-left 10 right of and 9 below
 // its hole when it fits exactly, and rests it 14 right of and 7 below the
 // loose piece. Every picture is laid out around these two offsets.
-constexpr Point kDragFromHole{10, 9};
+constexpr Point kDragFromHole{kFitOffsetX, kFitOffsetY};
 constexpr Point kDragFromLoose{kDragRestOffsetX, kDragRestOffsetY};
 // The piece body starts one pixel inside its drag picture: the hit test
 // ignores a sprite's left and top edge, so every body pixel stays pickable.

@@ -39,13 +39,13 @@ Image ComposePage(const std::string& folder, int page, PageState state, PageView
     }
     if (options.furniture) {
         for (int i = 0; i < kButtonCount; ++i)
-            screen.Paste(Face(LoadPicture(folder, GameButtonFile(i)), 0, GameButtonBox(i).w),
+            screen.Paste(Face(LoadPicture(folder, GameButtonFile(i)), 0, kGameButtons[i].width),
                          g_buttonRecords[i].x, g_buttonRecords[i].y, false);
         const Image labels = LoadPicture(folder, kPageLabelsFile);
-        screen.Paste(labels.Crop(0, page * kPageLabel.h, kPageLabel.w, kPageLabel.h),
+        screen.Paste(labels.Crop(0, page * kPageLabel.height, kPageLabel.width, kPageLabel.height),
                      g_pageNumberRecord.x, g_pageNumberRecord.y, false);
         if (state == PageState::kSolved)
-            screen.Paste(LoadPicture(folder, kFinishedStarPath), kFinishedStarX, kFinishedStarY);
+            screen.Paste(LoadPicture(folder, kFinishedStarPath), kFinishedStar.x, kFinishedStar.y);
     }
     return screen;
 }

@@ -13,16 +13,6 @@ int Stride(int width) {
     return (3 * width + 3) & ~3;
 }
 
-void Put16(std::vector<uint8_t>& out, size_t at, uint32_t value) {
-    out[at] = static_cast<uint8_t>(value);
-    out[at + 1] = static_cast<uint8_t>(value >> 8);
-}
-
-void Put32(std::vector<uint8_t>& out, size_t at, uint32_t value) {
-    for (int i = 0; i < 4; ++i)
-        out[at + i] = static_cast<uint8_t>(value >> (8 * i));
-}
-
 uint32_t Get32(const std::vector<uint8_t>& in, size_t at) {
     uint32_t value = 0;
     for (int i = 0; i < 4; ++i)
@@ -41,29 +31,14 @@ const char* SignatureText(Signature signature) {
 } // namespace
 
 std::vector<uint8_t> EncodePicture(const Image& image, Signature signature) {
-    const int stride = Stride(image.Width());
-    const uint32_t pixelBytes = static_cast<uint32_t>(stride) * image.Height();
-    std::vector<uint8_t> out(kHeaderBytes + pixelBytes, 0);
-    out[0] = static_cast<uint8_t>(SignatureText(signature)[0]);
-    out[1] = static_cast<uint8_t>(SignatureText(signature)[1]);
-    Put32(out, 2, static_cast<uint32_t>(out.size()));
-    Put32(out, 10, kHeaderBytes);
-    Put32(out, 14, 40);
-    Put32(out, 18, static_cast<uint32_t>(image.Width()));
-    Put32(out, 22, static_cast<uint32_t>(image.Height()));
-    Put16(out, 26, 1);
-    Put16(out, 28, 24);
-    Put32(out, 34, pixelBytes);
-    for (int y = 0; y < image.Height(); ++y) {
-        size_t at = kHeaderBytes + static_cast<size_t>(image.Height() - 1 - y) * stride;
-        for (int x = 0; x < image.Width(); ++x) {
+    return EncodePictureFile(
+        image.Width(), image.Height(),
+        [&image](int32_t x, int32_t y) {
             const Rgb& pixel = image.At(x, y);
-            out[at++] = pixel.b;
-            out[at++] = pixel.g;
-            out[at++] = pixel.r;
-        }
-    }
-    return out;
+            return static_cast<uint32_t>(pixel.b) << 16 | static_cast<uint32_t>(pixel.g) << 8 |
+                   pixel.r;
+        },
+        signature);
 }
 
 std::optional<Image> DecodePicture(const std::vector<uint8_t>& in, Signature signature) {

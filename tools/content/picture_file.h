@@ -1,10 +1,9 @@
-// The game's picture files: 24-bit device-independent bitmaps, bottom row
-// first, whose two signature bytes are "V1" instead of the usual "BM". The
-// same writer makes the ordinary "BM" bitmaps that go into the program's
-// resources.
+// The tool's pictures as the game's picture files (see picture_writer.h),
+// and the ordinary "BM" bitmaps that go into the program's resources.
 #pragma once
 
 #include "image.h"
+#include "picture_writer.h"
 
 #include <cstdint>
 #include <optional>
@@ -13,7 +12,7 @@
 
 namespace content {
 
-enum class Signature { kGame, kBitmap };
+using Signature = PictureSignature;
 
 std::vector<uint8_t> EncodePicture(const Image& image, Signature signature = Signature::kGame);
 // Reads a 24-bit uncompressed picture with the given signature; nothing when

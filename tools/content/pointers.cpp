@@ -2,6 +2,7 @@
 
 #include "canvas.h"
 #include "outline.h"
+#include "paint.h"
 
 #include <cairo.h>
 #include <cmath>
@@ -10,8 +11,6 @@
 namespace content {
 
 namespace {
-
-constexpr double kPi = 3.14159265358979323846;
 
 void Put(std::vector<uint8_t>& out, uint32_t value, int bytes) {
     for (int i = 0; i < bytes; ++i)
@@ -64,14 +63,7 @@ CursorPicture Rasterise(const std::string& name, Point hotSpot,
 
 void ArrowShape(cairo_t* cr) {
     // Tip at the hot spot (3, 3).
-    cairo_move_to(cr, 3, 3);
-    cairo_line_to(cr, 3, 24);
-    cairo_line_to(cr, 8.5, 18.5);
-    cairo_line_to(cr, 12.5, 27.5);
-    cairo_line_to(cr, 16.5, 26);
-    cairo_line_to(cr, 12.5, 17.5);
-    cairo_line_to(cr, 20, 17.5);
-    cairo_close_path(cr);
+    Poly(cr, {3, 3, 3, 24, 8.5, 18.5, 12.5, 27.5, 16.5, 26, 12.5, 17.5, 20, 17.5});
 }
 
 void Finger(cairo_t* cr, double x, double top, double bottom, double width) {
@@ -89,17 +81,7 @@ void OpenHandShape(cairo_t* cr) {
     Finger(cr, 19, 5, 18, 5);
     Finger(cr, 24, 8, 19, 4);
     // The palm, and the thumb reaching out to the left.
-    cairo_new_sub_path(cr);
-    cairo_move_to(cr, 9, 16);
-    cairo_line_to(cr, 28, 16);
-    cairo_line_to(cr, 28, 23);
-    cairo_line_to(cr, 24, 29);
-    cairo_line_to(cr, 12, 29);
-    cairo_line_to(cr, 8, 24);
-    cairo_line_to(cr, 3, 17);
-    cairo_line_to(cr, 4, 15);
-    cairo_line_to(cr, 6, 15);
-    cairo_close_path(cr);
+    Poly(cr, {9, 16, 28, 16, 28, 23, 24, 29, 12, 29, 8, 24, 3, 17, 4, 15, 6, 15});
 }
 
 void OpenHandLines(cairo_t* cr) {
@@ -113,15 +95,7 @@ void GripShape(cairo_t* cr) {
     // A closed hand seen from the back, centred on the hot spot (17, 17).
     for (int i = 0; i < 4; ++i)
         Finger(cr, 8 + 5 * i, 9 + (i == 0 || i == 3 ? 2 : 0), 16, 5);
-    cairo_new_sub_path(cr);
-    cairo_move_to(cr, 8, 14);
-    cairo_line_to(cr, 28, 14);
-    cairo_line_to(cr, 28, 22);
-    cairo_line_to(cr, 25, 27);
-    cairo_line_to(cr, 11, 27);
-    cairo_line_to(cr, 6, 22);
-    cairo_line_to(cr, 5, 17);
-    cairo_close_path(cr);
+    Poly(cr, {8, 14, 28, 14, 28, 22, 25, 27, 11, 27, 6, 22, 5, 17});
 }
 
 void GripLines(cairo_t* cr) {
@@ -141,24 +115,13 @@ IconPicture DrawIcon(int size) {
     const double s = size;
     // A blue tile with a golden jigsaw piece on it.
     RoundedRect(cr, s * 0.04, s * 0.04, s * 0.92, s * 0.92, s * 0.18);
-    cairo_pattern_t* tile = cairo_pattern_create_linear(0, 0, 0, s);
-    AddStop(tile, 0, Hex(0x4aa3e8));
-    AddStop(tile, 1, Hex(0x1f5e9c));
-    cairo_set_source(cr, tile);
+    UseLinearGradient(cr, 0, 0, 0, s, {{0, Hex(0x4aa3e8)}, {1, Hex(0x1f5e9c)}});
     cairo_fill(cr);
-    cairo_pattern_destroy(tile);
     const double pieceSize = s * 0.62;
-    const Polygon outline = EmblemOutline(pieceSize);
     const double offset = (s - pieceSize) / 2;
-    for (size_t i = 0; i < outline.size(); ++i)
-        i == 0 ? cairo_move_to(cr, offset + outline[i].x, offset + outline[i].y)
-               : cairo_line_to(cr, offset + outline[i].x, offset + outline[i].y);
-    cairo_close_path(cr);
+    PolygonPath(cr, EmblemOutline(pieceSize), offset, offset);
     SetColour(cr, Hex(0xffd34d));
-    cairo_fill_preserve(cr);
-    SetColour(cr, Hex(0x8a5a10));
-    cairo_set_line_width(cr, std::max(1.0, s / 24));
-    cairo_stroke(cr);
+    FillWithOutline(cr, Hex(0x8a5a10), std::max(1.0, s / 24));
     cairo_destroy(cr);
     cairo_surface_flush(surface);
     IconPicture icon{size, {}};

@@ -3,9 +3,12 @@
 #include "art/dialogs.h"
 #include "art/screens.h"
 #include "canvas.h"
+#include "game/page_furniture.h"
 #include "game_files.h"
+#include "layout.h"
 #include "lettering.h"
 #include "page_view.h"
+#include "paint.h"
 #include "picture_file.h"
 #include "pointers.h"
 
@@ -127,7 +130,8 @@ void PutLaterButtons(Sheet& sheet, const std::string& folder, double x, double y
 void PutReward(Sheet& sheet, const std::string& folder, double x, double y) {
     sheet.Label("Finished page: label with star, sparkle frames (twice size)", x, y - 8);
     Image label = LoadPicture(folder, kPageLabelsFile).Crop(0, 7 * 40, 106, 40);
-    label.Paste(LoadPicture(folder, kFinishedStarPath), kFinishedStarX - 459, kFinishedStarY - 704);
+    label.Paste(LoadPicture(folder, kFinishedStarPath), kFinishedStar.x - kPageLabel.x,
+                kFinishedStar.y - kPageLabel.y);
     sheet.Put(label, x, y, 2);
     const Image sparkle = LoadPicture(folder, kSparklePicturePath);
     const Image felt =
@@ -152,14 +156,15 @@ void WriteScreenSheet(const std::string& folder, const std::string& sheetFolder)
     sheet.Put(titleScreen, 0, 36, 0.5);
     const Image ending = LoadBitmap(folder, "EndingScrnDialogBkg");
     sheet.Label("Ending screen", 528, 24);
-    sheet.Put(WithButton(ending, LoadBitmap(folder, "QuitButtonUp"), kQuitButton), 528, 36, 0.5);
+    sheet.Put(WithButton(ending, LoadBitmap(folder, "QuitButtonUp"), ToBox(kEndingQuitButton)), 528,
+              36, 0.5);
     sheet.Label("About", 1056, 24);
     sheet.Put(WithButton(LoadBitmap(folder, "AboutDialogBkg"), LoadBitmap(folder, "OKButtonUp"),
-                         kOkButton),
+                         ToBox(kDialogOkButton)),
               1056, 36, 1);
     sheet.Label("Directions", 1432, 24);
     sheet.Put(WithButton(LoadBitmap(folder, "OneTimeDirectionsDialogBkg"),
-                         LoadBitmap(folder, "OKButtonDown"), kOkButton),
+                         LoadBitmap(folder, "OKButtonDown"), ToBox(kDialogOkButton)),
               1432, 36, 1);
 
     // Buttons, released above pressed, at twice their size.

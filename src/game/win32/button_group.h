@@ -4,7 +4,7 @@
 // Windows only.
 #pragma once
 
-#include "game/page_furniture.h"
+#include "game/screen_layout.h"
 #include "game/win32/button_hooks.h"
 #include "game/win32/framed_image.h"
 
@@ -19,6 +19,11 @@ struct ButtonWindowInfo {
     uint32_t controlId;
     int32_t x, y, width, height; // client coordinates of the main window
 };
+
+// The not yet created button window of command controlId at place.
+inline ButtonWindowInfo ButtonWindowAt(uint32_t controlId, const ScreenBox& place) {
+    return {nullptr, controlId, place.x, place.y, place.width, place.height};
+}
 
 class CButtonGroup {
 public:
@@ -66,14 +71,12 @@ private:
     CTitleButtonHook hook;
 };
 
-constexpr int32_t kGameButtonCount = kButtonCount;
-
 // The game's buttons also stand on the page as sprites (the view paints the
 // page over them), so every face drawn is passed on to the view's sprite of
 // the same command.
 class CGameButtonGroup : public CButtonGroup {
 public:
-    explicit CGameButtonGroup(CAnimView* view) : CButtonGroup(kGameButtonCount), view(view) {}
+    explicit CGameButtonGroup(CAnimView* view) : CButtonGroup(kButtonCount), view(view) {}
     void HookButtons() override;
     void UnhookButtons() override;
 
@@ -82,5 +85,5 @@ protected:
 
 private:
     CAnimView* view;
-    CGameButtonHook hooks[kGameButtonCount];
+    CGameButtonHook hooks[kButtonCount];
 };

@@ -10,62 +10,53 @@
 
 namespace {
 
-// The label sits exactly between the previous-page button (ending at x 459)
-// and the next-page button (starting at x 565).
-constexpr POINT kPageLabelPosition = {459, 704};
-constexpr int32_t kPageLabelCount = 31; // one per page index; 0 is never shown
-constexpr int32_t kPageLabelWidth = 106;
-constexpr int32_t kPageLabelHeight = 40;
-constexpr int32_t kButtonHeight = 59;
-constexpr int32_t kSmallButtonWidth = 60;
-constexpr int32_t kClearButtonWidth = 128;
+constexpr POINT kPageLabelPosition = {kPageLabel.x, kPageLabel.y};
 // The keyboard's press stays visible this long before its command.
 constexpr DWORD kKeyPressMilliseconds = 125;
 // A private message number nothing in the game posts.
 constexpr UINT kNeverSent = WM_APP + 0x3FFF;
 
-struct PageLabelFrames {
-    SourceRect frames[kPageLabelCount];
-    PageLabelFrames() {
-        for (int32_t i = 0; i < kPageLabelCount; ++i)
-            frames[i] = {0, kPageLabelHeight * i, kPageLabelWidth, kPageLabelHeight};
+// The page-number strip: one label under another, one per page index.
+struct PageLabelStrip {
+    SourceRect frames[kPageLabelFrames] = {};
+    constexpr PageLabelStrip() {
+        for (int32_t i = 0; i < kPageLabelFrames; ++i)
+            frames[i] = {0, kPageLabel.height * i, kPageLabel.width, kPageLabel.height};
     }
 };
 
-const PageLabelFrames kPageLabelFrames;
+constexpr PageLabelStrip kPageLabelStrip;
 
-const FramedImageInfo kPageLabelInfo = {kPageLabelCount, kPageLabelFrames.frames,
+const FramedImageInfo kPageLabelInfo = {kPageLabelFrames, kPageLabelStrip.frames,
                                         kPageNumberPicturePath, 0};
 
-const SourceRect kFinishedStarFrame[] = {{0, 0, kFinishedStarSize, kFinishedStarSize}};
+const SourceRect kFinishedStarFrame[] = {{0, 0, kFinishedStar.width, kFinishedStar.height}};
 const FramedImageInfo kFinishedStarInfo = {1, kFinishedStarFrame, kFinishedStarPath, 0};
-constexpr POINT kFinishedStarPosition = {kFinishedStarX, kFinishedStarY};
+constexpr POINT kFinishedStarPosition = {kFinishedStar.x, kFinishedStar.y};
 
-const SourceRect kSmallButtonFrames[] = {{0, 0, kSmallButtonWidth, kButtonHeight},
-                                         {0, kButtonHeight, kSmallButtonWidth, kButtonHeight}};
-const SourceRect kClearButtonFrames[] = {{0, 0, kClearButtonWidth, kButtonHeight},
-                                         {0, kButtonHeight, kClearButtonWidth, kButtonHeight}};
-// The sound switch's picture has one column of faces per setting.
-const SourceRect kSoundButtonFrames[kSoundSettingCount][2] = {
-    {{0, 0, kSmallButtonWidth, kButtonHeight},
-     {0, kButtonHeight, kSmallButtonWidth, kButtonHeight}},
-    {{kSmallButtonWidth, 0, kSmallButtonWidth, kButtonHeight},
-     {kSmallButtonWidth, kButtonHeight, kSmallButtonWidth, kButtonHeight}},
-    {{2 * kSmallButtonWidth, 0, kSmallButtonWidth, kButtonHeight},
-     {2 * kSmallButtonWidth, kButtonHeight, kSmallButtonWidth, kButtonHeight}},
+// A button picture's faces in one of its columns: the released face above
+// the pressed one. The sound switch has a column for each setting.
+struct FacePair {
+    SourceRect frames[2] = {};
+    constexpr FacePair() = default;
+    constexpr FacePair(const ScreenBox& face, int32_t column) {
+        frames[0] = {column * face.width, 0, face.width, face.height};
+        frames[1] = {column * face.width, face.height, face.width, face.height};
+    }
 };
 
-// The windows stand where the page's button sprites stand, each as large as
-// one face of its picture.
-int32_t ButtonWidth(int32_t button) {
-    return button == kClearButton ? kClearButtonWidth : kSmallButtonWidth;
-}
+struct ButtonFaces {
+    FacePair buttons[kButtonCount] = {};
+    FacePair sound[kSoundSettingCount] = {};
+    constexpr ButtonFaces() {
+        for (int32_t i = 0; i < kButtonCount; ++i)
+            buttons[i] = FacePair(kGameButtons[i], 0);
+        for (int32_t setting = 0; setting < kSoundSettingCount; ++setting)
+            sound[setting] = FacePair(kGameButtons[kSoundButton], setting);
+    }
+};
 
-const SourceRect* ButtonFrames(int32_t button) {
-    if (button == kClearButton)
-        return kClearButtonFrames;
-    return button == kSoundButton ? kSoundButtonFrames[kSoundAllOn] : kSmallButtonFrames;
-}
+constexpr ButtonFaces kButtonFaces;
 
 // Sets a button's pushed state, which draws it at once.
 void ShowButtonState(HWND button, BOOL pushed) {
@@ -87,11 +78,12 @@ CGameScreen::CGameScreen(CAnimDoc* document, CAnimView* view)
     : document(document), view(view), buttons(view) {
     pageLabels.SetInfo(&kPageLabelInfo);
     finishedStar.SetInfo(&kFinishedStarInfo);
-    for (int32_t i = 0; i < kGameButtonCount; ++i) {
-        const SpriteRecord& sprite = g_buttonRecords[i];
-        const uint32_t id = static_cast<uint32_t>(sprite.nameIndex);
-        buttonInfos[i] = {2, ButtonFrames(i), g_buttonPicturePaths[i], id};
-        buttonWindows[i] = {nullptr, id, sprite.x, sprite.y, ButtonWidth(i), kButtonHeight};
+    // The windows stand where the page's button sprites stand, each as large
+    // as one face of its picture.
+    for (int32_t i = 0; i < kButtonCount; ++i) {
+        const uint32_t id = static_cast<uint32_t>(g_buttonRecords[i].nameIndex);
+        buttonInfos[i] = {2, kButtonFaces.buttons[i].frames, g_buttonPicturePaths[i], id};
+        buttonWindows[i] = ButtonWindowAt(id, kGameButtons[i]);
     }
 }
 
@@ -162,7 +154,7 @@ void CGameScreen::PressButton(HWND window, int32_t id) {
 void CGameScreen::ShowSoundSetting(int32_t setting) {
     if (setting < 0 || setting >= kSoundSettingCount)
         return;
-    buttonInfos[kSoundButton].frames = kSoundButtonFrames[setting];
+    buttonInfos[kSoundButton].frames = kButtonFaces.sound[setting].frames;
     if (HWND button = buttons.ButtonWindow(kSoundButton))
         InvalidateRect(button, nullptr, FALSE);
 }

@@ -1,17 +1,38 @@
 #include "game/win32/picture_dialogs.h"
+#include "game/screen_layout.h"
 #include "platform/win32/gdi.h"
 
 #include <cwchar>
 
 namespace {
 
+// Templates are stored in dialog units, half a pixel's count under the
+// standard base units.
+constexpr int32_t Stored(int32_t pixels) {
+    return pixels / 2;
+}
+
+// The dialog's one owner-drawn OK button at place.
+constexpr DialogControlEntry OkButton(const ScreenBox& place) {
+    return {Stored(place.x),
+            Stored(place.y),
+            Stored(place.width),
+            Stored(place.height),
+            IDOK,
+            WS_VISIBLE | BS_OWNERDRAW,
+            L"BUTTON",
+            L"&OK",
+            0,
+            {}};
+}
+
 const DialogControlEntry kPictureDialogControls[] = {
-    {57, 148, 64, 25, IDOK, WS_VISIBLE | BS_OWNERDRAW, L"BUTTON", L"&OK", 0, {}},
+    OkButton(kDialogOkButton),
     {0, 0, 0, 0, 0, 0, nullptr, nullptr, 0, {}},
 };
 
 const DialogControlEntry kEndingDialogControls[] = {
-    {225, 348, 62, 26, IDOK, WS_VISIBLE | BS_OWNERDRAW, L"BUTTON", L"&OK", 0, {}},
+    OkButton(kEndingQuitButton),
     {0, 0, 0, 0, 0, 0, nullptr, nullptr, 0, {}},
 };
 
@@ -152,8 +173,10 @@ INT_PTR HandleDialogMessage(const DialogLook& look, const char*& background, HWN
 } // namespace
 
 DialogEntry g_dialogTable[2] = {
-    {WS_POPUP, 0, 0, 180, 180, L"", L"", L"", 0, nullptr, nullptr},
-    {WS_POPUP, 0, 0, 512, 384, L"", L"", L"", 0, nullptr, nullptr},
+    {WS_POPUP, 0, 0, Stored(kPictureDialogSize), Stored(kPictureDialogSize), L"", L"", L"", 0,
+     nullptr, nullptr},
+    {WS_POPUP, 0, 0, Stored(kScreenWidth), Stored(kScreenHeight), L"", L"", L"", 0, nullptr,
+     nullptr},
 };
 
 void BindDialogControls() {

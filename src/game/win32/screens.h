@@ -5,6 +5,7 @@
 // The controller keeps the current one in g_currentScreen. Windows only.
 #pragma once
 
+#include "game/screen_layout.h"
 #include "game/win32/button_group.h"
 #include "game/win32/framed_image.h"
 #include "platform/win_types.h"
@@ -89,8 +90,8 @@ private:
     CAnimDoc* document;
     CAnimView* view;
     CGameButtonGroup buttons;
-    FramedImageInfo buttonInfos[kGameButtonCount];
-    ButtonWindowInfo buttonWindows[kGameButtonCount];
+    FramedImageInfo buttonInfos[kButtonCount];
+    ButtonWindowInfo buttonWindows[kButtonCount];
 };
 
 // The picture book, full screen: drawn by the book's own view, with no

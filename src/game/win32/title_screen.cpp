@@ -1,19 +1,19 @@
 #include "game/button_state.h"
 #include "game/commands.h"
+#include "game/screen_layout.h"
 #include "game/win32/screens.h"
 #include "platform/win32/gdi.h"
 
 namespace {
 
-constexpr int32_t kScreenWidth = 1024;
-constexpr int32_t kScreenHeight = 768;
-constexpr int32_t kTileSize = 8;
-// 460 x 468, centred on the screen.
-constexpr POINT kTitlePosition = {282, 150};
+constexpr POINT kTitlePosition = {kTitlePicture.x, kTitlePicture.y};
 
-const SourceRect kTitleFrames[] = {{0, 0, 460, 468}};
-const SourceRect kTileFrames[] = {{0, 0, kTileSize, kTileSize}};
-const SourceRect kStartButtonFrames[] = {{0, 0, 124, 50}, {0, 50, 124, 50}};
+const SourceRect kTitleFrames[] = {{0, 0, kTitlePicture.width, kTitlePicture.height}};
+const SourceRect kTileFrames[] = {{0, 0, kTitleTileSize, kTitleTileSize}};
+// The released face above the pressed one.
+const SourceRect kStartButtonFrames[] = {
+    {0, 0, kStartButton.width, kStartButton.height},
+    {0, kStartButton.height, kStartButton.width, kStartButton.height}};
 
 const FramedImageInfo kTitleInfo = {1, kTitleFrames, "\\data\\m0008.dat", 0};
 const FramedImageInfo kTileInfo = {1, kTileFrames, "\\data\\m0009.dat", 0};
@@ -22,7 +22,7 @@ const FramedImageInfo kTileInfo = {1, kTileFrames, "\\data\\m0009.dat", 0};
 
 CTitleScreen::CTitleScreen()
     : buttonInfo{2, kStartButtonFrames, "\\data\\m0001.dat", static_cast<uint32_t>(ID_START)},
-      buttonWindow{nullptr, static_cast<uint32_t>(ID_START), 450, 542, 124, 50} {
+      buttonWindow(ButtonWindowAt(static_cast<uint32_t>(ID_START), kStartButton)) {
     titlePicture.SetInfo(&kTitleInfo);
     backgroundTile.SetInfo(&kTileInfo);
 }
@@ -37,8 +37,8 @@ void CTitleScreen::Paint(HDC dc) {
     HBITMAP screen = CreateCompatibleBitmap(dc, kScreenWidth, kScreenHeight);
     {
         const gdi::MemoryDC buffer(dc, screen);
-        for (int32_t y = 0; y < kScreenHeight; y += kTileSize) {
-            for (int32_t x = 0; x < kScreenWidth; x += kTileSize) {
+        for (int32_t y = 0; y < kScreenHeight; y += kTitleTileSize) {
+            for (int32_t x = 0; x < kScreenWidth; x += kTitleTileSize) {
                 const POINT at = {x, y};
                 backgroundTile.DrawFrame(buffer.Get(), 0, &at);
             }

@@ -1,9 +1,9 @@
 // CDIBSection on GDI under Wine: reading pictures of each depth, drawing
 // them 1:1, and every refusal with its log lines.
 #include "diag/log_switch.h"
+#include "image/image_bytes.h"
 #include "image/win32/dib_section.h"
 #include "image/win32/gdi_canvas.h"
-#include "image/image_bytes.h"
 #include "support/memory_file.h"
 #include "support/temp_dir.h"
 
@@ -59,7 +59,7 @@ void ExpectDrawn(const GdiCanvas& canvas, int32_t left, int32_t top, int32_t wid
 
 TEST(DIBSection, Draws24BitPicturesWholeAndInPartsAtTheirOwnSize) {
     CDIBSection section;
-    ASSERT_TRUE(ReadBytes(section, MakeImageFile(50, 70, PatternColour)));
+    ASSERT_TRUE(ReadBytes(section, EncodePictureFile(50, 70, PatternColour)));
     ASSERT_NE(section.Bitmap(), nullptr);
     EXPECT_EQ(section.ByteSize(), 152u * 70);
     EXPECT_EQ(section.Header()->biXPelsPerMeter, 0);
@@ -104,7 +104,7 @@ TEST(DIBSection, PalettedPicturesDrawWithTheirOwnColours) {
 }
 
 TEST(DIBSection, TopDownPicturesDrawTheRightWayUp) {
-    Bytes bytes = MakeImageFile(6, 4, PatternColour);
+    Bytes bytes = EncodePictureFile(6, 4, PatternColour);
     // Reverse the rows and make the height negative.
     const size_t stride = 20;
     Bytes flipped = bytes;
@@ -134,25 +134,25 @@ TEST(DIBSection, RefusalsLogTheirLinesAndKeepWhatTheyShould) {
     const std::string sizeProblem = prefix + "BITMAPINFOHEADER size problem.";
     const std::string os2 =
         "CDIBSection::ComputeMetrics: Not a valid Windows bitmap -- probably an OS/2 bitmap";
-    Bytes bm = MakeImageFile(4, 4, PatternColour);
+    Bytes bm = EncodePictureFile(4, 4, PatternColour);
     bm[0] = 'B';
     bm[1] = 'M';
     Bytes rle = PalettedFile(8, 8, 8);
     PutField32(rle, 30, 1);
-    Bytes core = MakeImageFile(4, 4, PatternColour);
+    Bytes core = EncodePictureFile(4, 4, PatternColour);
     PutField32(core, 14, 12);
-    Bytes v4 = MakeImageFile(4, 4, PatternColour);
+    Bytes v4 = EncodePictureFile(4, 4, PatternColour);
     PutField32(v4, 14, 108);
-    Bytes v5 = MakeImageFile(4, 4, PatternColour);
+    Bytes v5 = EncodePictureFile(4, 4, PatternColour);
     PutField32(v5, 14, 124);
-    Bytes offsetLow = MakeImageFile(4, 4, PatternColour);
+    Bytes offsetLow = EncodePictureFile(4, 4, PatternColour);
     PutField32(offsetLow, 10, 40);
-    Bytes offsetPastEnd = MakeImageFile(4, 4, PatternColour);
+    Bytes offsetPastEnd = EncodePictureFile(4, 4, PatternColour);
     PutField32(offsetPastEnd, 10, 100000);
-    Bytes hugeWidth = MakeImageFile(4, 4, PatternColour);
+    Bytes hugeWidth = EncodePictureFile(4, 4, PatternColour);
     PutField32(hugeWidth, 18, 3000000);
     PutField32(hugeWidth, 22, 2000000);
-    Bytes shortPixels = MakeImageFile(4, 4, PatternColour);
+    Bytes shortPixels = EncodePictureFile(4, 4, PatternColour);
     shortPixels.resize(shortPixels.size() - 1);
     const Case cases[] = {
         {"13 bytes", Bytes(bm.begin(), bm.begin() + 13), {prefix + "Bad file read."}, false, false},
@@ -195,10 +195,10 @@ TEST(DIBSection, DrawBeforeAnyPictureAndFreeLeaveNothingBehind) {
     EXPECT_FALSE(section.Draw(canvas.Dc(), &origin, nullptr));
     EXPECT_EQ(LoggedMessages(), Messages{"CDIBSection::Draw: No image to draw."});
 
-    ASSERT_TRUE(ReadBytes(section, MakeImageFile(4, 4, PatternColour)));
+    ASSERT_TRUE(ReadBytes(section, EncodePictureFile(4, 4, PatternColour)));
     const HBITMAP first = section.Bitmap();
     // A second read replaces the first picture; its bitmap is gone.
-    ASSERT_TRUE(ReadBytes(section, MakeImageFile(2, 2, PatternColour)));
+    ASSERT_TRUE(ReadBytes(section, EncodePictureFile(2, 2, PatternColour)));
     EXPECT_EQ(GetObjectType(first), 0u);
     EXPECT_EQ(section.Header()->biWidth, 2);
     const HBITMAP second = section.Bitmap();

@@ -2,6 +2,7 @@
 
 #include "canvas.h"
 #include "layout.h"
+#include "paint.h"
 #include "random.h"
 
 #include <cmath>
@@ -14,12 +15,8 @@ constexpr uint64_t kFeltSeed = 0x66656c74ull;
 constexpr uint64_t kGrainSeed = 0x677261696eull;
 
 void DrawFelt(cairo_t* cr) {
-    cairo_pattern_t* light = cairo_pattern_create_radial(512, 330, 60, 512, 380, 700);
-    AddStop(light, 0, Hex(0x3b6f7c));
-    AddStop(light, 1, Hex(0x1c3a45));
-    cairo_set_source(cr, light);
+    UseRadialGradient(cr, 512, 330, 60, 512, 380, 700, {{0, Hex(0x3b6f7c)}, {1, Hex(0x1c3a45)}});
     cairo_paint(cr);
-    cairo_pattern_destroy(light);
 }
 
 // A faint, even weave so the felt does not look like a flat fill.
@@ -51,13 +48,11 @@ void WoodFill(cairo_t* cr, double x, double y, double w, double h, Rgb light, Rg
     cairo_save(cr);
     cairo_rectangle(cr, x, y, w, h);
     cairo_clip(cr);
-    cairo_pattern_t* tone = horizontal ? cairo_pattern_create_linear(0, y, 0, y + h)
-                                       : cairo_pattern_create_linear(x, 0, x + w, 0);
-    AddStop(tone, 0, light);
-    AddStop(tone, 1, dark);
-    cairo_set_source(cr, tone);
+    if (horizontal)
+        UseLinearGradient(cr, 0, y, 0, y + h, {{0, light}, {1, dark}});
+    else
+        UseLinearGradient(cr, x, 0, x + w, 0, {{0, light}, {1, dark}});
     cairo_paint(cr);
-    cairo_pattern_destroy(tone);
     Random random(kGrainSeed, seed);
     const double across = horizontal ? h : w;
     const int lines = static_cast<int>(across / 2.2);
@@ -98,11 +93,7 @@ void DrawFrame(cairo_t* cr) {
     for (int i = 0; i < 4; ++i) {
         const Side& s = sides[i];
         cairo_save(cr);
-        cairo_move_to(cr, s.x0, s.y0);
-        cairo_line_to(cr, s.x1, s.y1);
-        cairo_line_to(cr, s.x2, s.y2);
-        cairo_line_to(cr, s.x3, s.y3);
-        cairo_close_path(cr);
+        Poly(cr, {s.x0, s.y0, s.x1, s.y1, s.x2, s.y2, s.x3, s.y3});
         cairo_clip(cr);
         WoodFill(cr, l, t, r - l, b - t, light, dark, s.horizontal, static_cast<uint64_t>(i));
         // Light falls from the upper left: top and left sides are brighter.
@@ -134,20 +125,20 @@ void DrawFrame(cairo_t* cr) {
 
 void DrawBar(cairo_t* cr) {
     for (int i = 0; i < 6; ++i) {
-        cairo_rectangle(cr, 0, kBarTop - 6 + i, kScreenWidth, 6 - i);
+        cairo_rectangle(cr, 0, kButtonBarTop - 6 + i, kScreenWidth, 6 - i);
         cairo_set_source_rgba(cr, 0, 0, 0, 0.06);
         cairo_fill(cr);
     }
-    WoodFill(cr, 0, kBarTop, kScreenWidth, kScreenHeight - kBarTop, Hex(0x9a6636), Hex(0x5e3a1c),
-             true, 9);
+    WoodFill(cr, 0, kButtonBarTop, kScreenWidth, kScreenHeight - kButtonBarTop, Hex(0x9a6636),
+             Hex(0x5e3a1c), true, 9);
     SetColour(cr, Hex(0xe0b07a), 0.8);
-    cairo_rectangle(cr, 0, kBarTop, kScreenWidth, 1.5);
+    cairo_rectangle(cr, 0, kButtonBarTop, kScreenWidth, 1.5);
     cairo_fill(cr);
     SetColour(cr, Hex(0x2a1a0c), 0.5);
-    cairo_rectangle(cr, 0, kBarTop + 1.5, kScreenWidth, 1);
+    cairo_rectangle(cr, 0, kButtonBarTop + 1.5, kScreenWidth, 1);
     cairo_fill(cr);
     // A recessed slot for the page number.
-    const Box slot = kPageLabel.Inflated(3);
+    const Box slot = ToBox(kPageLabel).Inflated(3);
     RoundedRect(cr, slot.x, slot.y, slot.w, slot.h, 6);
     SetColour(cr, Hex(0x2e1c0e));
     cairo_fill(cr);

@@ -6,10 +6,6 @@
 
 namespace content {
 
-constexpr int kBarTop = 686;
-// Where the page-number label sits in the bar.
-constexpr Box kPageLabel{459, 704, 106, 40};
-
 Image DrawBackground();
 
 } // namespace content

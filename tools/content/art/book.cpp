@@ -8,6 +8,7 @@
 #include "game/catalogue.h"
 #include "layout.h"
 #include "lettering.h"
+#include "paint.h"
 
 #include <cmath>
 #include <string>
@@ -15,8 +16,6 @@
 namespace content {
 
 namespace {
-
-using motif::kPi;
 
 // Every cell is a flat card of this colour where its marks and outlines go,
 // so that they can be drawn over it once and keyed out everywhere else.
@@ -35,13 +34,9 @@ int CellY(int page) {
 void Paper(cairo_t* cr) {
     SetColour(cr, Hex(0x7a4e28));
     cairo_paint(cr);
-    cairo_pattern_t* paper = cairo_pattern_create_radial(512, 360, 80, 512, 384, 760);
-    AddStop(paper, 0, Hex(0xf6ead0));
-    AddStop(paper, 1, Hex(0xe2cda2));
     RoundedRect(cr, 8, 8, kScreenWidth - 16, kScreenHeight - 16, 14);
-    cairo_set_source(cr, paper);
+    UseRadialGradient(cr, 512, 360, 80, 512, 384, 760, {{0, Hex(0xf6ead0)}, {1, Hex(0xe2cda2)}});
     cairo_fill(cr);
-    cairo_pattern_destroy(paper);
 }
 
 void Titles(cairo_t* cr) {
@@ -85,9 +80,9 @@ void Finished(cairo_t* cr) {
     // A rosette: ribbon tails behind a gold star.
     const double c = kBookMarkWidth / 2.0;
     SetColour(cr, Hex(0xc8323c));
-    motif::Poly(cr, {c - 8, 20, c - 15, 38, c - 9, 34, c - 5, 38, c, 22});
+    Poly(cr, {c - 8, 20, c - 15, 38, c - 9, 34, c - 5, 38, c, 22});
     cairo_fill(cr);
-    motif::Poly(cr, {c + 8, 20, c + 15, 38, c + 9, 34, c + 5, 38, c, 22});
+    Poly(cr, {c + 8, 20, c + 15, 38, c + 9, 34, c + 5, 38, c, 22});
     cairo_fill(cr);
     SetColour(cr, Hex(0xa8741a));
     motif::Star(cr, c, 17, 17, 5, 0.5);

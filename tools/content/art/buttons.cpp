@@ -1,6 +1,7 @@
 #include "art/buttons.h"
 
 #include "art/motifs.h"
+#include "canvas.h"
 #include "lettering.h"
 
 #include <cmath>
@@ -8,8 +9,6 @@
 namespace content {
 
 namespace {
-
-using motif::kPi;
 
 void DrawFace(cairo_t* cr, double w, double h, const ButtonColours& colours, bool pressed,
               const ButtonSymbol& symbol) {
@@ -26,13 +25,11 @@ void DrawFace(cairo_t* cr, double w, double h, const ButtonColours& colours, boo
     RoundedRect(cr, inset, top, w - 2 * inset, faceH, radius);
     SetColour(cr, colours.edge);
     cairo_fill(cr);
-    cairo_pattern_t* gradient = cairo_pattern_create_linear(0, top, 0, top + faceH);
-    AddStop(gradient, 0, pressed ? colours.dark : colours.light);
-    AddStop(gradient, 1, pressed ? Mix(colours.dark, colours.light, 0.35) : colours.dark);
     RoundedRect(cr, inset + 1.5, top + 1.5, w - 2 * inset - 3, faceH - 3, radius - 1.5);
-    cairo_set_source(cr, gradient);
+    UseLinearGradient(cr, 0, top, 0, top + faceH,
+                      {{0, pressed ? colours.dark : colours.light},
+                       {1, pressed ? Mix(colours.dark, colours.light, 0.35) : colours.dark}});
     cairo_fill(cr);
-    cairo_pattern_destroy(gradient);
     // Highlight along the top edge when raised; a shadow there when sunk.
     RoundedRect(cr, inset + 3, top + 3, w - 2 * inset - 6, faceH - 6, radius - 3);
     cairo_set_line_width(cr, 1.5);
@@ -75,14 +72,9 @@ ButtonSymbol ArrowSymbol(bool left) {
     return [left](cairo_t* cr, double w, double h) {
         const double cx = w / 2, cy = h / 2, s = h * 0.28;
         const double dir = left ? -1 : 1;
-        cairo_move_to(cr, cx + dir * s * 1.1, cy);
-        cairo_line_to(cr, cx - dir * s * 0.2, cy - s);
-        cairo_line_to(cr, cx - dir * s * 0.2, cy - s * 0.45);
-        cairo_line_to(cr, cx - dir * s * 1.0, cy - s * 0.45);
-        cairo_line_to(cr, cx - dir * s * 1.0, cy + s * 0.45);
-        cairo_line_to(cr, cx - dir * s * 0.2, cy + s * 0.45);
-        cairo_line_to(cr, cx - dir * s * 0.2, cy + s);
-        cairo_close_path(cr);
+        Poly(cr, {cx + dir * s * 1.1, cy, cx - dir * s * 0.2, cy - s, cx - dir * s * 0.2,
+                  cy - s * 0.45, cx - dir * s * 1.0, cy - s * 0.45, cx - dir * s * 1.0,
+                  cy + s * 0.45, cx - dir * s * 0.2, cy + s * 0.45, cx - dir * s * 0.2, cy + s});
         cairo_fill(cr);
     };
 }
@@ -106,19 +98,13 @@ ButtonSymbol DoorSymbol() {
         cairo_rectangle(cr, cx - s * 0.7, cy - s, s * 1.2, s * 2);
         cairo_stroke(cr);
         // The door swung open, with its knob, and an arrow stepping out.
-        cairo_move_to(cr, cx - s * 0.7, cy - s);
-        cairo_line_to(cr, cx + s * 0.1, cy - s * 0.75);
-        cairo_line_to(cr, cx + s * 0.1, cy + s * 1.15);
-        cairo_line_to(cr, cx - s * 0.7, cy + s);
-        cairo_close_path(cr);
+        Poly(cr, {cx - s * 0.7, cy - s, cx + s * 0.1, cy - s * 0.75, cx + s * 0.1, cy + s * 1.15,
+                  cx - s * 0.7, cy + s});
         cairo_fill(cr);
         cairo_move_to(cr, cx + s * 0.55, cy);
         cairo_line_to(cr, cx + s * 1.5, cy);
         cairo_stroke(cr);
-        cairo_move_to(cr, cx + s * 1.85, cy);
-        cairo_line_to(cr, cx + s * 1.25, cy - s * 0.45);
-        cairo_line_to(cr, cx + s * 1.25, cy + s * 0.45);
-        cairo_close_path(cr);
+        Poly(cr, {cx + s * 1.85, cy, cx + s * 1.25, cy - s * 0.45, cx + s * 1.25, cy + s * 0.45});
         cairo_fill(cr);
     };
 }
@@ -132,10 +118,7 @@ ButtonSymbol ClearSymbol() {
         cairo_arc(cr, cx, cy, r, -kPi * 0.35, kPi * 1.35);
         cairo_stroke(cr);
         const double ax = cx + r * std::cos(-kPi * 0.35), ay = cy + r * std::sin(-kPi * 0.35);
-        cairo_move_to(cr, ax + 6, ay - 1);
-        cairo_line_to(cr, ax - 3, ay - 6);
-        cairo_line_to(cr, ax - 1, ay + 5);
-        cairo_close_path(cr);
+        Poly(cr, {ax + 6, ay - 1, ax - 3, ay - 6, ax - 1, ay + 5});
         cairo_fill(cr);
         UseFont(cr, Font::kSansBold, 20);
         DrawText(cr, "Clear", 52, h / 2 + 7, Align::kLeft);
@@ -149,8 +132,8 @@ ButtonSymbol SpeakerSymbol(int setting) {
         // The speaker: a box and its cone.
         cairo_rectangle(cr, cx - 2.2 * s, cy - s, 1.4 * s, 2 * s);
         cairo_fill(cr);
-        motif::Poly(cr, {cx - 0.9 * s, cy - s, cx + 0.9 * s, cy - 2.3 * s, cx + 0.9 * s,
-                         cy + 2.3 * s, cx - 0.9 * s, cy + s});
+        Poly(cr, {cx - 0.9 * s, cy - s, cx + 0.9 * s, cy - 2.3 * s, cx + 0.9 * s, cy + 2.3 * s,
+                  cx - 0.9 * s, cy + s});
         cairo_fill(cr);
         cairo_set_line_width(cr, 2.2);
         cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);

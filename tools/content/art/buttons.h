@@ -3,7 +3,7 @@
 // rounded corners blend into what lies behind it.
 #pragma once
 
-#include "canvas.h"
+#include "paint.h"
 
 #include <functional>
 

@@ -4,12 +4,11 @@
 #include "art/motifs.h"
 #include "canvas.h"
 #include "game/page_furniture.h"
+#include "paint.h"
 
 #include <cmath>
 
 namespace content {
-
-using motif::kPi;
 
 Image DrawSparkle() {
     Image strip(kSparkleSize, kSparkleSize * kSparkleFrames, kKey);
@@ -36,11 +35,12 @@ Image DrawSparkle() {
 }
 
 Image DrawFinishedStar(const Image& pageLabels) {
-    const int x = kFinishedStarX - kPageLabel.x, y = kFinishedStarY - kPageLabel.y;
+    const int x = kFinishedStar.x - kPageLabel.x, y = kFinishedStar.y - kPageLabel.y;
     // The plate looks the same behind this corner on every page's label.
-    Canvas canvas(pageLabels.Crop(x, kPageLabel.h + y, kFinishedStarSize, kFinishedStarSize));
+    Canvas canvas(
+        pageLabels.Crop(x, kPageLabel.height + y, kFinishedStar.width, kFinishedStar.height));
     cairo_t* cr = canvas.Context();
-    const double c = kFinishedStarSize / 2.0;
+    const double c = kFinishedStar.width / 2.0;
     SetColour(cr, Hex(0x8a5a10));
     motif::Star(cr, c, c + 0.5, c - 0.5, 5, 0.48);
     SetColour(cr, Hex(0xffc928));

@@ -20,16 +20,13 @@ const Rgb kAccent = Hex(0x1f5e8c);
 
 // A cream card with a wooden border, the common look of both small dialogs.
 void Card(cairo_t* cr) {
-    const double s = kDialogSize;
+    const double s = kPictureDialogSize;
     SetColour(cr, Hex(0x8a5a30));
     cairo_paint(cr);
-    cairo_pattern_t* paper = cairo_pattern_create_radial(s / 2, s * 0.4, 20, s / 2, s / 2, s * 0.7);
-    AddStop(paper, 0, Hex(0xfffaf0));
-    AddStop(paper, 1, Hex(0xf0e2c0));
     RoundedRect(cr, 8, 8, s - 16, s - 16, 10);
-    cairo_set_source(cr, paper);
+    UseRadialGradient(cr, s / 2, s * 0.4, 20, s / 2, s / 2, s * 0.7,
+                      {{0, Hex(0xfffaf0)}, {1, Hex(0xf0e2c0)}});
     cairo_fill(cr);
-    cairo_pattern_destroy(paper);
     RoundedRect(cr, 14.5, 14.5, s - 29, s - 29, 7);
     SetColour(cr, Hex(0xc9a66b));
     cairo_set_line_width(cr, 1.5);
@@ -41,23 +38,15 @@ void Card(cairo_t* cr) {
 }
 
 void PieceIcon(cairo_t* cr, double x, double y, double size, Rgb colour) {
-    const Polygon outline = EmblemOutline(size);
-    for (size_t i = 0; i < outline.size(); ++i) {
-        const double px = x + outline[i].x, py = y + outline[i].y;
-        i == 0 ? cairo_move_to(cr, px, py) : cairo_line_to(cr, px, py);
-    }
-    cairo_close_path(cr);
+    PolygonPath(cr, EmblemOutline(size), x, y);
     SetColour(cr, colour);
-    cairo_fill_preserve(cr);
-    SetColour(cr, Mix(colour, Rgb{0, 0, 0}, 0.35));
-    cairo_set_line_width(cr, 1.5);
-    cairo_stroke(cr);
+    FillWithOutline(cr, Mix(colour, Rgb{0, 0, 0}, 0.35), 1.5);
 }
 
 void Heading(cairo_t* cr, const char* text, double y, double size) {
     UseFont(cr, Font::kSerifBold, size);
     SetColour(cr, kAccent);
-    DrawText(cr, text, kDialogSize / 2.0, y, Align::kCentre);
+    DrawText(cr, text, kPictureDialogSize / 2.0, y, Align::kCentre);
 }
 
 void Line(cairo_t* cr, const std::string& text, double x, double y, double size, Font font,
@@ -76,7 +65,7 @@ Image Finish(const Canvas& canvas) {
 } // namespace
 
 Image DrawAboutDialog() {
-    Canvas canvas(kDialogSize, kDialogSize);
+    Canvas canvas(kPictureDialogSize, kPictureDialogSize);
     cairo_t* cr = canvas.Context();
     Card(cr);
     PieceIcon(cr, 28, 26, 40, Hex(0xf2c14e));
@@ -100,7 +89,7 @@ void KeyColumn(cairo_t* cr, const char* const (*keys)[2], int count, double keyR
 }
 
 Image DrawDirectionsDialog() {
-    Canvas canvas(kDialogSize, kDialogSize);
+    Canvas canvas(kPictureDialogSize, kPictureDialogSize);
     cairo_t* cr = canvas.Context();
     Card(cr);
     Heading(cr, "How to play", 48, 28);
@@ -133,7 +122,7 @@ Image DrawDirectionsDialog() {
 }
 
 Image DrawCannotSaveDialog() {
-    Canvas canvas(kDialogSize, kDialogSize);
+    Canvas canvas(kPictureDialogSize, kPictureDialogSize);
     cairo_t* cr = canvas.Context();
     Card(cr);
     PieceIcon(cr, 160, 24, 40, Hex(0xe8a25a));
@@ -160,13 +149,9 @@ Image DrawEndingScreen() {
     cairo_t* cr = canvas.Context();
     const double w = kScreenWidth, h = kScreenHeight;
     // Evening over the hills: the day's puzzles are done.
-    cairo_pattern_t* sky = cairo_pattern_create_linear(0, 0, 0, h * 0.7);
-    AddStop(sky, 0, Hex(0x2b3a78));
-    AddStop(sky, 0.55, Hex(0xc86b8a));
-    AddStop(sky, 1, Hex(0xffb36b));
-    cairo_set_source(cr, sky);
+    UseLinearGradient(cr, 0, 0, 0, h * 0.7,
+                      {{0, Hex(0x2b3a78)}, {0.55, Hex(0xc86b8a)}, {1, Hex(0xffb36b)}});
     cairo_paint(cr);
-    cairo_pattern_destroy(sky);
     Sun(cr, w * 0.5, h * 0.62, 70, Hex(0xffd27a), Hex(0xffc070));
     for (int i = 0; i < 14; ++i) {
         SetColour(cr, Hex(0xfff4d8));
@@ -179,8 +164,7 @@ Image DrawEndingScreen() {
                  Hex(0x1a1428));
     for (int i = 0; i < 4; ++i)
         PineTree(cr, 800 + i * 45.0, h * 0.79, 90 + (i % 2) * 20, Hex(0x1f1830), Hex(0x1a1428));
-    Bird(cr, 300, 360, 12, Hex(0x2a2040));
-    Bird(cr, 336, 380, 9, Hex(0x2a2040));
+    Birds(cr, Hex(0x2a2040), {{300, 360, 12}, {336, 380, 9}});
     UseFont(cr, Font::kSerifBold, 64);
     TextPath(cr, "Thank you for playing!", w / 2 + 3, 203, Align::kCentre);
     cairo_set_source_rgba(cr, 0, 0, 0, 0.35);
@@ -194,15 +178,19 @@ Image DrawEndingScreen() {
 }
 
 Image DrawOkButton(const Image& dialog, int face) {
-    const Image behind = dialog.Crop(kOkButton.x, kOkButton.y, kOkButton.w, kOkButton.h);
+    const Image behind = dialog.Crop(kDialogOkButton.x, kDialogOkButton.y, kDialogOkButton.width,
+                                     kDialogOkButton.height);
     const Image both = DrawButton(behind, kGreenButton, TextSymbol("OK", 24));
-    return both.Crop(0, face * kOkButton.h, kOkButton.w, kOkButton.h);
+    return both.Crop(0, face * kDialogOkButton.height, kDialogOkButton.width,
+                     kDialogOkButton.height);
 }
 
 Image DrawQuitButton(const Image& ending, int face) {
-    const Image behind = ending.Crop(kQuitButton.x, kQuitButton.y, kQuitButton.w, kQuitButton.h);
+    const Image behind = ending.Crop(kEndingQuitButton.x, kEndingQuitButton.y,
+                                     kEndingQuitButton.width, kEndingQuitButton.height);
     const Image both = DrawButton(behind, kCreamButton, TextSymbol("Quit", 24));
-    return both.Crop(0, face * kQuitButton.h, kQuitButton.w, kQuitButton.h);
+    return both.Crop(0, face * kEndingQuitButton.height, kEndingQuitButton.width,
+                     kEndingQuitButton.height);
 }
 
 } // namespace content

@@ -7,10 +7,6 @@
 
 namespace content {
 
-constexpr int kDialogSize = 360;
-constexpr Box kOkButton{114, 296, 128, 50};
-constexpr Box kQuitButton{450, 696, 124, 52};
-
 Image DrawAboutDialog();
 Image DrawDirectionsDialog();
 Image DrawEndingScreen();

@@ -14,6 +14,13 @@ void Circle(cairo_t* cr, double x, double y, double r) {
     cairo_arc(cr, x, y, r, 0, 2 * kPi);
 }
 
+// A soft light around the disc of radius, fading out at reach.
+void Glow(cairo_t* cr, double x, double y, double radius, double reach, Rgb colour, double alpha) {
+    UseRadialGradient(cr, x, y, radius, x, y, reach, {{0, colour, alpha}, {1, colour, 0}});
+    Circle(cr, x, y, reach);
+    cairo_fill(cr);
+}
+
 } // namespace
 
 void Ellipse(cairo_t* cr, double x, double y, double rx, double ry) {
@@ -29,14 +36,6 @@ void Disc(cairo_t* cr, double x, double y, double r, Rgb colour, double alpha) {
     Circle(cr, x, y, r);
     SetColour(cr, colour, alpha);
     cairo_fill(cr);
-}
-
-void Poly(cairo_t* cr, std::initializer_list<double> xy) {
-    const double* p = xy.begin();
-    cairo_move_to(cr, p[0], p[1]);
-    for (size_t i = 2; i + 1 < xy.size(); i += 2)
-        cairo_line_to(cr, p[i], p[i + 1]);
-    cairo_close_path(cr);
 }
 
 void Fill(cairo_t* cr, Rgb colour, double alpha) {
@@ -62,13 +61,7 @@ void Sky(cairo_t* cr, double w, double h, Rgb top, Rgb bottom) {
 }
 
 void Sun(cairo_t* cr, double x, double y, double radius, Rgb core, Rgb glow) {
-    cairo_pattern_t* halo = cairo_pattern_create_radial(x, y, radius, x, y, radius * 2.6);
-    AddStop(halo, 0, glow, 0.55);
-    AddStop(halo, 1, glow, 0);
-    Circle(cr, x, y, radius * 2.6);
-    cairo_set_source(cr, halo);
-    cairo_fill(cr);
-    cairo_pattern_destroy(halo);
+    Glow(cr, x, y, radius, radius * 2.6, glow, 0.55);
     SetColour(cr, core);
     Circle(cr, x, y, radius);
     cairo_fill(cr);
@@ -76,13 +69,7 @@ void Sun(cairo_t* cr, double x, double y, double radius, Rgb core, Rgb glow) {
 
 void Moon(cairo_t* cr, double x, double y, double radius, Rgb light) {
     // A soft glow, then a crescent: the disc less an offset disc.
-    cairo_pattern_t* halo = cairo_pattern_create_radial(x, y, radius, x, y, radius * 2.4);
-    AddStop(halo, 0, light, 0.35);
-    AddStop(halo, 1, light, 0);
-    Circle(cr, x, y, radius * 2.4);
-    cairo_set_source(cr, halo);
-    cairo_fill(cr);
-    cairo_pattern_destroy(halo);
+    Glow(cr, x, y, radius, radius * 2.4, light, 0.35);
     cairo_push_group(cr);
     Circle(cr, x, y, radius);
     SetColour(cr, light);
@@ -134,6 +121,16 @@ void Bird(cairo_t* cr, double x, double y, double size, Rgb colour) {
     cairo_stroke(cr);
 }
 
+void Clouds(cairo_t* cr, Rgb colour, std::initializer_list<CloudAt> clouds) {
+    for (const CloudAt& cloud : clouds)
+        Cloud(cr, cloud.x, cloud.y, cloud.size, colour, cloud.alpha);
+}
+
+void Birds(cairo_t* cr, Rgb colour, std::initializer_list<BirdAt> birds) {
+    for (const BirdAt& bird : birds)
+        Bird(cr, bird.x, bird.y, bird.size, colour);
+}
+
 void Hill(cairo_t* cr, double w, double bottom, double base, double amplitude, double wavelength,
           double phase, Rgb top, Rgb low) {
     cairo_move_to(cr, -2, bottom);
@@ -144,59 +141,40 @@ void Hill(cairo_t* cr, double w, double bottom, double base, double amplitude, d
     }
     cairo_line_to(cr, w + 2, bottom);
     cairo_close_path(cr);
-    cairo_pattern_t* gradient = cairo_pattern_create_linear(0, base - amplitude, 0, bottom);
-    AddStop(gradient, 0, top);
-    AddStop(gradient, 1, low);
-    cairo_set_source(cr, gradient);
+    UseLinearGradient(cr, 0, base - amplitude, 0, bottom, {{0, top}, {1, low}});
     cairo_fill(cr);
-    cairo_pattern_destroy(gradient);
 }
 
 void Mountain(cairo_t* cr, double peakX, double peakY, double baseY, double halfWidth, Rgb rock,
               Rgb shade, Rgb snow) {
     const double height = baseY - peakY;
-    cairo_move_to(cr, peakX - halfWidth, baseY);
-    cairo_line_to(cr, peakX - halfWidth * 0.45, peakY + height * 0.45);
-    cairo_line_to(cr, peakX - halfWidth * 0.2, peakY + height * 0.3);
-    cairo_line_to(cr, peakX, peakY);
-    cairo_line_to(cr, peakX + halfWidth * 0.3, peakY + height * 0.35);
-    cairo_line_to(cr, peakX + halfWidth * 0.55, peakY + height * 0.5);
-    cairo_line_to(cr, peakX + halfWidth, baseY);
-    cairo_close_path(cr);
+    Poly(cr, {peakX - halfWidth, baseY, peakX - halfWidth * 0.45, peakY + height * 0.45,
+              peakX - halfWidth * 0.2, peakY + height * 0.3, peakX, peakY, peakX + halfWidth * 0.3,
+              peakY + height * 0.35, peakX + halfWidth * 0.55, peakY + height * 0.5,
+              peakX + halfWidth, baseY});
     SetColour(cr, rock);
     cairo_fill(cr);
     // The shaded right flank.
-    cairo_move_to(cr, peakX, peakY);
-    cairo_line_to(cr, peakX + halfWidth * 0.3, peakY + height * 0.35);
-    cairo_line_to(cr, peakX + halfWidth * 0.55, peakY + height * 0.5);
-    cairo_line_to(cr, peakX + halfWidth, baseY);
-    cairo_line_to(cr, peakX + halfWidth * 0.05, baseY);
-    cairo_line_to(cr, peakX + halfWidth * 0.12, peakY + height * 0.5);
-    cairo_close_path(cr);
+    Poly(cr, {peakX, peakY, peakX + halfWidth * 0.3, peakY + height * 0.35,
+              peakX + halfWidth * 0.55, peakY + height * 0.5, peakX + halfWidth, baseY,
+              peakX + halfWidth * 0.05, baseY, peakX + halfWidth * 0.12, peakY + height * 0.5});
     SetColour(cr, shade);
     cairo_fill(cr);
     // Snow cap with a ragged lower edge.
     const double capY = peakY + height * 0.28;
     const double capHalf = halfWidth * 0.28 * 0.28 / 0.3 + 2;
-    cairo_move_to(cr, peakX, peakY);
-    cairo_line_to(cr, peakX + capHalf * 0.95, capY - height * 0.02);
-    cairo_line_to(cr, peakX + capHalf * 0.5, capY - height * 0.06);
-    cairo_line_to(cr, peakX + capHalf * 0.15, capY + height * 0.02);
-    cairo_line_to(cr, peakX - capHalf * 0.3, capY - height * 0.05);
-    cairo_line_to(cr, peakX - capHalf * 0.7, capY + height * 0.01);
-    cairo_line_to(cr, peakX - capHalf * 1.1, capY - height * 0.03);
-    cairo_close_path(cr);
+    Poly(cr, {peakX, peakY, peakX + capHalf * 0.95, capY - height * 0.02, peakX + capHalf * 0.5,
+              capY - height * 0.06, peakX + capHalf * 0.15, capY + height * 0.02,
+              peakX - capHalf * 0.3, capY - height * 0.05, peakX - capHalf * 0.7,
+              capY + height * 0.01, peakX - capHalf * 1.1, capY - height * 0.03});
     SetColour(cr, snow);
     cairo_fill(cr);
 }
 
 void RoundTree(cairo_t* cr, double x, double ground, double size, Rgb leaves, Rgb trunk) {
     SetColour(cr, trunk);
-    cairo_move_to(cr, x - size * 0.09, ground);
-    cairo_line_to(cr, x - size * 0.05, ground - size * 0.9);
-    cairo_line_to(cr, x + size * 0.05, ground - size * 0.9);
-    cairo_line_to(cr, x + size * 0.09, ground);
-    cairo_close_path(cr);
+    Poly(cr, {x - size * 0.09, ground, x - size * 0.05, ground - size * 0.9, x + size * 0.05,
+              ground - size * 0.9, x + size * 0.09, ground});
     cairo_fill(cr);
     const double cy = ground - size * 1.05;
     SetColour(cr, Mix(leaves, kBlack, 0.25));
@@ -220,16 +198,10 @@ void PineTree(cairo_t* cr, double x, double ground, double height, Rgb leaves, R
         const double top = ground - height + tier * height * 0.22;
         const double bottom = ground - height * 0.14 - (2 - tier) * height * 0.18;
         const double half = height * (0.18 + 0.07 * tier);
-        cairo_move_to(cr, x, top);
-        cairo_line_to(cr, x + half, bottom);
-        cairo_line_to(cr, x - half, bottom);
-        cairo_close_path(cr);
+        Poly(cr, {x, top, x + half, bottom, x - half, bottom});
         SetColour(cr, Mix(leaves, kWhite, 0.06 * (2 - tier)));
         cairo_fill(cr);
-        cairo_move_to(cr, x, top);
-        cairo_line_to(cr, x + half, bottom);
-        cairo_line_to(cr, x, bottom);
-        cairo_close_path(cr);
+        Poly(cr, {x, top, x + half, bottom, x, bottom});
         SetColour(cr, Mix(leaves, kBlack, 0.2));
         cairo_fill(cr);
     }
@@ -290,16 +262,10 @@ void House(cairo_t* cr, double x, double ground, double w, double h, const House
     SetColour(cr, Mix(style.wall, kBlack, 0.12));
     cairo_rectangle(cr, x + w * 0.82, top, w * 0.18, h);
     cairo_fill(cr);
-    cairo_move_to(cr, x - w * 0.08, top + 1);
-    cairo_line_to(cr, x + w * 0.5, top - roofH);
-    cairo_line_to(cr, x + w * 1.08, top + 1);
-    cairo_close_path(cr);
+    Poly(cr, {x - w * 0.08, top + 1, x + w * 0.5, top - roofH, x + w * 1.08, top + 1});
     SetColour(cr, style.roof);
     cairo_fill(cr);
-    cairo_move_to(cr, x + w * 0.5, top - roofH);
-    cairo_line_to(cr, x + w * 1.08, top + 1);
-    cairo_line_to(cr, x + w * 0.5, top + 1);
-    cairo_close_path(cr);
+    Poly(cr, {x + w * 0.5, top - roofH, x + w * 1.08, top + 1, x + w * 0.5, top + 1});
     SetColour(cr, Mix(style.roof, kBlack, 0.15));
     cairo_fill(cr);
     // Door and two windows with crossbars.
@@ -326,11 +292,8 @@ void Boat(cairo_t* cr, double x, double water, double size, Rgb hull, Rgb sail, 
     cairo_translate(cr, x, water);
     if (mirrored)
         cairo_scale(cr, -1, 1);
-    cairo_move_to(cr, -size * 0.55, -size * 0.12);
-    cairo_line_to(cr, size * 0.6, -size * 0.12);
-    cairo_line_to(cr, size * 0.42, size * 0.08);
-    cairo_line_to(cr, -size * 0.4, size * 0.08);
-    cairo_close_path(cr);
+    Poly(cr, {-size * 0.55, -size * 0.12, size * 0.6, -size * 0.12, size * 0.42, size * 0.08,
+              -size * 0.4, size * 0.08});
     SetColour(cr, hull);
     cairo_fill(cr);
     SetColour(cr, Mix(hull, kWhite, 0.5));
@@ -346,10 +309,7 @@ void Boat(cairo_t* cr, double x, double water, double size, Rgb hull, Rgb sail, 
     cairo_close_path(cr);
     SetColour(cr, sail);
     cairo_fill(cr);
-    cairo_move_to(cr, -size * 0.04, -size * 0.8);
-    cairo_line_to(cr, -size * 0.04, -size * 0.17);
-    cairo_line_to(cr, -size * 0.4, -size * 0.17);
-    cairo_close_path(cr);
+    Poly(cr, {-size * 0.04, -size * 0.8, -size * 0.04, -size * 0.17, -size * 0.4, -size * 0.17});
     SetColour(cr, Mix(sail, kBlack, 0.1));
     cairo_fill(cr);
     cairo_restore(cr);
@@ -421,12 +381,8 @@ void Fence(cairo_t* cr, double x0, double x1, double ground, double height, Rgb 
     cairo_fill(cr);
     SetColour(cr, colour);
     for (double x = x0; x < x1; x += height * 0.42) {
-        cairo_move_to(cr, x, ground);
-        cairo_line_to(cr, x, ground - height * 0.85);
-        cairo_line_to(cr, x + height * 0.1, ground - height);
-        cairo_line_to(cr, x + height * 0.2, ground - height * 0.85);
-        cairo_line_to(cr, x + height * 0.2, ground);
-        cairo_close_path(cr);
+        Poly(cr, {x, ground, x, ground - height * 0.85, x + height * 0.1, ground - height,
+                  x + height * 0.2, ground - height * 0.85, x + height * 0.2, ground});
         cairo_fill(cr);
     }
 }
@@ -436,10 +392,7 @@ void Fish(cairo_t* cr, double x, double y, double size, Rgb body, Rgb fin, bool 
     cairo_translate(cr, x, y);
     if (!facingLeft)
         cairo_scale(cr, -1, 1);
-    cairo_move_to(cr, size * 0.35, 0);
-    cairo_line_to(cr, size * 0.6, -size * 0.25);
-    cairo_line_to(cr, size * 0.6, size * 0.25);
-    cairo_close_path(cr);
+    Poly(cr, {size * 0.35, 0, size * 0.6, -size * 0.25, size * 0.6, size * 0.25});
     SetColour(cr, fin);
     cairo_fill(cr);
     cairo_save(cr);

@@ -3,19 +3,15 @@
 // take positions in picture pixels; y grows downwards.
 #pragma once
 
-#include "canvas.h"
+#include "paint.h"
 
 #include <initializer_list>
 
 namespace content::motif {
 
-constexpr double kPi = 3.14159265358979323846;
-
 // Paths and fills used everywhere.
 void Ellipse(cairo_t* cr, double x, double y, double rx, double ry);
 void Disc(cairo_t* cr, double x, double y, double r, Rgb colour, double alpha = 1.0);
-// A closed polygon through x0, y0, x1, y1, ...
-void Poly(cairo_t* cr, std::initializer_list<double> xy);
 void Fill(cairo_t* cr, Rgb colour, double alpha = 1.0);
 void Stroke(cairo_t* cr, Rgb colour, double width);
 Rgb Darker(Rgb colour, double amount);
@@ -27,6 +23,21 @@ void Moon(cairo_t* cr, double x, double y, double radius, Rgb light);
 void Cloud(cairo_t* cr, double x, double y, double size, Rgb colour, double alpha = 1.0);
 void Star(cairo_t* cr, double x, double y, double radius, int points, double inner);
 void Bird(cairo_t* cr, double x, double y, double size, Rgb colour);
+
+// Several clouds, or birds, of one colour, drawn in the order given.
+struct CloudAt {
+    double x;
+    double y;
+    double size;
+    double alpha = 1.0;
+};
+void Clouds(cairo_t* cr, Rgb colour, std::initializer_list<CloudAt> clouds);
+struct BirdAt {
+    double x;
+    double y;
+    double size;
+};
+void Birds(cairo_t* cr, Rgb colour, std::initializer_list<BirdAt> birds);
 
 // A band of land whose top edge rolls gently around `base`, filled down to
 // `bottom` with a vertical gradient.

@@ -11,24 +11,15 @@ using namespace motif;
 void FarmValley(cairo_t* cr, double w, double h) {
     Sky(cr, w, h * 0.5, Hex(0x5aa9e6), Hex(0xbfe3f5));
     Sun(cr, w * 0.78, h * 0.12, 30, Hex(0xffe066), Hex(0xfff3b0));
-    Cloud(cr, w * 0.08, h * 0.1, 1.0, Hex(0xffffff));
-    Cloud(cr, w * 0.45, h * 0.2, 0.75, Hex(0xffffff), 0.95);
+    Clouds(cr, Hex(0xffffff), {{w * 0.08, h * 0.1, 1.0}, {w * 0.45, h * 0.2, 0.75, 0.95}});
     Hill(cr, w, h, h * 0.42, 22, 380, 0.6, Hex(0x8cc96b), Hex(0x6aa84f));
     Hill(cr, w, h, h * 0.55, 26, 300, 2.4, Hex(0x6fbf4a), Hex(0x4e9a35));
     // Patchwork fields on the far hill.
     SetColour(cr, Hex(0xd9c25a));
-    cairo_move_to(cr, w * 0.05, h * 0.47);
-    cairo_line_to(cr, w * 0.3, h * 0.45);
-    cairo_line_to(cr, w * 0.34, h * 0.5);
-    cairo_line_to(cr, w * 0.06, h * 0.53);
-    cairo_close_path(cr);
+    Poly(cr, {w * 0.05, h * 0.47, w * 0.3, h * 0.45, w * 0.34, h * 0.5, w * 0.06, h * 0.53});
     cairo_fill(cr);
     SetColour(cr, Hex(0xa7c957));
-    cairo_move_to(cr, w * 0.58, h * 0.43);
-    cairo_line_to(cr, w * 0.86, h * 0.41);
-    cairo_line_to(cr, w * 0.9, h * 0.47);
-    cairo_line_to(cr, w * 0.6, h * 0.49);
-    cairo_close_path(cr);
+    Poly(cr, {w * 0.58, h * 0.43, w * 0.86, h * 0.41, w * 0.9, h * 0.47, w * 0.6, h * 0.49});
     cairo_fill(cr);
     Hill(cr, w, h, h * 0.7, 18, 500, 4.0, Hex(0x58a83c), Hex(0x3d7d2a));
     // The barn and the farmhouse.
@@ -53,21 +44,13 @@ void FarmValley(cairo_t* cr, double w, double h) {
                : i % 3 == 1 ? Hex(0xffd93d)
                             : Hex(0xf7f7ff),
                Hex(0xf08c00));
-    Bird(cr, w * 0.3, h * 0.08, 9, Hex(0x334455));
-    Bird(cr, w * 0.37, h * 0.12, 7, Hex(0x334455));
+    Birds(cr, Hex(0x334455), {{w * 0.3, h * 0.08, 9}, {w * 0.37, h * 0.12, 7}});
 }
-
-} // namespace content::scenes
-
-namespace content::scenes {
-
-using namespace motif;
 
 void FlowerGarden(cairo_t* cr, double w, double h) {
     Sky(cr, w, h * 0.4, Hex(0x69b7ef), Hex(0xd4eefa));
     Sun(cr, w * 0.15, h * 0.09, 26, Hex(0xfff07a), Hex(0xfff6c0));
-    Cloud(cr, w * 0.5, h * 0.08, 0.8, Hex(0xffffff));
-    Cloud(cr, w * 0.72, h * 0.2, 0.55, Hex(0xffffff), 0.9);
+    Clouds(cr, Hex(0xffffff), {{w * 0.5, h * 0.08, 0.8}, {w * 0.72, h * 0.2, 0.55, 0.9}});
     // A hedge and a garden shed behind the fence.
     for (int i = 0; i < 9; ++i)
         Disc(cr, i * 55.0 - 10, h * 0.36, 34, i % 2 ? Hex(0x3c8d3a) : Hex(0x347f33));
@@ -99,9 +82,10 @@ void FlowerGarden(cairo_t* cr, double w, double h) {
 
 void Balloons(cairo_t* cr, double w, double h) {
     Sky(cr, w, h * 0.7, Hex(0x3f8fd8), Hex(0xcfe9f7));
-    Cloud(cr, w * 0.05, h * 0.15, 0.9, Hex(0xffffff), 0.95);
-    Cloud(cr, w * 0.6, h * 0.36, 0.7, Hex(0xffffff), 0.9);
-    Cloud(cr, w * 0.35, h * 0.55, 0.6, Hex(0xffffff), 0.85);
+    Clouds(cr, Hex(0xffffff),
+           {{w * 0.05, h * 0.15, 0.9, 0.95},
+            {w * 0.6, h * 0.36, 0.7, 0.9},
+            {w * 0.35, h * 0.55, 0.6, 0.85}});
     // Patchwork fields below, in perspective.
     const double horizon = h * 0.66;
     SetColour(cr, Hex(0x9ccf6e));
@@ -122,8 +106,7 @@ void Balloons(cairo_t* cr, double w, double h) {
             const auto a = at(u0, v0), b = at(u1, v0), d = at(u1, v1), e = at(u0, v1);
             Poly(cr, {a.first, a.second, b.first, b.second, d.first, d.second, e.first, e.second});
             SetColour(cr, fields[(r * 3 + c * 5) % 6]);
-            cairo_fill_preserve(cr);
-            Stroke(cr, Hex(0x3d6b2a), 1.5 + r);
+            FillWithOutline(cr, Hex(0x3d6b2a), 1.5 + r);
         }
     // A river winding through the fields.
     cairo_move_to(cr, w * 0.55, horizon);
@@ -185,8 +168,7 @@ void Mill(cairo_t* cr, double x, double ground, double height) {
 
 void Windmill(cairo_t* cr, double w, double h) {
     Sky(cr, w, h * 0.5, Hex(0x4d9de0), Hex(0xdcefff));
-    Cloud(cr, w * 0.05, h * 0.12, 0.8, Hex(0xffffff));
-    Cloud(cr, w * 0.45, h * 0.06, 0.6, Hex(0xffffff), 0.9);
+    Clouds(cr, Hex(0xffffff), {{w * 0.05, h * 0.12, 0.8}, {w * 0.45, h * 0.06, 0.6, 0.9}});
     const double horizon = h * 0.5;
     SetColour(cr, Hex(0x7cc35a));
     cairo_rectangle(cr, 0, horizon, w, h - horizon);
@@ -223,8 +205,7 @@ void Windmill(cairo_t* cr, double w, double h) {
 
 void Castle(cairo_t* cr, double w, double h) {
     Sky(cr, w, h * 0.7, Hex(0x5aa0e0), Hex(0xe2f2fb));
-    Cloud(cr, w * 0.62, h * 0.1, 0.9, Hex(0xffffff));
-    Cloud(cr, w * 0.05, h * 0.2, 0.6, Hex(0xffffff), 0.9);
+    Clouds(cr, Hex(0xffffff), {{w * 0.62, h * 0.1, 0.9}, {w * 0.05, h * 0.2, 0.6, 0.9}});
     Hill(cr, w, h, h * 0.62, 30, 520, 1.2, Hex(0x7dc95e), Hex(0x4a9a3a));
     const Rgb stone = Hex(0xd8d0c0), shade = Hex(0xb3a996), roof = Hex(0x3b5ba9);
     const double base = h * 0.6;
@@ -306,12 +287,8 @@ void RainbowValley(cairo_t* cr, double w, double h) {
     cairo_line_to(cr, w * 0.7, h + 2);
     cairo_curve_to(cr, w * 1.05, h * 0.76, w * 0.42, h * 0.66, w * 0.52, h * 0.55);
     cairo_close_path(cr);
-    cairo_pattern_t* water = cairo_pattern_create_linear(0, h * 0.55, 0, h);
-    AddStop(water, 0, Hex(0x9fd3f5));
-    AddStop(water, 1, Hex(0x3b86c8));
-    cairo_set_source(cr, water);
+    UseLinearGradient(cr, 0, h * 0.55, 0, h, {{0, Hex(0x9fd3f5)}, {1, Hex(0x3b86c8)}});
     cairo_fill(cr);
-    cairo_pattern_destroy(water);
     House(cr, w * 0.08, h * 0.7, 78, 56,
           {Hex(0xfff4e0), Hex(0xd1495b), Hex(0x9fd3f0), Hex(0x6b3a1e), true});
     RoundTree(cr, w * 0.86, h * 0.72, 64, Hex(0x2f8f46), Hex(0x6b4226));
@@ -393,10 +370,8 @@ void Farmyard(cairo_t* cr, double w, double h) {
 void Orchard(cairo_t* cr, double w, double h) {
     Sky(cr, w, h * 0.45, Hex(0x6cb4ec), Hex(0xe0f3fc));
     Sun(cr, w * 0.16, h * 0.09, 26, Hex(0xffe066), Hex(0xfff3b0));
-    Cloud(cr, w * 0.55, h * 0.08, 0.9, Hex(0xffffff));
-    Cloud(cr, w * 0.3, h * 0.22, 0.55, Hex(0xffffff), 0.9);
-    Bird(cr, w * 0.8, h * 0.22, 9, Hex(0x334455));
-    Bird(cr, w * 0.86, h * 0.25, 7, Hex(0x334455));
+    Clouds(cr, Hex(0xffffff), {{w * 0.55, h * 0.08, 0.9}, {w * 0.3, h * 0.22, 0.55, 0.9}});
+    Birds(cr, Hex(0x334455), {{w * 0.8, h * 0.22, 9}, {w * 0.86, h * 0.25, 7}});
     Hill(cr, w, h, h * 0.38, 18, 300, 0.7, Hex(0xa5d67e), Hex(0x8cc96b));
     Hill(cr, w, h, h * 0.5, 12, 500, 2.0, Hex(0x79c35a), Hex(0x4f9f3b));
     // Rows of apple trees, bigger in front.

@@ -43,13 +43,12 @@ void NightVillage(cairo_t* cr, double w, double h) {
     cairo_new_sub_path(cr);
     cairo_arc(cr, cx + 30, cy - 110, 9, 0, 2 * kPi);
     cairo_fill(cr);
-    const motif::HouseStyle night[] = {
-        {Hex(0x8d6e63), Hex(0x4e342e), Hex(0xffd166), Hex(0x3e2723), true},
-        {Hex(0x7986cb), Hex(0x283593), Hex(0xffe082), Hex(0x1a237e), false},
-        {Hex(0xa1887f), Hex(0x5d4037), Hex(0xffca28), Hex(0x3e2723), true}};
-    House(cr, w * 0.04, h * 0.7, 90, 64, night[0]);
-    House(cr, w * 0.32, h * 0.68, 70, 52, night[1]);
-    House(cr, w * 0.72, h * 0.8, 100, 70, night[2]);
+    House(cr, w * 0.04, h * 0.7, 90, 64,
+          {Hex(0x8d6e63), Hex(0x4e342e), Hex(0xffd166), Hex(0x3e2723), true});
+    House(cr, w * 0.32, h * 0.68, 70, 52,
+          {Hex(0x7986cb), Hex(0x283593), Hex(0xffe082), Hex(0x1a237e), false});
+    House(cr, w * 0.72, h * 0.8, 100, 70,
+          {Hex(0xa1887f), Hex(0x5d4037), Hex(0xffca28), Hex(0x3e2723), true});
     for (int i = 0; i < 5; ++i)
         PineTree(cr, w * (0.05 + 0.2 * i), h * (0.92 + 0.02 * (i % 2)), 90, Hex(0x17301f),
                  Hex(0x2a1f16));
@@ -68,13 +67,9 @@ void NightVillage(cairo_t* cr, double w, double h) {
 }
 
 void Planets(cairo_t* cr, double w, double h) {
-    cairo_pattern_t* space =
-        cairo_pattern_create_radial(w * 0.3, h * 0.4, 20, w * 0.5, h * 0.5, h * 0.8);
-    AddStop(space, 0, Hex(0x2b1a5a));
-    AddStop(space, 1, Hex(0x07081c));
-    cairo_set_source(cr, space);
+    UseRadialGradient(cr, w * 0.3, h * 0.4, 20, w * 0.5, h * 0.5, h * 0.8,
+                      {{0, Hex(0x2b1a5a)}, {1, Hex(0x07081c)}});
     cairo_paint(cr);
-    cairo_pattern_destroy(space);
     StarField(cr, w, h, 110, 5);
     // The ringed planet.
     const double px = w * 0.62, py = h * 0.32, pr = 80;
@@ -86,13 +81,10 @@ void Planets(cairo_t* cr, double w, double h) {
     cairo_arc(cr, 0, 0, pr * 1.8, kPi, 2 * kPi);
     cairo_restore(cr);
     Stroke(cr, Hex(0xe9c46a), 9);
-    cairo_pattern_t* body = cairo_pattern_create_linear(px - pr, py - pr, px + pr, py + pr);
-    AddStop(body, 0, Hex(0xffb347));
-    AddStop(body, 1, Hex(0xc8553d));
     Ellipse(cr, px, py, pr, pr);
-    cairo_set_source(cr, body);
+    UseLinearGradient(cr, px - pr, py - pr, px + pr, py + pr,
+                      {{0, Hex(0xffb347)}, {1, Hex(0xc8553d)}});
     cairo_fill(cr);
-    cairo_pattern_destroy(body);
     for (int i = 0; i < 4; ++i) {
         cairo_save(cr);
         Ellipse(cr, px, py, pr, pr);
@@ -136,10 +128,7 @@ void Planets(cairo_t* cr, double w, double h) {
     Fill(cr, Hex(0xfff3b0));
     cairo_restore(cr);
     // A comet streaking across the top.
-    cairo_move_to(cr, w * 0.05, h * 0.08);
-    cairo_line_to(cr, w * 0.3, h * 0.16);
-    cairo_line_to(cr, w * 0.05, h * 0.11);
-    cairo_close_path(cr);
+    Poly(cr, {w * 0.05, h * 0.08, w * 0.3, h * 0.16, w * 0.05, h * 0.11});
     Fill(cr, Hex(0xbde0fe), 0.6);
     Disc(cr, w * 0.3, h * 0.155, 6, Hex(0xffffff));
     // The grey moon's surface at the bottom.

@@ -28,8 +28,7 @@ void Gull(cairo_t* cr, double x, double y, double size) {
 
 void Lighthouse(cairo_t* cr, double w, double h) {
     Sky(cr, w, h * 0.55, Hex(0x4a90d9), Hex(0xcfe8f7));
-    Cloud(cr, w * 0.5, h * 0.08, 0.9, Hex(0xffffff));
-    Cloud(cr, w * 0.75, h * 0.25, 0.6, Hex(0xffffff), 0.9);
+    Clouds(cr, Hex(0xffffff), {{w * 0.5, h * 0.08, 0.9}, {w * 0.75, h * 0.25, 0.6, 0.9}});
     Sea(cr, w, h * 0.52, h, Hex(0x3a8fc8), Hex(0x1d5f8f));
     // Rocks and a grassy top on the left.
     Poly(cr, {-5, h * 0.4, w * 0.2, h * 0.38, w * 0.42, h * 0.5, w * 0.5, h * 0.72, w * 0.38,
@@ -72,8 +71,7 @@ void Lighthouse(cairo_t* cr, double w, double h) {
 
 void Harbour(cairo_t* cr, double w, double h) {
     Sky(cr, w, h * 0.4, Hex(0x6aaee8), Hex(0xe2f1fb));
-    Cloud(cr, w * 0.1, h * 0.08, 0.8, Hex(0xffffff));
-    Cloud(cr, w * 0.62, h * 0.05, 0.65, Hex(0xffffff), 0.9);
+    Clouds(cr, Hex(0xffffff), {{w * 0.1, h * 0.08, 0.8}, {w * 0.62, h * 0.05, 0.65, 0.9}});
     Hill(cr, w, h, h * 0.3, 14, 260, 0.4, Hex(0x6e9e5a), Hex(0x5a8a48));
     // A row of tall gabled houses along the quay.
     const Rgb walls[] = {Hex(0xe63946), Hex(0xf4a261), Hex(0x2a9d8f), Hex(0xe9c46a),
@@ -195,14 +193,8 @@ void Reef(cairo_t* cr, double w, double h) {
 }
 
 void TropicalSunset(cairo_t* cr, double w, double h) {
-    cairo_pattern_t* sky = cairo_pattern_create_linear(0, 0, 0, h * 0.62);
-    AddStop(sky, 0, Hex(0x3a1c71));
-    AddStop(sky, 0.45, Hex(0xd76d77));
-    AddStop(sky, 1, Hex(0xffaf7b));
-    cairo_rectangle(cr, 0, 0, w, h * 0.62);
-    cairo_set_source(cr, sky);
-    cairo_fill(cr);
-    cairo_pattern_destroy(sky);
+    FillVertical(cr, 0, 0, w, h * 0.62,
+                 {{0, Hex(0x3a1c71)}, {0.45, Hex(0xd76d77)}, {1, Hex(0xffaf7b)}});
     Sun(cr, w * 0.5, h * 0.6, 72, Hex(0xffd56b), Hex(0xffc46b));
     // Thin clouds across the sun.
     for (int i = 0; i < 4; ++i) {
@@ -227,9 +219,7 @@ void TropicalSunset(cairo_t* cr, double w, double h) {
     PalmTree(cr, w * 0.12, h * 0.83, 230, 40, dark, dark);
     PalmTree(cr, w * 0.25, h * 0.86, 150, -20, dark, dark);
     PalmTree(cr, w * 0.88, h * 0.78, 200, -50, dark, dark);
-    Bird(cr, w * 0.56, h * 0.22, 12, dark);
-    Bird(cr, w * 0.64, h * 0.26, 9, dark);
-    Bird(cr, w * 0.5, h * 0.28, 8, dark);
+    Birds(cr, dark, {{w * 0.56, h * 0.22, 12}, {w * 0.64, h * 0.26, 9}, {w * 0.5, h * 0.28, 8}});
 }
 
 void PondGarden(cairo_t* cr, double w, double h) {
@@ -246,12 +236,8 @@ void PondGarden(cairo_t* cr, double w, double h) {
     Bush(cr, w * 0.45, h * 0.38, 40, Hex(0x3f8f3a));
     // The pond.
     Ellipse(cr, w * 0.5, h * 0.7, w * 0.62, h * 0.26);
-    cairo_pattern_t* water = cairo_pattern_create_linear(0, h * 0.44, 0, h * 0.96);
-    AddStop(water, 0, Hex(0x7cc6e8));
-    AddStop(water, 1, Hex(0x2f7fb0));
-    cairo_set_source(cr, water);
+    UseLinearGradient(cr, 0, h * 0.44, 0, h * 0.96, {{0, Hex(0x7cc6e8)}, {1, Hex(0x2f7fb0)}});
     cairo_fill(cr);
-    cairo_pattern_destroy(water);
     // An arched red bridge.
     SetColour(cr, Hex(0xc1121f));
     cairo_set_line_width(cr, 12);
@@ -342,8 +328,7 @@ void Umbrella(cairo_t* cr, double x, double ground, double size, Rgb a, Rgb b) {
 
 void KiteBeach(cairo_t* cr, double w, double h) {
     Sky(cr, w, h * 0.56, Hex(0x3d8fe0), Hex(0xcfeafa));
-    Cloud(cr, w * 0.55, h * 0.06, 0.75, Hex(0xffffff));
-    Cloud(cr, w * 0.02, h * 0.34, 0.6, Hex(0xffffff), 0.9);
+    Clouds(cr, Hex(0xffffff), {{w * 0.55, h * 0.06, 0.75}, {w * 0.02, h * 0.34, 0.6, 0.9}});
     Sea(cr, w, h * 0.56, h * 0.7, Hex(0x2f8ccf), Hex(0x3aa6d8));
     // Wet sand, then dry sand.
     cairo_move_to(cr, 0, h * 0.7);
@@ -392,10 +377,8 @@ void KiteBeach(cairo_t* cr, double w, double h) {
 void Lagoon(cairo_t* cr, double w, double h) {
     Sky(cr, w, h * 0.42, Hex(0x48a6e8), Hex(0xd8f1fb));
     Sun(cr, w * 0.82, h * 0.07, 24, Hex(0xfff07a), Hex(0xfff6c0));
-    Cloud(cr, w * 0.08, h * 0.08, 0.9, Hex(0xffffff));
-    Cloud(cr, w * 0.52, h * 0.2, 0.7, Hex(0xffffff), 0.95);
-    Bird(cr, w * 0.35, h * 0.26, 9, Hex(0x2f3e4e));
-    Bird(cr, w * 0.42, h * 0.3, 7, Hex(0x2f3e4e));
+    Clouds(cr, Hex(0xffffff), {{w * 0.08, h * 0.08, 0.9}, {w * 0.52, h * 0.2, 0.7, 0.95}});
+    Birds(cr, Hex(0x2f3e4e), {{w * 0.35, h * 0.26, 9}, {w * 0.42, h * 0.3, 7}});
     FillVertical(cr, 0, h * 0.4, w, h * 0.6, Hex(0x1fa2c7), Hex(0x4fd1c5));
     // The island with its beach, palms and a hut on stilts.
     Ellipse(cr, w * 0.42, h * 0.56, w * 0.36, h * 0.07);
@@ -540,14 +523,8 @@ void BeachHuts(cairo_t* cr, double w, double h) {
 }
 
 void DawnLake(cairo_t* cr, double w, double h) {
-    cairo_pattern_t* sky = cairo_pattern_create_linear(0, 0, 0, h * 0.5);
-    AddStop(sky, 0, Hex(0x9ec5f0));
-    AddStop(sky, 0.6, Hex(0xf9c6d0));
-    AddStop(sky, 1, Hex(0xffe5b4));
-    cairo_rectangle(cr, 0, 0, w, h * 0.5);
-    cairo_set_source(cr, sky);
-    cairo_fill(cr);
-    cairo_pattern_destroy(sky);
+    FillVertical(cr, 0, 0, w, h * 0.5,
+                 {{0, Hex(0x9ec5f0)}, {0.6, Hex(0xf9c6d0)}, {1, Hex(0xffe5b4)}});
     Sun(cr, w * 0.62, h * 0.4, 30, Hex(0xfff1c9), Hex(0xffe2a0));
     for (int i = 0; i < 4; ++i) {
         RoundedRect(cr, w * (0.05 + 0.3 * (i % 2)) + i * 20, h * (0.06 + 0.06 * i), w * 0.38, 8, 4);

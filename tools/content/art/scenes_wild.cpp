@@ -47,8 +47,7 @@ void SnowyPeaks(cairo_t* cr, double w, double h) {
 void AutumnForest(cairo_t* cr, double w, double h) {
     Sky(cr, w, h * 0.4, Hex(0x8ec5e8), Hex(0xfbe3b8));
     Sun(cr, w * 0.2, h * 0.1, 28, Hex(0xffd56b), Hex(0xffe9b0));
-    Cloud(cr, w * 0.55, h * 0.07, 0.8, Hex(0xfff8ee));
-    Cloud(cr, w * 0.05, h * 0.24, 0.55, Hex(0xfff8ee), 0.9);
+    Clouds(cr, Hex(0xfff8ee), {{w * 0.55, h * 0.07, 0.8}, {w * 0.05, h * 0.24, 0.55, 0.9}});
     for (int i = 0; i < 5; ++i)
         Bird(cr, w * (0.6 + 0.06 * i), h * (0.2 + 0.02 * (i % 2)), 8, Hex(0x5a3e2b));
     Hill(cr, w, h, h * 0.36, 12, 300, 0.3, Hex(0xd9a066), Hex(0xc98d4e));
@@ -118,8 +117,7 @@ void Cactus(cairo_t* cr, double x, double ground, double height, Rgb colour) {
 void Desert(cairo_t* cr, double w, double h) {
     Sky(cr, w, h * 0.55, Hex(0x3a86d4), Hex(0xcde8f7));
     Sun(cr, w * 0.2, h * 0.1, 30, Hex(0xfff3a0), Hex(0xfff8d0));
-    Cloud(cr, w * 0.58, h * 0.06, 0.75, Hex(0xffffff));
-    Cloud(cr, w * 0.3, h * 0.22, 0.5, Hex(0xffffff), 0.9);
+    Clouds(cr, Hex(0xffffff), {{w * 0.58, h * 0.06, 0.75}, {w * 0.3, h * 0.22, 0.5, 0.9}});
     // Flat-topped mesas with bands of red rock.
     auto mesa = [&](double x0, double x1, double top, double base, Rgb rock) {
         Poly(cr, {x0, base, x0 + 24, top, x1 - 24, top, x1, base});
@@ -199,13 +197,12 @@ void WinterVillage(cairo_t* cr, double w, double h) {
     }
     Hill(cr, w, h, h * 0.56, 14, 420, 2.0, Hex(0xffffff), Hex(0xe4edf8));
     // Houses with snowy roofs and warm windows.
-    const motif::HouseStyle styles[] = {
-        {Hex(0xc0392b), Hex(0xffffff), Hex(0xffd166), Hex(0x4a2c1a), true},
-        {Hex(0x2a9d8f), Hex(0xffffff), Hex(0xffd166), Hex(0x264653), true},
-        {Hex(0xe9c46a), Hex(0xffffff), Hex(0xffd166), Hex(0x6b3a1e), false}};
-    House(cr, w * 0.06, h * 0.62, 96, 70, styles[0]);
-    House(cr, w * 0.4, h * 0.58, 76, 56, styles[1]);
-    House(cr, w * 0.72, h * 0.64, 90, 64, styles[2]);
+    House(cr, w * 0.06, h * 0.62, 96, 70,
+          {Hex(0xc0392b), Hex(0xffffff), Hex(0xffd166), Hex(0x4a2c1a), true});
+    House(cr, w * 0.4, h * 0.58, 76, 56,
+          {Hex(0x2a9d8f), Hex(0xffffff), Hex(0xffd166), Hex(0x264653), true});
+    House(cr, w * 0.72, h * 0.64, 90, 64,
+          {Hex(0xe9c46a), Hex(0xffffff), Hex(0xffd166), Hex(0x6b3a1e), false});
     Hill(cr, w, h, h * 0.76, 10, 500, 3.0, Hex(0xffffff), Hex(0xe8f0fa));
     Snowman(cr, w * 0.3, h * 0.94, 110);
     // A sled and falling snow.

@@ -18,10 +18,6 @@ namespace {
 
 using namespace motif;
 
-// The buttons' faces: small square ones and the wide clear button.
-constexpr int kButtonWidths[kButtonCount] = {60, 60, 60, 60, 128, 60, 60};
-constexpr int kButtonHeight = 59;
-
 // A jigsaw piece in one flat colour, for decoration.
 void DecorPiece(cairo_t* cr, double x, double y, double size, double angle, Rgb colour) {
     const Polygon outline = EmblemOutline(size);
@@ -29,43 +25,26 @@ void DecorPiece(cairo_t* cr, double x, double y, double size, double angle, Rgb 
     cairo_translate(cr, x, y);
     cairo_rotate(cr, angle);
     cairo_translate(cr, -size / 2, -size / 2);
-    for (int pass = 0; pass < 2; ++pass) {
-        for (size_t i = 0; i < outline.size(); ++i) {
-            const double px = outline[i].x + (pass == 0 ? 3 : 0);
-            const double py = outline[i].y + (pass == 0 ? 4 : 0);
-            i == 0 ? cairo_move_to(cr, px, py) : cairo_line_to(cr, px, py);
-        }
-        cairo_close_path(cr);
-        if (pass == 0) {
-            cairo_set_source_rgba(cr, 0, 0, 0, 0.25);
-            cairo_fill(cr);
-        } else {
-            SetColour(cr, colour);
-            cairo_fill_preserve(cr);
-            SetColour(cr, Mix(colour, Rgb{0, 0, 0}, 0.3));
-            cairo_set_line_width(cr, 1.5);
-            cairo_stroke(cr);
-        }
-    }
+    // Its shadow, then the piece.
+    PolygonPath(cr, outline, 3, 4);
+    cairo_set_source_rgba(cr, 0, 0, 0, 0.25);
+    cairo_fill(cr);
+    PolygonPath(cr, outline);
+    SetColour(cr, colour);
+    FillWithOutline(cr, Mix(colour, Rgb{0, 0, 0}, 0.3), 1.5);
     cairo_restore(cr);
 }
 
 } // namespace
 
-Box GameButtonBox(int button) {
-    return {g_buttonRecords[button].x, g_buttonRecords[button].y, kButtonWidths[button],
-            kButtonHeight};
-}
-
 Image DrawTitlePicture() {
-    Canvas canvas(kTitleWidth, kTitleHeight);
+    Canvas canvas(kTitlePicture.width, kTitlePicture.height);
     cairo_t* cr = canvas.Context();
-    const double w = kTitleWidth, h = kTitleHeight;
+    const double w = kTitlePicture.width, h = kTitlePicture.height;
     // A framed card: a little sunny landscape with the name across the sky.
     Sky(cr, w, h, Hex(0x4b9be0), Hex(0xcdeaf7));
     Sun(cr, w * 0.8, h * 0.2, 28, Hex(0xffe066), Hex(0xfff3b0));
-    Cloud(cr, 40, 70, 0.9, Hex(0xffffff), 0.95);
-    Cloud(cr, 300, 230, 0.7, Hex(0xffffff), 0.9);
+    Clouds(cr, Hex(0xffffff), {{40, 70, 0.9, 0.95}, {300, 230, 0.7, 0.9}});
     Hill(cr, w, h, h * 0.62, 18, 330, 0.4, Hex(0x8ccf6a), Hex(0x5fae45));
     Hill(cr, w, h, h * 0.74, 14, 420, 2.2, Hex(0x5fb548), Hex(0x3d8a30));
     RoundTree(cr, 40, h * 0.76, 50, Hex(0x3f9b3a), Hex(0x6b4226));
@@ -80,15 +59,8 @@ Image DrawTitlePicture() {
     cairo_set_source_rgba(cr, 0, 0, 0, 0.3);
     cairo_fill(cr);
     TextPath(cr, "Varnolt", w / 2, 172, Align::kCentre);
-    cairo_pattern_t* gold = cairo_pattern_create_linear(0, 100, 0, 175);
-    AddStop(gold, 0, Hex(0xfff1a8));
-    AddStop(gold, 1, Hex(0xe89a1c));
-    cairo_set_source(cr, gold);
-    cairo_fill_preserve(cr);
-    cairo_pattern_destroy(gold);
-    SetColour(cr, Hex(0x6a3410));
-    cairo_set_line_width(cr, 3);
-    cairo_stroke(cr);
+    UseLinearGradient(cr, 0, 100, 0, 175, {{0, Hex(0xfff1a8)}, {1, Hex(0xe89a1c)}});
+    FillWithOutline(cr, Hex(0x6a3410), 3);
     UseFont(cr, Font::kSansBold, 24);
     SetColour(cr, Hex(0x1f4e79));
     DrawText(cr, "Picture Puzzles", w / 2, 214, Align::kCentre);
@@ -116,10 +88,10 @@ Image DrawTitlePicture() {
 
 Image DrawTitleTile() {
     // A quiet diagonal weave in deep blue, seamless when repeated.
-    Image tile(kTileSize, kTileSize, Hex(0x1f4163));
-    for (int y = 0; y < kTileSize; ++y)
-        for (int x = 0; x < kTileSize; ++x) {
-            const int d = (x + y) % kTileSize, e = (x - y + kTileSize) % kTileSize;
+    Image tile(kTitleTileSize, kTitleTileSize, Hex(0x1f4163));
+    for (int y = 0; y < kTitleTileSize; ++y)
+        for (int x = 0; x < kTitleTileSize; ++x) {
+            const int d = (x + y) % kTitleTileSize, e = (x - y + kTitleTileSize) % kTitleTileSize;
             if (d == 0 || e == 0)
                 tile.At(x, y) = Hex(0x2a5580);
             if (d == 4 && e == 4)
@@ -132,21 +104,22 @@ Image DrawTitleTile() {
 
 Image DrawTitleScreen(const Image& tile, const Image& title) {
     Image screen(kScreenWidth, kScreenHeight);
-    for (int y = 0; y < kScreenHeight; y += kTileSize)
-        for (int x = 0; x < kScreenWidth; x += kTileSize)
+    for (int y = 0; y < kScreenHeight; y += kTitleTileSize)
+        for (int x = 0; x < kScreenWidth; x += kTitleTileSize)
             screen.Paste(tile, x, y);
-    screen.Paste(title, kTitlePlace.x, kTitlePlace.y);
+    screen.Paste(title, kTitlePicture.x, kTitlePicture.y);
     return screen;
 }
 
 Image DrawStartButton(const Image& title) {
-    const Image behind = title.Crop(kStartButton.x - kTitlePlace.x, kStartButton.y - kTitlePlace.y,
-                                    kStartButton.w, kStartButton.h);
+    const Image behind =
+        title.Crop(kStartButton.x - kTitlePicture.x, kStartButton.y - kTitlePicture.y,
+                   kStartButton.width, kStartButton.height);
     return DrawButton(behind, kGreenButton, TextSymbol("Start", 24));
 }
 
 Image DrawGameButton(int button, const Image& background) {
-    const Box box = GameButtonBox(button);
+    const Box box = ToBox(kGameButtons[button]);
     const Image behind = background.Crop(box.x, box.y, box.w, box.h);
     if (button == kSoundButton) {
         // One column of faces per sound setting.
@@ -164,32 +137,26 @@ Image DrawGameButton(int button, const Image& background) {
 }
 
 Image DrawPageLabels(const Image& background) {
-    const Image slot = background.Crop(kPageLabel.x, kPageLabel.y, kPageLabel.w, kPageLabel.h);
-    Image strip(kPageLabel.w, kPageLabel.h * kPageLabelFrames);
+    const Image slot =
+        background.Crop(kPageLabel.x, kPageLabel.y, kPageLabel.width, kPageLabel.height);
+    Image strip(kPageLabel.width, kPageLabel.height * kPageLabelFrames);
     for (int frame = 0; frame < kPageLabelFrames; ++frame) {
         Canvas canvas(slot);
         cairo_t* cr = canvas.Context();
         if (frame > 0) {
             // A brass plate with the page number.
-            RoundedRect(cr, 2, 2, kPageLabel.w - 4, kPageLabel.h - 4, 6);
-            cairo_pattern_t* brass = cairo_pattern_create_linear(0, 2, 0, kPageLabel.h - 2);
-            AddStop(brass, 0, Hex(0xfbe7a1));
-            AddStop(brass, 0.5, Hex(0xe0b44c));
-            AddStop(brass, 1, Hex(0xb98a2a));
-            cairo_set_source(cr, brass);
-            cairo_fill_preserve(cr);
-            cairo_pattern_destroy(brass);
-            SetColour(cr, Hex(0x6a4a14));
-            cairo_set_line_width(cr, 1.5);
-            cairo_stroke(cr);
+            RoundedRect(cr, 2, 2, kPageLabel.width - 4, kPageLabel.height - 4, 6);
+            UseLinearGradient(cr, 0, 2, 0, kPageLabel.height - 2,
+                              {{0, Hex(0xfbe7a1)}, {0.5, Hex(0xe0b44c)}, {1, Hex(0xb98a2a)}});
+            FillWithOutline(cr, Hex(0x6a4a14), 1.5);
             UseFont(cr, Font::kSerifBold, 26);
             const std::string number = std::to_string(frame);
             SetColour(cr, Hex(0xfff6d0), 0.7);
-            DrawText(cr, number, kPageLabel.w / 2.0 + 1, 30, Align::kCentre);
+            DrawText(cr, number, kPageLabel.width / 2.0 + 1, 30, Align::kCentre);
             SetColour(cr, Hex(0x3b2608));
-            DrawText(cr, number, kPageLabel.w / 2.0, 29, Align::kCentre);
+            DrawText(cr, number, kPageLabel.width / 2.0, 29, Align::kCentre);
         }
-        strip.Paste(canvas.ToImage(), 0, frame * kPageLabel.h);
+        strip.Paste(canvas.ToImage(), 0, frame * kPageLabel.height);
     }
     Avoid(strip, kKey);
     return strip;

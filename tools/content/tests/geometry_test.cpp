@@ -13,8 +13,6 @@
 namespace content::testing {
 namespace {
 
-constexpr int kButtonTop = 693;
-
 // A set of pixels, as sorted positions (y * 65536 + x, so that pixels off
 // the screen stay distinct).
 class ScreenSet {
@@ -68,13 +66,13 @@ TEST_P(Geometry, TheFirstHoleCoversThePictureAndEveryHoleLiesInsideIt) {
     }
 }
 
-TEST_P(Geometry, LoosePiecesLieBesideThePictureOnScreenAndAboveTheButtons) {
+TEST_P(Geometry, LoosePiecesLieBesideThePictureOnScreenAndAboveTheButtonBar) {
     const Box frame = kPictureArea.Inflated(kFrameWidth);
     for (size_t i = 0; i < sprites->loose.size(); ++i) {
         SCOPED_TRACE("piece " + std::to_string(sprites->loose[i].piece));
         const Box rect = sprites->loose[i].Rect();
-        EXPECT_TRUE((Box{0, 0, kScreenWidth, kButtonTop}.Contains(rect)));
-        EXPECT_TRUE((Box{0, 0, kScreenWidth, kButtonTop}.Contains(sprites->drags[i].Rect())));
+        EXPECT_TRUE((Box{0, 0, kScreenWidth, kButtonBarTop}.Contains(rect)));
+        EXPECT_TRUE((Box{0, 0, kScreenWidth, kButtonBarTop}.Contains(sprites->drags[i].Rect())));
         const Image& picture = sprites->loose[i].picture;
         bool left = false, right = false;
         for (int y = 0; y < picture.Height(); ++y)

@@ -1,11 +1,14 @@
 #include "art/background.h"
 #include "art/dialogs.h"
 #include "art/screens.h"
+#include "game/book_layout.h"
+#include "game/page_furniture.h"
 #include "game_files.h"
 #include "generated_content.h"
 #include "layout.h"
 #include "page_view.h"
 #include "picture_file.h"
+#include "support/dialog_pictures.h"
 
 #include <fstream>
 #include <gtest/gtest.h>
@@ -62,12 +65,21 @@ TEST(PictureFiles, ScreenPicturesHaveTheirSizesAndNoKeyColour) {
         std::string name;
         int w, h;
     };
-    const Expected pictures[] = {
-        {"\\data\\m0001.dat", 124, 100},  {"\\data\\m0002.dat", 60, 118},
-        {"\\data\\m0003.dat", 60, 118},   {"\\data\\m0004.dat", 60, 118},
-        {"\\data\\m0005.dat", 60, 118},   {"\\data\\m0006.dat", 128, 118},
-        {"\\data\\m0008.dat", 460, 468},  {"\\data\\m0009.dat", 8, 8},
-        {"\\data\\m0010.dat", 106, 1240}, {"\\data\\m0011.dat", 1024, 768}};
+    // Buttons and the page-number strip hold their faces one under another.
+    std::vector<Expected> pictures = {
+        {kStartButtonFile, kStartButton.width, 2 * kStartButton.height},
+        {kTitleFile, kTitlePicture.width, kTitlePicture.height},
+        {kTitleTileFile, kTitleTileSize, kTitleTileSize},
+        {kPageLabelsFile, kPageLabel.width, kPageLabelFrames * kPageLabel.height},
+        {kBackgroundFile, kScreenWidth, kScreenHeight},
+        {kFinishedStarPath, kFinishedStar.width, kFinishedStar.height},
+        {kBookBackgroundPath, kScreenWidth, kScreenHeight},
+        {kBookThumbnailsPath, kThumbnailWidth, kPageCount * kThumbnailHeight}};
+    // The sound switch has a column of faces for each of its settings.
+    for (int button = 0; button < kButtonCount; ++button)
+        pictures.push_back({GameButtonFile(button),
+                            g_buttonRecords[button].frameColumns * kGameButtons[button].width,
+                            2 * kGameButtons[button].height});
     for (const Expected& picture : pictures) {
         const std::vector<uint8_t> bytes = ReadFile(HostPath(GeneratedContent(), picture.name));
         ExpectPictureHeader(bytes, "V1", picture.w, picture.h, picture.name);
@@ -76,19 +88,10 @@ TEST(PictureFiles, ScreenPicturesHaveTheirSizesAndNoKeyColour) {
 }
 
 TEST(PictureFiles, DialogBitmapsHaveTheirSizesAndNoKeyColour) {
-    struct Expected {
-        std::string name;
-        int w, h;
-    };
-    const Expected bitmaps[] = {
-        {"AboutDialogBkg", 360, 360},       {"OneTimeDirectionsDialogBkg", 360, 360},
-        {"EndingScrnDialogBkg", 1024, 768}, {"OKButtonUp", 128, 50},
-        {"OKButtonDown", 128, 50},          {"QuitButtonUp", 124, 52},
-        {"QuitButtonDown", 124, 52},        {"CannotSaveDialogBkg", 360, 360}};
-    for (const Expected& bitmap : bitmaps) {
+    for (const DialogPicture& bitmap : kDialogPictures) {
         const std::vector<uint8_t> bytes =
             ReadFile(GeneratedContent() + "/resources/" + bitmap.name + ".bmp");
-        ExpectPictureHeader(bytes, "BM", bitmap.w, bitmap.h, bitmap.name);
+        ExpectPictureHeader(bytes, "BM", bitmap.width, bitmap.height, bitmap.name);
         EXPECT_FALSE(HasKey(LoadResourceBitmap(GeneratedContent(), bitmap.name))) << bitmap.name;
     }
 }
@@ -109,7 +112,7 @@ TEST(PictureFiles, ButtonsShowADifferentPressedFaceAndBlendIntoWhatIsBehindThem)
     };
     for (int button = 0; button < kButtonCount; ++button) {
         const Image faces = LoadPicture(folder, GameButtonFile(button));
-        const Box box = GameButtonBox(button);
+        const Box box = ToBox(kGameButtons[button]);
         // A column of faces per state the button can show (the sound switch's
         // three settings), each its own.
         ASSERT_EQ(faces.Width() % box.w, 0) << GameButtonFile(button);
@@ -124,19 +127,19 @@ TEST(PictureFiles, ButtonsShowADifferentPressedFaceAndBlendIntoWhatIsBehindThem)
     }
     const Image start = LoadPicture(folder, kStartButtonFile);
     check(Face(start, 0), Face(start, 1),
-          title.Crop(kStartButton.x - kTitlePlace.x, kStartButton.y - kTitlePlace.y, kStartButton.w,
-                     kStartButton.h),
+          title.Crop(kStartButton.x - kTitlePicture.x, kStartButton.y - kTitlePicture.y,
+                     kStartButton.width, kStartButton.height),
           "start");
     const Image about = LoadResourceBitmap(folder, "AboutDialogBkg");
     const Image directions = LoadResourceBitmap(folder, "OneTimeDirectionsDialogBkg");
-    const Box ok = kOkButton;
+    const Box ok = ToBox(kDialogOkButton);
     const Image notice = LoadResourceBitmap(folder, "CannotSaveDialogBkg");
     // One OK button serves every small dialog, so all look the same behind it.
     EXPECT_EQ(about.Crop(ok.x, ok.y, ok.w, ok.h), directions.Crop(ok.x, ok.y, ok.w, ok.h));
     EXPECT_EQ(about.Crop(ok.x, ok.y, ok.w, ok.h), notice.Crop(ok.x, ok.y, ok.w, ok.h));
     check(LoadResourceBitmap(folder, "OKButtonUp"), LoadResourceBitmap(folder, "OKButtonDown"),
           about.Crop(ok.x, ok.y, ok.w, ok.h), "OK");
-    const Box quit = kQuitButton;
+    const Box quit = ToBox(kEndingQuitButton);
     check(LoadResourceBitmap(folder, "QuitButtonUp"), LoadResourceBitmap(folder, "QuitButtonDown"),
           LoadResourceBitmap(folder, "EndingScrnDialogBkg").Crop(quit.x, quit.y, quit.w, quit.h),
           "Quit");
@@ -146,7 +149,7 @@ TEST(PictureFiles, PageLabelZeroIsBlankAndEveryOtherShowsItsOwnNumber) {
     const std::string& folder = GeneratedContent();
     const Image labels = LoadPicture(folder, kPageLabelsFile);
     const Image slot = LoadPicture(folder, kBackgroundFile)
-                           .Crop(kPageLabel.x, kPageLabel.y, kPageLabel.w, kPageLabel.h);
+                           .Crop(kPageLabel.x, kPageLabel.y, kPageLabel.width, kPageLabel.height);
     auto frame = [&](int i) { return labels.Crop(0, i * 40, 106, 40); };
     EXPECT_EQ(frame(0), slot);
     for (int i = 1; i < kPageLabelFrames; ++i)

@@ -1,0 +1,56 @@
+// Where everything stands on the game's screen, in pixels from the top-left
+// corner. The game places its windows, buttons and sprites here, the content
+// tool draws its pictures to these sizes and places, and the tests look for
+// things here, so a picture and its place cannot disagree. The end-to-end
+// tests read this file as text: keep each value a plain number.
+#pragma once
+
+#include <cstdint>
+
+// A rectangle: left, top, width, height.
+struct ScreenBox {
+    int32_t x;
+    int32_t y;
+    int32_t width;
+    int32_t height;
+};
+
+constexpr int32_t kScreenWidth = 1024;
+constexpr int32_t kScreenHeight = 768;
+
+// The title screen: square tiles over the whole screen, the title picture
+// centred on them and the start button on the title picture. Each button
+// picture holds its released face above its pressed one.
+constexpr int32_t kTitleTileSize = 8;
+constexpr ScreenBox kTitlePicture = {282, 150, 460, 468};
+constexpr ScreenBox kStartButton = {450, 542, 124, 50};
+
+// The page screen's wooden bar along the bottom, and on it the buttons quit,
+// about, previous page, next page and clear page (one face each), then in
+// the stretches those leave free the sound switch (a face for each of its
+// settings) and the picture book; and the page number between the two page
+// buttons, with a finished page's star over its right-hand end.
+constexpr int32_t kButtonBarTop = 686;
+enum GameButton : int32_t {
+    kQuitButton,
+    kAboutButton,
+    kPreviousPageButton,
+    kNextPageButton,
+    kClearButton,
+    kSoundButton,
+    kBookButton,
+    kButtonCount
+};
+constexpr ScreenBox kGameButtons[kButtonCount] = {
+    {20, 693, 60, 59},   {88, 693, 60, 59},  {399, 693, 60, 59}, {565, 693, 60, 59},
+    {876, 693, 128, 59}, {156, 693, 60, 59}, {808, 693, 60, 59},
+};
+constexpr ScreenBox kPageLabel = {459, 704, 106, 40};
+constexpr ScreenBox kFinishedStar = {541, 714, 20, 20};
+
+// The picture dialogs: the about box and the directions are squares with
+// their OK button inside (relative to the dialog); the ending screen fills
+// the screen and has its Quit button on it.
+constexpr int32_t kPictureDialogSize = 360;
+constexpr ScreenBox kDialogOkButton = {114, 296, 128, 50};
+constexpr ScreenBox kEndingQuitButton = {450, 696, 124, 52};
