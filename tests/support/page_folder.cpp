@@ -44,8 +44,6 @@ void WriteAidPictures(const std::string& folder, int32_t piece) {
                      });
 }
 
-} // namespace
-
 uint32_t BackgroundColour(int32_t x, int32_t y) {
     return 0x400000u | (static_cast<uint32_t>(y & 0xFF) << 8) | static_cast<uint32_t>(x & 0xFF);
 }
@@ -55,9 +53,13 @@ uint32_t PieceColour(int32_t kind, int32_t piece) {
            static_cast<uint32_t>(piece) * 0x100u;
 }
 
+// A drag picture is transparent in its top-left quarter, so that a press
+// there lifts nothing.
 bool DragPixelIsTransparent(int32_t x, int32_t y, PictureSize size) {
     return x < size.width / 4 && y < size.height / 4;
 }
+
+} // namespace
 
 void WritePageFolder(const std::string& folder, const std::vector<int32_t>& pages,
                      const PageArt& art) {
@@ -77,12 +79,8 @@ void WritePageFolder(const std::string& folder, const std::vector<int32_t>& page
                                      return clear ? kTransparentColour : solid;
                                  });
             }
-        }
-    }
-    for (int32_t page : pages) {
-        const int32_t first = FirstPieceOfPage(page);
-        for (int32_t piece = first; piece < first + PieceCountOfPage(page); ++piece)
             WriteAidPictures(folder, piece);
+        }
     }
     for (int32_t button = 0; button < kButtonCount; ++button) {
         // The released face above the pressed one, each its own colour.
@@ -104,7 +102,6 @@ void WritePageFolder(const std::string& folder, const std::vector<int32_t>& page
                          const int32_t r = dx * dx + dy * dy;
                          return r > 64 && r < 324 ? 0x40F0F0u : kTransparentColour;
                      });
-    if (art.withBackground)
-        WritePictureFile(HostPath(folder, kPageBackgroundPath), art.backgroundSize.width,
-                         art.backgroundSize.height, BackgroundColour);
+    WritePictureFile(HostPath(folder, kPageBackgroundPath), art.backgroundSize.width,
+                     art.backgroundSize.height, BackgroundColour);
 }

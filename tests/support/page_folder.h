@@ -31,8 +31,6 @@ struct PageArt {
     // Every piece picture opaque only inside its inscribed ellipse, as cut
     // pieces are, instead of solid with a transparent corner.
     bool roundPieces = false;
-    // Leave out the common background (to test a page without one).
-    bool withBackground = true;
 };
 
 // Writes the pictures of the given pages' pieces (with their selection
@@ -40,11 +38,3 @@ struct PageArt {
 // background into folder/Data.
 void WritePageFolder(const std::string& folder, const std::vector<int32_t>& pages,
                      const PageArt& art = PageArt());
-
-// The colours the folder's pictures use, so tests can tell them apart on
-// the composed screen.
-uint32_t BackgroundColour(int32_t x, int32_t y);
-uint32_t PieceColour(int32_t kind, int32_t piece);
-// A drag picture is transparent in its top-left quarter, so that a press
-// there lifts nothing.
-bool DragPixelIsTransparent(int32_t x, int32_t y, PictureSize size);
