@@ -19,36 +19,22 @@ TEST(PageSpriteIndexTest, BeforeAnyPageAndOnUnknownPagesNoTagMatches) {
     }
 }
 
-TEST(PageSpriteIndexTest, PageOneFindsItsNineDragPicturesAndTheHoleRange) {
+TEST(PageSpriteIndexTest, EachPageMatchesItsOwnDragPicturesAndHolesOnly) {
+    const struct {
+        int32_t page, tag;
+        bool drag, hole;
+    } cases[] = {{1, 659, false, false},  {1, 660, true, false},    {1, 668, true, false},
+                 {1, 669, false, false},  {1, 0, false, false},     {1, 219, false, false},
+                 {1, 220, false, true},   {1, 228, false, true},    {1, 440, false, false},
+                 {1, -1, false, false},   {30, 876, true, false},   {30, 879, true, false},
+                 {30, 880, false, false}, {30, 10001, false, false}};
     CPageSpriteIndex index;
-    index.SetPage(1);
-    EXPECT_EQ(index.firstLoose, 0);
-    EXPECT_EQ(index.firstHole, 220);
-    EXPECT_EQ(index.firstPlaced, 440);
-    EXPECT_EQ(index.firstDrag, 660);
-    EXPECT_EQ(index.pieceCount, 9);
-
-    EXPECT_FALSE(index.IsDragPicture(659));
-    EXPECT_TRUE(index.IsDragPicture(660));
-    EXPECT_TRUE(index.IsDragPicture(668));
-    EXPECT_FALSE(index.IsDragPicture(669));
-    EXPECT_FALSE(index.IsDragPicture(0));
-
-    EXPECT_FALSE(index.IsHole(219));
-    EXPECT_TRUE(index.IsHole(220));
-    EXPECT_TRUE(index.IsHole(228));
-    EXPECT_FALSE(index.IsHole(440));
-    EXPECT_FALSE(index.IsHole(-1));
-}
-
-TEST(PageSpriteIndexTest, LastPageEndsAtTheLastNameIndex) {
-    CPageSpriteIndex index;
-    index.SetPage(30);
-    EXPECT_EQ(index.firstDrag, 876);
+    for (const auto& c : cases) {
+        index.SetPage(c.page);
+        EXPECT_EQ(index.IsDragPicture(c.tag), c.drag) << "page " << c.page << " tag " << c.tag;
+        EXPECT_EQ(index.IsHole(c.tag), c.hole) << "page " << c.page << " tag " << c.tag;
+    }
     EXPECT_EQ(index.pieceCount, 4);
-    EXPECT_TRUE(index.IsDragPicture(879));
-    EXPECT_FALSE(index.IsDragPicture(880));
-    EXPECT_FALSE(index.IsDragPicture(10001));
 }
 
 TEST(PageSpriteIndexTest, ComparesAsUnsignedNumbers) {

@@ -159,13 +159,4 @@ TEST_F(PictureBookTest, StartingAgainMovesTheSavesAsideReplacingTheOlderSet) {
         EXPECT_EQ(fs::exists(Native(PreviousPathFor(SavePath(page)))), page == 3) << page;
     }
     EXPECT_EQ(ReadAll(Native(PreviousPathFor(SavePath(3)))), page3);
-    // Shown again without its save file, the page is new.
-    ASSERT_TRUE(session->ShowPage(3));
-    OpenOn(3);
-    for (int32_t page = 1; page <= kPageCount; ++page)
-        EXPECT_EQ(book.Progress(page), Untouched(page)) << page;
-
-    // Undone by hand: moved back, the page is finished again.
-    fs::rename(Native(PreviousPathFor(SavePath(3))), Native(SavePath(3)));
-    EXPECT_TRUE(ReadPageProgress(SavePath(3), 3).Finished());
 }

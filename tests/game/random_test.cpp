@@ -46,14 +46,6 @@ TEST(Random, SmallRangesComeOutEvenly) {
     }
 }
 
-TEST(Random, SameSeedSameSequence) {
-    CRandom a, b;
-    a.Seed(7);
-    b.Seed(7);
-    for (int i = 0; i < 100; ++i)
-        ASSERT_EQ(a.Draw(0, 1000000), b.Draw(0, 1000000));
-}
-
 TEST(Random, DegenerateAndExtremeRangesAreSafe) {
     CRandom random;
     random.Seed(1);

@@ -1,8 +1,6 @@
 // The screen's places fit together: nothing on the button bar overlaps, every
-// button lies on the picture it is drawn over, and each button sprite sends
-// its own command.
+// button lies on the picture it is drawn over.
 #include "game/commands.h"
-#include "game/page_furniture.h"
 #include "game/screen_layout.h"
 
 #include <gtest/gtest.h>
@@ -53,14 +51,4 @@ TEST(ScreenLayoutTest, EveryOtherButtonLiesOnItsPictureInWholeDialogUnits) {
             EXPECT_EQ(value % 2, 0);
     }
     EXPECT_EQ(kPictureDialogSize % 2, 0);
-}
-
-TEST(ScreenLayoutTest, EachButtonSpriteCarriesTheCommandItSends) {
-    const int32_t commands[kButtonCount] = {ID_QUIT,       ID_INFO,  ID_PREV_PAGE, ID_NEXT_PAGE,
-                                            ID_CLEAR_PAGE, ID_SOUND, ID_BOOK};
-    for (int32_t i = 0; i < kButtonCount; ++i) {
-        EXPECT_EQ(g_buttonRecords[i].nameIndex, commands[i]) << i;
-        EXPECT_EQ(GameButtonOfTag(commands[i]), i);
-    }
-    EXPECT_EQ(GameButtonOfTag(kPageNumberTag), -1);
 }
