@@ -56,15 +56,19 @@ TEST_F(HeadlessView, FlushComposesEveryRectangleBeforeCopyingAny) {
         const RECT r1 = Rect(0, 0, 10, 10);
         const RECT r2 = Rect(5, 5, 20, 20);
         const RECT r3 = Rect(40, 40, 50, 50);
-        const RECT r4 = Rect(8, 8, 12, 12); // overlaps r1 and r2's union, not r3
-        for (const RECT* r : {&r1, &r2, &r3, &r4})
+        // Each new rectangle merges only with the most recent one, and only
+        // when they overlap: r4 overlaps r1 and r2's union but not r3, and r5
+        // merely touches r4.
+        const RECT r4 = Rect(8, 8, 12, 12);
+        const RECT r5 = Rect(12, 8, 20, 12);
+        for (const RECT* r : {&r1, &r2, &r3, &r4, &r5})
             view.AddDirtyRect(r);
         view.Flush(kWindow);
-        const std::vector<RECT> expected{r4, r3, Rect(0, 0, 20, 20)};
+        const std::vector<RECT> expected{r5, r4, r3, Rect(0, 0, 20, 20)};
         EXPECT_EQ(view.rendered, expected);
         EXPECT_FALSE(view.copiedBeforeRender);
         const std::vector<headless::WindowCopy> copies = headless::TakeWindowCopies();
-        ASSERT_EQ(copies.size(), 3u);
+        ASSERT_EQ(copies.size(), expected.size());
         for (size_t i = 0; i < copies.size(); ++i) {
             EXPECT_EQ(copies[i].rect, expected[i]);
             EXPECT_EQ(copies[i].fromSection, useDibSection);
@@ -72,7 +76,7 @@ TEST_F(HeadlessView, FlushComposesEveryRectangleBeforeCopyingAny) {
         EXPECT_TRUE(view.DirtyRects().empty());
 
         view.Flush(kWindow);
-        EXPECT_EQ(view.rendered.size(), 3u);
+        EXPECT_EQ(view.rendered.size(), expected.size());
         EXPECT_TRUE(headless::TakeWindowCopies().empty());
     }
 }

@@ -76,27 +76,6 @@ protected:
 
 } // namespace
 
-TEST(DirtyRects, MergeOnlyWithTheMostRecentRectangle) {
-    CAnimView view;
-    const RECT r1 = Rect(0, 0, 10, 10);
-    const RECT r2 = Rect(50, 50, 60, 60);
-    const RECT r3 = Rect(5, 5, 20, 20); // overlaps r1, not r2
-    view.AddDirtyRect(&r1);
-    view.AddDirtyRect(&r2);
-    EXPECT_EQ(Listed(view), (std::vector<RECT>{r2, r1}));
-    view.AddDirtyRect(&r3);
-    EXPECT_EQ(Listed(view), (std::vector<RECT>{r3, r2, r1}));
-
-    // Overlapping the most recent one: the two become their union.
-    const RECT r4 = Rect(15, 0, 30, 6);
-    view.AddDirtyRect(&r4);
-    EXPECT_EQ(Listed(view), (std::vector<RECT>{Rect(5, 0, 30, 20), r2, r1}));
-    // Rectangles that only touch do not intersect.
-    const RECT touching = Rect(30, 0, 40, 6);
-    view.AddDirtyRect(&touching);
-    EXPECT_EQ(view.DirtyRects().size(), 4u);
-}
-
 TEST_F(ComposedScreen, NewBackgroundMakesAMatchingImageAllDirty) {
     CDIBImage* screen = view.Offscreen();
     ASSERT_NE(screen, nullptr);
@@ -157,20 +136,6 @@ TEST_F(ComposedScreen, SpritesPartlyOutsideTheBackgroundDrawOnlyWhereTheyLieInsi
     doc.FindByTag(2)->MoveTo(190, 110);
     view.Flush(nullptr);
     ExpectScreenComposed();
-}
-
-TEST_F(ComposedScreen, AFlushWithNothingDirtyComposesNothing) {
-    Add(SolidSprite(1, 10, 10, 10, 10, kRed));
-    view.Flush(nullptr);
-    SetPixel(*view.Offscreen(), 12, 12, kGrey);
-    view.Flush(nullptr);
-    view.Tick(nullptr);
-    uint32_t colour = 0;
-    view.Offscreen()->GetPixel(12, 12, &colour);
-    EXPECT_EQ(colour, kGrey);
-    view.RedrawAll();
-    view.Offscreen()->GetPixel(12, 12, &colour);
-    EXPECT_EQ(colour, kRed);
 }
 
 TEST_F(ComposedScreen, ASpriteAddedReportsItsRectangleAndDrawsAtTheNextFlush) {

@@ -2,13 +2,10 @@
 // lifting, carrying, the fit rule, returning, clearing, and page changes in
 // the middle of a drag.
 #include "game/catalogue.h"
-#include "game/page_cursor.h"
-#include "game/page_furniture.h"
 #include "game/page_sprite_index.h"
 #include "image/cursor_set.h"
 #include "sprites/anim_doc.h"
 #include "sprites/anim_view.h"
-#include "sprites/grid_sprite.h"
 #include "sprites/sprite.h"
 #include "support/page_folder.h"
 #include "support/play_session.h"
@@ -95,36 +92,6 @@ protected:
 };
 
 } // namespace
-
-TEST_F(PageOne, IsLaidOutFromTheCatalogueWithItsButtonsAndPageNumber) {
-    CAnimDoc& doc = session->Document();
-    ASSERT_EQ(doc.Sprites().Count(), 9u * 4 + kFurnitureCount);
-    for (int32_t k = 0; k < 9; ++k)
-        ExpectLoose(k);
-    // Loose pieces at the bottom of the stack, the page number and its
-    // star (hidden on a page not finished) on top.
-    EXPECT_EQ(doc.Sprites().First()->GetTag(), NameIndex(kLooseKind, 1));
-    EXPECT_EQ(doc.Sprites().FromTop(1)->GetTag(), 10006);
-    EXPECT_EQ(doc.Sprites().FromTop(0)->GetTag(), kFinishedStarTag);
-    EXPECT_TRUE(doc.Sprites().FromTop(0)->IsHidden());
-    auto* strip = dynamic_cast<CGridSprite*>(doc.FindByTag(10006));
-    ASSERT_NE(strip, nullptr);
-    EXPECT_EQ(strip->GetRow(), 1);
-    EXPECT_EQ(strip->GetCellHeight(), 20);
-
-    auto* previous = dynamic_cast<CGridSprite*>(doc.FindByTag(10003));
-    ASSERT_NE(previous, nullptr);
-    View().Flush(nullptr);
-    View().SetButtonFrame(10003, 1);
-    EXPECT_EQ(previous->GetRow(), 1);
-    EXPECT_EQ(View().DirtyRects().size(), 1u);
-    View().SetButtonFrame(10003, 5);
-    View().SetButtonFrame(10099, 1);
-    View().SetButtonFrame(NameIndex(kLooseKind, 1), 1);
-    EXPECT_EQ(previous->GetRow(), 1);
-    View().SetButtonFrame(10003, 0);
-    EXPECT_EQ(previous->GetRow(), 0);
-}
 
 TEST_F(PageOne, OnlyOpaquePixelsOfALoosePieceLiftIt) {
     const CSprite* drag = Piece(kDragKind, 2);
@@ -227,17 +194,6 @@ TEST_F(PageOne, PlacedPiecesAreCountedAndClearPutsEveryPieceBack) {
         ExpectLoose(k);
 }
 
-TEST_F(PageOne, ClearingAPageWithNothingPlacedChangesNothing) {
-    View().Flush(nullptr);
-    View().ClearPage(nullptr);
-    EXPECT_TRUE(View().DirtyRects().empty());
-    // A count restored from a save file is what ClearPage goes by.
-    View().SetPlacedCount(7);
-    View().ClearPage(nullptr);
-    EXPECT_FALSE(View().DirtyRects().empty());
-    EXPECT_EQ(View().GetPlacedCount(), 0);
-}
-
 TEST_F(PageOne, TheCursorShowsWhatCanBeLifted) {
     const CSprite* drag = Piece(kDragKind, 2);
     const POINT over{drag->GetX() + 40, drag->GetY() + 35};
@@ -281,14 +237,4 @@ TEST_F(PageOne, ALoadWhileCarryingEndsTheDrag) {
     EXPECT_EQ(GetCursorSet()->GetKind(), kCursorArrow);
     View().OnMouseMove(nullptr, 0, 410, 310);
     ExpectLoose(2);
-}
-
-TEST_F(PageOne, ClearingWhileCarryingReturnsTheCarriedPiece) {
-    EXPECT_TRUE(session->PlacePiece(4));
-    ASSERT_TRUE(Lift(2));
-    View().ClearPage(nullptr);
-    EXPECT_FALSE(View().IsDragging());
-    View().OnLButtonUp(nullptr, 0, 0, 0);
-    for (int32_t k = 0; k < 9; ++k)
-        ExpectLoose(k);
 }

@@ -11,20 +11,6 @@
 
 namespace {
 
-// Records the order in which sprites are deleted.
-class CountedSprite : public CSprite {
-public:
-    CountedSprite(int32_t tag, const POINT* at, std::vector<int32_t>* deaths)
-        : CSprite(0, tag, at), deaths(deaths) {}
-    ~CountedSprite() override {
-        if (deaths != nullptr)
-            deaths->push_back(GetTag());
-    }
-
-private:
-    std::vector<int32_t>* deaths;
-};
-
 class SpriteListTest : public ::testing::Test {
 protected:
     SpriteListTest() { pageSprites.SetPage(1); }
@@ -45,19 +31,13 @@ protected:
         return sprite;
     }
 
-    // Tags from the top of the list down.
-    std::vector<int32_t> TagsFromTop() const {
-        std::vector<int32_t> tags;
+    std::vector<int32_t> TagsFromTop() const { return FromTop(&CSprite::GetTag); }
+    std::vector<int32_t> DepthsFromTop() const { return FromTop(&CSprite::GetDepth); }
+    std::vector<int32_t> FromTop(int32_t (CSprite::*value)() const) const {
+        std::vector<int32_t> values;
         for (size_t i = 0; i < list.Count(); ++i)
-            tags.push_back(list.FromTop(i)->GetTag());
-        return tags;
-    }
-
-    std::vector<int32_t> DepthsFromTop() const {
-        std::vector<int32_t> depths;
-        for (size_t i = 0; i < list.Count(); ++i)
-            depths.push_back(list.FromTop(i)->GetDepth());
-        return depths;
+            values.push_back((list.FromTop(i)->*value)());
+        return values;
     }
 
     std::string LogText() { return ReadText("log.txt"); }
@@ -124,16 +104,6 @@ TEST_F(SpriteListTest, SetDepthTenBringsTheBottomSpriteForwardAndReportsOnce) {
     EXPECT_EQ(bottom->GetOwner(), list.GetOwner());
 }
 
-TEST_F(SpriteListTest, SetDepthToTheCurrentDepthChangesNothing) {
-    list.SetDirtyRectSink(&sink);
-    AddNew(1);
-    CSprite* middle = AddNew(2);
-    AddNew(3);
-    middle->SetDepth(middle->GetDepth());
-    EXPECT_EQ(TagsFromTop(), (std::vector<int32_t>{3, 2, 1}));
-    EXPECT_TRUE(sink.rects.empty());
-}
-
 TEST_F(SpriteListTest, ChangesReachTheSinkWithTheirRectangles) {
     CSprite* sprite = AddNew(1, 5, 6);
     sprite->Hide();
@@ -188,21 +158,6 @@ TEST_F(SpriteListTest, AddingTheSameSpriteTwiceListsItOnce) {
     EXPECT_TRUE(list.Add(a));
     EXPECT_EQ(TagsFromTop(), (std::vector<int32_t>{1, 2}));
     EXPECT_FALSE(list.Add(nullptr));
-}
-
-TEST_F(SpriteListTest, DeleteAllDeletesFromTheTopAndEmpties) {
-    std::vector<int32_t> deaths;
-    for (int32_t tag = 1; tag <= 3; ++tag)
-        list.Add(new CountedSprite(tag, nullptr, &deaths));
-    list.DeleteAll();
-    EXPECT_EQ(deaths, (std::vector<int32_t>{3, 2, 1}));
-    EXPECT_EQ(list.Count(), 0u);
-    EXPECT_EQ(list.First(), nullptr);
-    {
-        CSpriteList scoped(&pageSprites);
-        scoped.Add(new CountedSprite(7, nullptr, &deaths));
-    }
-    EXPECT_EQ(deaths.back(), 7);
 }
 
 TEST_F(SpriteListTest, WalkGoesFromTheBottomUpAndEnds) {
@@ -273,17 +228,4 @@ TEST_F(SpriteListTest, HoleAtUsesRectanglesOfHolesOnly) {
     EXPECT_EQ(list.HoleAt(55, 56), hole);
     EXPECT_EQ(list.HoleAt(50, 55), nullptr);
     EXPECT_EQ(list.HoleAt(60, 52), nullptr);
-}
-
-TEST(SpriteListWithoutPageTest, HitTestsFindNothingBeforeAPageIsLoaded) {
-    CPageSpriteIndex pageSprites;
-    CSpriteList list(&pageSprites);
-    for (int32_t tag : {0, 220, 660}) {
-        const POINT at{0, 0};
-        CSprite* sprite = new CSprite(0, tag, &at);
-        Fill(*sprite, kRed);
-        list.Add(sprite);
-    }
-    EXPECT_EQ(list.PieceAt(5, 5), nullptr);
-    EXPECT_EQ(list.HoleAt(5, 5), nullptr);
 }

@@ -41,39 +41,27 @@ std::ostream& operator<<(std::ostream& out, const RECT& r) {
 }
 
 RECT Rect(int32_t left, int32_t top, int32_t right, int32_t bottom) {
-    RECT r;
-    r.left = left;
-    r.top = top;
-    r.right = right;
-    r.bottom = bottom;
-    return r;
+    return RECT{left, top, right, bottom};
 }
 
 void RecordingOwner::SpriteChanged(CSprite* sprite, uint32_t change, const RECT* rect1,
                                    const RECT* rect2) {
-    SpriteReport report{sprite, change, rect1 != nullptr, {}, rect2 != nullptr, {}};
-    if (rect1 != nullptr)
-        report.rect1 = *rect1;
-    if (rect2 != nullptr)
-        report.rect2 = *rect2;
-    reports.push_back(report);
+    reports.push_back(SpriteReport{sprite, change, rect1 != nullptr, rect1 ? *rect1 : RECT{},
+                                   rect2 != nullptr, rect2 ? *rect2 : RECT{}});
 }
 
 std::vector<std::string> RecordingOwner::Lines() const {
+    const auto text = [](bool has, const RECT& r) {
+        std::ostringstream out;
+        if (has)
+            out << r;
+        else
+            out << "-";
+        return out.str();
+    };
     std::vector<std::string> lines;
-    for (const SpriteReport& report : reports) {
-        std::ostringstream line;
-        line << report.change << " ";
-        if (report.hasRect1)
-            line << report.rect1;
-        else
-            line << "-";
-        line << " ";
-        if (report.hasRect2)
-            line << report.rect2;
-        else
-            line << "-";
-        lines.push_back(line.str());
-    }
+    for (const SpriteReport& report : reports)
+        lines.push_back(std::to_string(report.change) + " " + text(report.hasRect1, report.rect1) +
+                        " " + text(report.hasRect2, report.rect2));
     return lines;
 }
