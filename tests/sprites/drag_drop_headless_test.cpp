@@ -88,13 +88,8 @@ TEST_F(HeadlessPageOne, LiftingCapturesTheMouseAndDroppingReleasesIt) {
     EXPECT_TRUE(headless::TakePlayedSounds().empty());
 }
 
-TEST_F(HeadlessPageOne, PlacingPlaysAPlaceSoundAndClearingPlaysOnce) {
+TEST_F(HeadlessPageOne, ClearingPlaysItsSoundOnlyWithSomethingPlaced) {
     EXPECT_TRUE(session->PlacePiece(0));
-    const Calls placing = headless::TakePlayedSounds();
-    ASSERT_EQ(placing.size(), 2u);
-    EXPECT_EQ(placing[0], "PickupWAVE");
-    EXPECT_TRUE(IsPlaceSound(placing[1]));
-
     EXPECT_TRUE(session->PlacePiece(1));
     headless::TakePlayedSounds();
     View().ClearPage(nullptr);

@@ -51,20 +51,6 @@ protected:
 
 } // namespace
 
-TEST_F(SpriteListTest, EachAddGoesOnTopAndRenumbersFromEleven) {
-    for (int32_t tag = 1; tag <= 10; ++tag)
-        AddNew(tag);
-    EXPECT_EQ(TagsFromTop(), (std::vector<int32_t>{10, 9, 8, 7, 6, 5, 4, 3, 2, 1}));
-    EXPECT_EQ(DepthsFromTop(), (std::vector<int32_t>{11, 12, 13, 14, 15, 16, 17, 18, 19, 20}));
-
-    CSprite* added = AddNew(99);
-    EXPECT_EQ(list.FromTop(0), added);
-    EXPECT_EQ(added->GetDepth(), 11);
-    EXPECT_EQ(TagsFromTop(), (std::vector<int32_t>{99, 10, 9, 8, 7, 6, 5, 4, 3, 2, 1}));
-    EXPECT_EQ(DepthsFromTop().back(), 21);
-    EXPECT_EQ(added->GetOwner(), list.GetOwner());
-}
-
 TEST_F(SpriteListTest, LowDepthsAreLayersAboveAndKeepTheirNumbers) {
     AddNew(1);
     AddNew(2);
@@ -175,16 +161,6 @@ TEST_F(SpriteListTest, WalkGoesFromTheBottomUpAndEnds) {
     EXPECT_EQ(list.First(), a);
     list.DeleteAll();
     EXPECT_EQ(list.Next(), nullptr);
-}
-
-TEST_F(SpriteListTest, FindByTagTakesTheLowestMatchAndLeavesTheWalkAlone) {
-    CSprite* low = AddNew(5);
-    CSprite* other = AddNew(6);
-    AddNew(5);
-    EXPECT_EQ(list.First(), low);
-    EXPECT_EQ(list.FindByTag(5), low);
-    EXPECT_EQ(list.FindByTag(4), nullptr);
-    EXPECT_EQ(list.Next(), other);
 }
 
 TEST_F(SpriteListTest, PieceAtFindsHiddenDragPicturesOnly) {
