@@ -1,9 +1,7 @@
-#include "diag/log_switch.h"
 #include "game/page_sprite_index.h"
 #include "sprite_test_support.h"
 #include "sprites/grid_sprite.h"
 #include "sprites/sprite_list.h"
-#include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
 #include <memory>
@@ -15,13 +13,12 @@ class SpriteListTest : public ::testing::Test {
 protected:
     SpriteListTest() { pageSprites.SetPage(1); }
 
-    // A w x h sprite of one colour at (x, y), owned by the caller until added.
-    static CSprite* Make(int32_t tag, int32_t x, int32_t y, int32_t w = 10, int32_t h = 10,
-                         uint32_t colour = kRed) {
+    // A solid 10 x 10 sprite at (x, y), owned by the caller until added.
+    static CSprite* Make(int32_t tag, int32_t x, int32_t y) {
         const POINT at{x, y};
         CSprite* sprite = new CSprite(0, tag, &at);
-        sprite->Create(w, h);
-        Fill(*sprite, colour);
+        sprite->Create(10, 10);
+        Fill(*sprite, kRed);
         return sprite;
     }
 
@@ -40,10 +37,6 @@ protected:
         return values;
     }
 
-    std::string LogText() { return ReadText("log.txt"); }
-
-    ScopedTempDir dir{true};
-    ScopedLogSwitch logOn{1};
     CPageSpriteIndex pageSprites;
     CSpriteList list{&pageSprites};
     RecordingSink sink;
@@ -124,19 +117,6 @@ TEST_F(SpriteListTest, RemoveHandsTheSpriteBackWithoutOwner) {
     EXPECT_EQ(list.Remove(a), nullptr);
 }
 
-TEST_F(SpriteListTest, ReorderOfAMissingSpriteLogsAndChangesNothing) {
-    AddNew(1);
-    AddNew(2);
-    std::unique_ptr<CSprite> stranger(Make(3, 0, 0));
-    RecordingOwner elsewhere;
-    stranger->SetOwner(&elsewhere);
-    stranger->SetDepthQuiet(10);
-    list.Reorder(stranger.get());
-    EXPECT_NE(LogText().find("CSpriteList::Reorder(): Unable to find sprite"), std::string::npos);
-    EXPECT_EQ(TagsFromTop(), (std::vector<int32_t>{2, 1}));
-    EXPECT_EQ(stranger->GetOwner(), &elsewhere);
-}
-
 TEST_F(SpriteListTest, AddingTheSameSpriteTwiceListsItOnce) {
     CSprite* a = AddNew(1);
     AddNew(2);
@@ -144,23 +124,6 @@ TEST_F(SpriteListTest, AddingTheSameSpriteTwiceListsItOnce) {
     EXPECT_TRUE(list.Add(a));
     EXPECT_EQ(TagsFromTop(), (std::vector<int32_t>{1, 2}));
     EXPECT_FALSE(list.Add(nullptr));
-}
-
-TEST_F(SpriteListTest, WalkGoesFromTheBottomUpAndEnds) {
-    EXPECT_EQ(list.First(), nullptr);
-    EXPECT_EQ(list.Next(), nullptr);
-    CSprite* a = AddNew(1);
-    CSprite* b = AddNew(2);
-    CSprite* c = AddNew(3);
-    EXPECT_EQ(list.First(), a);
-    EXPECT_EQ(list.Next(), b);
-    EXPECT_EQ(list.Next(), c);
-    EXPECT_EQ(list.Next(), nullptr);
-    EXPECT_EQ(list.Next(), nullptr);
-    // A list emptied during a walk ends it.
-    EXPECT_EQ(list.First(), a);
-    list.DeleteAll();
-    EXPECT_EQ(list.Next(), nullptr);
 }
 
 TEST_F(SpriteListTest, PieceAtFindsHiddenDragPicturesOnly) {
