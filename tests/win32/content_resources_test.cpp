@@ -1,11 +1,6 @@
 // Varnolt.exe carries the content the game loads by name: the sounds, the
 // dialog pictures, the three pointers and the icon, at the sizes the
-// dialogs and the cursor set rely on; and every picture staged beside it
-// reads into a DIB section. Built only when the content is.
-#include "game/catalogue.h"
-#include "game/page_furniture.h"
-#include "image/win32/dib_section.h"
-#include "persist/mapped_file.h"
+// dialogs and the cursor set rely on. Built only when the content is.
 #include "support/dialog_pictures.h"
 
 #include <windows.h>
@@ -14,10 +9,6 @@
 
 #include <cstdio>
 #include <cstring>
-#include <fstream>
-#include <iterator>
-#include <string>
-#include <vector>
 
 namespace {
 
@@ -96,28 +87,6 @@ TEST_F(ContentResources, PointersLoadWithTheirHotSpotsAndTheIconIsThere) {
         if (icon)
             DestroyIcon(icon);
     }
-}
-
-TEST(ContentPictures, EveryStagedPictureReadsIntoADibSectionAsWritten) {
-    std::vector<std::string> names(g_pieceFileNames.begin(), g_pieceFileNames.end());
-    names.insert(names.end(), {kPageBackgroundPath, kPageNumberPicturePath, "\\data\\m0001.dat",
-                               "\\data\\m0008.dat", "\\data\\m0009.dat"});
-    names.insert(names.end(), g_buttonPicturePaths, g_buttonPicturePaths + kButtonCount);
-    const std::string previous = g_baseDirectory;
-    g_baseDirectory = VARNOLT_GAME_FOLDER;
-    for (const std::string& name : names) {
-        CMappedFile file;
-        ASSERT_NE(file.OpenRead(name), 0) << name;
-        CDIBSection section;
-        EXPECT_TRUE(section.ReadSection(file, nullptr)) << name;
-        file.Close();
-        std::ifstream raw(g_baseDirectory + name, std::ios::binary);
-        const std::vector<char> bytes{std::istreambuf_iterator<char>(raw), {}};
-        ASSERT_GT(bytes.size(), 54u) << name;
-        ASSERT_EQ(section.ByteSize(), bytes.size() - 54) << name;
-        EXPECT_EQ(std::memcmp(section.Pixels(), bytes.data() + 54, section.ByteSize()), 0) << name;
-    }
-    g_baseDirectory = previous;
 }
 
 } // namespace
