@@ -235,13 +235,6 @@ class Player:
         self.game.drag(self.grab_point(piece), self.fitting_drop_point(piece))
         self.wait_piece(PLACED, piece, f"piece {piece} in its hole")
 
-    def close_through_ending(self):
-        """The system's close command: the ending picture, closed by Enter."""
-        self.focus()
-        self.game.key("alt+F4")
-        self.wait_ending()
-        self.game.key("Return")
-
 
 def loose_picture_back(player, piece):
     """The loose piece lies where it lay and its hole is still empty."""

@@ -6,7 +6,7 @@ import unittest
 from harness import GameTestCase, wait_until
 from layout import DRAG, FIT_OFFSET, HOLE, LOOSE, PLACED, SaveFile, name_index, save_name
 from pictures import MAGENTA, frame
-from player import Player
+from player import Player, loose_picture_back
 
 AID_MARGIN = 6  # the ring and the glow reach this far beyond a drag picture
 GLOW_FRAMES = 3
@@ -72,8 +72,7 @@ class KeyboardTest(GameTestCase):
         missed = player.catalogue.pages[1][5]
         game.click(*player.grab_point(missed))
         game.click(512, 300)
-        wait_until(lambda: player.shows_piece(LOOSE, missed) and player.shows_piece(HOLE, missed),
-                   "the missed piece back in its place")
+        wait_until(lambda: loose_picture_back(player, missed), "the missed piece back in its place")
         sounds = wait_until(lambda: len(game.sounds_played()) >= 5 and game.sounds_played(),
                             "five sounds")
         self.assertEqual(sounds[0], "PICKUPWAVE")

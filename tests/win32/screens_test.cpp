@@ -72,11 +72,6 @@ TEST_F(ScreenFolder, PressingAButtonShowsItPressedThenReleasedThenPostsItsComman
     const RecordingParent recording;
     const HWND parent = recording.Handle();
     screen.ShowControls(parent);
-    for (int32_t i = 0; i < 5; ++i) {
-        const HWND button = screen.Buttons().ButtonWindow(i);
-        ASSERT_NE(button, nullptr);
-        EXPECT_EQ(GetDlgCtrlID(button), ID_QUIT + i);
-    }
     g_drawn.clear();
 
     screen.PressButton(parent, ID_CLEAR_PAGE);
