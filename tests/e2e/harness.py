@@ -63,8 +63,9 @@ class Session:
         return Picture.read(os.path.join(self.content, "resources", name + ".bmp"))
 
     def save_png(self, picture, path):
-        picture.save_png(path, lambda command, data: subprocess.run(
-            command, input=data, check=True, env=self.env))
+        """Writes the picture as PNG with ImageMagick."""
+        subprocess.run(["convert", "-size", f"{picture.width}x{picture.height}", "-depth", "8",
+                        "rgb:-", path], input=picture.rgb, check=True, env=self.env)
 
 
 def wait_until(condition, what, deadline=DEADLINE, interval=0.05):
@@ -239,15 +240,6 @@ class Game:
 
     def wait_window(self):
         return wait_until(self.window_id, "the game's window")
-
-    def geometry(self):
-        info = self.session.run("xwininfo", "-id", self.wait_window()).stdout
-        fields = {}
-        for line in info.splitlines():
-            key, _, value = line.strip().partition(":")
-            fields[key] = value.strip()
-        return (int(fields["Absolute upper-left X"]), int(fields["Absolute upper-left Y"]),
-                int(fields["Width"]), int(fields["Height"]), int(fields["Border width"]))
 
     def wintool(self, command, check=False):
         """What the system itself says of the game's windows, as key=value

@@ -108,16 +108,16 @@ class BookLayout:
                 v["kBookGridTop"] + index // v["kBookColumns"] * v["kBookCellHeight"])
 
     def thumbnail(self, page):
-        x, y = self.cell(page)
-        v = self.value
-        return (x + v["kThumbnailLeft"], y + v["kThumbnailTop"], v["kThumbnailWidth"],
-                v["kThumbnailHeight"])
+        return self._in_cell(page, "kThumbnail")
 
     def mark(self, page):
+        return self._in_cell(page, "kBookMark")
+
+    def _in_cell(self, page, part):
+        """The box of a part of page's cell: x, y, width, height."""
         x, y = self.cell(page)
         v = self.value
-        return (x + v["kBookMarkLeft"], y + v["kBookMarkTop"], v["kBookMarkWidth"],
-                v["kBookMarkHeight"])
+        return (x + v[part + "Left"], y + v[part + "Top"], v[part + "Width"], v[part + "Height"])
 
 
 def name_index(kind, piece):

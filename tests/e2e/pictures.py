@@ -68,11 +68,6 @@ class Picture:
                     return False
         return True
 
-    def save_png(self, path, run):
-        """Writes the picture as PNG with ImageMagick; run(command, input)."""
-        run(["convert", "-size", f"{self.width}x{self.height}", "-depth", "8", "rgb:-", path],
-            self.rgb)
-
 
 def _bgr_to_rgb(row):
     out = bytearray(len(row))

@@ -6,14 +6,12 @@ import unittest
 
 from harness import GameTestCase, wait_until
 from layout import GAME_BUTTONS, PAGE_COUNT, PLACED, SaveFile, save_name
-from player import Player, loose_picture_back
+from player import loose_picture_back, started_game
 
 
 class ButtonsTest(GameTestCase):
     def test_each_button_works_when_clicked(self):
-        game = self.new_game().skip_directions().start()
-        player = Player(game)
-        player.start_playing()
+        game, player = started_game(self)
         piece = player.catalogue.pages[1][0]
         player.place_piece(piece)
 
@@ -37,15 +35,13 @@ class ButtonsTest(GameTestCase):
         player.wait_ending()
         self.assertEqual(game.dialog(), (0, 0, 1024, 768))
         game.key("Escape")  # ignored by the ending picture
-        game.click(*player.ending_button_centre())
+        game.click(*player.button_centre("ending"))
         self.assertEqual(game.wait_exit(), 0)
         # Page 30 was stored on the way out.
         self.assertEqual(SaveFile(game.read_bytes("save", save_name(PAGE_COUNT))).placed, 1)
 
     def test_a_button_held_down_shows_its_pressed_face(self):
-        game = self.new_game().skip_directions().start()
-        player = Player(game)
-        player.start_playing()
+        game, player = started_game(self)
         for name in GAME_BUTTONS:
             game.press(*player.button_centre(name))
             player.wait_face(name, pressed=True)
@@ -61,9 +57,7 @@ class ButtonsTest(GameTestCase):
         player.wait_face("next", pressed=False)
 
     def test_a_key_shows_its_button_pressed_before_the_command(self):
-        game = self.new_game().skip_directions().start()
-        player = Player(game)
-        player.start_playing()
+        game, player = started_game(self)
         pressed, released = player.button_face("next", True), player.button_face("next", False)
         button = GAME_BUTTONS["next"]
         game.key("Next")
@@ -89,9 +83,7 @@ class ButtonsTest(GameTestCase):
         self.assertLess(released_at - pressed_at, 1.0)
 
     def test_clear_empties_a_played_page_and_leaves_an_untouched_one_alone(self):
-        game = self.new_game().skip_directions().start(trace_sounds=True)
-        player = Player(game)
-        player.start_playing()
+        game, player = started_game(self, trace_sounds=True)
         first, second = player.catalogue.pages[1][0:2]
         untouched = game.screenshot()
         # Nothing placed: C does nothing, and so plays nothing.

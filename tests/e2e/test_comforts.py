@@ -6,20 +6,15 @@ import unittest
 
 from harness import GameTestCase, wait_until
 from layout import PLACED, save_name, settings_file
-from player import Player, loose_picture_back
+from player import Player, centre, loose_picture_back, started_game
 
 
 class ComfortsTest(GameTestCase):
     def test_m_switches_the_sound_and_the_choice_survives_a_restart(self):
-        game = self.new_game().skip_directions().start(trace_sounds=True)
-        player = Player(game)
-        player.start_playing()
+        game, player = started_game(self, trace_sounds=True)
         player.wait_speaker(0)
         # Everything on: the page sound is looked up, both ways.
-        game.key("Next")
-        player.wait_page(2)
-        game.key("Prior")
-        player.wait_page(1)
+        player.turn_away_and_back()
         wait_until(lambda: game.sounds_played().count("CHANGEPAGEWAVE") == 2,
                    "the page sound twice")
         game.key("m")
@@ -52,9 +47,7 @@ class ComfortsTest(GameTestCase):
                    "the settings file holding everything on")
 
     def test_a_finished_page_plays_the_fanfare_and_stars_its_label(self):
-        game = self.new_game().skip_directions().start(trace_sounds=True)
-        player = Player(game)
-        player.start_playing()
+        game, player = started_game(self, trace_sounds=True)
         pieces = player.pieces_of(1)
         for piece in pieces[:-1]:
             player.place_piece(piece)
@@ -79,9 +72,7 @@ class ComfortsTest(GameTestCase):
         wait_until(lambda: not player.shows_star(), "the star to go")
 
     def test_the_book_shows_every_page_opens_the_one_clicked_and_starts_again(self):
-        game = self.new_game().skip_directions().start()
-        player = Player(game)
-        player.start_playing()
+        game, player = started_game(self)
         page1, page2 = player.pieces_of(1), player.pieces_of(2)
         for piece in page1:
             player.place_piece(piece)
@@ -119,8 +110,7 @@ class ComfortsTest(GameTestCase):
         stored1 = game.read_bytes("save", save_name(1))
         game.key("b")
         player.wait_book()
-        x, y, width, height = player.book.start_again
-        control = (x + width // 2, y + height // 2)
+        control = centre(player.book.start_again)
         game.click(*control)
         player.wait_mark(1, len(page1), len(page1))
         self.assertFalse(os.path.exists(game.path("save", "previous")))

@@ -5,14 +5,12 @@ import unittest
 
 from harness import GameTestCase, wait_until
 from layout import HOLE, LOOSE, PAGE_COUNT, PLACED, SaveFile, name_index, save_name
-from player import Player, loose_picture_back
+from player import loose_picture_back, started_game
 
 
 class PlayTest(GameTestCase):
     def test_a_piece_dropped_on_its_hole_goes_in_and_one_dropped_elsewhere_goes_back(self):
-        game = self.new_game().skip_directions().start(trace_sounds=True)
-        player = Player(game)
-        player.start_playing()
+        game, player = started_game(self, trace_sounds=True)
         placed, missed = player.catalogue.pages[1][1], player.catalogue.pages[1][2]
 
         player.place_piece(placed)  # waits for its placed picture at the hole
@@ -41,16 +39,11 @@ class PlayTest(GameTestCase):
         self.assertEqual(stored.visible(name_index(PLACED, missed)), 0)
 
     def test_escape_ends_at_once_without_the_ending_picture_or_storing_the_page(self):
-        game = self.new_game().skip_directions().start()
-        player = Player(game)
-        player.start_playing()
+        game, player = started_game(self)
         first, second = player.catalogue.pages[1][1:3]
         player.place_piece(first)
         # Leaving and coming back stores page 1 with one piece placed.
-        game.key("Next")
-        player.wait_page(2)
-        game.key("Prior")
-        player.wait_page(1)
+        player.turn_away_and_back()
         stored = game.read_bytes("save", save_name(1))
         self.assertEqual(SaveFile(stored).placed, 1)
 
@@ -63,9 +56,7 @@ class PlayTest(GameTestCase):
         self.assertEqual(game.read_bytes("save", save_name(1)), stored)
 
     def test_page_down_goes_round_all_thirty_pages_storing_each_one_left(self):
-        game = self.new_game().skip_directions().start()
-        player = Player(game)
-        player.start_playing()
+        game, player = started_game(self)
         for step in range(1, PAGE_COUNT + 1):
             left, shown = step, step % PAGE_COUNT + 1
             game.key("Next")

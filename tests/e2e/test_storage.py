@@ -19,13 +19,6 @@ class StorageTest(GameTestCase):
         self.assertTrue(game.running())
         self.assertIsNone(game.dialog())
 
-    def turn_away_and_back(self, game, player):
-        """Next page and back: the page is stored, then read back."""
-        game.key("Next")
-        player.wait_page(2)
-        game.key("Prior")
-        player.wait_page(1)
-
     def test_a_plain_file_named_save_sends_the_pages_to_the_per_user_folder(self):
         game = self.new_game()
         game.write_file(b"not a folder", "save")
@@ -44,7 +37,7 @@ class StorageTest(GameTestCase):
         self.assertTrue(player.shows_piece(PLACED, piece))
         self.assertEqual(SaveFile(game.read_bytes(game.user_folder("save", save_name(1)))).placed, 1)
 
-        self.turn_away_and_back(game, player)
+        player.turn_away_and_back()
         player.wait_piece(PLACED, piece, "the piece still in its hole")
         self.assertEqual(game.read_bytes("save"), b"not a folder")
         # The options could be written beside the game: the directions are done.
@@ -72,7 +65,7 @@ class StorageTest(GameTestCase):
         piece = player.catalogue.pages[1][4]
         player.place_piece(piece)
 
-        self.turn_away_and_back(game, player)
+        player.turn_away_and_back()
         player.wait_piece(PLACED, piece, "the piece still in its hole")
         self.assertEqual(game.read_bytes("save", save_name(1)), stored)
         kept = SaveFile(game.read_bytes(game.user_folder("save", save_name(1))))
@@ -91,12 +84,12 @@ class StorageTest(GameTestCase):
         player.wait_piece(HOLE, lost, "the hole of the piece whose picture is missing")
         player.place_piece(kept)
         self.assert_carries_on_quietly(game)
-        self.turn_away_and_back(game, player)
+        player.turn_away_and_back()
         stored = SaveFile(game.read_bytes("save", save_name(1)))
         self.assertIsNone(stored.visible(name_index(LOOSE, lost)))
 
         game.write_file(picture, "Data", piece_file(LOOSE, lost))
-        self.turn_away_and_back(game, player)
+        player.turn_away_and_back()
         player.wait_piece(LOOSE, lost, "the piece laid out again")
         player.wait_piece(PLACED, kept, "the piece placed meanwhile still in its hole")
         for piece in pieces:

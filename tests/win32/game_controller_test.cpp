@@ -81,14 +81,24 @@ protected:
 
 } // namespace
 
-TEST_F(ControllerTest, OnTheTitleScreenOnlyTheStartCommandDoesAnything) {
+TEST_F(ControllerTest, OnTheTitleScreenOnlyStartActsAndALogoffStoresTheOptionsButNoPage) {
+    RunWaitingMessages();
     for (int32_t id : {ID_INFO, ID_PREV_PAGE, ID_NEXT_PAGE, ID_CLEAR_PAGE, 10006, 9999})
         EXPECT_EQ(Command(id), 0) << id;
+    // Nor do the play keys (Enter and Space starting are seen end to end).
+    for (WPARAM key : {WPARAM{VK_NEXT}, WPARAM{VK_ESCAPE}, WPARAM{'Q'}, WPARAM{'C'}, WPARAM{'I'}})
+        SendMessageA(window, WM_KEYDOWN, key, 0);
+    EXPECT_FALSE(TakeMessage(WM_COMMAND));
+    EXPECT_TRUE(IsWindow(window));
     EXPECT_EQ(g_gameController.GetState(), kStateTitle);
     EXPECT_EQ(CPageCursor::Instance()->GetPageIndex(), 1);
+    EXPECT_EQ(g_dialogsClosed, 0);
+    // While playing, the end-to-end logoff scenario shows the page stored.
+    std::filesystem::remove(dir.File("options.dta"));
+    EXPECT_NE(SendMessageA(window, WM_QUERYENDSESSION, 0, 0), 0);
+    EXPECT_TRUE(std::filesystem::exists(dir.File("options.dta")));
     // Nothing was stored: there was no page to store.
     EXPECT_FALSE(std::filesystem::exists(PageOnePath()));
-    EXPECT_EQ(g_dialogsClosed, 0);
 }
 
 TEST_F(ControllerTest, StartSwitchesToTheGameScreenAndWaitsForItsFirstPaint) {
@@ -105,29 +115,4 @@ TEST_F(ControllerTest, StartSwitchesToTheGameScreenAndWaitsForItsFirstPaint) {
     EXPECT_EQ(Command(ID_START), 1);
     EXPECT_FALSE(TakeMessage(UWM_GAME_SCREEN_READY));
     EXPECT_EQ(g_gameController.GetState(), kStateStarting);
-}
-
-// While playing, the end-to-end logoff scenario shows the page stored.
-TEST_F(ControllerTest, EndingTheSessionOnTheTitleStoresTheOptionsButNoPage) {
-    std::filesystem::remove(dir.File("options.dta"));
-    EXPECT_NE(SendMessageA(window, WM_QUERYENDSESSION, 0, 0), 0);
-    EXPECT_TRUE(std::filesystem::exists(dir.File("options.dta")));
-    EXPECT_FALSE(std::filesystem::exists(PageOnePath()));
-    EXPECT_TRUE(IsWindow(window));
-}
-
-TEST_F(ControllerTest, EnterOrSpaceOnTheTitleScreenPostsTheStartCommand) {
-    RunWaitingMessages();
-    MSG message;
-    for (WPARAM key : {WPARAM{VK_RETURN}, WPARAM{VK_SPACE}}) {
-        SendMessageA(window, WM_KEYDOWN, key, 0);
-        ASSERT_TRUE(PeekMessageA(&message, window, WM_COMMAND, WM_COMMAND, PM_REMOVE)) << key;
-        EXPECT_EQ(message.wParam, static_cast<WPARAM>(ID_START));
-        EXPECT_EQ(message.lParam, 0);
-    }
-    for (WPARAM key : {WPARAM{VK_NEXT}, WPARAM{VK_ESCAPE}, WPARAM{'Q'}, WPARAM{'C'}, WPARAM{'I'}})
-        SendMessageA(window, WM_KEYDOWN, key, 0);
-    EXPECT_FALSE(PeekMessageA(&message, window, WM_COMMAND, WM_COMMAND, PM_REMOVE));
-    EXPECT_TRUE(IsWindow(window)); // Escape ends nothing on the title screen
-    EXPECT_EQ(g_gameController.GetState(), kStateTitle);
 }

@@ -1,8 +1,8 @@
 // The picture dialogs' keys and button faces; their placement and pictures
 // are compared on the screen by the end-to-end scenarios.
-#include "app/main_window.h"
 #include "game/win32/picture_dialogs.h"
 #include "image/win32/gdi_canvas.h"
+#include "win32/test_window.h"
 
 #include <gtest/gtest.h>
 
@@ -35,21 +35,16 @@ protected:
         g_stillOpenAfterEscape = false;
         g_step = 0;
     }
-    void TearDown() override { DestroyWindow(main.windowHandle); }
 
     INT_PTR Show(int index, DLGPROC procedure, const char* background, const char* keys) {
         g_keys = keys;
         const UINT_PTR timer = SetTimer(nullptr, 0, 50, Visit);
-        const INT_PTR result = ShowPictureDialog(main.windowHandle, index, procedure, background);
+        const INT_PTR result = ShowPictureDialog(parent.Handle(), index, procedure, background);
         KillTimer(nullptr, timer);
         return result;
     }
 
-    CMainWindow main{PlainProc,     "VarnoltDialogParent",
-                     "Varnolt",     GetModuleHandleA(nullptr),
-                     SW_SHOWNORMAL, 100,
-                     100,           1024,
-                     768,           WS_POPUP};
+    const TestWindow parent{PlainProc, 1024, 768};
 };
 
 TEST_F(PictureDialogTest, EndingScreenIgnoresEscapeAndClosesOnEnter) {

@@ -91,19 +91,14 @@ TEST_F(ScreenFolder, PressingAButtonShowsItPressedThenReleasedThenPostsItsComman
     EXPECT_EQ(TakePostedCommand(parent), 0u);
 }
 
-TEST_F(ScreenFolder, AButtonWithoutItsWindowStillSendsItsCommand) {
+TEST_F(ScreenFolder, AKeyWorksBeforeTheButtonsAreMadeAndASecondReadyMessageMakesNoMore) {
     CGameScreen screen(&session.Document(), &session.View());
     const RecordingParent recording;
     const HWND parent = recording.Handle();
     screen.PressButton(parent, ID_NEXT_PAGE);
     EXPECT_TRUE(g_drawn.empty());
     EXPECT_EQ(TakePostedCommand(parent), static_cast<WPARAM>(ID_NEXT_PAGE));
-}
 
-TEST_F(ScreenFolder, ASecondReadyMessageMakesNoSecondRowOfButtons) {
-    CGameScreen screen(&session.Document(), &session.View());
-    const RecordingParent recording;
-    const HWND parent = recording.Handle();
     screen.ShowControls(parent);
     const HWND first = screen.Buttons().ButtonWindow(0);
     screen.ShowControls(parent);

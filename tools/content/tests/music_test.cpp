@@ -34,9 +34,7 @@ bool ReadWithMidicsv(const std::string& path, std::vector<CsvRecord>& records) {
         std::getline(row, field, ',');
         record.tick = std::atol(field.c_str());
         std::getline(row, field, ',');
-        const size_t first = field.find_first_not_of(" \r\n");
-        const size_t last = field.find_last_not_of(" \r\n");
-        record.type = first == std::string::npos ? "" : field.substr(first, last - first + 1);
+        std::istringstream(field) >> record.type; // without the spaces round it
         while (std::getline(row, field, ','))
             record.values.push_back(std::atol(field.c_str()));
         records.push_back(record);
