@@ -20,7 +20,7 @@ import tempfile
 import time
 import unittest
 
-from layout import SCREEN, Catalogue, options_file
+from layout import DISPLAY_MODE_SET, SCREEN, Catalogue, options_file
 from pictures import Picture
 
 DEADLINE = float(os.environ.get("VARNOLT_E2E_DEADLINE", "90"))
@@ -63,8 +63,9 @@ class Session:
         return Picture.read(os.path.join(self.content, "resources", name + ".bmp"))
 
     def save_png(self, picture, path):
-        picture.save_png(path, lambda command, data: subprocess.run(
-            command, input=data, check=True, env=self.env))
+        """Writes the picture as PNG with ImageMagick."""
+        subprocess.run(["convert", "-size", f"{picture.width}x{picture.height}", "-depth", "8",
+                        "rgb:-", path], input=picture.rgb, check=True, env=self.env)
 
 
 def wait_until(condition, what, deadline=DEADLINE, interval=0.05):
@@ -240,40 +241,31 @@ class Game:
     def wait_window(self):
         return wait_until(self.window_id, "the game's window")
 
-    def geometry(self):
-        info = self.session.run("xwininfo", "-id", self.wait_window()).stdout
-        fields = {}
-        for line in info.splitlines():
-            key, _, value = line.strip().partition(":")
-            fields[key] = value.strip()
-        return (int(fields["Absolute upper-left X"]), int(fields["Absolute upper-left Y"]),
-                int(fields["Width"]), int(fields["Height"]), int(fields["Border width"]))
-
-    def window_state(self):
-        """What the system itself says of the game's window (see wintool.cpp)."""
-        out = self.session.run(self.session.wine, self.session.wintool, "state", check=False).stdout
+    def wintool(self, command, check=False):
+        """What the system itself says of the game's windows, as key=value
+        pairs (see wintool.cpp)."""
+        out = self.session.run(self.session.wine, self.session.wintool, command,
+                               check=check).stdout
         return dict(pair.split("=") for pair in out.split())
 
+    def window_state(self):
+        return self.wintool("state")
+
     def dialog(self):
-        """The game's open dialog as the system sees it: its screen rectangle
-        (left, top, right, bottom), or None."""
-        out = self.session.run(self.session.wine, self.session.wintool, "dialog",
-                               check=False).stdout
-        fields = dict(pair.split("=") for pair in out.split())
+        """The game's open dialog's screen rectangle (left, top, right,
+        bottom), or None."""
+        fields = self.wintool("dialog")
         if fields.get("dialog") != "1":
             return None
         return tuple(int(fields[side]) for side in ("left", "top", "right", "bottom"))
 
     def dialog_in_front(self):
-        out = self.session.run(self.session.wine, self.session.wintool, "dialog",
-                               check=False).stdout
-        return dict(pair.split("=") for pair in out.split()).get("foreground") == "1"
+        return self.wintool("dialog").get("foreground") == "1"
 
     def end_session(self):
         """WM_QUERYENDSESSION, then WM_ENDSESSION, as at a logoff; whether the
         game agreed to end."""
-        out = self.session.run(self.session.wine, self.session.wintool, "endsession").stdout
-        return dict(pair.split("=") for pair in out.split()).get("agreed") == "1"
+        return self.wintool("endsession", check=True).get("agreed") == "1"
 
     @contextlib.contextmanager
     def other_program_in_front(self):
@@ -296,11 +288,11 @@ class Game:
         self.key("Return")
 
     def minimize(self):
-        self.session.run(self.session.wine, self.session.wintool, "minimize")
+        self.wintool("minimize", check=True)
 
     def post_close(self):
         """WM_CLOSE from outside, as the system's close command sends it."""
-        self.session.run(self.session.wine, self.session.wintool, "close")
+        self.wintool("close", check=True)
 
     # -- input -------------------------------------------------------------
     def click(self, x, y, button=1):
@@ -381,3 +373,9 @@ class GameTestCase(unittest.TestCase):
         game = Game(self.session, flavour, folder)
         self.games.append(game)
         return game
+
+    def assert_display_given_back(self, game):
+        """The ended game set the display's mode once and gave it back last."""
+        lines = game.log_lines()
+        self.assertEqual(lines.count(DISPLAY_MODE_SET), 1)
+        self.assertEqual(lines[-1], "Display mode restored")

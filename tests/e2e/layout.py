@@ -108,16 +108,16 @@ class BookLayout:
                 v["kBookGridTop"] + index // v["kBookColumns"] * v["kBookCellHeight"])
 
     def thumbnail(self, page):
-        x, y = self.cell(page)
-        v = self.value
-        return (x + v["kThumbnailLeft"], y + v["kThumbnailTop"], v["kThumbnailWidth"],
-                v["kThumbnailHeight"])
+        return self._in_cell(page, "kThumbnail")
 
     def mark(self, page):
+        return self._in_cell(page, "kBookMark")
+
+    def _in_cell(self, page, part):
+        """The box of a part of page's cell: x, y, width, height."""
         x, y = self.cell(page)
         v = self.value
-        return (x + v["kBookMarkLeft"], y + v["kBookMarkTop"], v["kBookMarkWidth"],
-                v["kBookMarkHeight"])
+        return (x + v[part + "Left"], y + v[part + "Top"], v[part + "Width"], v[part + "Height"])
 
 
 def name_index(kind, piece):
@@ -156,16 +156,16 @@ class SaveFile:
         return None
 
     @staticmethod
-    def laid_out(catalogue, page):
-        """The save file of a page just as the catalogue lays it out: every
-        piece loose beside the picture, every hole empty."""
+    def laid_out(catalogue, page, placed=()):
+        """The save file of a page as the catalogue lays it out, with the
+        pieces in `placed` in their holes and the others loose beside it."""
         records = []
-        for kind, where, visible in ((LOOSE, catalogue.loose_at, 1), (HOLE, catalogue.hole_at, 1),
-                                     (PLACED, catalogue.hole_at, 0),
-                                     (DRAG, catalogue.drag_rest_at, 0)):
-            records += [(name_index(kind, piece), *where(piece), 10, visible, 0)
-                        for piece in catalogue.pages[page]]
-        return SaveFile.build(0, records)
+        for kind, where in ((LOOSE, catalogue.loose_at), (HOLE, catalogue.hole_at),
+                            (PLACED, catalogue.hole_at), (DRAG, catalogue.drag_rest_at)):
+            for piece in catalogue.pages[page]:
+                shown = kind != DRAG and (piece in placed) == (kind == PLACED)
+                records.append((name_index(kind, piece), *where(piece), 10, int(shown), 0))
+        return SaveFile.build(len(placed), records)
 
     @staticmethod
     def build(placed, records):

@@ -51,31 +51,22 @@ class Picture:
     def crop(self, x, y, width, height):
         return Picture(width, height, b"".join(self.row(y + i, x, width) for i in range(height)))
 
-    def differences(self, part, at=(0, 0), key=None):
-        """How many pixels of `part`, laid on this picture with its top-left at
-        `at`, differ from what lies under them; pixels of `part` equal to `key`
-        are not compared (a sprite's transparent colour)."""
+    def shows(self, part, at=(0, 0), key=None):
+        """Whether `part`, laid on this picture with its top-left at `at`,
+        equals what lies under it; pixels of `part` equal to `key` are not
+        compared (a sprite's transparent colour)."""
         left, top = at
-        count = 0
         for y in range(part.height):
             mine, theirs = self.row(top + y, left, part.width), part.row(y)
             if mine == theirs:
                 continue
+            if key is None:
+                return False
             for x in range(part.width):
                 pixel = theirs[3 * x:3 * x + 3]
-                if key is not None and tuple(pixel) == key:
-                    continue
-                if mine[3 * x:3 * x + 3] != pixel:
-                    count += 1
-        return count
-
-    def shows(self, part, at=(0, 0), key=None):
-        return self.differences(part, at, key) == 0
-
-    def save_png(self, path, run):
-        """Writes the picture as PNG with ImageMagick; run(command, input)."""
-        run(["convert", "-size", f"{self.width}x{self.height}", "-depth", "8", "rgb:-", path],
-            self.rgb)
+                if tuple(pixel) != key and mine[3 * x:3 * x + 3] != pixel:
+                    return False
+        return True
 
 
 def _bgr_to_rgb(row):

@@ -12,6 +12,14 @@ from pictures import MAGENTA, Picture, blank, frame, paste
 # A spot on every page where nothing can be lifted: clicking it gives the
 # game the keyboard focus and does nothing else.
 NEUTRAL_SPOT = (1012, 8)
+# The top-left of a picture dialog, centred on the screen.
+DIALOG_AT = ((SCREEN[0] - PICTURE_DIALOG[0]) // 2, (SCREEN[1] - PICTURE_DIALOG[1]) // 2)
+
+
+def centre(box):
+    """The middle of a box given as x, y, width, height."""
+    x, y, width, height = box
+    return x + width // 2, y + height // 2
 
 
 class Player:
@@ -60,10 +68,6 @@ class Player:
               PICTURE_DIALOG_BUTTON[:2])
         return Picture(*PICTURE_DIALOG, canvas)
 
-    @staticmethod
-    def centred(size):
-        return (SCREEN[0] - size[0]) // 2, (SCREEN[1] - size[1]) // 2
-
     def ending_screen(self):
         canvas = blank(*SCREEN)
         paste(canvas, SCREEN[0], self.game.session.resource_picture("EndingScrnDialogBkg"), (0, 0))
@@ -95,12 +99,11 @@ class Player:
         return any(shown.shows(self.page_label(page, finished)) for finished in (False, True))
 
     def wait_picture_dialog(self, background):
-        self.game.wait_shown(self.picture_dialog(background), self.centred(PICTURE_DIALOG),
+        self.game.wait_shown(self.picture_dialog(background), DIALOG_AT,
                              f"the picture dialog {background}")
 
     def shows_picture_dialog(self, background):
-        at = self.centred(PICTURE_DIALOG)
-        return self.game.grab(*at, *PICTURE_DIALOG).shows(self.picture_dialog(background))
+        return self.game.grab(*DIALOG_AT, *PICTURE_DIALOG).shows(self.picture_dialog(background))
 
     def wait_ending(self):
         expected = self.ending_screen()
@@ -110,10 +113,9 @@ class Player:
         self.game.wait_shown(self.piece_picture(kind, piece), self.piece_position(kind, piece),
                              what, key=MAGENTA)
 
-    def shows_piece(self, kind, piece, screen=None):
-        screen = screen or self.game.screenshot()
-        return screen.shows(self.piece_picture(kind, piece), self.piece_position(kind, piece),
-                            key=MAGENTA)
+    def shows_piece(self, kind, piece):
+        return self.game.screenshot().shows(self.piece_picture(kind, piece),
+                                            self.piece_position(kind, piece), key=MAGENTA)
 
     def wait_face(self, name, pressed, column=0):
         x, y, _, _ = START_BUTTON if name == "start" else GAME_BUTTONS[name]
@@ -158,8 +160,7 @@ class Player:
                              f"page {page}'s mark, {placed} of {total}")
 
     def thumbnail_centre(self, page):
-        x, y, width, height = self.book.thumbnail(page)
-        return x + width // 2, y + height // 2
+        return centre(self.book.thumbnail(page))
 
     def wait_speaker(self, setting):
         """The sound switch showing setting 0 (all on), 1 or 2."""
@@ -177,8 +178,7 @@ class Player:
         self.wait_title()
         self.focus()
         if key is None:
-            x, y, width, height = START_BUTTON
-            self.game.click(x + width // 2, y + height // 2)
+            self.game.click(*centre(START_BUTTON))
         else:
             self.game.key(key)
         if directions:
@@ -186,17 +186,20 @@ class Player:
             self.game.key("Return")
         self.wait_page(1)
 
+    def turn_away_and_back(self):
+        """Page 1 left for page 2 and back: stored, then read back."""
+        self.game.key("Next")
+        self.wait_page(2)
+        self.game.key("Prior")
+        self.wait_page(1)
+
     def pieces_of(self, page):
         return list(self.catalogue.pages[page])
 
-    def button_centre(self, name):
-        x, y, width, height = GAME_BUTTONS[name]
-        return x + width // 2, y + height // 2
-
     @staticmethod
-    def ending_button_centre():
-        x, y, width, height = ENDING_BUTTON
-        return x + width // 2, y + height // 2
+    def button_centre(name):
+        """The middle of a game button, or of the ending picture's ("ending")."""
+        return centre(ENDING_BUTTON if name == "ending" else GAME_BUTTONS[name])
 
     def grab_point(self, piece):
         """Where pressing lifts the piece: an opaque pixel of its resting drag
@@ -235,12 +238,14 @@ class Player:
         self.game.drag(self.grab_point(piece), self.fitting_drop_point(piece))
         self.wait_piece(PLACED, piece, f"piece {piece} in its hole")
 
-    def close_through_ending(self):
-        """The system's close command: the ending picture, closed by Enter."""
-        self.focus()
-        self.game.key("alt+F4")
-        self.wait_ending()
-        self.game.key("Return")
+
+def started_game(test, trace_sounds=False):
+    """A new game of the test's, its directions already shown, started from
+    the title screen and on page 1: the game and its player."""
+    game = test.new_game().skip_directions().start(trace_sounds=trace_sounds)
+    player = Player(game)
+    player.start_playing()
+    return game, player
 
 
 def loose_picture_back(player, piece):

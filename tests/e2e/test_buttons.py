@@ -5,21 +5,18 @@ import time
 import unittest
 
 from harness import GameTestCase, wait_until
-from layout import GAME_BUTTONS, HOLE, LOOSE, PAGE_COUNT, PLACED, SaveFile, save_name
-from player import Player
+from layout import GAME_BUTTONS, PAGE_COUNT, PLACED, SaveFile, save_name
+from player import loose_picture_back, started_game
 
 
 class ButtonsTest(GameTestCase):
     def test_each_button_works_when_clicked(self):
-        game = self.new_game().skip_directions().start()
-        player = Player(game)
-        player.start_playing()
+        game, player = started_game(self)
         piece = player.catalogue.pages[1][0]
         player.place_piece(piece)
 
         game.click(*player.button_centre("clear"))
-        wait_until(lambda: player.shows_piece(LOOSE, piece) and player.shows_piece(HOLE, piece),
-                   "the cleared piece back in its place")
+        wait_until(lambda: loose_picture_back(player, piece), "the cleared piece back in its place")
         game.click(*player.button_centre("next"))
         player.wait_page(2)
         game.click(*player.button_centre("prev"))
@@ -28,20 +25,23 @@ class ButtonsTest(GameTestCase):
         player.wait_page(PAGE_COUNT)
         game.click(*player.button_centre("info"))
         player.wait_picture_dialog("AboutDialogBkg")
+        self.assertEqual(game.dialog(), (332, 204, 692, 564))
         game.key("Escape")
-        wait_until(lambda: not player.shows_picture_dialog("AboutDialogBkg"),
-                   "the about box to close")
+        wait_until(lambda: game.dialog() is None, "the about box to close")
+        self.assertTrue(game.running())
+
+        player.place_piece(player.catalogue.pages[PAGE_COUNT][0])
         game.click(*player.button_centre("quit"))
         player.wait_ending()
-        game.click(*player.ending_button_centre())
+        self.assertEqual(game.dialog(), (0, 0, 1024, 768))
+        game.key("Escape")  # ignored by the ending picture
+        game.click(*player.button_centre("ending"))
         self.assertEqual(game.wait_exit(), 0)
         # Page 30 was stored on the way out.
-        self.assertTrue(SaveFile(game.read_bytes("save", save_name(PAGE_COUNT))).well_formed())
+        self.assertEqual(SaveFile(game.read_bytes("save", save_name(PAGE_COUNT))).placed, 1)
 
     def test_a_button_held_down_shows_its_pressed_face(self):
-        game = self.new_game().skip_directions().start()
-        player = Player(game)
-        player.start_playing()
+        game, player = started_game(self)
         for name in GAME_BUTTONS:
             game.press(*player.button_centre(name))
             player.wait_face(name, pressed=True)
@@ -57,9 +57,7 @@ class ButtonsTest(GameTestCase):
         player.wait_face("next", pressed=False)
 
     def test_a_key_shows_its_button_pressed_before_the_command(self):
-        game = self.new_game().skip_directions().start()
-        player = Player(game)
-        player.start_playing()
+        game, player = started_game(self)
         pressed, released = player.button_face("next", True), player.button_face("next", False)
         button = GAME_BUTTONS["next"]
         game.key("Next")
@@ -85,9 +83,7 @@ class ButtonsTest(GameTestCase):
         self.assertLess(released_at - pressed_at, 1.0)
 
     def test_clear_empties_a_played_page_and_leaves_an_untouched_one_alone(self):
-        game = self.new_game().skip_directions().start(trace_sounds=True)
-        player = Player(game)
-        player.start_playing()
+        game, player = started_game(self, trace_sounds=True)
         first, second = player.catalogue.pages[1][0:2]
         untouched = game.screenshot()
         # Nothing placed: C does nothing, and so plays nothing.
@@ -104,8 +100,7 @@ class ButtonsTest(GameTestCase):
         player.place_piece(second)
         game.key("c")
         for piece in (first, second):
-            wait_until(lambda: player.shows_piece(LOOSE, piece) and
-                       player.shows_piece(HOLE, piece), f"piece {piece} taken out again")
+            wait_until(lambda: loose_picture_back(player, piece), f"piece {piece} taken out again")
             self.assertFalse(player.shows_piece(PLACED, piece))
         wait_until(lambda: "CLEARWAVE" in game.sounds_played(), "the clear sound")
         # Cleared, the page is as untouched as at the start.
@@ -113,28 +108,6 @@ class ButtonsTest(GameTestCase):
         player.wait_page(2)
         self.assertEqual(SaveFile(game.read_bytes("save", save_name(1))).placed, 0)
         self.assertEqual(game.sounds_played().count("CLEARWAVE"), 1)
-
-    def test_i_shows_the_about_box_and_q_the_ending_picture_whose_button_quits(self):
-        game = self.new_game().skip_directions().start()
-        player = Player(game)
-        player.start_playing()
-        piece = player.catalogue.pages[1][2]
-        game.key("i")
-        player.wait_picture_dialog("AboutDialogBkg")
-        self.assertEqual(game.dialog(), (332, 204, 692, 564))
-        game.key("Escape")
-        wait_until(lambda: game.dialog() is None, "the about box to close")
-        self.assertTrue(game.running())
-
-        player.place_piece(piece)
-        game.key("q")
-        player.wait_ending()
-        self.assertEqual(game.dialog(), (0, 0, 1024, 768))
-        game.key("Escape")  # ignored by the ending picture
-        game.click(*player.ending_button_centre())
-        self.assertEqual(game.wait_exit(), 0)
-        stored = SaveFile(game.read_bytes("save", save_name(1)))
-        self.assertEqual(stored.placed, 1)
 
 
 if __name__ == "__main__":

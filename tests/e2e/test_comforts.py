@@ -6,20 +6,15 @@ import unittest
 
 from harness import GameTestCase, wait_until
 from layout import PLACED, save_name, settings_file
-from player import Player, loose_picture_back
+from player import Player, centre, loose_picture_back, started_game
 
 
 class ComfortsTest(GameTestCase):
     def test_m_switches_the_sound_and_the_choice_survives_a_restart(self):
-        game = self.new_game().skip_directions().start(trace_sounds=True)
-        player = Player(game)
-        player.start_playing()
+        game, player = started_game(self, trace_sounds=True)
         player.wait_speaker(0)
         # Everything on: the page sound is looked up, both ways.
-        game.key("Next")
-        player.wait_page(2)
-        game.key("Prior")
-        player.wait_page(1)
+        player.turn_away_and_back()
         wait_until(lambda: game.sounds_played().count("CHANGEPAGEWAVE") == 2,
                    "the page sound twice")
         game.key("m")
@@ -36,8 +31,11 @@ class ComfortsTest(GameTestCase):
         game.key("Prior")
         player.wait_page(1)
         self.assertEqual(game.sounds_played()[heard:], [])
-        player.close_through_ending()
+        game.key("q")
+        player.wait_ending()
+        game.key("Return")
         self.assertEqual(game.wait_exit(), 0)
+        self.assert_display_given_back(game)
 
         again = self.new_game(folder=game.folder).start()
         player = Player(again)
@@ -49,9 +47,7 @@ class ComfortsTest(GameTestCase):
                    "the settings file holding everything on")
 
     def test_a_finished_page_plays_the_fanfare_and_stars_its_label(self):
-        game = self.new_game().skip_directions().start(trace_sounds=True)
-        player = Player(game)
-        player.start_playing()
+        game, player = started_game(self, trace_sounds=True)
         pieces = player.pieces_of(1)
         for piece in pieces[:-1]:
             player.place_piece(piece)
@@ -75,10 +71,8 @@ class ComfortsTest(GameTestCase):
         game.key("c")
         wait_until(lambda: not player.shows_star(), "the star to go")
 
-    def test_the_book_shows_every_page_and_opens_the_one_clicked(self):
-        game = self.new_game().skip_directions().start()
-        player = Player(game)
-        player.start_playing()
+    def test_the_book_shows_every_page_opens_the_one_clicked_and_starts_again(self):
+        game, player = started_game(self)
         page1, page2 = player.pieces_of(1), player.pieces_of(2)
         for piece in page1:
             player.place_piece(piece)
@@ -112,37 +106,26 @@ class ComfortsTest(GameTestCase):
         player.wait_page(5)
         self.assertTrue(game.running())
 
-    def test_start_again_needs_a_held_press_and_puts_the_saves_aside(self):
-        game = self.new_game().skip_directions().start()
-        player = Player(game)
-        player.start_playing()
-        page1 = player.pieces_of(1)
-        player.place_piece(page1[0])
-        game.key("Next")
-        player.wait_page(2)
-        player.place_piece(player.pieces_of(2)[0])
+        # Starting again takes a held press, and puts the saves aside.
         stored1 = game.read_bytes("save", save_name(1))
         game.key("b")
         player.wait_book()
-        x, y, width, height = player.book.start_again
-        control = (x + width // 2, y + height // 2)
-        # A click is not enough.
+        control = centre(player.book.start_again)
         game.click(*control)
-        player.wait_mark(1, 1, len(page1))
+        player.wait_mark(1, len(page1), len(page1))
         self.assertFalse(os.path.exists(game.path("save", "previous")))
-
         game.press(*control)
         wait_until(lambda: os.path.exists(game.path("save", "previous", save_name(2))),
                    "the save files put aside")
         game.release()
         player.wait_mark(1, 0, len(page1))
-        player.wait_mark(2, 0, len(player.pieces_of(2)))
+        player.wait_mark(2, 0, len(page2))
         self.assertEqual(game.read_bytes("save", "previous", save_name(1)), stored1)
         self.assertFalse(os.path.exists(game.path("save", save_name(1))))
-        # Back on page 2, it is new again.
-        game.key("b")
+        # Page 2 is new again.
+        game.click(*player.thumbnail_centre(2))
         player.wait_page(2)
-        wait_until(lambda: loose_picture_back(player, player.pieces_of(2)[0]),
+        wait_until(lambda: loose_picture_back(player, page2[0]),
                    "page 2's piece back where it started")
 
 

@@ -7,14 +7,12 @@ import unittest
 
 from harness import GameTestCase, wait_until
 from layout import PLACED, SaveFile, name_index, options_file, save_name
-from player import Player, loose_picture_back
+from player import Player, loose_picture_back, started_game
 
 
 class InterruptionsTest(GameTestCase):
     def test_a_piece_carried_when_another_program_takes_the_front_goes_home(self):
-        game = self.new_game().skip_directions().start()
-        player = Player(game)
-        player.start_playing()
+        game, player = started_game(self)
         piece = player.catalogue.pages[1][0]
         game.press(*player.grab_point(piece))
         game.move(500, 400)
@@ -51,9 +49,7 @@ class InterruptionsTest(GameTestCase):
 
     def test_a_second_copy_with_the_about_box_open_brings_it_forward_and_keeps_the_game_disabled(
             self):
-        first = self.new_game().skip_directions().start()
-        player = Player(first)
-        player.start_playing()
+        first, player = started_game(self)
         first.key("i")
         player.wait_picture_dialog("AboutDialogBkg")
 

@@ -6,7 +6,7 @@ import unittest
 from harness import GameTestCase, wait_until
 from layout import DRAG, FIT_OFFSET, HOLE, LOOSE, PLACED, SaveFile, name_index, save_name
 from pictures import MAGENTA, frame
-from player import Player
+from player import loose_picture_back, started_game
 
 AID_MARGIN = 6  # the ring and the glow reach this far beyond a drag picture
 GLOW_FRAMES = 3
@@ -27,9 +27,7 @@ def wait_ring(player, piece):
 
 class KeyboardTest(GameTestCase):
     def test_page_one_is_finished_by_keyboard_alone(self):
-        game = self.new_game().skip_directions().start()
-        player = Player(game)
-        player.start_playing()
+        game, player = started_game(self)
         catalogue = player.catalogue
         loose = reading_order(catalogue.pages[1], catalogue.loose_at)
         game.key("Tab")  # the first piece in reading order
@@ -54,9 +52,7 @@ class KeyboardTest(GameTestCase):
             self.assertEqual(stored.visible(name_index(LOOSE, piece)), 0)
 
     def test_page_one_pieces_go_in_by_a_click_on_the_piece_and_a_click_on_the_hole(self):
-        game = self.new_game().skip_directions().start(trace_sounds=True)
-        player = Player(game)
-        player.start_playing()
+        game, player = started_game(self, trace_sounds=True)
         first, second = player.catalogue.pages[1][3:5]
         for piece in (first, second):
             game.click(*player.grab_point(piece))
@@ -72,17 +68,14 @@ class KeyboardTest(GameTestCase):
         missed = player.catalogue.pages[1][5]
         game.click(*player.grab_point(missed))
         game.click(512, 300)
-        wait_until(lambda: player.shows_piece(LOOSE, missed) and player.shows_piece(HOLE, missed),
-                   "the missed piece back in its place")
+        wait_until(lambda: loose_picture_back(player, missed), "the missed piece back in its place")
         sounds = wait_until(lambda: len(game.sounds_played()) >= 5 and game.sounds_played(),
                             "five sounds")
         self.assertEqual(sounds[0], "PICKUPWAVE")
         self.assertRegex(sounds[1], r"^PLACE(0[1-9]|1[0-9]|20)WAVE$")
 
     def test_the_hint_glows_over_the_carried_pieces_own_hole(self):
-        game = self.new_game().skip_directions().start()
-        player = Player(game)
-        player.start_playing()
+        game, player = started_game(self)
         catalogue = player.catalogue
         # The first piece in reading order, lifted over the first open hole.
         piece = reading_order(catalogue.pages[1], catalogue.loose_at)[0]

@@ -4,7 +4,7 @@ come too early, and leaving before any page was shown."""
 import unittest
 
 from harness import GameTestCase, wait_until
-from layout import DRAG, HOLE, LOOSE, PLACED, SaveFile, name_index, save_name
+from layout import PLACED, SaveFile, save_name
 from player import Player
 
 
@@ -55,12 +55,13 @@ class StartTest(GameTestCase):
 
     def test_closing_from_the_title_keeps_page_one_as_it_was_stored(self):
         game = self.new_game().skip_directions()
-        stored = self.page_one_with_its_first_piece_placed(Player(game))
+        first = game.session.catalogue.pages[1][0]
+        stored = SaveFile.laid_out(game.session.catalogue, 1, placed=[first])
         game.write_file(stored, "save", save_name(1))
         game.start()
         player = Player(game)
         player.wait_title()
-        player.close_through_ending()
+        game.close_through_ending()
         self.assertEqual(game.wait_exit(), 0)
         self.assertEqual(game.read_bytes("save", save_name(1)), stored)
 
@@ -79,24 +80,12 @@ class StartTest(GameTestCase):
         third = self.new_game(folder=game.folder).start()
         player = Player(third)
         player.start_playing(key="space")
-        player.wait_piece(PLACED, player.catalogue.pages[1][0], "the stored piece in its hole")
+        player.wait_piece(PLACED, first, "the stored piece in its hole")
 
     @staticmethod
     def options_once_shown(game):
         options = game.read_bytes("options.dta")
         return options if options.endswith(bytes(4)) else None
-
-    @staticmethod
-    def page_one_with_its_first_piece_placed(player):
-        pieces = player.catalogue.pages[1]
-        records = []
-        for kind in (LOOSE, HOLE, PLACED, DRAG):
-            for piece in pieces:
-                x, y = player.piece_position(kind, piece)
-                placed = piece == pieces[0]
-                shown = {LOOSE: not placed, HOLE: not placed, PLACED: placed, DRAG: False}[kind]
-                records.append((name_index(kind, piece), x, y, 10, int(shown), 0))
-        return SaveFile.build(1, records)
 
 
 if __name__ == "__main__":

@@ -1,6 +1,8 @@
-"""What the player has done is never lost to a folder the game cannot write:
-the per-user folder takes the saves and the options, a page lacking a piece
-heals, and when nothing at all can be written the game says so once, in its
+"""Damaged installations and unwritable folders: a missing picture, a damaged
+save file or a missing music file costs only what it must, never the game;
+what the player has done is never lost to a folder the game cannot write (the
+per-user folder takes the saves and the options); a page lacking a piece
+heals; and when nothing at all can be written the game says so once, in its
 own pictures, and play goes on."""
 
 import os
@@ -12,12 +14,10 @@ from player import Player
 
 
 class StorageTest(GameTestCase):
-    def turn_away_and_back(self, game, player):
-        """Next page and back: the page is stored, then read back."""
-        game.key("Next")
-        player.wait_page(2)
-        game.key("Prior")
-        player.wait_page(1)
+    def assert_carries_on_quietly(self, game):
+        """Still running, and no message box (or any dialog) came up."""
+        self.assertTrue(game.running())
+        self.assertIsNone(game.dialog())
 
     def test_a_plain_file_named_save_sends_the_pages_to_the_per_user_folder(self):
         game = self.new_game()
@@ -37,7 +37,7 @@ class StorageTest(GameTestCase):
         self.assertTrue(player.shows_piece(PLACED, piece))
         self.assertEqual(SaveFile(game.read_bytes(game.user_folder("save", save_name(1)))).placed, 1)
 
-        self.turn_away_and_back(game, player)
+        player.turn_away_and_back()
         player.wait_piece(PLACED, piece, "the piece still in its hole")
         self.assertEqual(game.read_bytes("save"), b"not a folder")
         # The options could be written beside the game: the directions are done.
@@ -51,6 +51,7 @@ class StorageTest(GameTestCase):
         player.focus()
         again.key("Return")
         player.wait_piece(PLACED, piece, "the piece in its hole after the restart")
+        self.assertFalse(player.shows_piece(LOOSE, piece))
         self.assertIsNone(again.dialog(), "the directions came back")
 
     def test_a_read_only_page_file_is_left_as_it_is_and_the_page_kept_per_user(self):
@@ -64,31 +65,36 @@ class StorageTest(GameTestCase):
         piece = player.catalogue.pages[1][4]
         player.place_piece(piece)
 
-        self.turn_away_and_back(game, player)
+        player.turn_away_and_back()
         player.wait_piece(PLACED, piece, "the piece still in its hole")
         self.assertEqual(game.read_bytes("save", save_name(1)), stored)
         kept = SaveFile(game.read_bytes(game.user_folder("save", save_name(1))))
         self.assertEqual((kept.placed, kept.visible(name_index(PLACED, piece))), (1, 1))
 
-    def test_a_page_stored_while_a_picture_was_missing_can_be_completed_once_it_is_back(self):
+    def test_a_missing_piece_picture_costs_only_that_sprite_and_the_page_heals_once_it_is_back(
+            self):
         game = self.new_game().skip_directions()
         player = Player(game)
         pieces = player.catalogue.pages[1]
-        lost = pieces[2]
+        lost, kept = pieces[2], pieces[1]
         picture = game.read_bytes("Data", piece_file(LOOSE, lost))
         os.remove(game.path("Data", piece_file(LOOSE, lost)))
         game.start()
         player.start_playing()
         player.wait_piece(HOLE, lost, "the hole of the piece whose picture is missing")
-        self.turn_away_and_back(game, player)
+        player.place_piece(kept)
+        self.assert_carries_on_quietly(game)
+        player.turn_away_and_back()
         stored = SaveFile(game.read_bytes("save", save_name(1)))
         self.assertIsNone(stored.visible(name_index(LOOSE, lost)))
 
         game.write_file(picture, "Data", piece_file(LOOSE, lost))
-        self.turn_away_and_back(game, player)
+        player.turn_away_and_back()
         player.wait_piece(LOOSE, lost, "the piece laid out again")
+        player.wait_piece(PLACED, kept, "the piece placed meanwhile still in its hole")
         for piece in pieces:
-            player.place_piece(piece)
+            if piece != kept:
+                player.place_piece(piece)
 
     def test_when_nothing_can_be_written_the_player_is_told_once_and_plays_on(self):
         game = self.new_game().skip_directions()
@@ -118,6 +124,31 @@ class StorageTest(GameTestCase):
         player.wait_page(1)
         player.place_piece(player.catalogue.pages[1][2])
         self.assertTrue(game.running())
+
+
+    def test_a_damaged_save_file_lays_the_page_out_afresh(self):
+        game = self.new_game().skip_directions()
+        damaged = b"\x08\x00\x00\x00VARNOLTX" + bytes(range(40))
+        game.write_file(damaged, "save", save_name(1))
+        game.start()
+        player = Player(game)
+        player.start_playing()
+        for piece in player.catalogue.pages[1]:
+            player.wait_piece(LOOSE, piece, f"piece {piece} lying loose")
+        player.place_piece(player.catalogue.pages[1][0])
+        self.assert_carries_on_quietly(game)
+
+    def test_without_a_button_picture_or_its_music_the_game_plays_on(self):
+        game = self.new_game().skip_directions()
+        os.remove(game.path("Data", "m0005.dat"))  # the next-page button's faces
+        os.remove(game.path("Varnolt1.mid"))
+        game.start()
+        player = Player(game)
+        player.start_playing()
+        game.click(*player.button_centre("next"))
+        player.wait_page(2)
+        player.place_piece(player.pieces_of(2)[0])
+        self.assert_carries_on_quietly(game)
 
 
 if __name__ == "__main__":

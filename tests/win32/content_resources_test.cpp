@@ -1,11 +1,8 @@
 // Varnolt.exe carries the content the game loads by name: the sounds, the
 // dialog pictures, the three pointers and the icon, at the sizes the
-// dialogs and the cursor set rely on; and every picture staged beside it
-// reads into a DIB section. Built only when the content is.
-#include "game/catalogue.h"
-#include "game/page_furniture.h"
-#include "image/win32/dib_section.h"
-#include "persist/mapped_file.h"
+// dialogs and the cursor set rely on. Built only when the content is.
+#include "image/cursor_set.h"
+#include "image/win32/cursor_loader.h"
 #include "support/dialog_pictures.h"
 
 #include <windows.h>
@@ -14,10 +11,6 @@
 
 #include <cstdio>
 #include <cstring>
-#include <fstream>
-#include <iterator>
-#include <string>
-#include <vector>
 
 namespace {
 
@@ -68,24 +61,20 @@ TEST_F(ContentResources, DialogPicturesHaveTheirSizes) {
     }
 }
 
-TEST_F(ContentResources, PointersLoadWithTheirHotSpotsAndTheIconIsThere) {
-    struct Expected {
-        const char* name;
-        DWORD x, y;
-    };
-    const Expected cursors[] = {
-        {"ArrowCursor", 3, 3}, {"HandCursor", 11, 5}, {"HandCursor2", 17, 17}};
-    for (const Expected& cursor : cursors) {
-        HCURSOR handle = static_cast<HCURSOR>(LoadImageA(game, cursor.name, IMAGE_CURSOR, 0, 0, 0));
-        ASSERT_NE(handle, nullptr) << cursor.name;
-        ICONINFO info;
-        ASSERT_TRUE(GetIconInfo(handle, &info)) << cursor.name;
-        EXPECT_EQ(info.xHotspot, cursor.x) << cursor.name;
-        EXPECT_EQ(info.yHotspot, cursor.y) << cursor.name;
+// The cursor loader fills each slot with its own pointer, told by its hot spot.
+TEST_F(ContentResources, EachPointerLoadsIntoItsSlotWithItsHotSpotAndTheIconIsThere) {
+    CCursorSet set;
+    LoadCursors(&set, game);
+    const POINT hotSpots[kCursorSlotCount] = {{3, 3}, {11, 5}, {17, 17}};
+    for (int32_t slot = 0; slot < kCursorSlotCount; ++slot) {
+        ICONINFO info = {};
+        ASSERT_TRUE(GetIconInfo(set.GetCursor(slot), &info)) << slot;
+        EXPECT_FALSE(info.fIcon);
+        EXPECT_EQ(info.xHotspot, static_cast<DWORD>(hotSpots[slot].x)) << slot;
+        EXPECT_EQ(info.yHotspot, static_cast<DWORD>(hotSpots[slot].y)) << slot;
         DeleteObject(info.hbmMask);
-        if (info.hbmColor)
+        if (info.hbmColor != nullptr)
             DeleteObject(info.hbmColor);
-        DestroyCursor(handle);
     }
     EXPECT_NE(FindResourceA(game, MAKEINTRESOURCEA(100), MAKEINTRESOURCEA(14)),
               nullptr); // RT_GROUP_ICON
@@ -96,28 +85,6 @@ TEST_F(ContentResources, PointersLoadWithTheirHotSpotsAndTheIconIsThere) {
         if (icon)
             DestroyIcon(icon);
     }
-}
-
-TEST(ContentPictures, EveryStagedPictureReadsIntoADibSectionAsWritten) {
-    std::vector<std::string> names(g_pieceFileNames.begin(), g_pieceFileNames.end());
-    names.insert(names.end(), {kPageBackgroundPath, kPageNumberPicturePath, "\\data\\m0001.dat",
-                               "\\data\\m0008.dat", "\\data\\m0009.dat"});
-    names.insert(names.end(), g_buttonPicturePaths, g_buttonPicturePaths + kButtonCount);
-    const std::string previous = g_baseDirectory;
-    g_baseDirectory = VARNOLT_GAME_FOLDER;
-    for (const std::string& name : names) {
-        CMappedFile file;
-        ASSERT_NE(file.OpenRead(name), 0) << name;
-        CDIBSection section;
-        EXPECT_TRUE(section.ReadSection(file, nullptr)) << name;
-        file.Close();
-        std::ifstream raw(g_baseDirectory + name, std::ios::binary);
-        const std::vector<char> bytes{std::istreambuf_iterator<char>(raw), {}};
-        ASSERT_GT(bytes.size(), 54u) << name;
-        ASSERT_EQ(section.ByteSize(), bytes.size() - 54) << name;
-        EXPECT_EQ(std::memcmp(section.Pixels(), bytes.data() + 54, section.ByteSize()), 0) << name;
-    }
-    g_baseDirectory = previous;
 }
 
 } // namespace

@@ -1,5 +1,5 @@
-// The cursor set with real cursors, as the game's window thread sees them.
-#include "image/win32/cursor_loader.h"
+// The cursor set with real cursors, as the game's window thread sees them
+// (the game's own pointers loaded into their slots: see ContentResources).
 #include "image/cursor_set.h"
 
 #include <gtest/gtest.h>
@@ -15,34 +15,6 @@ HCURSOR MakeCursor(int hotX, int hotY) {
 }
 
 } // namespace
-
-TEST(CursorSetWin32, LoadsEachNamedCursorIntoItsSlot) {
-    CCursorSet set;
-    // The test program carries stand-ins told apart by their hot spots.
-    LoadCursors(&set, GetModuleHandleA(nullptr));
-    const POINT hotSpots[kCursorSlotCount] = {{3, 3}, {11, 5}, {17, 17}};
-    for (int32_t slot = 0; slot < kCursorSlotCount; ++slot) {
-        ICONINFO info = {};
-        ASSERT_TRUE(GetIconInfo(set.GetCursor(slot), &info)) << slot;
-        EXPECT_FALSE(info.fIcon);
-        EXPECT_EQ(info.xHotspot, static_cast<DWORD>(hotSpots[slot].x)) << slot;
-        EXPECT_EQ(info.yHotspot, static_cast<DWORD>(hotSpots[slot].y)) << slot;
-        DeleteObject(info.hbmMask);
-        if (info.hbmColor != nullptr)
-            DeleteObject(info.hbmColor);
-    }
-}
-
-TEST(CursorSetWin32, CursorsMissingFromTheModuleShowNoPointer) {
-    CCursorSet set;
-    LoadCursors(&set, GetModuleHandleA("kernel32.dll"));
-    for (int32_t slot = 0; slot < kCursorSlotCount; ++slot)
-        EXPECT_EQ(set.GetCursor(slot), nullptr) << slot;
-    SetCursor(LoadCursorA(nullptr, MAKEINTRESOURCEA(32512))); // IDC_ARROW
-    ASSERT_NE(GetCursor(), nullptr);
-    set.ApplyCursor();
-    EXPECT_EQ(GetCursor(), nullptr);
-}
 
 TEST(CursorSetWin32, AppliesTheCurrentShapeAndDestroysEachCursorAtTheEnd) {
     const HCURSOR made[kCursorSlotCount] = {MakeCursor(3, 3), MakeCursor(11, 5),

@@ -9,7 +9,6 @@ import sys
 
 # name: (width, height, (red, green, blue))
 BITMAPS = {
-    "about": (360, 360, (200, 180, 40)),
     "ending": (1024, 768, (30, 60, 150)),
     "ok_up": (128, 50, (20, 160, 20)),
     "ok_down": (128, 50, (160, 20, 20)),

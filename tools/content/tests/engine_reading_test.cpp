@@ -26,7 +26,6 @@ TEST(EngineReading, CDIBImageReadsEveryPictureAsWritten) {
     const std::string previous = g_baseDirectory;
     g_baseDirectory = GeneratedContent();
     const std::vector<std::string> names = EveryPictureName();
-    EXPECT_EQ(names.size(), 885u + kButtonCount);
     for (const std::string& name : names) {
         CDIBImage image(32, 32);
         ASSERT_TRUE(image.LoadFile(name)) << name;

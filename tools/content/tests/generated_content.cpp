@@ -2,40 +2,26 @@
 
 #include "content_writer.h"
 #include "picture_file.h"
+#include "support/temp_dir.h"
 
 #include <algorithm>
 #include <filesystem>
 #include <stdexcept>
-#include <unistd.h>
 
 namespace content::testing {
 
 namespace {
 
-class Scratch {
-public:
-    Scratch() {
-        root = std::filesystem::temp_directory_path() /
-               ("varnolt-content-tests-" + std::to_string(getpid()));
-        std::filesystem::remove_all(root);
-        std::filesystem::create_directories(root);
-    }
-    ~Scratch() {
-        std::error_code ignored;
-        std::filesystem::remove_all(root, ignored);
-    }
-    std::filesystem::path root;
-};
-
-Scratch& TheScratch() {
-    static Scratch scratch;
-    return scratch;
+// Removed when the program ends.
+const std::filesystem::path& ScratchRoot() {
+    static const ScopedTempDir scratch;
+    return scratch.Path();
 }
 
 } // namespace
 
 std::string FreshFolder(const std::string& name) {
-    const std::filesystem::path folder = TheScratch().root / name;
+    const std::filesystem::path folder = ScratchRoot() / name;
     std::filesystem::remove_all(folder);
     std::filesystem::create_directories(folder);
     return folder.string();

@@ -18,15 +18,15 @@ PageSprites LoadPageSprites(const std::string& folder, int page) {
     PageSprites sprites;
     sprites.layout = PageLayout(page);
     for (const PieceLayout& piece : sprites.layout) {
+        auto load = [&](Kind kind, Point at) {
+            return TestSprite{piece.piece, at,
+                              LoadPicture(folder, PieceFileName(kind, piece.piece))};
+        };
         const Point drag{piece.loose.x + kDragFromLoose.x, piece.loose.y + kDragFromLoose.y};
-        sprites.loose.push_back({piece.piece, piece.loose,
-                                 LoadPicture(folder, PieceFileName(Kind::kLoose, piece.piece))});
-        sprites.holes.push_back({piece.piece, piece.hole,
-                                 LoadPicture(folder, PieceFileName(Kind::kHole, piece.piece))});
-        sprites.placed.push_back({piece.piece, piece.hole,
-                                  LoadPicture(folder, PieceFileName(Kind::kPlaced, piece.piece))});
-        sprites.drags.push_back(
-            {piece.piece, drag, LoadPicture(folder, PieceFileName(Kind::kDrag, piece.piece))});
+        sprites.loose.push_back(load(Kind::kLoose, piece.loose));
+        sprites.holes.push_back(load(Kind::kHole, piece.hole));
+        sprites.placed.push_back(load(Kind::kPlaced, piece.hole));
+        sprites.drags.push_back(load(Kind::kDrag, drag));
     }
     return sprites;
 }

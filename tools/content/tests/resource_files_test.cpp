@@ -2,6 +2,7 @@
 #include "picture_file.h"
 #include "sound.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <fstream>
@@ -93,86 +94,37 @@ TEST(Sounds, TheTwentyPlaceSoundsAreTwentyDifferentNotes) {
     EXPECT_GE(pitches.size(), 10u);
 }
 
-struct CursorExpectation {
-    const char* name;
-    uint32_t hotX, hotY;
-};
-
-TEST(Pointers, EachCursorIsA32By32MonochromeCursorWithItsHotSpotOnTheShape) {
-    const CursorExpectation cursors[] = {
-        {"ArrowCursor", 3, 3}, {"HandCursor", 11, 5}, {"HandCursor2", 17, 17}};
-    for (const CursorExpectation& cursor : cursors) {
-        SCOPED_TRACE(cursor.name);
-        const std::vector<uint8_t> bytes = Resource(std::string(cursor.name) + ".cur");
+// The cursors' headers and the icon are read by the system's own loader in
+// the Windows tests (ContentResources); here, what that cannot tell.
+TEST(Pointers, EachCursorsHotSpotLiesOnItsDrawnShape) {
+    for (const char* name : {"ArrowCursor", "HandCursor", "HandCursor2"}) {
+        SCOPED_TRACE(name);
+        const std::vector<uint8_t> bytes = Resource(std::string(name) + ".cur");
         ASSERT_EQ(bytes.size(), 22u + 40 + 8 + 128 + 128);
-        EXPECT_EQ(Le(bytes, 0, 2), 0u);
-        EXPECT_EQ(Le(bytes, 2, 2), 2u); // cursor
-        EXPECT_EQ(Le(bytes, 4, 2), 1u);
-        EXPECT_EQ(bytes[6], 32);
-        EXPECT_EQ(bytes[7], 32);
-        EXPECT_EQ(Le(bytes, 10, 2), cursor.hotX);
-        EXPECT_EQ(Le(bytes, 12, 2), cursor.hotY);
-        EXPECT_EQ(Le(bytes, 14, 4), bytes.size() - 22);
-        EXPECT_EQ(Le(bytes, 18, 4), 22u);
-        EXPECT_EQ(Le(bytes, 22, 4), 40u);
-        EXPECT_EQ(Le(bytes, 26, 4), 32u);
-        EXPECT_EQ(Le(bytes, 30, 4), 64u);
-        EXPECT_EQ(Le(bytes, 36, 2), 1u); // one bit a pixel
+        const uint32_t hotX = Le(bytes, 10, 2), hotY = Le(bytes, 12, 2);
+        ASSERT_LT(std::max(hotX, hotY), 32u);
         // The AND mask is clear (0) where the pointer is drawn.
         const size_t andMask = 22 + 40 + 8 + 128;
-        const size_t row = 31 - cursor.hotY;
-        const bool drawn =
-            !(bytes[andMask + row * 4 + cursor.hotX / 8] & (0x80 >> (cursor.hotX % 8)));
-        EXPECT_TRUE(drawn);
+        const size_t row = 31 - hotY;
+        EXPECT_FALSE(bytes[andMask + row * 4 + hotX / 8] & (0x80 >> (hotX % 8)));
     }
 }
 
-TEST(Pointers, TheIconHoldsSixteenThirtyTwoAndFortyEightPixelImages) {
-    const std::vector<uint8_t> bytes = Resource("Varnolt.ico");
-    EXPECT_EQ(Le(bytes, 2, 2), 1u); // icon
-    ASSERT_EQ(Le(bytes, 4, 2), 3u);
-    const int sizes[] = {16, 32, 48};
-    for (int i = 0; i < 3; ++i) {
-        const size_t entry = 6 + 16 * i;
-        EXPECT_EQ(bytes[entry], sizes[i]);
-        EXPECT_EQ(bytes[entry + 1], sizes[i]);
-        EXPECT_EQ(Le(bytes, entry + 6, 2), 32u);
-        const uint32_t length = Le(bytes, entry + 8, 4), offset = Le(bytes, entry + 12, 4);
-        ASSERT_LE(offset + length, bytes.size());
-        EXPECT_EQ(Le(bytes, offset + 4, 4), static_cast<uint32_t>(sizes[i]));
-        EXPECT_EQ(Le(bytes, offset + 8, 4), static_cast<uint32_t>(2 * sizes[i]));
-        const uint32_t maskRow = ((sizes[i] + 31) / 32) * 4;
-        EXPECT_EQ(length, 40u + sizes[i] * sizes[i] * 4 + maskRow * sizes[i]);
-    }
-}
-
-TEST(ResourceScript, DeclaresEveryResourceByItsNameAndEachFileExists) {
+// Which names the game finds in the program: see ContentResources.
+TEST(ResourceScript, EveryFileItNamesExists) {
     std::ifstream script(GeneratedContent() + "/resources/content.rc");
-    std::map<std::string, std::string> declared; // name -> type
+    int lines = 0;
     for (std::string line; std::getline(script, line);) {
         if (line.rfind("//", 0) == 0 || line.empty())
             continue;
         std::istringstream words(line);
         std::string name, type, file;
         words >> name >> type >> file;
-        declared[name] = type;
         ASSERT_GE(file.size(), 3u) << line;
         EXPECT_NO_THROW(Resource(file.substr(1, file.size() - 2))) << line;
+        ++lines;
     }
-    std::map<std::string, std::string> expected = {
-        {"IDI_VARNOLT", "ICON"},           {"ArrowCursor", "CURSOR"},
-        {"HandCursor", "CURSOR"},          {"HandCursor2", "CURSOR"},
-        {"AboutDialogBkg", "BITMAP"},      {"OneTimeDirectionsDialogBkg", "BITMAP"},
-        {"EndingScrnDialogBkg", "BITMAP"}, {"OKButtonUp", "BITMAP"},
-        {"OKButtonDown", "BITMAP"},        {"QuitButtonUp", "BITMAP"},
-        {"QuitButtonDown", "BITMAP"},      {"CannotSaveDialogBkg", "BITMAP"}};
-    for (int index = 0; index < kSoundCount; ++index)
-        expected[SoundName(index)] = "WAVE";
-    EXPECT_EQ(declared, expected);
-    EXPECT_EQ(SoundName(0), "ChangePageWAVE");
-    EXPECT_EQ(SoundName(3), "Place01WAVE");
-    EXPECT_EQ(SoundName(22), "Place20WAVE");
-    EXPECT_EQ(SoundName(23), "FanfareWAVE");
+    EXPECT_GT(lines, kSoundCount);
 }
 
 } // namespace
