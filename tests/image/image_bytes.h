@@ -22,6 +22,3 @@ uint32_t PatternColour(int32_t x, int32_t y);
 void PutField32(Bytes& bytes, size_t offset, uint32_t value);
 // Fills a created image pixel by pixel through PixelAddress.
 void FillImage(CDIBImage& image, const PixelSource& pixel);
-
-// The messages of log.txt in the current folder, without their time stamps.
-std::vector<std::string> LoggedMessages();
