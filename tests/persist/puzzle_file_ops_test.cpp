@@ -239,25 +239,3 @@ TEST_F(SaveFiles, RecordsThatAreNotThisPagesPiecesAreSkipped) {
     EXPECT_NE(ReadText("log.txt").find("PuzzleFileOps::ReadSprites: record skipped, tag -1"),
               std::string::npos);
 }
-
-TEST_F(SaveFiles, AMissingSaveFolderIsMadeAgainAndTheFileLeftReadsBack) {
-    EXPECT_TRUE(session->PlacePiece(0));
-    EXPECT_TRUE(Doc().StoreCurrentPage());
-    const Bytes previous = ReadAll(SavePath(1));
-    ASSERT_EQ(previous.size(), 20u + 36 * 24);
-
-    // A save folder removed meanwhile is made again for the page left.
-    EXPECT_TRUE(session->PlacePiece(1));
-    std::filesystem::remove_all(game.Path() / "save");
-    Doc().ChangePage(kNextPage);
-    EXPECT_EQ(ReadAll(SavePath(1))[16], 2); // the placed count
-
-    // The page left comes back from its file.
-    WriteAll(SavePath(1), previous);
-    Doc().ChangePage(kPreviousPage);
-    EXPECT_EQ(View().GetPlacedCount(), 1);
-    ASSERT_NE(session->Piece(kPlacedKind, 0), nullptr);
-    ASSERT_NE(session->Piece(kLooseKind, 1), nullptr);
-    EXPECT_TRUE(session->Piece(kPlacedKind, 0)->IsVisible());
-    EXPECT_TRUE(session->Piece(kLooseKind, 1)->IsVisible());
-}
