@@ -202,23 +202,6 @@ TEST_F(MidiPlayerTest, KeepsPlayingWhenANewStartCannotLoadItsFile) {
     EXPECT_EQ(player.songPath, path);
 }
 
-TEST_F(MidiPlayerTest, ClosingStopsTheTimerResetsAndClosesTheDevice) {
-    Start(File(0, 480, {kQuarterNote}));
-    EXPECT_EQ(FiresUntilSent(1), 1);
-    player.ClosePlayer();
-    EXPECT_FALSE(headless::MusicTimerRunning());
-    EXPECT_FALSE(headless::FireMusicTimer());
-    EXPECT_EQ(headless::RaisedTimerPeriods(), 0);
-    EXPECT_EQ(player.midiOut, nullptr);
-    EXPECT_EQ(player.song.tracks, nullptr);
-    const std::vector<headless::MidiOutCall> calls = headless::MidiOutCalls();
-    ASSERT_EQ(calls.size(), 3u);
-    EXPECT_EQ(calls[1].kind, headless::MidiOutCall::Reset);
-    EXPECT_EQ(calls[2].kind, headless::MidiOutCall::Close);
-    EXPECT_EQ(headless::OpenHandles(), 0u);
-    EXPECT_EQ(headless::CallsOnClosedHandles(), 0u);
-}
-
 TEST_F(MidiPlayerTest, PlaysNothingWithoutADevice) {
     headless::MidiSystem system;
     system.unopenable = {-1};

@@ -76,7 +76,10 @@ TEST_F(MusicPlaylistTest, DeactivationClosesAndActivationStartsFromTheBeginning)
     EXPECT_EQ(player.midiOut, nullptr);
     EXPECT_FALSE(headless::MusicTimerRunning());
     EXPECT_EQ(headless::RaisedTimerPeriods(), 0);
-    EXPECT_EQ(headless::MidiOutCalls().back().kind, headless::MidiOutCall::Close);
+    const std::vector<headless::MidiOutCall> calls = headless::MidiOutCalls();
+    ASSERT_GE(calls.size(), 2u);
+    EXPECT_EQ(calls[calls.size() - 2].kind, headless::MidiOutCall::Reset) << "silenced, then";
+    EXPECT_EQ(calls.back().kind, headless::MidiOutCall::Close);
     EXPECT_EQ(headless::OpenHandles(), 0u);
 
     headless::ClearMidiOutCalls();
