@@ -151,19 +151,6 @@ TEST_F(SaveFiles, APlayedPageComesBackAsItWasLeft) {
     EXPECT_EQ(View().GetPlacedCount(), 0);
 }
 
-TEST_F(SaveFiles, AHeaderWithoutRecordsRestoresTheCountAndThePageHealsFromTheCatalogue) {
-    WriteAll(SavePath(1), Header(7));
-    Doc().Clear();
-    EXPECT_TRUE(Doc().RestoreCurrentPage());
-    EXPECT_EQ(Doc().Sprites().Count(), 0u);
-    EXPECT_EQ(View().GetPlacedCount(), 7);
-    // Every piece the file lacks is laid out loose once the page is shown.
-    session->ShowPage(1);
-    EXPECT_EQ(Doc().Sprites().Count(), 36u + kFurnitureCount);
-    EXPECT_EQ(View().GetPlacedCount(), 7);
-    EXPECT_TRUE(session->Piece(kLooseKind, 8)->IsVisible());
-}
-
 TEST_F(SaveFiles, AWrongHeaderRestoresNothingAndLeavesTheCountAlone) {
     const Bytes good = Header(4);
     Bytes wrongText = Header(4, "VARNOLT2");

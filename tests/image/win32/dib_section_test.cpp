@@ -33,9 +33,6 @@ TEST(DIBSection, Draws24BitPicturesWholeAndInPartsAtTheirOwnSize) {
     CDIBSection section;
     ASSERT_TRUE(ReadBytes(section, EncodePictureFile(50, 70, PatternColour)));
     ASSERT_NE(section.Bitmap(), nullptr);
-    EXPECT_EQ(section.ByteSize(), 152u * 70);
-    EXPECT_EQ(section.Header()->biXPelsPerMeter, 0);
-    EXPECT_EQ(section.Header()->biClrUsed, 0u);
 
     GdiCanvas canvas(100, 100, kGrey);
     const POINT origin{3, 4};
