@@ -7,6 +7,11 @@ void PutField32(Bytes& bytes, size_t offset, uint32_t value) {
         bytes[offset + i] = static_cast<uint8_t>(value >> (8 * i));
 }
 
+Bytes Patched(Bytes bytes, size_t offset, uint32_t value) {
+    PutField32(bytes, offset, value);
+    return bytes;
+}
+
 uint32_t PatternColour(int32_t x, int32_t y) {
     return static_cast<uint32_t>((x * 37 + y * 11) & 0xFF) << 16 |
            static_cast<uint32_t>((x * 3 + 1) & 0xFF) << 8 | static_cast<uint32_t>(y & 0xFF);

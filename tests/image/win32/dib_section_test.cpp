@@ -67,28 +67,21 @@ TEST(DIBSection, RefusalsLogTheirLinesAndKeepWhatTheyShould) {
     const std::string sizeProblem = prefix + "BITMAPINFOHEADER size problem.";
     const std::string os2 =
         "CDIBSection::ComputeMetrics: Not a valid Windows bitmap -- probably an OS/2 bitmap";
-    Bytes bm = EncodePictureFile(4, 4, PatternColour);
+    const Bytes good = EncodePictureFile(4, 4, PatternColour);
+    Bytes bm = good;
     bm[0] = 'B';
     bm[1] = 'M';
-    Bytes rle = SectionFile(8, 8, 8, 256);
-    PutField32(rle, 30, 1);
-    Bytes core = EncodePictureFile(4, 4, PatternColour);
-    PutField32(core, 14, 12);
-    Bytes offsetLow = EncodePictureFile(4, 4, PatternColour);
-    PutField32(offsetLow, 10, 40);
-    Bytes hugeWidth = EncodePictureFile(4, 4, PatternColour);
-    PutField32(hugeWidth, 18, 3000000);
-    PutField32(hugeWidth, 22, 2000000);
-    Bytes shortPixels = EncodePictureFile(4, 4, PatternColour);
-    shortPixels.resize(shortPixels.size() - 1);
+    const Bytes rle = Patched(SectionFile(8, 8, 8, 256), 30, 1);
+    const Bytes huge = Patched(Patched(good, 18, 3000000), 22, 2000000);
+    const Bytes shortPixels(good.begin(), good.end() - 1);
     const Case cases[] = {
         {"13 bytes", Bytes(bm.begin(), bm.begin() + 13), {prefix + "Bad file read."}, false, false},
         {"BM signature", bm, {prefix + "Not the correct file type."}, false, false},
         {"run-length encoded", rle, {prefix + "Not an uncompressed format."}, true, false},
         // Log adds its own line end after the text's, hence the empty line.
-        {"OS/2 header", core, {os2, "", sizeProblem}, true, false},
-        {"pixel offset 40", offsetLow, {sizeProblem}, false, false},
-        {"3000000 x 2000000", hugeWidth, {sizeProblem}, true, false},
+        {"OS/2 header", Patched(good, 14, 12), {os2, "", sizeProblem}, true, false},
+        {"pixel offset 40", Patched(good, 10, 40), {sizeProblem}, false, false},
+        {"3000000 x 2000000", huge, {sizeProblem}, true, false},
         {"pixels one byte short", shortPixels, {prefix + "Bad bitmap image read."}, true, true},
     };
     for (const Case& c : cases) {
