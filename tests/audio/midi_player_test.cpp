@@ -6,7 +6,6 @@
 
 #include <filesystem>
 #include <gtest/gtest.h>
-#include <sstream>
 
 using namespace midi_bytes;
 
@@ -106,12 +105,6 @@ TEST_F(MidiPlayerTest, KeepsTheFractionOfATickFromPeriodToPeriod) {
     EXPECT_EQ(FiresUntilSent(3), 5);
 }
 
-TEST_F(MidiPlayerTest, DoublesTheRateAtATempoOf250000) {
-    Start(File(1, 480, {Concat({Tempo(0, 250000), EndOfTrack()}), kQuarterNote}));
-    EXPECT_EQ(FiresUntilSent(1), 1);
-    EXPECT_EQ(FiresUntilSent(2), 250);
-}
-
 TEST_F(MidiPlayerTest, AppliesANewTempoToLaterTracksInTheSamePeriod) {
     // Track 0 changes the tempo in period 3. Track 1 has 4 ticks to go after
     // period 1: 3.04 after period 2, 1.12 after period 3 at the new rate, so
@@ -201,40 +194,12 @@ TEST_F(MidiPlayerTest, RefusesSongsWithoutTracksOrWithoutTimeAndSaysSo) {
     EXPECT_EQ(headless::MusicTimersStarted(), 0u);
 }
 
-TEST_F(MidiPlayerTest, AShortSongStartsAgainAtMostOnceASecond) {
-    // One tick long: about a millisecond at 480 ticks a quarter.
-    Start(File(0, 480, {Concat({Note(0, kNoteOn, 60), EndOfTrack(1)})}));
-    for (int fire = 0; fire < 60 * 1000; ++fire)
-        ASSERT_TRUE(headless::FireMusicTimer());
-    EXPECT_EQ(headless::MusicTimersStarted(), 1u + 60) << "the first start, then one a second";
-    // The note of the first start and of each start but the last, which
-    // would sound in the period after the minute.
-    EXPECT_EQ(headless::ShortMessages().size(), 60u);
-}
-
 TEST_F(MidiPlayerTest, KeepsPlayingWhenANewStartCannotLoadItsFile) {
     Start(File(0, 480, {kQuarterNote}));
     EXPECT_EQ(FiresUntilSent(1), 1);
     EXPECT_FALSE(player.StartSong(dir.File("missing.mid").c_str()));
     EXPECT_EQ(FiresUntilSent(2), 500);
     EXPECT_EQ(player.songPath, path);
-}
-
-TEST_F(MidiPlayerTest, ClosingStopsTheTimerResetsAndClosesTheDevice) {
-    Start(File(0, 480, {kQuarterNote}));
-    EXPECT_EQ(FiresUntilSent(1), 1);
-    player.ClosePlayer();
-    EXPECT_FALSE(headless::MusicTimerRunning());
-    EXPECT_FALSE(headless::FireMusicTimer());
-    EXPECT_EQ(headless::RaisedTimerPeriods(), 0);
-    EXPECT_EQ(player.midiOut, nullptr);
-    EXPECT_EQ(player.song.tracks, nullptr);
-    const std::vector<headless::MidiOutCall> calls = headless::MidiOutCalls();
-    ASSERT_EQ(calls.size(), 3u);
-    EXPECT_EQ(calls[1].kind, headless::MidiOutCall::Reset);
-    EXPECT_EQ(calls[2].kind, headless::MidiOutCall::Close);
-    EXPECT_EQ(headless::OpenHandles(), 0u);
-    EXPECT_EQ(headless::CallsOnClosedHandles(), 0u);
 }
 
 TEST_F(MidiPlayerTest, PlaysNothingWithoutADevice) {
@@ -253,15 +218,6 @@ TEST_F(MidiPlayerTest, PlaysNothingWithoutADevice) {
 }
 
 namespace {
-
-// The messages of the log's lines, without their time stamps.
-std::vector<std::string> LogMessages() {
-    std::vector<std::string> messages;
-    std::istringstream in(ReadText("log.txt"));
-    for (std::string line; std::getline(in, line);)
-        messages.push_back(line.substr(line.find(":  ") + 3));
-    return messages;
-}
 
 struct DeviceCase {
     std::vector<std::string> names;
@@ -299,6 +255,6 @@ TEST_F(MidiPlayerTest, ChoosesTheFirstDeviceWithout401InItsNameElseTheMapper) {
         EXPECT_EQ(chooser.deviceId, c.chosen);
         ASSERT_FALSE(headless::MidiOutCalls().empty());
         EXPECT_EQ(headless::MidiOutCalls()[0].deviceId, c.chosen);
-        EXPECT_EQ(LogMessages(), c.log);
+        EXPECT_EQ(LoggedMessages(), c.log);
     }
 }

@@ -9,7 +9,6 @@ using namespace midi_bytes;
 namespace {
 
 const char kInconsistent[] = "Error due to inconsistent information in MIDI header chunk.";
-const char kUnsupportedFormat[] = "The format of this MIDI file is not supported by this program.";
 const char kSmpte[] = "The SMPTE time codes used in this file are not supported by this program.";
 const char kHeaderRead[] = "Error encountered when reading the MIDI file header.";
 const char kHeaderChunk[] = "Error encountered when reading the MIDI header chunk.";
@@ -78,11 +77,9 @@ TEST_F(MidiFileTest, IgnoresBytesAfterTheEndOfTrackAndAfterTheLastChunk) {
 TEST_F(MidiFileTest, RefusesHeadersItCannotPlay) {
     const Bytes track = Concat({kNote, EndOfTrack()});
     const Bytes trackChunk = Track(track);
-    EXPECT_EQ(LoadAndFree(File(0, 96, {track, track})), kInconsistent) << "format 0, two tracks";
     EXPECT_EQ(LoadAndFree(Concat({Header(0, 0, 96)})), kInconsistent) << "format 0, no track";
     EXPECT_EQ(LoadAndFree(Concat({Header(3, 1, 96), trackChunk})), kInconsistent);
     EXPECT_EQ(LoadAndFree(Concat({Header(0xFFFF, 1, 96), trackChunk})), kInconsistent);
-    EXPECT_EQ(LoadAndFree(File(2, 96, {track, track})), kUnsupportedFormat);
     EXPECT_EQ(LoadAndFree(File(1, 0xE728, {track})), kSmpte);
     EXPECT_EQ(LoadAndFree(File(2, 0xE728, {track})), kSmpte) << "timing is checked first";
     EXPECT_EQ(LoadAndFree(Concat({Header(1, 0x8000, 96), trackChunk})), kAllocation)
@@ -93,9 +90,7 @@ TEST_F(MidiFileTest, RefusesFilesThatAreNotMidiFiles) {
     MidiSong song = {};
     EXPECT_STREQ(LoadMidiFile(dir.File("missing.mid").c_str(), song),
                  "File cannot be loaded for reading.");
-    EXPECT_EQ(LoadAndFree({}), kHeaderRead);
     EXPECT_EQ(LoadAndFree(Concat({Text("MThd"), BigEndian(6, 4), {0x00}})), kHeaderRead);
-    EXPECT_EQ(LoadAndFree(Text("Not a MIDI file")), kHeaderChunk);
     Bytes longHeader = Header(1, 1, 96);
     longHeader[7] = 7;
     EXPECT_EQ(LoadAndFree(longHeader), kHeaderChunk) << "header length 7";
@@ -122,11 +117,6 @@ TEST_F(MidiFileTest, RefusesDamagedTrackChunks) {
     const Bytes track = Concat({kNote, EndOfTrack()});
     const Bytes header = Header(1, 2, 96);
     EXPECT_EQ(LoadAndFree(Concat({header, Track(track)})), kTrackChunk) << "second chunk missing";
-    EXPECT_EQ(LoadAndFree(Concat({header, Track(track), Text("MTrx"), BigEndian(0, 4)})),
-              kTrackChunk);
-    Bytes cut = Concat({header, Track(track), Track(track)});
-    cut.pop_back();
-    EXPECT_EQ(LoadAndFree(cut), kTrackChunk) << "the last chunk one byte short";
     // A length far beyond the file fails like any short read, without first
     // asking for the memory.
     EXPECT_EQ(
@@ -153,26 +143,15 @@ TEST_F(MidiFileTest, ReportsTheTrackAndTheBytesConsumedAtEachTrackFailure) {
               prefix + "3: Variable-length problem on SysEx message.");
     EXPECT_EQ(TrackProblem({0x00, 0xF7, 0x05, 0x01, 0x02}),
               prefix + "5 Variable-Length data on SysEx message.");
-    EXPECT_EQ(TrackProblem({0x00, 0xF2, 0x01, 0x02}), prefix + "2: Incorrect first byte.");
-    EXPECT_EQ(TrackProblem({0x00, 0xFE}), prefix + "2: Incorrect first byte.");
     EXPECT_EQ(TrackProblem({0x00, 0x90}), prefix + "2: Message first data byte problem.");
     EXPECT_EQ(TrackProblem({0x00, 0x90, 0x90}), prefix + "3: Message first data byte problem.");
     EXPECT_EQ(TrackProblem({0x00, 0x90, 0x3C}), prefix + "3: Message second data byte problem.");
-    EXPECT_EQ(TrackProblem({0x00, 0x90, 0x3C, 0x40, 0x00, 0x3E, 0xFF}),
-              prefix + "7: Message second data byte problem.")
-        << "under the running status";
     // Eight deltas of 0x0FFFFFFF are 2147483640 ticks; the ninth overflows as
     // soon as it is read.
     Bytes manyTicks;
     for (int i = 0; i < 9; ++i)
         manyTicks = Concat({manyTicks, VarLen(0x0FFFFFFF), {0xC0, 0x01}});
     EXPECT_EQ(TrackProblem(manyTicks), prefix + "52: Total ticks can't fit in integer.");
-}
-
-TEST_F(MidiFileTest, NamesTheFailingTrackByItsIndex) {
-    const Bytes good = Concat({kNote, EndOfTrack()});
-    EXPECT_EQ(LoadAndFree(File(1, 96, {good, good, {0x00, 0x90, 0x3C}})),
-              "Error encountered in file: Track 2 Offset 3: Message second data byte problem.");
 }
 
 TEST_F(MidiFileTest, AcceptsLongVariableLengthMetaEventsAndOneByteMessages) {

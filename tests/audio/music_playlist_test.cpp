@@ -33,8 +33,11 @@ protected:
                                       EndOfTrack(480)})}));
     }
 
-    // Plays a few periods, so that the song is under way.
-    void PlayAWhile() {
+    // Starts the song as the game does and plays a few periods of it.
+    void StartAndPlayAWhile() {
+        playlist.OnActivate(1, nullptr);
+        playlist.Play(kSong, nullptr);
+        playlist.started = 1;
         for (int fire = 0; fire < 10; ++fire)
             ASSERT_TRUE(headless::FireMusicTimer());
         ASSERT_GT(player.positionTicks, 0);
@@ -67,16 +70,16 @@ TEST_F(MusicPlaylistTest, OpensButWaitsWhileInactive) {
 }
 
 TEST_F(MusicPlaylistTest, DeactivationClosesAndActivationStartsFromTheBeginning) {
-    playlist.OnActivate(1, nullptr);
-    playlist.Play(kSong, nullptr);
-    playlist.started = 1;
-    PlayAWhile();
+    StartAndPlayAWhile();
 
     playlist.OnActivate(0, nullptr);
     EXPECT_EQ(player.midiOut, nullptr);
     EXPECT_FALSE(headless::MusicTimerRunning());
     EXPECT_EQ(headless::RaisedTimerPeriods(), 0);
-    EXPECT_EQ(headless::MidiOutCalls().back().kind, headless::MidiOutCall::Close);
+    const std::vector<headless::MidiOutCall> calls = headless::MidiOutCalls();
+    ASSERT_GE(calls.size(), 2u);
+    EXPECT_EQ(calls[calls.size() - 2].kind, headless::MidiOutCall::Reset) << "silenced, then";
+    EXPECT_EQ(calls.back().kind, headless::MidiOutCall::Close);
     EXPECT_EQ(headless::OpenHandles(), 0u);
 
     headless::ClearMidiOutCalls();
@@ -90,10 +93,7 @@ TEST_F(MusicPlaylistTest, DeactivationClosesAndActivationStartsFromTheBeginning)
 }
 
 TEST_F(MusicPlaylistTest, ActivationWhilePlayingStartsAgainOnTheOpenDevice) {
-    playlist.OnActivate(1, nullptr);
-    playlist.Play(kSong, nullptr);
-    playlist.started = 1;
-    PlayAWhile();
+    StartAndPlayAWhile();
     headless::ClearMidiOutCalls();
 
     playlist.OnActivate(1, nullptr);
@@ -135,10 +135,7 @@ TEST_F(MusicPlaylistTest, StaysSilentWhenThePathDoesNotFit) {
 }
 
 TEST_F(MusicPlaylistTest, TheSoundSwitchStopsTheSongAndStartsItAgainFromTheBeginning) {
-    playlist.OnActivate(1, nullptr);
-    playlist.Play(kSong, nullptr);
-    playlist.started = 1;
-    PlayAWhile();
+    StartAndPlayAWhile();
 
     playlist.SetMusicOn(false, nullptr);
     EXPECT_FALSE(headless::MusicTimerRunning());

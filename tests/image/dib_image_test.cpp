@@ -35,25 +35,6 @@ struct LoadAttempt {
 
 } // namespace
 
-TEST(DIBImage, CreateMakesPaddedRowsStoredBottomUp) {
-    struct Case {
-        int32_t width, height;
-        uint32_t stride;
-    };
-    for (const Case c : {Case{1, 1, 4}, Case{4, 3, 12}, Case{5, 2, 16}, Case{1024, 768, 3072}}) {
-        CDIBImage image(c.width, c.height);
-        ASSERT_NE(image.Info(), nullptr);
-        EXPECT_EQ(image.ByteSize(), c.stride * static_cast<uint32_t>(c.height));
-        EXPECT_EQ(image.GetWidth(), c.width);
-        EXPECT_EQ(image.GetHeight(), c.height);
-        // Rows are stride bytes apart, the top row last in the buffer.
-        EXPECT_EQ(image.PixelAddress(0, c.height - 1), image.Pixels());
-        EXPECT_EQ(image.PixelAddress(c.width - 1, 0),
-                  image.Pixels() + c.stride * static_cast<uint32_t>(c.height - 1) +
-                      3 * (c.width - 1));
-    }
-}
-
 TEST(DIBImage, CreateOfAnImpossibleSizeFailsAndLeavesNoPicture) {
     CDIBImage image(4, 4);
     EXPECT_FALSE(image.Create(-1, 5));
@@ -110,21 +91,6 @@ TEST(DIBImage, LoadTakesPixelsFromOffset54WhateverTheHeaderSays) {
     EXPECT_EQ(file.Tell(), 54 + 24);
 }
 
-TEST(DIBImage, LoadRefusesAnOrdinaryBitmapWithItsOwnLine) {
-    ScopedTempDir dir(true);
-    ScopedLogSwitch on(1);
-    // An ordinary bitmap, and one whose signature is right by half.
-    for (const char* signature : {"BM", "V2"}) {
-        Bytes bytes = EncodePictureFile(2, 2, PatternColour);
-        bytes[0] = static_cast<uint8_t>(signature[0]);
-        bytes[1] = static_cast<uint8_t>(signature[1]);
-        LoadAttempt attempt(bytes);
-        EXPECT_FALSE(attempt.loaded) << signature;
-        attempt.ExpectUnchanged();
-    }
-    EXPECT_EQ(LoggedMessages(), Messages(2, "Not a bitmap file"));
-}
-
 TEST(DIBImage, LoadRefusesImpossibleSizesAndShortFilesWithoutTouchingThePicture) {
     const Bytes good = EncodePictureFile(6, 4, PatternColour);
     struct Damage {
@@ -164,10 +130,14 @@ TEST(DIBImage, LoadFileLogsOpenAndLoadFailures) {
     CDIBImage image(32, 32);
     EXPECT_FALSE(image.LoadFile(dir.File("missing.dat")));
 
-    Bytes bmp = EncodePictureFile(2, 2, PatternColour);
-    bmp[0] = 'B';
-    WriteAll(dir.File("bmp.dat"), bmp);
-    EXPECT_FALSE(image.LoadFile(dir.File("bmp.dat")));
+    // An ordinary bitmap, and one whose signature is right by half.
+    for (const char* signature : {"BM", "V2"}) {
+        Bytes bytes = EncodePictureFile(2, 2, PatternColour);
+        bytes[0] = static_cast<uint8_t>(signature[0]);
+        bytes[1] = static_cast<uint8_t>(signature[1]);
+        WriteAll(dir.File("other.dat"), bytes);
+        EXPECT_FALSE(image.LoadFile(dir.File("other.dat"))) << signature;
+    }
 
     Bytes truncated = EncodePictureFile(2, 2, PatternColour);
     truncated.pop_back();
@@ -175,15 +145,16 @@ TEST(DIBImage, LoadFileLogsOpenAndLoadFailures) {
     EXPECT_FALSE(image.LoadFile(dir.File("short.dat")));
     EXPECT_EQ(image.GetWidth(), 32);
 
-    EXPECT_EQ(LoggedMessages(), (Messages{"Failed to open file", "Not a bitmap file",
-                                          "Failed to load file", "Failed to load file"}));
+    EXPECT_EQ(LoggedMessages(),
+              (Messages{"Failed to open file", "Not a bitmap file", "Failed to load file",
+                        "Not a bitmap file", "Failed to load file", "Failed to load file"}));
 
     WriteAll(dir.File("good.dat"), EncodePictureFile(7, 1, PatternColour));
     EXPECT_TRUE(image.LoadFile(dir.File("good.dat")));
     uint32_t colour = 0;
     EXPECT_TRUE(image.GetPixel(6, 0, &colour));
     EXPECT_EQ(colour, PatternColour(6, 0));
-    EXPECT_EQ(LoggedMessages().size(), 4u);
+    EXPECT_EQ(LoggedMessages().size(), 6u);
 }
 
 TEST(DIBImage, PixelReadsOutsideThePictureFailWithColourZero) {
@@ -218,17 +189,6 @@ TEST(DIBImage, MirroredReadsCountColumnsFromTheRight) {
             EXPECT_EQ(image.MirroredPixelAddress(x, y), image.PixelAddress(4 - x, y));
         }
     }
-}
-
-TEST(DIBImage, PixelValueIsBlueGreenRedWithRedInTheLowByte) {
-    CDIBImage image(1, 1);
-    uint8_t* p = image.PixelAddress(0, 0);
-    p[0] = 0x11; // blue
-    p[1] = 0x22; // green
-    p[2] = 0x33; // red
-    uint32_t colour = 0;
-    ASSERT_TRUE(image.GetPixel(0, 0, &colour));
-    EXPECT_EQ(colour, 0x00112233u);
 }
 
 TEST(DIBImage, AttachWrapsForeignPixelsWithoutOwningThem) {

@@ -1,11 +1,15 @@
 #include "image/image_bytes.h"
 
 #include <cstdlib>
-#include <fstream>
 
 void PutField32(Bytes& bytes, size_t offset, uint32_t value) {
     for (size_t i = 0; i < 4; ++i)
         bytes[offset + i] = static_cast<uint8_t>(value >> (8 * i));
+}
+
+Bytes Patched(Bytes bytes, size_t offset, uint32_t value) {
+    PutField32(bytes, offset, value);
+    return bytes;
 }
 
 uint32_t PatternColour(int32_t x, int32_t y) {
@@ -23,18 +27,6 @@ void FillImage(CDIBImage& image, const PixelSource& pixel) {
             p[2] = static_cast<uint8_t>(colour);
         }
     }
-}
-
-std::vector<std::string> LoggedMessages() {
-    std::vector<std::string> messages;
-    std::ifstream in("log.txt", std::ios::binary);
-    for (std::string line; std::getline(in, line);) {
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        const size_t colon = line.find(":  ");
-        messages.push_back(colon == std::string::npos ? line : line.substr(colon + 3));
-    }
-    return messages;
 }
 
 Bytes SectionFile(int32_t width, int32_t height, uint16_t bitCount, uint32_t tableEntries,

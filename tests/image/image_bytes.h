@@ -20,8 +20,7 @@ Bytes SectionFile(int32_t width, int32_t height, uint16_t bitCount, uint32_t tab
 uint32_t PatternColour(int32_t x, int32_t y);
 // Overwrites the 32-bit little-endian field at offset.
 void PutField32(Bytes& bytes, size_t offset, uint32_t value);
+// A copy of bytes whose 32-bit field at offset holds value.
+Bytes Patched(Bytes bytes, size_t offset, uint32_t value);
 // Fills a created image pixel by pixel through PixelAddress.
 void FillImage(CDIBImage& image, const PixelSource& pixel);
-
-// The messages of log.txt in the current folder, without their time stamps.
-std::vector<std::string> LoggedMessages();

@@ -15,7 +15,7 @@ SectionHeaderRead Read(const Bytes& bytes, SectionHeaderBlock& block) {
 
 } // namespace
 
-TEST(SectionHeader, ReadsTheBlockUpToThePixelsAndClearsTheColourCounts) {
+TEST(SectionHeader, ReadsTheBlockUpToThePixelsClearsTheColourCountsAndKeepsTheCompression) {
     const Bytes bytes = SectionFile(4, 2, 8, 256, 6);
     MemoryFile file(bytes);
     SectionHeaderBlock block;
@@ -27,6 +27,9 @@ TEST(SectionHeader, ReadsTheBlockUpToThePixelsAndClearsTheColourCounts) {
     for (size_t i = 40; i < block.length; ++i)
         EXPECT_EQ(block.bytes[i], bytes[14 + i]) << i;
     EXPECT_TRUE(SectionIsUncompressed(block.bytes.get()));
+    SectionHeaderBlock runLength;
+    ASSERT_EQ(Read(Patched(bytes, 30, 1), runLength), SectionHeaderRead::kOk);
+    EXPECT_FALSE(SectionIsUncompressed(runLength.bytes.get()));
 }
 
 TEST(SectionHeader, AShortColourTableIsFollowedByZerosNotByWhateverLiesBeyond) {
@@ -46,25 +49,19 @@ TEST(SectionHeader, RefusesFilesWhoseHeaderCannotBeRead) {
         Bytes bytes;
         SectionHeaderRead expected;
     };
-    Bytes bm = SectionFile(4, 2, 24, 0);
+    const Bytes good = SectionFile(4, 2, 24, 0);
+    Bytes bm = good;
     bm[0] = 'B';
     bm[1] = 'M';
-    Bytes offsetBelowHeader = SectionFile(4, 2, 24, 0);
-    PutField32(offsetBelowHeader, 10, 53);
-    Bytes offsetZero = SectionFile(4, 2, 24, 0);
-    PutField32(offsetZero, 10, 0);
-    Bytes offsetPastEnd = SectionFile(4, 2, 24, 0);
-    PutField32(offsetPastEnd, 10, static_cast<uint32_t>(offsetPastEnd.size() + 1));
-    Bytes offsetHuge = SectionFile(4, 2, 24, 0);
-    PutField32(offsetHuge, 10, 0xFFFFFFF0u);
     const Case cases[] = {
         {"empty file", Bytes{}, SectionHeaderRead::kShortFileHeader},
         {"13 bytes", Bytes(bm.begin(), bm.begin() + 13), SectionHeaderRead::kShortFileHeader},
         {"BM signature", bm, SectionHeaderRead::kWrongSignature},
-        {"offset 53", offsetBelowHeader, SectionHeaderRead::kBlockTooShort},
-        {"offset 0", offsetZero, SectionHeaderRead::kBlockTooShort},
-        {"offset past the end", offsetPastEnd, SectionHeaderRead::kBlockPastEnd},
-        {"offset near 4 GB", offsetHuge, SectionHeaderRead::kBlockPastEnd},
+        {"offset 53", Patched(good, 10, 53), SectionHeaderRead::kBlockTooShort},
+        {"offset 0", Patched(good, 10, 0), SectionHeaderRead::kBlockTooShort},
+        {"offset past the end", Patched(good, 10, static_cast<uint32_t>(good.size() + 1)),
+         SectionHeaderRead::kBlockPastEnd},
+        {"offset near 4 GB", Patched(good, 10, 0xFFFFFFF0u), SectionHeaderRead::kBlockPastEnd},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -95,8 +92,7 @@ TEST(SectionHeader, PixelBytesAreWholeWordsPerRowTimesTheRows) {
 
 TEST(SectionHeader, MetricsRefuseOtherHeadersAndImpossibleSizes) {
     for (const uint32_t size : {12u, 64u, 108u, 124u, 0u}) {
-        Bytes file = SectionFile(4, 2, 24, 0);
-        PutField32(file, 14, size);
+        const Bytes file = Patched(SectionFile(4, 2, 24, 0), 14, size);
         uint32_t bytes = 1;
         EXPECT_EQ(ComputeSectionPixelBytes(file.data() + 14, &bytes),
                   SectionMetrics::kNotWindowsHeader)
@@ -127,12 +123,4 @@ TEST(SectionHeader, MetricsRefuseOtherHeadersAndImpossibleSizes) {
             << c.width << "x" << c.height << "x" << c.bitCount;
         EXPECT_EQ(bytes, 0u);
     }
-}
-
-TEST(SectionHeader, CompressionIsRead) {
-    Bytes file = SectionFile(4, 2, 8, 256);
-    PutField32(file, 30, 1); // run-length encoded
-    SectionHeaderBlock block;
-    ASSERT_EQ(Read(file, block), SectionHeaderRead::kOk);
-    EXPECT_FALSE(SectionIsUncompressed(block.bytes.get()));
 }

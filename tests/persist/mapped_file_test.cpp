@@ -36,51 +36,36 @@ TEST_F(MappedFileTest, ResolvePathAppendsNameToBaseDirectory) {
     EXPECT_EQ(file.ResolvePath("\\save\\page01.sav"), "\\save\\page01.sav");
 }
 
-TEST_F(MappedFileTest, MissingFileFailsAndStaysClosed) {
-    CMappedFile file;
-    EXPECT_EQ(file.OpenRead("\\missing.dat"), 0);
-    EXPECT_EQ(file.GetSize(), 0);
-    char byte;
-    EXPECT_FALSE(file.Read(&byte, 1));
-}
-
-TEST_F(MappedFileTest, EmptyFileOpensButDeliversNothing) {
-    MakeFile("empty.dat", 0);
-    CMappedFile file;
-    ASSERT_NE(file.OpenRead("\\empty.dat"), 0);
+TEST_F(MappedFileTest, MissingOrEmptyFilesDeliverNothing) {
+    CMappedFile missing;
+    EXPECT_EQ(missing.OpenRead("\\missing.dat"), 0);
+    EXPECT_EQ(missing.GetSize(), 0);
     char buffer[4];
+    EXPECT_FALSE(missing.Read(buffer, 1));
+
+    MakeFile("empty.dat", 0);
+    CMappedFile empty;
+    ASSERT_NE(empty.OpenRead("\\empty.dat"), 0);
     int32_t delivered = -1;
-    EXPECT_FALSE(file.Read(buffer, 4, &delivered));
+    EXPECT_FALSE(empty.Read(buffer, 4, &delivered));
     EXPECT_EQ(delivered, 0);
-    EXPECT_TRUE(file.Close());
+    EXPECT_TRUE(empty.Close());
 }
 
-TEST_F(MappedFileTest, ReadsWholeFileThroughTheMapping) {
-    MakeFile("data.dat", 100);
-    CMappedFile file;
-    ASSERT_NE(file.OpenRead("\\data.dat"), 0);
-    EXPECT_EQ(file.GetSize(), 100);
-    uint8_t buffer[100];
-    int32_t delivered = 0;
-    EXPECT_TRUE(file.Read(buffer, 100, &delivered));
-    EXPECT_EQ(delivered, 100);
-    EXPECT_EQ(buffer[0], 0);
-    EXPECT_EQ(buffer[99], 99);
-    EXPECT_EQ(file.Tell(), 100);
-    EXPECT_TRUE(file.Close());
-    EXPECT_EQ(file.GetSize(), 0);
-}
-
-TEST_F(MappedFileTest, ShortReadAtTheEndDeliversWhatThereWas) {
+TEST_F(MappedFileTest, ReadsDeliverTheFileAndAShortReadAtTheEndWhatThereWas) {
     MakeFile("data.dat", 100);
     for (bool mapped : {true, false}) {
+        SCOPED_TRACE(mapped ? "mapped" : "read");
         CMappedFile file(mapped);
         ASSERT_NE(file.OpenRead("\\data.dat"), 0);
-        ASSERT_TRUE(file.Seek(90, 0));
+        EXPECT_EQ(file.GetSize(), 100);
         uint8_t buffer[100] = {};
         int32_t delivered = 0;
+        EXPECT_TRUE(file.Read(buffer, 90, &delivered));
+        EXPECT_EQ(delivered, 90);
+        EXPECT_EQ(buffer[89], 89);
         platform::SetLastErrorCode(0);
-        EXPECT_FALSE(file.Read(buffer, 100, &delivered)) << "mapped " << mapped;
+        EXPECT_FALSE(file.Read(buffer, 100, &delivered));
         EXPECT_EQ(delivered, 10);
         EXPECT_EQ(buffer[0], 90);
         EXPECT_EQ(buffer[9], 99);
@@ -92,6 +77,7 @@ TEST_F(MappedFileTest, ShortReadAtTheEndDeliversWhatThereWas) {
         EXPECT_FALSE(file.Read(buffer, 1, &delivered));
         EXPECT_EQ(delivered, 0);
         EXPECT_TRUE(file.Close());
+        EXPECT_EQ(file.GetSize(), 0);
     }
 }
 
@@ -120,35 +106,27 @@ TEST_F(MappedFileTest, SeekClampsToTheFileBothWays) {
     EXPECT_TRUE(file.Close());
 }
 
-TEST_F(MappedFileTest, WrittenBytesReadBack) {
+TEST_F(MappedFileTest, WrittenBytesReadBackAndOnlyAFileOpenedForWritingTakesThem) {
     const uint8_t bytes[] = {1, 2, 3, 4, 5};
     {
         CMappedFile file;
+        EXPECT_FALSE(file.Write(bytes, 1));
         ASSERT_NE(file.OpenWrite("\\out.dat"), 0);
         int32_t written = 0;
         EXPECT_TRUE(file.Write(bytes, 5, &written));
         EXPECT_EQ(written, 5);
         EXPECT_EQ(file.Tell(), 5);
         EXPECT_TRUE(file.Close());
+        CMappedFile reader;
+        ASSERT_NE(reader.OpenRead("\\out.dat"), 0);
+        EXPECT_FALSE(reader.Write(bytes, 1));
     }
     EXPECT_EQ(ReadAll(dir.File("out.dat")), Bytes(bytes, bytes + 5));
-    {
-        // Opening for writing replaces what was there.
-        CMappedFile file;
-        ASSERT_NE(file.OpenWrite("\\out.dat"), 0);
-        EXPECT_TRUE(file.Close());
-    }
-    EXPECT_TRUE(ReadAll(dir.File("out.dat")).empty());
-}
-
-TEST_F(MappedFileTest, WriteNeedsAFileOpenedForWriting) {
-    MakeFile("data.dat", 4);
+    // Opening for writing replaces what was there.
     CMappedFile file;
-    const uint8_t byte = 7;
-    EXPECT_FALSE(file.Write(&byte, 1));
-    ASSERT_NE(file.OpenRead("\\data.dat"), 0);
-    EXPECT_FALSE(file.Write(&byte, 1));
+    ASSERT_NE(file.OpenWrite("\\out.dat"), 0);
     EXPECT_TRUE(file.Close());
+    EXPECT_TRUE(ReadAll(dir.File("out.dat")).empty());
 }
 
 TEST(Directories, EnsureDirectoryCreatesOnlyWhatIsMissing) {

@@ -151,19 +151,6 @@ TEST_F(SaveFiles, APlayedPageComesBackAsItWasLeft) {
     EXPECT_EQ(View().GetPlacedCount(), 0);
 }
 
-TEST_F(SaveFiles, AHeaderWithoutRecordsRestoresTheCountAndThePageHealsFromTheCatalogue) {
-    WriteAll(SavePath(1), Header(7));
-    Doc().Clear();
-    EXPECT_TRUE(Doc().RestoreCurrentPage());
-    EXPECT_EQ(Doc().Sprites().Count(), 0u);
-    EXPECT_EQ(View().GetPlacedCount(), 7);
-    // Every piece the file lacks is laid out loose once the page is shown.
-    session->ShowPage(1);
-    EXPECT_EQ(Doc().Sprites().Count(), 36u + kFurnitureCount);
-    EXPECT_EQ(View().GetPlacedCount(), 7);
-    EXPECT_TRUE(session->Piece(kLooseKind, 8)->IsVisible());
-}
-
 TEST_F(SaveFiles, AWrongHeaderRestoresNothingAndLeavesTheCountAlone) {
     const Bytes good = Header(4);
     Bytes wrongText = Header(4, "VARNOLT2");
@@ -238,26 +225,4 @@ TEST_F(SaveFiles, RecordsThatAreNotThisPagesPiecesAreSkipped) {
     EXPECT_EQ(View().GetPlacedCount(), 9);
     EXPECT_NE(ReadText("log.txt").find("PuzzleFileOps::ReadSprites: record skipped, tag -1"),
               std::string::npos);
-}
-
-TEST_F(SaveFiles, AMissingSaveFolderIsMadeAgainAndTheFileLeftReadsBack) {
-    EXPECT_TRUE(session->PlacePiece(0));
-    EXPECT_TRUE(Doc().StoreCurrentPage());
-    const Bytes previous = ReadAll(SavePath(1));
-    ASSERT_EQ(previous.size(), 20u + 36 * 24);
-
-    // A save folder removed meanwhile is made again for the page left.
-    EXPECT_TRUE(session->PlacePiece(1));
-    std::filesystem::remove_all(game.Path() / "save");
-    Doc().ChangePage(kNextPage);
-    EXPECT_EQ(ReadAll(SavePath(1))[16], 2); // the placed count
-
-    // The page left comes back from its file.
-    WriteAll(SavePath(1), previous);
-    Doc().ChangePage(kPreviousPage);
-    EXPECT_EQ(View().GetPlacedCount(), 1);
-    ASSERT_NE(session->Piece(kPlacedKind, 0), nullptr);
-    ASSERT_NE(session->Piece(kLooseKind, 1), nullptr);
-    EXPECT_TRUE(session->Piece(kPlacedKind, 0)->IsVisible());
-    EXPECT_TRUE(session->Piece(kLooseKind, 1)->IsVisible());
 }

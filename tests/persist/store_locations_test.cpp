@@ -80,16 +80,6 @@ TEST_F(StoreLocations, TheGameFolderComesFirstAndThePerUserFolderTakesWhatItRefu
     EXPECT_FALSE(TakeStoreFailureNotice());
 }
 
-TEST_F(StoreLocations, AReadOnlyFileIsNeverReplaced) {
-    ASSERT_TRUE(Store(1));
-    fs::permissions(GameCopy(), fs::perms::owner_read);
-    ASSERT_TRUE(Store(2));
-    fs::permissions(GameCopy(), fs::perms::owner_all);
-    EXPECT_EQ(ReadAll(GameCopy().string()), (Bytes{1, 0, 0, 0}));
-    EXPECT_EQ(ReadAll(UserCopy().string()), (Bytes{2, 0, 0, 0}));
-    EXPECT_EQ(ReadBack(), 2);
-}
-
 TEST_F(StoreLocations, WhenNothingTakesTheFileThePlayerIsToldOncePerRun) {
     WriteAll((game.Path() / "save").string(), Bytes{'x'});
     WriteAll((user.Path() / "Varnolt").string(), Bytes{'x'});
