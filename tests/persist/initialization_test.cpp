@@ -1,8 +1,12 @@
+// The two small stored files: the options (whether the one-time directions
+// are still to come) and the settings (the sound switch).
 #include "diag/log_switch.h"
 #include "persist/initialization.h"
+#include "persist/settings.h"
 #include "persist/store_locations.h"
 #include "support/temp_dir.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -11,14 +15,25 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// An options file as the game writes it, with the fields given.
-Bytes OptionsFile(int32_t flag, int32_t version = 256) {
-    Bytes bytes{8, 0, 0, 0, 'V', 'A', 'R', 'N', 'O', 'P', 'T', 'N'};
-    for (int32_t value : {version, flag}) {
+// A stored file as the game writes it: its text with the length in front,
+// the version, the one value.
+Bytes StoredFile(const std::string& text, int32_t version, int32_t value) {
+    Bytes bytes(4 + text.size());
+    bytes[0] = static_cast<uint8_t>(text.size());
+    std::copy(text.begin(), text.end(), bytes.begin() + 4);
+    for (int32_t field : {version, value}) {
         for (int i = 0; i < 4; ++i)
-            bytes.push_back(static_cast<uint8_t>(static_cast<uint32_t>(value) >> (8 * i)));
+            bytes.push_back(static_cast<uint8_t>(static_cast<uint32_t>(field) >> (8 * i)));
     }
     return bytes;
+}
+
+Bytes OptionsFile(int32_t flag, int32_t version = 256) {
+    return StoredFile("VARNOPTN", version, flag);
+}
+
+Bytes SettingsFile(int32_t sound, int32_t version = 256, const std::string& text = "VARNSETT") {
+    return StoredFile(text, version, sound);
 }
 
 class OptionsTest : public ::testing::Test {
@@ -50,6 +65,14 @@ protected:
     ScopedLogSwitch logOn{1};
     CInitialization* options = CInitialization::GetInstance();
     std::string path = dir.File("options.dta");
+};
+
+class SettingsTest : public ::testing::Test {
+protected:
+    void Initialize(CSettings& settings) { settings.Initialize(dir.Path().string()); }
+
+    ScopedTempDir dir{true};
+    std::string path = dir.File("settings.dta");
 };
 
 } // namespace
@@ -114,37 +137,120 @@ TEST_F(OptionsTest, UnusableFilesAreRewrittenWithTheCurrentValue) {
     }
 }
 
-TEST_F(OptionsTest, UnwritableFolderKeepsTheOldFileAndPlayGoesOn) {
+TEST_F(OptionsTest, AnUnwritableFolderKeepsTheOldFileOrSendsTheOptionsToThePerUserFolder) {
     const Bytes stored = OptionsFile(1, 257);
     WriteAll(path, stored);
     MakeFolderUnwritable();
-
     Initialize();
     EXPECT_EQ(g_showOneTimeDirections, 1);
     EXPECT_EQ(ReadAll(path), stored);
-
     g_showOneTimeDirections = 0;
     options->Save();
     EXPECT_EQ(ReadAll(path), stored);
     EXPECT_EQ(g_showOneTimeDirections, 0);
-}
 
-TEST_F(OptionsTest, AnUnwritableGameFolderKeepsTheOptionsInThePerUserFolder) {
     ScopedTempDir user;
     SetUserDataDirectory(user.Path().string());
-    MakeFolderUnwritable();
-
-    Initialize();
-    const std::string kept = user.File("options.dta");
-    EXPECT_EQ(ReadAll(kept), OptionsFile(1));
-    g_showOneTimeDirections = 0;
     options->Save();
-    EXPECT_EQ(ReadAll(kept), OptionsFile(0));
+    EXPECT_EQ(ReadAll(user.File("options.dta")), OptionsFile(0));
     // The next run finds the directions shown.
     g_showOneTimeDirections = 1;
     Initialize();
     EXPECT_EQ(g_showOneTimeDirections, 0);
+    SetUserDataDirectory("");
+    ForgetStoreFailures();
+}
+
+TEST(SoundSwitch, StepsThroughItsThreeSettingsInTurn) {
+    SoundSetting setting = kSoundAllOn;
+    const struct {
+        SoundSetting expected;
+        bool music, effects;
+    } steps[] = {
+        {kSoundMusicOff, false, true}, {kSoundAllOff, false, false}, {kSoundAllOn, true, true}};
+    for (const auto& step : steps) {
+        setting = NextSoundSetting(setting);
+        EXPECT_EQ(setting, step.expected);
+        EXPECT_EQ(MusicIsOn(setting), step.music) << setting;
+        EXPECT_EQ(EffectsAreOn(setting), step.effects) << setting;
+    }
+}
+
+TEST_F(SettingsTest, EverySettingSurvivesARestartAndTheOptionsFileIsLeftAlone) {
+    CInitialization::GetInstance()->Initialize(dir.Path().string());
+    const Bytes options = ReadAll(dir.File("options.dta"));
+    for (SoundSetting setting : {kSoundMusicOff, kSoundAllOff, kSoundAllOn}) {
+        CSettings before;
+        Initialize(before);
+        before.SetSound(setting);
+        before.Save();
+        EXPECT_EQ(ReadAll(path), SettingsFile(setting));
+        EXPECT_FALSE(fs::exists(Serializer::TemporaryPathFor(path)));
+
+        CSettings after;
+        Initialize(after);
+        EXPECT_EQ(after.GetSound(), setting);
+    }
+    EXPECT_EQ(ReadAll(dir.File("options.dta")), options);
+    g_optionsPath.clear();
+}
+
+TEST_F(SettingsTest, AMissingShortOrDamagedFileMeansEverythingOnAndIsLeftAsItIs) {
+    Bytes longLength = SettingsFile(kSoundAllOff);
+    longLength[0] = 9;
+    std::vector<std::pair<std::string, Bytes>> cases = {
+        {"other text", SettingsFile(kSoundAllOff, 256, "VARNOPTN")},
+        {"length 9", longLength},
+        {"version 257", SettingsFile(kSoundAllOff, 257)},
+        {"setting 3", SettingsFile(3)},
+        {"setting -1", SettingsFile(-1)},
+    };
+    for (size_t size = 0; size < SettingsFile(kSoundAllOff).size(); ++size) {
+        Bytes cut = SettingsFile(kSoundAllOff);
+        cut.resize(size);
+        cases.push_back({"cut to " + std::to_string(size), cut});
+    }
+    for (const auto& [name, stored] : cases) {
+        SCOPED_TRACE(name);
+        WriteAll(path, stored);
+        CSettings settings;
+        settings.SetSound(kSoundMusicOff);
+        Initialize(settings);
+        EXPECT_EQ(settings.GetSound(), kSoundAllOn);
+        EXPECT_EQ(ReadAll(path), stored);
+    }
+    fs::remove(path);
+    CSettings missing;
+    missing.SetSound(kSoundAllOff);
+    Initialize(missing);
+    EXPECT_EQ(missing.GetSound(), kSoundAllOn);
     EXPECT_FALSE(fs::exists(path));
+}
+
+// Where no new file can be made (see the options file's test for why a
+// folder stands in the way rather than permissions), the old file stays and
+// the choice still holds for the run; with a per-user folder the settings
+// go there, as the options do.
+TEST_F(SettingsTest, AnUnwritableFolderKeepsTheOldFileOrSendsTheSettingsToThePerUserFolder) {
+    const Bytes stored = SettingsFile(kSoundMusicOff);
+    WriteAll(path, stored);
+    fs::create_directory(Serializer::TemporaryPathFor(path));
+    CSettings settings;
+    Initialize(settings);
+    ASSERT_EQ(settings.GetSound(), kSoundMusicOff);
+
+    settings.SetSound(kSoundAllOff);
+    settings.Save();
+    EXPECT_EQ(settings.GetSound(), kSoundAllOff);
+    EXPECT_EQ(ReadAll(path), stored);
+
+    ScopedTempDir user;
+    SetUserDataDirectory(user.Path().string());
+    settings.Save();
+    EXPECT_EQ(ReadAll(user.File("settings.dta")), SettingsFile(kSoundAllOff));
+    CSettings nextRun;
+    Initialize(nextRun);
+    EXPECT_EQ(nextRun.GetSound(), kSoundAllOff);
     SetUserDataDirectory("");
     ForgetStoreFailures();
 }
