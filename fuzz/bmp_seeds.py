@@ -1,15 +1,16 @@
 #!/usr/bin/env python3
 """Copies every file of the bitmap corpus, with a leading "BM" replaced by our
-"V1", into each of the given seed folders.
+"V1", into the seed folder.
 
-    bmp_seeds.py CORPUS SEED_DIR...
+    bmp_seeds.py CORPUS SEED_DIR
 """
 import os
 import sys
 
 
 def main():
-    corpus, targets = sys.argv[1], sys.argv[2:]
+    corpus, target = sys.argv[1], sys.argv[2]
+    os.makedirs(target, exist_ok=True)
     for root, _dirs, files in os.walk(corpus):
         for name in files:
             if name == "MANIFEST.txt":
@@ -20,10 +21,8 @@ def main():
             if data[:2] == b"BM":
                 data = b"V1" + data[2:]
             seed = os.path.relpath(path, corpus).replace(os.sep, "_")
-            for target in targets:
-                os.makedirs(target, exist_ok=True)
-                with open(os.path.join(target, seed), "wb") as stream:
-                    stream.write(data)
+            with open(os.path.join(target, seed), "wb") as stream:
+                stream.write(data)
 
 
 if __name__ == "__main__":

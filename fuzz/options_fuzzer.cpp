@@ -3,9 +3,9 @@
 // a good file is taken as it stands, anything else is rewritten as a good
 // file holding the value the game had.
 #include "persist/initialization.h"
+#include "scratch_folder.h"
 
 #include <cstdint>
-#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -17,25 +17,6 @@ namespace {
 
 namespace fs = std::filesystem;
 using Bytes = std::vector<uint8_t>;
-
-// One folder per fuzzing process, in memory where the system has it, so the
-// rewrites (each flushed to disk) stay cheap.
-class FuzzFolder {
-public:
-    FuzzFolder() {
-        const fs::path base =
-            fs::is_directory("/dev/shm") ? fs::path("/dev/shm") : fs::temp_directory_path();
-        std::string pattern = (base / "varnolt-fuzz-options-XXXXXX").string();
-        if (mkdtemp(&pattern[0]) == nullptr)
-            std::abort();
-        path = pattern;
-    }
-    ~FuzzFolder() {
-        std::error_code ignored;
-        fs::remove_all(path, ignored);
-    }
-    std::string path;
-};
 
 const uint8_t kGoodHeader[16] = {8, 0, 0, 0, 'V', 'A', 'R', 'N', 'O', 'P', 'T', 'N', 0, 1, 0, 0};
 
@@ -65,7 +46,7 @@ Bytes ReadFile(const std::string& path) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static FuzzFolder folder;
+    static ScratchFolder folder("varnolt-fuzz-options");
     const std::string file = folder.path + "/options.dta";
     {
         std::ofstream out(file, std::ios::binary | std::ios::trunc);

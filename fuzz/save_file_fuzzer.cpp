@@ -6,6 +6,7 @@
 #include "game/catalogue.h"
 #include "game/page_sprite_index.h"
 #include "persist/puzzle_file_ops.h"
+#include "scratch_folder.h"
 #include "sprites/anim_doc.h"
 #include "sprites/anim_view.h"
 #include "sprites/page_storage.h"
@@ -14,8 +15,6 @@
 #include "support/play_session.h"
 
 #include <cstdint>
-#include <cstdlib>
-#include <filesystem>
 #include <fstream>
 #include <memory>
 #include <set>
@@ -23,19 +22,10 @@
 
 namespace {
 
-namespace fs = std::filesystem;
-
-// Page 1 drawn small, so that every input is read and drawn quickly; in
-// memory where the system has it.
+// Page 1 drawn small, so that every input is read and drawn quickly.
 class Harness {
 public:
-    Harness() {
-        const fs::path base =
-            fs::is_directory("/dev/shm") ? fs::path("/dev/shm") : fs::temp_directory_path();
-        std::string pattern = (base / "varnolt-fuzz-save-XXXXXX").string();
-        if (mkdtemp(&pattern[0]) == nullptr)
-            std::abort();
-        folder = pattern;
+    Harness() : scratch("varnolt-fuzz-save"), folder(scratch.path) {
         PageArt art;
         art.pieceSize = PictureSize{32, 28};
         art.backgroundSize = PictureSize{160, 120};
@@ -43,12 +33,8 @@ public:
         session = std::make_unique<CPlaySession>(folder);
         session->ShowPage(1);
     }
-    ~Harness() {
-        session.reset();
-        std::error_code ignored;
-        fs::remove_all(folder, ignored);
-    }
 
+    ScratchFolder scratch;
     std::string folder;
     std::unique_ptr<CPlaySession> session;
 };

@@ -1,0 +1,84 @@
+// Writes the seeds of the options and save-file fuzzers with the game's own
+// writers. Options: good files holding each flag value, one cut after its
+// version, one of a later version. Page 1: as it is first laid out, partly
+// and wholly solved, cleared again, and a file of the header alone.
+//   make_seeds SEEDS_FOLDER
+#include "persist/initialization.h"
+#include "persist/puzzle_file_ops.h"
+#include "scratch_folder.h"
+#include "sprites/page_storage.h"
+#include "support/page_folder.h"
+#include "support/play_session.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <string>
+
+namespace {
+
+void WriteOptions(const std::string& path, int32_t flag) {
+    g_optionsPath = path;
+    g_showOneTimeDirections = flag;
+    CInitialization::GetInstance()->Save();
+}
+
+void WriteOptionsHeader(const std::string& path, int32_t version, bool withFlag) {
+    Serializer out(path);
+    out.PutString(g_optionsMagic);
+    out.PutInt(version);
+    if (withFlag)
+        out.PutInt(1);
+    out.Commit();
+}
+
+void WritePage(CPlaySession& session, const std::string& path) {
+    PuzzleFileOps::Instance()->WriteSaveFile(path, RecordPage(session.Document()));
+}
+
+// False when page 1 could not be played.
+bool WritePageSeeds(const std::string& seeds) {
+    ScratchFolder game("varnolt-save-seeds");
+    PageArt art;
+    art.pieceSize = PictureSize{32, 28};
+    art.backgroundSize = PictureSize{160, 120};
+    WritePageFolder(game.path, {1}, art);
+    CPlaySession session(game.path);
+    session.ShowPage(1);
+    WritePage(session, seeds + "/new.sav");
+    int failures = 0;
+    for (int32_t k : {0, 4, 8})
+        failures += session.PlacePiece(k) ? 0 : 1;
+    WritePage(session, seeds + "/three_placed.sav");
+    for (int32_t k : {1, 2, 3, 5, 6, 7})
+        failures += session.PlacePiece(k) ? 0 : 1;
+    WritePage(session, seeds + "/solved.sav");
+    session.View().ClearPage(nullptr);
+    WritePage(session, seeds + "/cleared.sav");
+    session.Document().Sprites().DeleteAll();
+    WritePage(session, seeds + "/empty.sav");
+    return failures == 0 && std::filesystem::exists(seeds + "/solved.sav");
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: make_seeds SEEDS_FOLDER\n");
+        return 2;
+    }
+    const std::string options = std::string(argv[1]) + "/fuzz_options";
+    try {
+        WriteOptions(options + "/fresh.dta", 1);
+        WriteOptions(options + "/shown.dta", 0);
+        WriteOptionsHeader(options + "/cut.dta", CInitialization::kVersion, false);
+        WriteOptionsHeader(options + "/version257.dta", CInitialization::kVersion + 1, true);
+    } catch (const char* text) {
+        std::fprintf(stderr, "make_seeds: %s\n", text);
+        return 1;
+    }
+    if (!WritePageSeeds(std::string(argv[1]) + "/fuzz_save_file")) {
+        std::fprintf(stderr, "make_seeds: page 1 could not be played\n");
+        return 1;
+    }
+    return 0;
+}
