@@ -105,6 +105,12 @@ class Player:
     def shows_picture_dialog(self, background):
         return self.game.grab(*DIALOG_AT, *PICTURE_DIALOG).shows(self.picture_dialog(background))
 
+    def answer_dialog(self, background):
+        """Enter on the picture dialog once it shows; waits for it to go."""
+        self.wait_picture_dialog(background)
+        self.game.key("Return")
+        wait_until(lambda: not self.shows_picture_dialog(background), f"{background} to close")
+
     def wait_ending(self):
         expected = self.ending_screen()
         wait_until(lambda: self.game.screenshot().shows(expected), "the ending picture")
@@ -182,8 +188,7 @@ class Player:
         else:
             self.game.key(key)
         if directions:
-            self.wait_picture_dialog("OneTimeDirectionsDialogBkg")
-            self.game.key("Return")
+            self.answer_dialog("OneTimeDirectionsDialogBkg")
         self.wait_page(1)
 
     def turn_away_and_back(self):
@@ -239,12 +244,13 @@ class Player:
         self.wait_piece(PLACED, piece, f"piece {piece} in its hole")
 
 
-def started_game(test, trace_sounds=False):
-    """A new game of the test's, its directions already shown, started from
-    the title screen and on page 1: the game and its player."""
-    game = test.new_game().skip_directions().start(trace_sounds=trace_sounds)
-    player = Player(game)
-    player.start_playing()
+def started_game(test, game=None, trace_sounds=False, directions=False):
+    """A game of the test's started from the title screen and on page 1, and
+    its player: by default a new one whose directions were already shown;
+    with `directions`, they come up first and are answered."""
+    game = game or test.new_game().skip_directions()
+    player = Player(game.start(trace_sounds=trace_sounds))
+    player.start_playing(directions)
     return game, player
 
 

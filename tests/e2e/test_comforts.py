@@ -6,7 +6,7 @@ import unittest
 
 from harness import GameTestCase, wait_until
 from layout import PLACED, save_name, settings_file
-from player import Player, centre, loose_picture_back, started_game
+from player import centre, loose_picture_back, started_game
 
 
 class ComfortsTest(GameTestCase):
@@ -37,9 +37,7 @@ class ComfortsTest(GameTestCase):
         self.assertEqual(game.wait_exit(), 0)
         self.assert_display_given_back(game)
 
-        again = self.new_game(folder=game.folder).start()
-        player = Player(again)
-        player.start_playing()
+        again, player = started_game(self, self.new_game(folder=game.folder))
         player.wait_speaker(2)
         again.click(*player.button_centre("sound"))
         player.wait_speaker(0)

@@ -7,7 +7,7 @@ import unittest
 
 from harness import GameTestCase, wait_until
 from layout import PLACED, SaveFile, name_index, options_file, save_name
-from player import Player, loose_picture_back, started_game
+from player import loose_picture_back, started_game
 
 
 class InterruptionsTest(GameTestCase):
@@ -32,9 +32,7 @@ class InterruptionsTest(GameTestCase):
         self.assertTrue(loose_picture_back(player, piece))
 
     def test_the_session_ending_stores_the_page_and_the_options(self):
-        game = self.new_game().start()
-        player = Player(game)
-        player.start_playing(directions=True)
+        game, player = started_game(self, self.new_game(), directions=True)
         piece = player.catalogue.pages[1][3]
         player.place_piece(piece)
         os.remove(game.path("options.dta"))
@@ -62,9 +60,7 @@ class InterruptionsTest(GameTestCase):
 
         # The page buttons beneath stay dead, and no second about box opens.
         first.click(*player.button_centre("next"))
-        first.key("Return")
-        wait_until(lambda: not player.shows_picture_dialog("AboutDialogBkg"),
-                   "the about box to close")
+        player.answer_dialog("AboutDialogBkg")
         wait_until(lambda: first.window_state()["enabled"] == "1", "the game enabled again")
         self.assertIsNone(first.dialog())
         player.focus()

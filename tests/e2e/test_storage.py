@@ -8,9 +8,9 @@ own pictures, and play goes on."""
 import os
 import unittest
 
-from harness import GameTestCase, wait_until
+from harness import GameTestCase
 from layout import HOLE, LOOSE, PLACED, SaveFile, name_index, options_file, piece_file, save_name
-from player import Player
+from player import started_game
 
 
 class StorageTest(GameTestCase):
@@ -22,18 +22,13 @@ class StorageTest(GameTestCase):
     def test_a_plain_file_named_save_sends_the_pages_to_the_per_user_folder(self):
         game = self.new_game()
         game.write_file(b"not a folder", "save")
-        game.start()
-        player = Player(game)
-        player.start_playing(directions=True)
+        game, player = started_game(self, game, directions=True)
         piece = player.catalogue.pages[1][0]
         player.place_piece(piece)
 
         # The about box stores the page and leaves it on the screen as it is.
         game.key("i")
-        player.wait_picture_dialog("AboutDialogBkg")
-        game.key("Return")
-        wait_until(lambda: not player.shows_picture_dialog("AboutDialogBkg"),
-                   "the about box to close")
+        player.answer_dialog("AboutDialogBkg")
         self.assertTrue(player.shows_piece(PLACED, piece))
         self.assertEqual(SaveFile(game.read_bytes(game.user_folder("save", save_name(1)))).placed, 1)
 
@@ -45,11 +40,7 @@ class StorageTest(GameTestCase):
         game.key("Escape")
         self.assertEqual(game.wait_exit(), 0)
 
-        again = self.new_game(folder=game.folder).start()
-        player = Player(again)
-        player.wait_title()
-        player.focus()
-        again.key("Return")
+        again, player = started_game(self, self.new_game(folder=game.folder))
         player.wait_piece(PLACED, piece, "the piece in its hole after the restart")
         self.assertFalse(player.shows_piece(LOOSE, piece))
         self.assertIsNone(again.dialog(), "the directions came back")
@@ -59,9 +50,7 @@ class StorageTest(GameTestCase):
         stored = SaveFile.laid_out(game.session.catalogue, 1)
         game.write_file(stored, "save", save_name(1))
         os.chmod(game.path("save", save_name(1)), 0o444)
-        game.start()
-        player = Player(game)
-        player.start_playing()
+        game, player = started_game(self, game)
         piece = player.catalogue.pages[1][4]
         player.place_piece(piece)
 
@@ -74,13 +63,11 @@ class StorageTest(GameTestCase):
     def test_a_missing_piece_picture_costs_only_that_sprite_and_the_page_heals_once_it_is_back(
             self):
         game = self.new_game().skip_directions()
-        player = Player(game)
-        pieces = player.catalogue.pages[1]
+        pieces = game.session.catalogue.pages[1]
         lost, kept = pieces[2], pieces[1]
         picture = game.read_bytes("Data", piece_file(LOOSE, lost))
         os.remove(game.path("Data", piece_file(LOOSE, lost)))
-        game.start()
-        player.start_playing()
+        game, player = started_game(self, game)
         player.wait_piece(HOLE, lost, "the hole of the piece whose picture is missing")
         player.place_piece(kept)
         self.assert_carries_on_quietly(game)
@@ -102,24 +89,16 @@ class StorageTest(GameTestCase):
         os.makedirs(os.path.dirname(game.user_folder()), exist_ok=True)
         with open(game.user_folder(), "wb") as blocker:
             blocker.write(b"not a folder either")
-        game.start()
-        player = Player(game)
-        player.start_playing()
+        game, player = started_game(self, game)
         piece = player.catalogue.pages[1][1]
         player.place_piece(piece)
 
         game.key("Next")
-        player.wait_picture_dialog("CannotSaveDialogBkg")
-        game.key("Return")
+        player.answer_dialog("CannotSaveDialogBkg")
         player.wait_page(2)
-        wait_until(lambda: not player.shows_picture_dialog("CannotSaveDialogBkg"),
-                   "the notice to close")
         # Told once: the about box stores again, and comes up on its own.
         game.key("i")
-        player.wait_picture_dialog("AboutDialogBkg")
-        game.key("Return")
-        wait_until(lambda: not player.shows_picture_dialog("AboutDialogBkg"),
-                   "the about box to close")
+        player.answer_dialog("AboutDialogBkg")
         game.key("Prior")
         player.wait_page(1)
         player.place_piece(player.catalogue.pages[1][2])
@@ -130,9 +109,7 @@ class StorageTest(GameTestCase):
         game = self.new_game().skip_directions()
         damaged = b"\x08\x00\x00\x00VARNOLTX" + bytes(range(40))
         game.write_file(damaged, "save", save_name(1))
-        game.start()
-        player = Player(game)
-        player.start_playing()
+        game, player = started_game(self, game)
         for piece in player.catalogue.pages[1]:
             player.wait_piece(LOOSE, piece, f"piece {piece} lying loose")
         player.place_piece(player.catalogue.pages[1][0])
@@ -142,9 +119,7 @@ class StorageTest(GameTestCase):
         game = self.new_game().skip_directions()
         os.remove(game.path("Data", "m0005.dat"))  # the next-page button's faces
         os.remove(game.path("Varnolt1.mid"))
-        game.start()
-        player = Player(game)
-        player.start_playing()
+        game, player = started_game(self, game)
         game.click(*player.button_centre("next"))
         player.wait_page(2)
         player.place_piece(player.pieces_of(2)[0])
