@@ -26,15 +26,12 @@ protected:
 
 } // namespace
 
-TEST_F(CursorSetTest, BeforeLoadingTheArrowSlotShowsNoShape) {
+TEST_F(CursorSetTest, KindSelectsTheShapeAppliedAndKindsOutsideTheSlotsAreIgnored) {
     CCursorSet set;
+    // Before loading, the arrow slot shows no shape.
     EXPECT_EQ(set.GetKind(), kCursorArrow);
     set.ApplyCursor();
     EXPECT_EQ(headless::TakeShownCursors(), std::vector<HCURSOR>{nullptr});
-}
-
-TEST_F(CursorSetTest, KindSelectsTheShapeAppliedAndKindsOutsideTheSlotsAreIgnored) {
-    CCursorSet set;
     StoreAll(set);
     set.SetKind(kCursorHand);
     set.SetKind(3);
