@@ -11,40 +11,33 @@ import struct
 SOURCE = pathlib.Path(__file__).resolve().parents[2]
 
 
-def game_constants(header, *names):
-    """The values of constants in a header of src/game, each as a list of
-    its numbers; every one must be written as plain numbers."""
+def game_constants(header):
+    """The constants of a header of src/game written as plain numbers, by
+    name, each as the tuple of its numbers (a missing one is a KeyError)."""
     text = (SOURCE / "src" / "game" / header).read_text()
-    values = []
-    for name in names:
-        found = re.search(r"constexpr \w+ " + name + r"\b[^=]*= ([^;]*);", text)
-        if not found or not re.fullmatch(r"[\s\d{},]*", found.group(1)):
-            raise ValueError(f"{header} no longer gives {name} as plain numbers")
-        values.append([int(n) for n in re.findall(r"\d+", found.group(1))])
-    return values
+    return {name: tuple(int(n) for n in re.findall(r"\d+", value))
+            for name, value in re.findall(r"constexpr \w+ (\w+)\b[^=;]*= ([^;]*);", text)
+            if re.fullmatch(r"[\s\d{},]*", value)}
 
 
-(_width, _height, _title, _start, _buttons, _label, _star, _dialog, _ok, _ending) = game_constants(
-    "screen_layout.h", "kScreenWidth", "kScreenHeight", "kTitlePicture", "kStartButton",
-    "kGameButtons", "kPageLabel", "kFinishedStar", "kPictureDialogSize", "kDialogOkButton",
-    "kEndingQuitButton")
-SCREEN = (*_width, *_height)
-TITLE_AT = tuple(_title[:2])
-START_BUTTON = tuple(_start)
+_screen = game_constants("screen_layout.h")
+SCREEN = _screen["kScreenWidth"] + _screen["kScreenHeight"]
+TITLE_AT = _screen["kTitlePicture"][:2]
+START_BUTTON = _screen["kStartButton"]
 # Quit, about, previous page, next page, clear, sound switch, picture book:
 # x, y, width, height.
-GAME_BUTTONS = {name: tuple(_buttons[4 * i:4 * i + 4])
+GAME_BUTTONS = {name: _screen["kGameButtons"][4 * i:4 * i + 4]
                 for i, name in enumerate(("quit", "info", "prev", "next", "clear", "sound", "book"))}
 BUTTON_FILES = {"quit": "m0002.dat", "info": "m0003.dat", "prev": "m0004.dat",
                 "next": "m0005.dat", "clear": "m0006.dat", "sound": "m0039.dat",
                 "book": "m0038.dat"}
-PAGE_LABEL = tuple(_label)
+PAGE_LABEL = _screen["kPageLabel"]
 # A finished page's star, over the label's right-hand end, and its picture.
-FINISHED_STAR = tuple(_star)
+FINISHED_STAR = _screen["kFinishedStar"]
 FINISHED_STAR_FILE = "m0037.dat"
-PICTURE_DIALOG = (*_dialog, *_dialog)
-PICTURE_DIALOG_BUTTON = tuple(_ok)
-ENDING_BUTTON = tuple(_ending)
+PICTURE_DIALOG = _screen["kPictureDialogSize"] * 2
+PICTURE_DIALOG_BUTTON = _screen["kDialogOkButton"]
+ENDING_BUTTON = _screen["kEndingQuitButton"]
 PAGE_COUNT = 30
 # Kinds of piece picture, in name-index order, and their file letters.
 LOOSE, HOLE, PLACED, DRAG = range(4)
@@ -52,10 +45,9 @@ KIND_LETTERS = "bhio"
 PIECES_IN_GAME = 220
 # A drag picture rests this far from its loose piece; dropped this far from
 # its hole's top-left, a piece fits.
-[_rest_x], [_rest_y], [_fit_x], [_fit_y] = game_constants(
-    "catalogue.h", "kDragRestOffsetX", "kDragRestOffsetY", "kFitOffsetX", "kFitOffsetY")
-DRAG_REST = (_rest_x, _rest_y)
-FIT_OFFSET = (_fit_x, _fit_y)
+_catalogue = game_constants("catalogue.h")
+DRAG_REST = _catalogue["kDragRestOffsetX"] + _catalogue["kDragRestOffsetY"]
+FIT_OFFSET = _catalogue["kFitOffsetX"] + _catalogue["kFitOffsetY"]
 # The diagnostic log's line once the display shows the game's mode.
 DISPLAY_MODE_SET = "Display mode set to 1024x768, 32 bits per pixel"
 
@@ -91,15 +83,11 @@ class BookLayout:
 
     FILES = {"background": "m0031.dat", "thumbnails": "m0032.dat", "marks": "m0033.dat",
              "outlines": "m0034.dat", "start_again": "m0035.dat"}
-    NAMES = ("kBookColumns", "kBookCellWidth", "kBookCellHeight", "kBookGridLeft",
-             "kBookGridTop", "kThumbnailWidth", "kThumbnailHeight", "kThumbnailLeft",
-             "kThumbnailTop", "kBookMarkWidth", "kBookMarkHeight", "kBookMarkLeft",
-             "kBookMarkTop")
 
     def __init__(self):
-        values = game_constants("book_layout.h", *self.NAMES, "kStartAgainBox")
-        self.value = {name: number for name, [number] in zip(self.NAMES, values)}
-        self.start_again = tuple(values[-1])
+        constants = game_constants("book_layout.h")
+        self.start_again = constants["kStartAgainBox"]
+        self.value = {name: numbers[0] for name, numbers in constants.items()}
 
     def cell(self, page):
         v = self.value

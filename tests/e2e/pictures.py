@@ -75,23 +75,22 @@ def _bgr_to_rgb(row):
     return bytes(out)
 
 
-def blank(width, height):
-    return bytearray(3 * width * height)
-
-
-def paste(canvas, width, part, at, key=None):
-    """Lays `part` onto a bytearray canvas of the given width (in place)."""
-    left, top = at
-    for y in range(part.height):
-        start = 3 * ((top + y) * width + left)
-        source = part.row(y)
-        if key is None:
-            canvas[start:start + len(source)] = source
-            continue
-        for x in range(part.width):
-            pixel = source[3 * x:3 * x + 3]
-            if tuple(pixel) != key:
-                canvas[start + 3 * x:start + 3 * x + 3] = pixel
+def laid_on(base, *parts, key=None):
+    """A copy of base with each (part, top-left) laid on it in turn; pixels
+    of a part equal to `key` leave what lies under them."""
+    canvas = bytearray(base.rgb)
+    for part, (left, top) in parts:
+        for y in range(part.height):
+            start = 3 * ((top + y) * base.width + left)
+            source = part.row(y)
+            if key is None:
+                canvas[start:start + len(source)] = source
+                continue
+            for x in range(part.width):
+                pixel = source[3 * x:3 * x + 3]
+                if tuple(pixel) != key:
+                    canvas[start + 3 * x:start + 3 * x + 3] = pixel
+    return Picture(base.width, base.height, canvas)
 
 
 def frame(picture, index, width, height):

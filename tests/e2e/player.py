@@ -7,7 +7,7 @@ from layout import (DRAG, ENDING_BUTTON, FINISHED_STAR, BookLayout, FINISHED_STA
                     GAME_BUTTONS, HOLE, LOOSE, PAGE_LABEL,
                     PICTURE_DIALOG, PICTURE_DIALOG_BUTTON, PLACED, SCREEN, START_BUTTON,
                     TITLE_AT, BUTTON_FILES, piece_file)
-from pictures import MAGENTA, Picture, blank, frame, paste
+from pictures import MAGENTA, Picture, frame, laid_on
 
 # A spot on every page where nothing can be lifted: clicking it gives the
 # game the keyboard focus and does nothing else.
@@ -36,10 +36,9 @@ class Player:
         width, height = SCREEN
         tile = self.game.picture("m0009.dat")
         row = b"".join(tile.row(y) * (width // tile.width) for y in range(tile.height))
-        canvas = bytearray(row * (height // tile.height))
-        paste(canvas, width, self.game.picture("m0008.dat"), TITLE_AT)
-        paste(canvas, width, self.button_face("start", pressed=False), START_BUTTON[:2])
-        return Picture(width, height, canvas)
+        return laid_on(Picture(width, height, row * (height // tile.height)),
+                       (self.game.picture("m0008.dat"), TITLE_AT),
+                       (self.button_face("start", pressed=False), START_BUTTON[:2]))
 
     def button_face(self, name, pressed, column=0):
         """A button's face; the sound switch has a column of faces for each
@@ -54,26 +53,19 @@ class Player:
         label = frame(self.game.picture("m0010.dat"), page, PAGE_LABEL[2], PAGE_LABEL[3])
         if not finished:
             return label
-        canvas = bytearray(label.rgb)
-        paste(canvas, label.width, self.finished_star(),
-              (FINISHED_STAR[0] - PAGE_LABEL[0], FINISHED_STAR[1] - PAGE_LABEL[1]))
-        return Picture(label.width, label.height, canvas)
+        star_at = (FINISHED_STAR[0] - PAGE_LABEL[0], FINISHED_STAR[1] - PAGE_LABEL[1])
+        return laid_on(label, (self.finished_star(), star_at))
 
     def picture_dialog(self, background):
         """The about box or the directions: a 360 x 360 picture centred on
         the screen, its OK button's released face at (114, 296) inside."""
-        canvas = blank(*PICTURE_DIALOG)
-        paste(canvas, PICTURE_DIALOG[0], self.game.session.resource_picture(background), (0, 0))
-        paste(canvas, PICTURE_DIALOG[0], self.game.session.resource_picture("OKButtonUp"),
-              PICTURE_DIALOG_BUTTON[:2])
-        return Picture(*PICTURE_DIALOG, canvas)
+        ok = self.game.session.resource_picture("OKButtonUp")
+        return laid_on(self.game.session.resource_picture(background),
+                       (ok, PICTURE_DIALOG_BUTTON[:2]))
 
     def ending_screen(self):
-        canvas = blank(*SCREEN)
-        paste(canvas, SCREEN[0], self.game.session.resource_picture("EndingScrnDialogBkg"), (0, 0))
-        paste(canvas, SCREEN[0], self.game.session.resource_picture("QuitButtonUp"),
-              ENDING_BUTTON[:2])
-        return Picture(*SCREEN, canvas)
+        return laid_on(self.game.session.resource_picture("EndingScrnDialogBkg"),
+                       (self.game.session.resource_picture("QuitButtonUp"), ENDING_BUTTON[:2]))
 
     def piece_picture(self, kind, piece):
         return self.game.picture(piece_file(kind, piece))
@@ -156,10 +148,9 @@ class Player:
         """Page's mark as the book must show it: the mark picture's cell for
         (placed, total) over the book's background."""
         x, y, width, height = self.book.mark(page)
-        canvas = bytearray(self.book_picture("background").crop(x, y, width, height).rgb)
         cell = self.book_picture("marks").crop(total * width, placed * height, width, height)
-        paste(canvas, width, cell, (0, 0), key=MAGENTA)
-        return Picture(width, height, canvas)
+        return laid_on(self.book_picture("background").crop(x, y, width, height), (cell, (0, 0)),
+                       key=MAGENTA)
 
     def wait_mark(self, page, placed, total):
         self.game.wait_shown(self.book_mark(page, placed, total), self.book.mark(page)[:2],
