@@ -124,14 +124,11 @@ class XScreen:
             raw = ctypes.string_at(got.data, stride * height)
         finally:
             self.x.XDestroyImage(image)
-        rows = []
-        for row in range(height):
-            pixels = raw[row * stride:row * stride + 4 * width]
-            out = bytearray(3 * width)
-            # Each pixel is blue, green, red and a pad byte in memory.
-            out[0::3], out[1::3], out[2::3] = pixels[2::4], pixels[1::4], pixels[0::4]
-            rows.append(bytes(out))
-        return Picture(width, height, b"".join(rows))
+        pixels = b"".join(raw[row * stride:row * stride + 4 * width] for row in range(height))
+        rgb = bytearray(3 * width * height)
+        # Each pixel is blue, green, red and a pad byte in memory.
+        rgb[0::3], rgb[1::3], rgb[2::3] = pixels[2::4], pixels[1::4], pixels[0::4]
+        return Picture(width, height, rgb)
 
 
 class Game:

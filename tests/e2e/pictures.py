@@ -36,8 +36,11 @@ class Picture:
         for y in range(abs(height)):
             stored = abs(height) - 1 - y if height > 0 else y  # bottom row first
             start = offset + stored * stride
-            rows.append(_bgr_to_rgb(data[start:start + 3 * width]))
-        return cls(width, abs(height), b"".join(rows))
+            rows.append(data[start:start + 3 * width])
+        bgr = b"".join(rows)
+        rgb = bytearray(len(bgr))
+        rgb[0::3], rgb[1::3], rgb[2::3] = bgr[2::3], bgr[1::3], bgr[0::3]
+        return cls(width, abs(height), rgb)
 
     def pixel(self, x, y):
         at = 3 * (y * self.width + x)
@@ -67,12 +70,6 @@ class Picture:
                 if tuple(pixel) != key and mine[3 * x:3 * x + 3] != pixel:
                     return False
         return True
-
-
-def _bgr_to_rgb(row):
-    out = bytearray(len(row))
-    out[0::3], out[1::3], out[2::3] = row[2::3], row[1::3], row[0::3]
-    return bytes(out)
 
 
 def laid_on(base, *parts, key=None):

@@ -72,22 +72,12 @@ TEST(DIBImage, LoadReadsBottomUpRowsFromTheCurrentPosition) {
 TEST(DIBImage, LoadTakesPixelsFromOffset54WhateverTheHeaderSays) {
     // An 8-bit 4 x 2 file with its colour table: the table is read as
     // pixels, because the in-memory image only knows 24-bit pictures.
-    Bytes bytes(54 + 1024 + 8, 0);
-    bytes[0] = 'V';
-    bytes[1] = '1';
-    PutField32(bytes, 10, 54 + 1024);
-    PutField32(bytes, 14, 40);
-    PutField32(bytes, 18, 4);
-    PutField32(bytes, 22, 2);
-    bytes[28] = 8;
-    for (size_t i = 0; i < 1024; ++i)
-        bytes[54 + i] = static_cast<uint8_t>(i * 7);
-    MemoryFile file(bytes);
+    MemoryFile file(SectionFile(4, 2, 8, 256));
     CDIBImage image(32, 32);
     ASSERT_TRUE(image.Load(file));
     ASSERT_EQ(image.ByteSize(), 24u);
     for (size_t i = 0; i < 24; ++i)
-        EXPECT_EQ(image.Pixels()[i], static_cast<uint8_t>(i * 7));
+        EXPECT_EQ(image.Pixels()[i], static_cast<uint8_t>(i + 1));
     EXPECT_EQ(file.Tell(), 54 + 24);
 }
 
