@@ -153,19 +153,20 @@ class SaveFile:
             for piece in catalogue.pages[page]:
                 shown = kind != DRAG and (piece in placed) == (kind == PLACED)
                 records.append((name_index(kind, piece), *where(piece), 10, int(shown), 0))
-        return SaveFile.build(len(placed), records)
-
-    @staticmethod
-    def build(placed, records):
-        return (struct.pack("<I", 8) + b"VARNOLT1" + struct.pack("<ii", 256, placed) +
+        return (stored_file(b"VARNOLT1", len(placed)) +
                 b"".join(struct.pack("<6i", *record) for record in records))
 
 
+def stored_file(text, value):
+    """A file as the game stores it: text with its length in front, version
+    256, then a value: the placed count, whether the directions are still to
+    come, or the sound setting (0 all on, 1 music off, 2 all off)."""
+    return struct.pack("<I", len(text)) + text + struct.pack("<ii", 256, value)
+
+
 def options_file(show_directions):
-    return struct.pack("<I", 8) + b"VARNOPTN" + struct.pack("<ii", 256, show_directions)
+    return stored_file(b"VARNOPTN", show_directions)
 
 
 def settings_file(sound):
-    """The settings file: "VARNSETT", version 256, the sound setting (0 all
-    on, 1 music off, 2 all off)."""
-    return struct.pack("<I", 8) + b"VARNSETT" + struct.pack("<ii", 256, sound)
+    return stored_file(b"VARNSETT", sound)

@@ -5,11 +5,14 @@
 #include "game/page_furniture.h"
 #include "game_files.h"
 #include "generated_content.h"
+#include "image/dib_image.h"
 #include "layout.h"
 #include "page_view.h"
 #include "picture_file.h"
 #include "support/dialog_pictures.h"
+#include "support/memory_file.h"
 
+#include <cstring>
 #include <fstream>
 #include <gtest/gtest.h>
 
@@ -20,8 +23,9 @@ uint32_t Le32(const std::vector<uint8_t>& b, size_t at) {
     return b[at] | (b[at + 1] << 8) | (b[at + 2] << 16) | (static_cast<uint32_t>(b[at + 3]) << 24);
 }
 
-// The picture file's signature, size and depth; that the game's readers take
-// the rest of the header in is shown by EngineReading and ContentResources.
+// The picture file's signature, size and depth. The game's own image class
+// reads a picture of its own format pixel for pixel as written; that the
+// system takes the dialog bitmaps in is shown by ContentResources.
 void ExpectPictureHeader(const std::vector<uint8_t>& bytes, const char* signature, int w, int h,
                          const std::string& what) {
     SCOPED_TRACE(what);
@@ -33,6 +37,15 @@ void ExpectPictureHeader(const std::vector<uint8_t>& bytes, const char* signatur
     EXPECT_EQ(static_cast<int>(Le32(bytes, 22)), h);
     EXPECT_EQ(bytes[28] | (bytes[29] << 8), 24);
     EXPECT_EQ(bytes.size(), 54u + static_cast<size_t>((3 * w + 3) & ~3) * h);
+    if (signature[0] == 'V') {
+        MemoryFile file(bytes);
+        CDIBImage image(32, 32);
+        ASSERT_TRUE(image.Load(file));
+        EXPECT_EQ(image.GetWidth(), w);
+        EXPECT_EQ(image.GetHeight(), h);
+        ASSERT_EQ(image.ByteSize(), bytes.size() - 54);
+        EXPECT_EQ(std::memcmp(image.Pixels(), bytes.data() + 54, image.ByteSize()), 0);
+    }
 }
 
 bool HasKey(const Image& image) {
