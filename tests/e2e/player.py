@@ -182,12 +182,15 @@ class Player:
             self.answer_dialog("OneTimeDirectionsDialogBkg")
         self.wait_page(1)
 
+    def page_key(self, key, page):
+        """Presses a key that changes the page; waits for page's label."""
+        self.game.key(key)
+        self.wait_page(page)
+
     def turn_away_and_back(self):
         """Page 1 left for page 2 and back: stored, then read back."""
-        self.game.key("Next")
-        self.wait_page(2)
-        self.game.key("Prior")
-        self.wait_page(1)
+        self.page_key("Next", 2)
+        self.page_key("Prior", 1)
 
     def pieces_of(self, page):
         return list(self.catalogue.pages[page])

@@ -88,8 +88,7 @@ class ButtonsTest(GameTestCase):
         untouched = game.screenshot()
         # Nothing placed: C does nothing, and so plays nothing.
         game.key("c")
-        game.key("Next")
-        player.wait_page(2)
+        player.page_key("Next", 2)
         game.key("Prior")
         wait_until(lambda: game.screenshot().shows(untouched), "page 1 as it was")
         sounds = wait_until(lambda: game.sounds_played()[1:] and game.sounds_played(),
@@ -104,8 +103,7 @@ class ButtonsTest(GameTestCase):
             self.assertFalse(player.shows_piece(PLACED, piece))
         wait_until(lambda: "CLEARWAVE" in game.sounds_played(), "the clear sound")
         # Cleared, the page is as untouched as at the start.
-        game.key("Next")
-        player.wait_page(2)
+        player.page_key("Next", 2)
         self.assertEqual(SaveFile(game.read_bytes("save", save_name(1))).placed, 0)
         self.assertEqual(game.sounds_played().count("CLEARWAVE"), 1)
 

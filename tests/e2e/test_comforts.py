@@ -25,11 +25,9 @@ class ComfortsTest(GameTestCase):
                    "the settings file holding everything off")
         heard = len(game.sounds_played())
         # Everything off: a page change and a placement look no sound up.
-        game.key("Next")
-        player.wait_page(2)
+        player.page_key("Next", 2)
         player.place_piece(player.pieces_of(2)[0])
-        game.key("Prior")
-        player.wait_page(1)
+        player.page_key("Prior", 1)
         self.assertEqual(game.sounds_played()[heard:], [])
         game.key("q")
         player.wait_ending()
@@ -58,11 +56,9 @@ class ComfortsTest(GameTestCase):
         for piece in pieces:
             player.wait_piece(PLACED, piece, f"piece {piece} clear of the sparkle")
         # Stored and read back, the page keeps its star but plays no fanfare.
-        game.key("Next")
-        player.wait_page(2)
+        player.page_key("Next", 2)
         self.assertFalse(player.shows_star())
-        game.key("Prior")
-        player.wait_page(1)
+        player.page_key("Prior", 1)
         player.wait_star()
         self.assertEqual(game.sounds_played().count("FANFAREWAVE"), 1)
         # Cleared, the page loses its star.
@@ -74,8 +70,7 @@ class ComfortsTest(GameTestCase):
         page1, page2 = player.pieces_of(1), player.pieces_of(2)
         for piece in page1:
             player.place_piece(piece)
-        game.key("Next")
-        player.wait_page(2)
+        player.page_key("Next", 2)
         player.place_piece(page2[0])
 
         game.key("b")
@@ -86,8 +81,7 @@ class ComfortsTest(GameTestCase):
         # Opening the book stored nothing: page 2 was never left.
         self.assertFalse(os.path.exists(game.path("save", save_name(2))))
         # B goes back to the page that was showing, as it was left.
-        game.key("b")
-        player.wait_page(2)
+        player.page_key("b", 2)
         player.wait_piece(PLACED, page2[0], "page 2's placed piece")
 
         game.click(*player.button_centre("book"))
@@ -100,8 +94,7 @@ class ComfortsTest(GameTestCase):
         # Escape in the book goes back too, and never ends the game.
         game.key("b")
         player.wait_book()
-        game.key("Escape")
-        player.wait_page(5)
+        player.page_key("Escape", 5)
         self.assertTrue(game.running())
 
         # Starting again takes a held press, and puts the saves aside.

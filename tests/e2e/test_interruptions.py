@@ -64,8 +64,7 @@ class InterruptionsTest(GameTestCase):
         wait_until(lambda: first.window_state()["enabled"] == "1", "the game enabled again")
         self.assertIsNone(first.dialog())
         player.focus()
-        first.key("Next")
-        player.wait_page(2)
+        player.page_key("Next", 2)
 
 
 if __name__ == "__main__":

@@ -43,8 +43,7 @@ class KeyboardTest(GameTestCase):
             loose.remove(chosen)
             chosen = after
 
-        game.key("Next")
-        player.wait_page(2)
+        player.page_key("Next", 2)
         stored = SaveFile(game.read_bytes("save", save_name(1)))
         self.assertEqual(stored.placed, 9)
         for piece in catalogue.pages[1]:

@@ -31,8 +31,7 @@ class LaunchTest(GameTestCase):
         player = Player(game)
         player.start_playing(directions=True)
         player.place_piece(player.catalogue.pages[1][2])
-        game.key("Next")
-        player.wait_page(2)
+        player.page_key("Next", 2)
         self.assertEqual(SaveFile(game.read_bytes("save", save_name(1))).placed, 1)
         # Nothing was written to the folder it was started from.
         self.assertEqual(sorted(os.listdir(scratch)), ["Varnolt-win64.zip", "unpacked"])

@@ -21,8 +21,7 @@ class PlayTest(GameTestCase):
         self.assertTrue(player.shows_piece(PLACED, placed))
 
         # What the screen shows is what is stored.
-        game.key("Next")
-        player.wait_page(2)
+        player.page_key("Next", 2)
         # Each sound waits for the one before, so they are traced in order.
         sounds = wait_until(lambda: game.sounds_played()[3:] and game.sounds_played(),
                             "the page sound")
@@ -59,15 +58,13 @@ class PlayTest(GameTestCase):
         game, player = started_game(self)
         for step in range(1, PAGE_COUNT + 1):
             left, shown = step, step % PAGE_COUNT + 1
-            game.key("Next")
-            player.wait_page(shown)
+            player.page_key("Next", shown)
             self.assert_stored_as_laid_out(game, left)
         # Every page was stored once on the way round; page 1 just now.
         for page in range(1, PAGE_COUNT + 1):
             self.assertTrue(game.read_bytes("save", save_name(page)))
 
-        game.key("Prior")
-        player.wait_page(PAGE_COUNT)
+        player.page_key("Prior", PAGE_COUNT)
         game.key("Escape")
         self.assertEqual(game.wait_exit(), 0)
 

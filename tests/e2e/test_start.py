@@ -30,8 +30,7 @@ class StartTest(GameTestCase):
         player = Player(again)
         player.start_playing(key=None)  # the start button this time
         # With the directions up, Page Down would not reach the page.
-        again.key("Next")
-        player.wait_page(2)
+        player.page_key("Next", 2)
         self.assertEqual(again.read_bytes("options.dta"), options)
         again.key("Escape")
         self.assertEqual(again.wait_exit(), 0)
@@ -46,8 +45,7 @@ class StartTest(GameTestCase):
         with game.suspended():
             game.key("Return", "Next", "Next", "c", "q", "Escape")
         player.wait_page(1)
-        game.key("Next")
-        player.wait_page(2)
+        player.page_key("Next", 2)
         self.assertTrue(game.running())
         self.assertEqual(SaveFile(game.read_bytes("save", save_name(1))).placed, 0)
         game.key("Escape")

@@ -99,8 +99,7 @@ class StorageTest(GameTestCase):
         # Told once: the about box stores again, and comes up on its own.
         game.key("i")
         player.answer_dialog("AboutDialogBkg")
-        game.key("Prior")
-        player.wait_page(1)
+        player.page_key("Prior", 1)
         player.place_piece(player.catalogue.pages[1][2])
         self.assertTrue(game.running())
 
