@@ -36,44 +36,44 @@ Bytes SettingsFile(int32_t sound, int32_t version = 256, const std::string& text
     return StoredFile(text, version, sound);
 }
 
-class OptionsTest : public ::testing::Test {
+// A game folder of its own; the game's state a test changes is put back.
+class StoredFilesTest : public ::testing::Test {
 protected:
-    OptionsTest() { g_showOneTimeDirections = 1; }
-    ~OptionsTest() override {
+    StoredFilesTest() { g_showOneTimeDirections = 1; }
+    ~StoredFilesTest() override {
         g_showOneTimeDirections = 1;
         g_optionsPath.clear();
+        SetUserDataDirectory("");
+        ForgetStoreFailures();
     }
 
     void Initialize() { options->Initialize(dir.Path().string()); }
+    void Initialize(CSettings& settings) { settings.Initialize(dir.Path().string()); }
     std::string LogText() { return ReadText("log.txt"); }
 
-    // Makes it impossible to write a new file in the folder. A read-only
-    // folder does that for an ordinary user on Linux, but not for root nor
-    // on Windows, where a folder's read-only flag means nothing; there a
-    // folder standing where the new file would be written blocks it instead.
-    void MakeFolderUnwritable() {
+    // Makes it impossible to write the file anew. A read-only folder does
+    // that for an ordinary user on Linux, but not for root nor on Windows,
+    // where a folder's read-only flag means nothing; there a folder standing
+    // where the new file would be written blocks it instead.
+    void MakeUnwritable(const std::string& file) {
         fs::permissions(dir.Path(), fs::perms::owner_read | fs::perms::owner_exec);
         const std::string probe = dir.File("probe");
         if (!std::ofstream(probe).is_open())
             return;
         fs::remove(probe);
         fs::permissions(dir.Path(), fs::perms::owner_all, fs::perm_options::add);
-        fs::create_directory(Serializer::TemporaryPathFor(path));
+        fs::create_directory(Serializer::TemporaryPathFor(file));
     }
 
     ScopedTempDir dir{true};
     ScopedLogSwitch logOn{1};
     CInitialization* options = CInitialization::GetInstance();
     std::string path = dir.File("options.dta");
+    std::string settingsPath = dir.File("settings.dta");
 };
 
-class SettingsTest : public ::testing::Test {
-protected:
-    void Initialize(CSettings& settings) { settings.Initialize(dir.Path().string()); }
-
-    ScopedTempDir dir{true};
-    std::string path = dir.File("settings.dta");
-};
+using OptionsTest = StoredFilesTest;
+using SettingsTest = StoredFilesTest;
 
 } // namespace
 
@@ -140,7 +140,7 @@ TEST_F(OptionsTest, UnusableFilesAreRewrittenWithTheCurrentValue) {
 TEST_F(OptionsTest, AnUnwritableFolderKeepsTheOldFileOrSendsTheOptionsToThePerUserFolder) {
     const Bytes stored = OptionsFile(1, 257);
     WriteAll(path, stored);
-    MakeFolderUnwritable();
+    MakeUnwritable(path);
     Initialize();
     EXPECT_EQ(g_showOneTimeDirections, 1);
     EXPECT_EQ(ReadAll(path), stored);
@@ -157,8 +157,6 @@ TEST_F(OptionsTest, AnUnwritableFolderKeepsTheOldFileOrSendsTheOptionsToThePerUs
     g_showOneTimeDirections = 1;
     Initialize();
     EXPECT_EQ(g_showOneTimeDirections, 0);
-    SetUserDataDirectory("");
-    ForgetStoreFailures();
 }
 
 TEST(SoundSwitch, StepsThroughItsThreeSettingsInTurn) {
@@ -184,15 +182,14 @@ TEST_F(SettingsTest, EverySettingSurvivesARestartAndTheOptionsFileIsLeftAlone) {
         Initialize(before);
         before.SetSound(setting);
         before.Save();
-        EXPECT_EQ(ReadAll(path), SettingsFile(setting));
-        EXPECT_FALSE(fs::exists(Serializer::TemporaryPathFor(path)));
+        EXPECT_EQ(ReadAll(settingsPath), SettingsFile(setting));
+        EXPECT_FALSE(fs::exists(Serializer::TemporaryPathFor(settingsPath)));
 
         CSettings after;
         Initialize(after);
         EXPECT_EQ(after.GetSound(), setting);
     }
     EXPECT_EQ(ReadAll(dir.File("options.dta")), options);
-    g_optionsPath.clear();
 }
 
 TEST_F(SettingsTest, AMissingShortOrDamagedFileMeansEverythingOnAndIsLeftAsItIs) {
@@ -212,29 +209,27 @@ TEST_F(SettingsTest, AMissingShortOrDamagedFileMeansEverythingOnAndIsLeftAsItIs)
     }
     for (const auto& [name, stored] : cases) {
         SCOPED_TRACE(name);
-        WriteAll(path, stored);
+        WriteAll(settingsPath, stored);
         CSettings settings;
         settings.SetSound(kSoundMusicOff);
         Initialize(settings);
         EXPECT_EQ(settings.GetSound(), kSoundAllOn);
-        EXPECT_EQ(ReadAll(path), stored);
+        EXPECT_EQ(ReadAll(settingsPath), stored);
     }
-    fs::remove(path);
+    fs::remove(settingsPath);
     CSettings missing;
     missing.SetSound(kSoundAllOff);
     Initialize(missing);
     EXPECT_EQ(missing.GetSound(), kSoundAllOn);
-    EXPECT_FALSE(fs::exists(path));
+    EXPECT_FALSE(fs::exists(settingsPath));
 }
 
-// Where no new file can be made (see the options file's test for why a
-// folder stands in the way rather than permissions), the old file stays and
-// the choice still holds for the run; with a per-user folder the settings
-// go there, as the options do.
+// The old file stays and the choice still holds for the run; with a per-user
+// folder the settings go there, as the options do.
 TEST_F(SettingsTest, AnUnwritableFolderKeepsTheOldFileOrSendsTheSettingsToThePerUserFolder) {
     const Bytes stored = SettingsFile(kSoundMusicOff);
-    WriteAll(path, stored);
-    fs::create_directory(Serializer::TemporaryPathFor(path));
+    WriteAll(settingsPath, stored);
+    MakeUnwritable(settingsPath);
     CSettings settings;
     Initialize(settings);
     ASSERT_EQ(settings.GetSound(), kSoundMusicOff);
@@ -242,7 +237,7 @@ TEST_F(SettingsTest, AnUnwritableFolderKeepsTheOldFileOrSendsTheSettingsToThePer
     settings.SetSound(kSoundAllOff);
     settings.Save();
     EXPECT_EQ(settings.GetSound(), kSoundAllOff);
-    EXPECT_EQ(ReadAll(path), stored);
+    EXPECT_EQ(ReadAll(settingsPath), stored);
 
     ScopedTempDir user;
     SetUserDataDirectory(user.Path().string());
@@ -251,6 +246,4 @@ TEST_F(SettingsTest, AnUnwritableFolderKeepsTheOldFileOrSendsTheSettingsToThePer
     CSettings nextRun;
     Initialize(nextRun);
     EXPECT_EQ(nextRun.GetSound(), kSoundAllOff);
-    SetUserDataDirectory("");
-    ForgetStoreFailures();
 }
