@@ -24,17 +24,17 @@ bool IsGoodOptionsFile(const uint8_t* data, size_t size) {
     return size >= 20 && std::memcmp(data, kGoodHeader, sizeof kGoodHeader) == 0;
 }
 
+// The flag as the game stores it: little-endian, like the machine.
 int32_t StoredFlag(const uint8_t* data) {
-    uint32_t bits = 0;
-    for (int i = 0; i < 4; ++i)
-        bits |= static_cast<uint32_t>(data[16 + i]) << (8 * i);
-    return static_cast<int32_t>(bits);
+    int32_t flag = 0;
+    std::memcpy(&flag, data + 16, sizeof flag);
+    return flag;
 }
 
 Bytes GoodFileHolding(int32_t flag) {
     Bytes bytes(kGoodHeader, kGoodHeader + sizeof kGoodHeader);
-    for (int i = 0; i < 4; ++i)
-        bytes.push_back(static_cast<uint8_t>(static_cast<uint32_t>(flag) >> (8 * i)));
+    bytes.resize(sizeof kGoodHeader + sizeof flag);
+    std::memcpy(&bytes[sizeof kGoodHeader], &flag, sizeof flag);
     return bytes;
 }
 

@@ -190,15 +190,6 @@ TEST_F(SaveFiles, AFileCutInsideARecordKeepsTheRecordsBeforeIt) {
     EXPECT_EQ(Doc().FindByTag(NameIndex(kLooseKind, 4)), nullptr);
 }
 
-TEST_F(SaveFiles, AMissingFileIsLoggedWithItsPath) {
-    ScopedLogSwitch logOn(1);
-    ASSERT_TRUE(session->ShowPage(7));
-    EXPECT_FALSE(Doc().RestoreCurrentPage());
-    const std::string expected = "DeSerializer::DeSerializer: " + folder + "\\save\\page07.sav";
-    EXPECT_NE(ReadText("log.txt").find(expected), std::string::npos) << ReadText("log.txt");
-    EXPECT_EQ(View().GetPlacedCount(), 0);
-}
-
 TEST_F(SaveFiles, RecordsThatAreNotThisPagesPiecesAreSkipped) {
     EXPECT_TRUE(Doc().StoreCurrentPage());
     Bytes bytes = ReadAll(SavePath(1));

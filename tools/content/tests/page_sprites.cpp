@@ -14,13 +14,16 @@ bool TestSprite::OpaqueAt(int x, int y) const {
     return picture.Inside(px, py) && picture.At(px, py) != kKey;
 }
 
-PageSprites LoadPageSprites(const std::string& folder, int page) {
-    PageSprites sprites;
+const PageSprites& GeneratedPageSprites(int page) {
+    static std::map<int, PageSprites> loaded;
+    if (loaded.count(page) != 0)
+        return loaded[page];
+    PageSprites& sprites = loaded[page];
     sprites.layout = PageLayout(page);
     for (const PieceLayout& piece : sprites.layout) {
         auto load = [&](Kind kind, Point at) {
             return TestSprite{piece.piece, at,
-                              LoadPicture(folder, PieceFileName(kind, piece.piece))};
+                              LoadPicture(GeneratedContent(), PieceFileName(kind, piece.piece))};
         };
         const Point drag{piece.loose.x + kDragFromLoose.x, piece.loose.y + kDragFromLoose.y};
         sprites.loose.push_back(load(Kind::kLoose, piece.loose));
@@ -29,14 +32,6 @@ PageSprites LoadPageSprites(const std::string& folder, int page) {
         sprites.drags.push_back(load(Kind::kDrag, drag));
     }
     return sprites;
-}
-
-const PageSprites& GeneratedPageSprites(int page) {
-    static std::map<int, PageSprites> loaded;
-    auto found = loaded.find(page);
-    if (found == loaded.end())
-        found = loaded.emplace(page, LoadPageSprites(GeneratedContent(), page)).first;
-    return found->second;
 }
 
 EnginePage::EnginePage(int page) {

@@ -29,7 +29,6 @@ struct PageSprites {
     std::vector<TestSprite> loose, holes, placed, drags;
 };
 
-PageSprites LoadPageSprites(const std::string& folder, int page);
 // The page's sprites from the generated content, read once per run.
 const PageSprites& GeneratedPageSprites(int page);
 
