@@ -284,13 +284,6 @@ class Game:
         wait_until(self.dialog, "the ending picture")
         self.key("Return")
 
-    def minimize(self):
-        self.wintool("minimize", check=True)
-
-    def post_close(self):
-        """WM_CLOSE from outside, as the system's close command sends it."""
-        self.wintool("close", check=True)
-
     # -- input -------------------------------------------------------------
     def click(self, x, y, button=1):
         self.session.run("xdotool", "mousemove", str(x), str(y), "click", str(button))

@@ -1,6 +1,7 @@
 """Playing a page with the mouse, turning pages (wrapping at both ends, each
 page stored when it is left), and leaving at once with Escape."""
 
+import os
 import unittest
 
 from harness import GameTestCase, wait_until
@@ -69,8 +70,9 @@ class PlayTest(GameTestCase):
         self.assertEqual(game.wait_exit(), 0)
 
     def assert_stored_as_laid_out(self, game, page):
-        data = wait_until(lambda: self.read_if_present(game, page), f"{save_name(page)}")
-        stored = SaveFile(data)
+        # Written aside and renamed into place: once there, it is whole.
+        wait_until(lambda: os.path.exists(game.path("save", save_name(page))), save_name(page))
+        stored = SaveFile(game.read_bytes("save", save_name(page)))
         self.assertTrue(stored.well_formed(), save_name(page))
         self.assertEqual(stored.placed, 0)
         pieces = game.session.catalogue.pages[page]
@@ -80,13 +82,6 @@ class PlayTest(GameTestCase):
         for piece in pieces:
             self.assertEqual(stored.visible(name_index(LOOSE, piece)), 1)
             self.assertEqual(stored.visible(name_index(PLACED, piece)), 0)
-
-    @staticmethod
-    def read_if_present(game, page):
-        try:
-            return game.read_bytes("save", save_name(page))
-        except FileNotFoundError:
-            return None
 
 
 if __name__ == "__main__":

@@ -48,7 +48,7 @@ class ShellTest(GameTestCase):
         state = first.window_state()
         self.assertEqual((state["visible"], state["iconic"], state["foreground"]), ("1", "0", "1"))
 
-        first.minimize()
+        first.wintool("minimize", check=True)
         wait_until(lambda: first.window_state().get("iconic") == "1", "the window to minimise")
         third = self.new_game(folder=first.folder).start()
         self.assertEqual(third.wait_exit(), 0)

@@ -68,7 +68,7 @@ class StartTest(GameTestCase):
         again = self.new_game(folder=game.folder).start()
         player = Player(again)
         player.wait_title()
-        again.post_close()
+        again.wintool("close", check=True)  # WM_CLOSE, as the close command sends it
         player.wait_ending()
         again.key("Return")
         self.assertEqual(again.wait_exit(), 0)
