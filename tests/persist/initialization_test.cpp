@@ -224,8 +224,6 @@ TEST_F(SettingsTest, AMissingShortOrDamagedFileMeansEverythingOnAndIsLeftAsItIs)
     EXPECT_FALSE(fs::exists(settingsPath));
 }
 
-// The old file stays and the choice still holds for the run; with a per-user
-// folder the settings go there, as the options do.
 TEST_F(SettingsTest, AnUnwritableFolderKeepsTheOldFileOrSendsTheSettingsToThePerUserFolder) {
     const Bytes stored = SettingsFile(kSoundMusicOff);
     WriteAll(settingsPath, stored);
