@@ -133,16 +133,10 @@ class Player:
     def book_picture(self, name):
         return self.game.picture(BookLayout.FILES[name])
 
-    def book_title(self):
-        """The book's title band, left of the start-again control."""
-        return self.book_picture("background").crop(0, 0, self.book.start_again[0], 90)
-
     def wait_book(self):
-        self.game.wait_shown(self.book_title(), (0, 0), "the picture book")
-
-    def shows_book(self):
-        title = self.book_title()
-        return self.game.grab(0, 0, title.width, title.height).shows(title)
+        """Waits for the book's title band, left of the start-again control."""
+        title = self.book_picture("background").crop(0, 0, self.book.start_again[0], 90)
+        self.game.wait_shown(title, (0, 0), "the picture book")
 
     def book_mark(self, page, placed, total):
         """Page's mark as the book must show it: the mark picture's cell for
@@ -155,9 +149,6 @@ class Player:
     def wait_mark(self, page, placed, total):
         self.game.wait_shown(self.book_mark(page, placed, total), self.book.mark(page)[:2],
                              f"page {page}'s mark, {placed} of {total}")
-
-    def thumbnail_centre(self, page):
-        return centre(self.book.thumbnail(page))
 
     def wait_speaker(self, setting):
         """The sound switch showing setting 0 (all on), 1 or 2."""

@@ -5,10 +5,8 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
-#include <fstream>
 #include <gtest/gtest.h>
 #include <set>
-#include <sstream>
 
 namespace content::testing {
 namespace {
@@ -108,23 +106,6 @@ TEST(Pointers, EachCursorsHotSpotLiesOnItsDrawnShape) {
         const size_t row = 31 - hotY;
         EXPECT_FALSE(bytes[andMask + row * 4 + hotX / 8] & (0x80 >> (hotX % 8)));
     }
-}
-
-// Which names the game finds in the program: see ContentResources.
-TEST(ResourceScript, EveryFileItNamesExists) {
-    std::ifstream script(GeneratedContent() + "/resources/content.rc");
-    int lines = 0;
-    for (std::string line; std::getline(script, line);) {
-        if (line.rfind("//", 0) == 0 || line.empty())
-            continue;
-        std::istringstream words(line);
-        std::string name, type, file;
-        words >> name >> type >> file;
-        ASSERT_GE(file.size(), 3u) << line;
-        EXPECT_NO_THROW(Resource(file.substr(1, file.size() - 2))) << line;
-        ++lines;
-    }
-    EXPECT_GT(lines, kSoundCount);
 }
 
 } // namespace
