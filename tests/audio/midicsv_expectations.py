@@ -33,11 +33,7 @@ CHANNEL_RECORDS = {
 
 def run_midicsv(path):
     """midicsv's output, or None and the reason it gave none."""
-    try:
-        process = subprocess.Popen(["midicsv", path], stdout=subprocess.PIPE,
-                                   stderr=subprocess.DEVNULL)
-    except OSError as error:
-        sys.exit(f"midicsv cannot be run: {error}")
+    process = subprocess.Popen(["midicsv", path], stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
     output = bytearray()
     while len(output) <= OUTPUT_LIMIT:
         chunk = process.stdout.read(1 << 16)
