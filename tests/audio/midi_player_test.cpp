@@ -217,18 +217,12 @@ TEST_F(MidiPlayerTest, PlaysNothingWithoutADevice) {
     EXPECT_EQ(headless::CallsOnClosedHandles(), 0u);
 }
 
-namespace {
-
-struct DeviceCase {
-    std::vector<std::string> names;
-    int32_t chosen;
-    std::vector<std::string> log;
-};
-
-} // namespace
-
 TEST_F(MidiPlayerTest, ChoosesTheFirstDeviceWithout401InItsNameElseTheMapper) {
-    const DeviceCase cases[] = {
+    const struct DeviceCase {
+        std::vector<std::string> names;
+        int32_t chosen;
+        std::vector<std::string> log;
+    } cases[] = {
         {{"SB 401 Synth", "Wavetable"},
          1,
          {"Number of MIDI Devices: 2", "", "Device ID # -1: MIDI Mapper",

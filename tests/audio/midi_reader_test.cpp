@@ -112,8 +112,8 @@ TEST_F(MidiFileTest, ReadsARiffWrappedFileOnlyWhenItsDataChunkComesFirst) {
 
 TEST_F(MidiFileTest, RefusesDamagedTrackChunks) {
     const Bytes track = Concat({kNote, EndOfTrack()});
-    const Bytes header = Header(1, 2, 96);
-    EXPECT_EQ(LoadAndFree(Concat({header, Track(track)})), kTrackChunk) << "second chunk missing";
+    EXPECT_EQ(LoadAndFree(Concat({Header(1, 2, 96), Track(track)})), kTrackChunk)
+        << "second chunk missing";
     // A length far beyond the file fails like any short read, without first
     // asking for the memory.
     EXPECT_EQ(

@@ -208,8 +208,8 @@ class Game:
         finally:
             os.kill(self.process.pid, signal.SIGCONT)
 
-    def wait_exit(self, deadline=DEADLINE):
-        return self.process.wait(timeout=deadline)
+    def wait_exit(self):
+        return self.process.wait(timeout=DEADLINE)
 
     def running(self):
         return self.process is not None and self.process.poll() is None

@@ -18,10 +18,6 @@ protected:
         headless::TakeShownCursors();
         headless::TakeDestroyedCursors();
     }
-    void StoreAll(CCursorSet& set) {
-        for (int32_t slot = 0; slot < kCursorSlotCount; ++slot)
-            set.StoreCursor(slot, Token(0x100 + slot));
-    }
 };
 
 } // namespace
@@ -32,7 +28,8 @@ TEST_F(CursorSetTest, KindSelectsTheShapeAppliedAndKindsOutsideTheSlotsAreIgnore
     EXPECT_EQ(set.GetKind(), kCursorArrow);
     set.ApplyCursor();
     EXPECT_EQ(headless::TakeShownCursors(), std::vector<HCURSOR>{nullptr});
-    StoreAll(set);
+    for (int32_t slot = 0; slot < kCursorSlotCount; ++slot)
+        set.StoreCursor(slot, Token(0x100 + slot));
     set.SetKind(kCursorHand);
     set.SetKind(3);
     set.SetKind(-1);

@@ -121,6 +121,23 @@ TEST_F(SafeReplaceTest, CommitThatCannotReplaceThrowsAndCleansUp) {
     EXPECT_FALSE(std::filesystem::exists(temporary));
 }
 
+#ifndef _WIN32
+// A real full disk: /dev/full takes writes into the stream's buffer and fails
+// them only when they are flushed, which is what Commit must notice.
+TEST_F(SafeReplaceTest, AFlushFailingOnAFullDiskKeepsThePreviousFile) {
+    WriteAll(path, previous);
+    std::filesystem::create_symlink("/dev/full", temporary);
+    EXPECT_EQ(ThrownText([&] {
+                  Serializer out(path);
+                  WriteNewContents(out);
+                  out.Commit();
+              }),
+              "file write failed");
+    EXPECT_EQ(ReadAll(path), previous);
+    EXPECT_FALSE(std::filesystem::exists(std::filesystem::symlink_status(temporary)));
+}
+#endif
+
 TEST_F(SafeReplaceTest, LeftoverFromAnInterruptedSaveIsOverwritten) {
     WriteAll(temporary, Bytes(200, 0xEE));
     Serializer out(path);
