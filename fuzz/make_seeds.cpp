@@ -16,10 +16,13 @@
 
 namespace {
 
+// Through the game's own layout; Save() would write into the folder the game
+// was started in, not to the seed's name.
 void WriteOptions(const std::string& path, int32_t flag) {
-    g_optionsPath = path;
     g_showOneTimeDirections = flag;
-    CInitialization::GetInstance()->Save();
+    Serializer out(path);
+    CInitialization::GetInstance()->Serialize(out);
+    out.Commit();
 }
 
 void WriteOptionsHeader(const std::string& path, int32_t version, bool withFlag) {
