@@ -5,23 +5,13 @@
 #include "sprites/anim_doc.h"
 #include "sprites/anim_view.h"
 #include "sprites/grid_sprite.h"
-#include "support/page_folder.h"
-#include "support/play_session.h"
-#include "support/temp_dir.h"
-
-#include <filesystem>
-#include <gtest/gtest.h>
-#include <memory>
+#include "support/play_page_test.h"
 
 namespace {
 
-class PageChanges : public ::testing::Test {
+class PageChanges : public PlayPageTest {
 protected:
-    PageChanges() {
-        WritePageFolder(dir.Path().string(), {1, 30});
-        std::filesystem::create_directory(dir.Path() / "save");
-        session = std::make_unique<CPlaySession>(dir.Path().string());
-    }
+    PageChanges() : PlayPageTest({1, 30}) {}
 
     int32_t ShownPageNumber() {
         auto* strip = dynamic_cast<CGridSprite*>(session->Document().FindByTag(kPageNumberTag));
@@ -31,9 +21,6 @@ protected:
     bool SaveFileExists(int32_t page) {
         return std::filesystem::exists(dir.Path() / "save" / g_pageSaveFileNames[page].substr(6));
     }
-
-    ScopedTempDir dir;
-    std::unique_ptr<CPlaySession> session;
 };
 
 } // namespace

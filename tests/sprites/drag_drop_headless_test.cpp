@@ -5,14 +5,9 @@
 #include "image/cursor_set.h"
 #include "platform/headless/headless_platform.h"
 #include "sprites/sprite.h"
-#include "support/page_folder.h"
-#include "support/play_session.h"
-#include "support/temp_dir.h"
+#include "support/play_page_test.h"
 
-#include <filesystem>
 #include <functional>
-#include <gtest/gtest.h>
-#include <memory>
 #include <set>
 #include <string>
 #include <vector>
@@ -25,12 +20,9 @@ bool IsPlaceSound(const std::string& name) {
     return name.rfind("Place", 0) == 0;
 }
 
-class HeadlessPageOne : public ::testing::Test {
+class HeadlessPageOne : public PlayPageTest {
 protected:
     HeadlessPageOne() {
-        WritePageFolder(dir.Path().string(), {1, 2});
-        std::filesystem::create_directory(dir.Path() / "save");
-        session = std::make_unique<CPlaySession>(dir.Path().string());
         EXPECT_TRUE(session->ShowPage(1));
         CCursorSet* cursors = GetCursorSet();
         for (int32_t slot = 0; slot < kCursorSlotCount; ++slot)
@@ -49,11 +41,6 @@ protected:
     }
 
     static HCURSOR Handle(int32_t slot) { return reinterpret_cast<HCURSOR>(0x100 + slot); }
-
-    CAnimView& View() { return session->View(); }
-
-    ScopedTempDir dir;
-    std::unique_ptr<CPlaySession> session;
 };
 
 } // namespace
