@@ -75,16 +75,6 @@ TEST_F(HeadlessPageOne, LiftingCapturesTheMouseAndDroppingReleasesIt) {
     EXPECT_TRUE(headless::TakePlayedSounds().empty());
 }
 
-TEST_F(HeadlessPageOne, ClearingPlaysItsSoundOnlyWithSomethingPlaced) {
-    EXPECT_TRUE(session->PlacePiece(0));
-    EXPECT_TRUE(session->PlacePiece(1));
-    headless::TakePlayedSounds();
-    View().ClearPage(nullptr);
-    EXPECT_EQ(headless::TakePlayedSounds(), Calls{"ClearWAVE"});
-    View().ClearPage(nullptr);
-    EXPECT_TRUE(headless::TakePlayedSounds().empty());
-}
-
 TEST_F(HeadlessPageOne, ThePlaceSoundBagRunsOnAcrossPages) {
     for (int i = 0; i < kPlaceSoundCount && GetPlaceSoundBag()->SoundsLeft() != kPlaceSoundCount;
          ++i)
