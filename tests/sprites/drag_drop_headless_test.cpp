@@ -16,10 +16,6 @@ namespace {
 
 using Calls = std::vector<std::string>;
 
-bool IsPlaceSound(const std::string& name) {
-    return name.rfind("Place", 0) == 0;
-}
-
 class HeadlessPageOne : public PlayPageTest {
 protected:
     HeadlessPageOne() {
@@ -87,7 +83,7 @@ TEST_F(HeadlessPageOne, ThePlaceSoundBagRunsOnAcrossPages) {
         for (int32_t k = 0; k < count; ++k)
             ASSERT_TRUE(session->PlacePiece(k)) << "piece " << k;
         for (const std::string& name : headless::TakePlayedSounds()) {
-            if (IsPlaceSound(name))
+            if (name.rfind("Place", 0) == 0)
                 placeSounds.push_back(name);
         }
     };

@@ -15,16 +15,6 @@
 
 namespace {
 
-// A game folder with page 1's pictures; it is the base directory while the
-// test runs.
-class ScreenFolder : public ::testing::Test {
-protected:
-    ScreenFolder() : session(dir.Path().string()) { WritePageFolder(dir.Path().string(), {1}); }
-
-    ScopedTempDir dir;
-    CPlaySession session;
-};
-
 // A visible parent for the button windows that records the owner-draws it
 // is sent.
 std::vector<uint32_t> g_drawn;
@@ -49,7 +39,11 @@ WPARAM TakePostedCommand(HWND window) {
 } // namespace
 
 // The pressed face before the command is watched end to end.
-TEST_F(ScreenFolder, AKeyWorksBeforeTheButtonsAreMadeAndASecondReadyMessageMakesNoMore) {
+TEST(GameScreen, AKeyWorksBeforeTheButtonsAreMadeAndASecondReadyMessageMakesNoMore) {
+    // A game folder with page 1's pictures, the base directory meanwhile.
+    ScopedTempDir dir;
+    CPlaySession session(dir.Path().string());
+    WritePageFolder(dir.Path().string(), {1});
     CGameScreen screen(&session.Document(), &session.View());
     const TestWindow recording(RecordingProc, 800, 600);
     const HWND parent = recording.Handle();
