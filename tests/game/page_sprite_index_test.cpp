@@ -36,19 +36,3 @@ TEST(PageSpriteIndexTest, EachPageMatchesItsOwnDragPicturesAndHolesOnly) {
     }
     EXPECT_EQ(index.pieceCount, 4);
 }
-
-TEST(PageSpriteIndexTest, ComparesAsUnsignedNumbers) {
-    // A signed comparison would let -1 <= 3 < 8 match; unsigned, the all-bits
-    // first value lies above every other tag.
-    CPageSpriteIndex index;
-    index.pieceCount = 9;
-    EXPECT_FALSE(index.IsDragPicture(3));
-    EXPECT_FALSE(index.IsDragPicture(-1));
-    index.firstPlaced = 440;
-    EXPECT_FALSE(index.IsHole(5));
-    EXPECT_FALSE(index.IsHole(-1));
-    // And a negative tag is a huge number, above any page's range.
-    index.SetPage(2);
-    EXPECT_FALSE(index.IsDragPicture(-660));
-    EXPECT_FALSE(index.IsHole(-220));
-}

@@ -8,25 +8,15 @@
 #include "platform/platform.h"
 #include "sprites/page_completion.h"
 #include "sprites/rect_math.h"
-#include "support/page_folder.h"
-#include "support/play_session.h"
-#include "support/temp_dir.h"
-
-#include <filesystem>
-#include <gtest/gtest.h>
-#include <memory>
+#include "support/play_page_test.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-class PictureBookTest : public ::testing::Test {
+class PictureBookTest : public PlayPageTest {
 protected:
-    PictureBookTest() {
-        WritePageFolder(dir.Path().string(), {1, 2, 3, 4, 5, 6});
-        fs::create_directory(dir.Path() / "save");
-        session = std::make_unique<CPlaySession>(dir.Path().string());
-    }
+    PictureBookTest() : PlayPageTest({1, 2, 3, 4, 5, 6}) {}
 
     // Puts the first `pieces` pieces of page into their holes and, unless
     // told not to, stores the page as leaving it does.
@@ -47,8 +37,6 @@ protected:
                   [this](int32_t p) { return SavePath(p); });
     }
 
-    ScopedTempDir dir;
-    std::unique_ptr<CPlaySession> session;
     CPictureBook book;
 };
 

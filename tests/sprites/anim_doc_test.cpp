@@ -1,64 +1,19 @@
-// Page changes through the document: store, move the page cursor, load.
+// Page changes through the document; the end-to-end scenarios turn every
+// page, wrapping at both ends.
 #include "game/catalogue.h"
-#include "game/page_cursor.h"
 #include "game/page_furniture.h"
 #include "sprites/anim_doc.h"
 #include "sprites/anim_view.h"
-#include "sprites/grid_sprite.h"
-#include "support/page_folder.h"
-#include "support/play_session.h"
-#include "support/temp_dir.h"
-
-#include <filesystem>
-#include <gtest/gtest.h>
-#include <memory>
+#include "support/play_page_test.h"
 
 namespace {
 
-class PageChanges : public ::testing::Test {
+class PageChanges : public PlayPageTest {
 protected:
-    PageChanges() {
-        WritePageFolder(dir.Path().string(), {1, 30});
-        std::filesystem::create_directory(dir.Path() / "save");
-        session = std::make_unique<CPlaySession>(dir.Path().string());
-    }
-
-    int32_t ShownPageNumber() {
-        auto* strip = dynamic_cast<CGridSprite*>(session->Document().FindByTag(kPageNumberTag));
-        return strip != nullptr ? strip->GetRow() : -1;
-    }
-
-    bool SaveFileExists(int32_t page) {
-        return std::filesystem::exists(dir.Path() / "save" / g_pageSaveFileNames[page].substr(6));
-    }
-
-    ScopedTempDir dir;
-    std::unique_ptr<CPlaySession> session;
+    PageChanges() : PlayPageTest({1, 30}) {}
 };
 
 } // namespace
-
-TEST_F(PageChanges, WrapAroundAtBothEndsStoringThePageLeft) {
-    EXPECT_FALSE(session->ShowPage(31));
-    EXPECT_FALSE(session->ShowPage(0));
-    ASSERT_TRUE(session->ShowPage(30));
-    session->Document().ChangePage(kNextPage);
-    EXPECT_EQ(CPageCursor::Instance()->GetPageIndex(), 1);
-    EXPECT_EQ(ShownPageNumber(), 1);
-    EXPECT_TRUE(SaveFileExists(30));
-    EXPECT_EQ(session->Document().Sprites().Count(), 9u * 4 + kFurnitureCount);
-
-    session->Document().ChangePage(kPreviousPage);
-    EXPECT_EQ(CPageCursor::Instance()->GetPageIndex(), 30);
-    EXPECT_EQ(ShownPageNumber(), 30);
-    EXPECT_TRUE(SaveFileExists(1));
-    EXPECT_EQ(session->Document().Sprites().Count(), 4u * 4 + kFurnitureCount);
-
-    std::filesystem::remove(dir.Path() / "save" / "page30.sav");
-    session->Document().ChangePage(kSamePage);
-    EXPECT_EQ(CPageCursor::Instance()->GetPageIndex(), 30);
-    EXPECT_TRUE(SaveFileExists(30));
-}
 
 TEST_F(PageChanges, ABackgroundThatCannotBeReadKeepsTheOldOneButNotTheOldPage) {
     ASSERT_TRUE(session->ShowPage(1));

@@ -138,13 +138,6 @@ TEST_F(ComposedScreen, SpritesPartlyOutsideTheBackgroundDrawOnlyWhereTheyLieInsi
     ExpectScreenComposed();
 }
 
-TEST_F(ComposedScreen, ASpriteAddedReportsItsRectangleAndDrawsAtTheNextFlush) {
-    Add(SolidSprite(1, 30, 40, 20, 10, kRed));
-    EXPECT_EQ(Listed(view), (std::vector<RECT>{Rect(30, 40, 50, 50)}));
-    view.Flush(nullptr);
-    ExpectScreenComposed();
-}
-
 TEST(AnimDocument, ABackgroundThatCannotBeUsedLeavesTheDocumentWithoutOne) {
     ScopedTempDir dir(true);
     ScopedLogSwitch logOn(1);

@@ -5,14 +5,9 @@
 #include "image/cursor_set.h"
 #include "platform/headless/headless_platform.h"
 #include "sprites/sprite.h"
-#include "support/page_folder.h"
-#include "support/play_session.h"
-#include "support/temp_dir.h"
+#include "support/play_page_test.h"
 
-#include <filesystem>
 #include <functional>
-#include <gtest/gtest.h>
-#include <memory>
 #include <set>
 #include <string>
 #include <vector>
@@ -21,16 +16,9 @@ namespace {
 
 using Calls = std::vector<std::string>;
 
-bool IsPlaceSound(const std::string& name) {
-    return name.rfind("Place", 0) == 0;
-}
-
-class HeadlessPageOne : public ::testing::Test {
+class HeadlessPageOne : public PlayPageTest {
 protected:
     HeadlessPageOne() {
-        WritePageFolder(dir.Path().string(), {1, 2});
-        std::filesystem::create_directory(dir.Path() / "save");
-        session = std::make_unique<CPlaySession>(dir.Path().string());
         EXPECT_TRUE(session->ShowPage(1));
         CCursorSet* cursors = GetCursorSet();
         for (int32_t slot = 0; slot < kCursorSlotCount; ++slot)
@@ -49,11 +37,6 @@ protected:
     }
 
     static HCURSOR Handle(int32_t slot) { return reinterpret_cast<HCURSOR>(0x100 + slot); }
-
-    CAnimView& View() { return session->View(); }
-
-    ScopedTempDir dir;
-    std::unique_ptr<CPlaySession> session;
 };
 
 } // namespace
@@ -88,16 +71,6 @@ TEST_F(HeadlessPageOne, LiftingCapturesTheMouseAndDroppingReleasesIt) {
     EXPECT_TRUE(headless::TakePlayedSounds().empty());
 }
 
-TEST_F(HeadlessPageOne, ClearingPlaysItsSoundOnlyWithSomethingPlaced) {
-    EXPECT_TRUE(session->PlacePiece(0));
-    EXPECT_TRUE(session->PlacePiece(1));
-    headless::TakePlayedSounds();
-    View().ClearPage(nullptr);
-    EXPECT_EQ(headless::TakePlayedSounds(), Calls{"ClearWAVE"});
-    View().ClearPage(nullptr);
-    EXPECT_TRUE(headless::TakePlayedSounds().empty());
-}
-
 TEST_F(HeadlessPageOne, ThePlaceSoundBagRunsOnAcrossPages) {
     for (int i = 0; i < kPlaceSoundCount && GetPlaceSoundBag()->SoundsLeft() != kPlaceSoundCount;
          ++i)
@@ -110,7 +83,7 @@ TEST_F(HeadlessPageOne, ThePlaceSoundBagRunsOnAcrossPages) {
         for (int32_t k = 0; k < count; ++k)
             ASSERT_TRUE(session->PlacePiece(k)) << "piece " << k;
         for (const std::string& name : headless::TakePlayedSounds()) {
-            if (IsPlaceSound(name))
+            if (name.rfind("Place", 0) == 0)
                 placeSounds.push_back(name);
         }
     };

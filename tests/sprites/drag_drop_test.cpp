@@ -7,13 +7,7 @@
 #include "sprites/anim_doc.h"
 #include "sprites/anim_view.h"
 #include "sprites/sprite.h"
-#include "support/page_folder.h"
-#include "support/play_session.h"
-#include "support/temp_dir.h"
-
-#include <filesystem>
-#include <gtest/gtest.h>
-#include <memory>
+#include "support/play_page_test.h"
 
 namespace {
 
@@ -27,23 +21,14 @@ PageArt TallDragPictures() {
     return art;
 }
 
-class PageOne : public ::testing::Test {
+class PageOne : public PlayPageTest {
 protected:
+    PageOne() : PlayPageTest({1}, TallDragPictures()) {}
+
     void SetUp() override {
-        WritePageFolder(dir.Path().string(), {1}, TallDragPictures());
-        std::filesystem::create_directory(dir.Path() / "save");
-        session = std::make_unique<CPlaySession>(dir.Path().string());
         GetCursorSet()->SetKind(kCursorArrow);
         ASSERT_TRUE(session->ShowPage(1));
-        // The tests use every piece sprite of the page without looking.
-        for (int32_t kind = 0; kind < kPieceKindCount; ++kind) {
-            for (int32_t k = 0; k < 9; ++k)
-                ASSERT_NE(Piece(kind, k), nullptr) << "kind " << kind << " piece " << k;
-        }
     }
-
-    CAnimView& View() { return session->View(); }
-    CSprite* Piece(int32_t kind, int32_t k) { return session->Piece(kind, k); }
 
     // Lifts piece k at its grab point; false when nothing was lifted.
     bool Lift(int32_t k) {
@@ -86,9 +71,6 @@ protected:
         EXPECT_EQ(drag->GetX(), loose->GetX() + kDragRestOffsetX);
         EXPECT_EQ(drag->GetY(), loose->GetY() + kDragRestOffsetY);
     }
-
-    ScopedTempDir dir;
-    std::unique_ptr<CPlaySession> session;
 };
 
 } // namespace

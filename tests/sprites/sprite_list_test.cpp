@@ -1,6 +1,6 @@
 #include "game/page_sprite_index.h"
 #include "sprite_test_support.h"
-#include "sprites/grid_sprite.h"
+#include "sprites/sprite.h"
 #include "sprites/sprite_list.h"
 
 #include <gtest/gtest.h>
@@ -96,15 +96,6 @@ TEST_F(SpriteListTest, ChangesReachTheSinkWithTheirRectangles) {
     sprite->SetVisibleQuiet(false);
     EXPECT_EQ(sink.rects, (std::vector<RECT>{Rect(5, 6, 15, 16), Rect(6, 6, 16, 16),
                                              Rect(6, 6, 16, 16), given}));
-
-    sink.rects.clear();
-    CGridSprite* button = new CGridSprite(1, 10003);
-    ASSERT_TRUE(button->Create(20, 40));
-    ASSERT_TRUE(button->SetRows(2));
-    button->MoveTo(399, 693);
-    list.Add(button);
-    button->SetRow(1);
-    EXPECT_EQ(sink.rects, (std::vector<RECT>{Rect(399, 693, 431, 713)}));
 }
 
 TEST_F(SpriteListTest, RemoveHandsTheSpriteBackWithoutOwner) {

@@ -2,11 +2,6 @@
 // that folder's pictures and played through the game's own document, view
 // and drag and drop. For tests and tools that check the content, such as
 // that every piece can be lifted by its picture and fits its own hole.
-//
-//   CPlaySession session(folder);
-//   session.ShowPage(6);
-//   EXPECT_TRUE(session.PlacePiece(0));
-//   session.View().GetPlacedCount();   // 1
 #pragma once
 
 #include "sprites/anim_doc.h"

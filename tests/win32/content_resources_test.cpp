@@ -9,8 +9,9 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <cstring>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -29,16 +30,11 @@ protected:
 };
 
 TEST_F(ContentResources, EverySoundIsAWaveResource) {
-    char name[32];
-    for (int index = 0; index < 24; ++index) {
-        if (index < 3 || index == 23)
-            std::strcpy(name, index == 0   ? "ChangePageWAVE"
-                              : index == 1 ? "ClearWAVE"
-                              : index == 2 ? "PickupWAVE"
-                                           : "FanfareWAVE");
-        else
-            std::snprintf(name, sizeof name, "Place%02dWAVE", index - 2);
-        HRSRC found = FindResourceA(game, name, "WAVE");
+    std::vector<std::string> names = {"ChangePageWAVE", "ClearWAVE", "PickupWAVE", "FanfareWAVE"};
+    for (int place = 1; place <= 20; ++place)
+        names.push_back((place < 10 ? "Place0" : "Place") + std::to_string(place) + "WAVE");
+    for (const std::string& name : names) {
+        HRSRC found = FindResourceA(game, name.c_str(), "WAVE");
         ASSERT_NE(found, nullptr) << name;
         const void* bytes = LockResource(LoadResource(game, found));
         ASSERT_NE(bytes, nullptr) << name;

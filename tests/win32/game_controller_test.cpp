@@ -69,8 +69,6 @@ protected:
 
     LRESULT Command(int32_t id) { return SendMessageA(window, WM_COMMAND, id, 0); }
 
-    std::string PageOnePath() const { return dir.File("save\\page01.sav"); }
-
     int32_t savedDirections = g_showOneTimeDirections;
     std::string savedBase = g_baseDirectory;
     ScopedTempDir dir{true};
@@ -98,7 +96,7 @@ TEST_F(ControllerTest, OnTheTitleScreenOnlyStartActsAndALogoffStoresTheOptionsBu
     EXPECT_NE(SendMessageA(window, WM_QUERYENDSESSION, 0, 0), 0);
     EXPECT_TRUE(std::filesystem::exists(dir.File("options.dta")));
     // Nothing was stored: there was no page to store.
-    EXPECT_FALSE(std::filesystem::exists(PageOnePath()));
+    EXPECT_FALSE(std::filesystem::exists(dir.File("save\\page01.sav")));
 }
 
 TEST_F(ControllerTest, StartSwitchesToTheGameScreenAndWaitsForItsFirstPaint) {

@@ -8,10 +8,6 @@
 
 namespace {
 
-LRESULT CALLBACK PlainProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    return DefWindowProcA(window, message, wParam, lParam);
-}
-
 bool g_stillOpenAfterEscape = false;
 int g_step = 0;
 const char* g_keys = nullptr; // the keys the visitor presses, one per tick: E(scape), R(eturn)
@@ -44,7 +40,7 @@ protected:
         return result;
     }
 
-    const TestWindow parent{PlainProc, 1024, 768};
+    const TestWindow parent{DefWindowProcA, 1024, 768};
 };
 
 TEST_F(PictureDialogTest, EndingScreenIgnoresEscapeAndClosesOnEnter) {
