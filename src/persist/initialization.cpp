@@ -61,15 +61,7 @@ void CInitialization::Load() {
 }
 
 void CInitialization::Save() {
-    StoreFile(folder, g_optionsFileName, [this](const std::string& path) {
-        try {
-            Serializer out(path);
-            Serialize(out);
-            out.Commit();
-        } catch (...) {
-            // A folder we cannot write to keeps its old file.
-            return false;
-        }
-        return true;
-    });
+    // A folder we cannot write to keeps its old file.
+    StoreFile(folder, g_optionsFileName,
+              [this](const std::string& path) { return StoreWhole(path, *this); });
 }

@@ -113,3 +113,14 @@ std::string DeSerializer::GetString() {
     }
     return text;
 }
+
+bool StoreWhole(const std::string& path, CSerializable& what) {
+    try {
+        Serializer out(path);
+        what.Serialize(out);
+        out.Commit();
+    } catch (...) {
+        return false;
+    }
+    return true;
+}

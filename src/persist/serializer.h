@@ -56,6 +56,11 @@ private:
     bool committed = false;
 };
 
+// Writes what into path the safe way above. False, with the file at path
+// as it was, when that cannot be done: the caller decides what a failure
+// means.
+bool StoreWhole(const std::string& path, CSerializable& what);
+
 class DeSerializer {
 public:
     explicit DeSerializer(const std::string& path);

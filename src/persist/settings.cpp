@@ -74,15 +74,7 @@ void CSettings::Load() {
 
 void CSettings::Save() {
     // Where the options go, the settings go (persist/store_locations.h).
-    StoreFile(folder, kFileName, [this](const std::string& path) {
-        try {
-            Serializer out(path);
-            Serialize(out);
-            out.Commit();
-        } catch (...) {
-            // An unwritable folder: the switch still holds until the game ends.
-            return false;
-        }
-        return true;
-    });
+    // An unwritable folder: the switch still holds until the game ends.
+    StoreFile(folder, kFileName,
+              [this](const std::string& path) { return StoreWhole(path, *this); });
 }

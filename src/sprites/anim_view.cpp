@@ -41,16 +41,9 @@ void CAnimView::Render(const RECT* r) {
     // Only a page being torn down has no background; there is nothing to
     // compose then.
     const CDIBImage* background = document != nullptr ? document->GetBackground() : nullptr;
-    if (offscreen == nullptr || background == nullptr)
-        return;
     RECT c;
-    background->GetRect(&c);
-    if (r != nullptr)
-        c = RectIntersection(c, *r);
-    if (RectIsEmpty(c))
+    if (!ComposeBackground(background, r, &c))
         return;
-    background->CopyTo(offscreen, c.left, c.top, c.right - c.left, c.bottom - c.top, c.left, c.top,
-                       kNoColourKey);
     CSpriteList& sprites = document->Sprites();
     for (CSprite* sprite = sprites.First(); sprite != nullptr; sprite = sprites.Next()) {
         if (sprite->IsVisible())

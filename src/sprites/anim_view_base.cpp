@@ -119,3 +119,16 @@ void CAnimViewBase::Blit(HWND window, const RECT* r) {
         platform::CopyPixelsToWindow(window, offscreen->Pixels(), bounds.right, bounds.bottom,
                                      source);
 }
+
+bool CAnimViewBase::ComposeBackground(const CDIBImage* background, const RECT* r, RECT* part) {
+    if (offscreen == nullptr || background == nullptr)
+        return false;
+    background->GetRect(part);
+    if (r != nullptr)
+        *part = RectIntersection(*part, *r);
+    if (RectIsEmpty(*part))
+        return false;
+    background->CopyTo(offscreen, part->left, part->top, part->right - part->left,
+                       part->bottom - part->top, part->left, part->top, kNoColourKey);
+    return true;
+}

@@ -50,6 +50,11 @@ public:
 
 protected:
     void DeleteOffscreen();
+    // Copies background inside r (null: all of it) into the offscreen image
+    // and gives the part copied, on which the screen's pictures then go.
+    // False, with nothing copied, when that part is empty or there is no
+    // offscreen image or background.
+    bool ComposeBackground(const CDIBImage* background, const RECT* r, RECT* part);
 
     bool useDibSection;
     HBITMAP dibSection = nullptr;

@@ -62,16 +62,9 @@ void CBookView::RedrawAll() {
 }
 
 void CBookView::Render(const RECT* r) {
-    if (offscreen == nullptr || background == nullptr)
-        return;
     RECT c;
-    background->GetRect(&c);
-    if (r != nullptr)
-        c = RectIntersection(c, *r);
-    if (RectIsEmpty(c))
+    if (!ComposeBackground(background.get(), r, &c))
         return;
-    background->CopyTo(offscreen, c.left, c.top, c.right - c.left, c.bottom - c.top, c.left, c.top,
-                       kNoColourKey);
     for (int32_t page = 1; page <= kPageCount; ++page) {
         if (!RectIsEmpty(RectIntersection(BookCellRect(page), c)))
             DrawPage(page, c);
