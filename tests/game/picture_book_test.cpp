@@ -43,10 +43,10 @@ protected:
 } // namespace
 
 TEST_F(PictureBookTest, MarksComeFromTheSaveFilesAndTheCurrentPageFromMemory) {
-    Play(1, PieceCountOfPage(1));
-    Play(2, 1);
-    Play(3, 2);
-    Play(4, 3);
+    ASSERT_NO_FATAL_FAILURE(Play(1, PieceCountOfPage(1)));
+    ASSERT_NO_FATAL_FAILURE(Play(2, 1));
+    ASSERT_NO_FATAL_FAILURE(Play(3, 2));
+    ASSERT_NO_FATAL_FAILURE(Play(4, 3));
     // Page 3's header is damaged: the game would lay the page out afresh.
     Bytes damaged = ReadAll(Native(SavePath(3)));
     damaged[11] = 'X';
@@ -59,7 +59,7 @@ TEST_F(PictureBookTest, MarksComeFromTheSaveFilesAndTheCurrentPageFromMemory) {
     const PageProgress loaded4 = PageProgressOf(session->Document());
     EXPECT_TRUE(loaded4.Started());
     // Page 5 is being played and was never stored.
-    Play(5, 2, false);
+    ASSERT_NO_FATAL_FAILURE(Play(5, 2, false));
 
     OpenOn(5);
     EXPECT_TRUE(book.Progress(1).Finished());
@@ -132,14 +132,14 @@ TEST_F(PictureBookTest, StartAgainNeedsTwoSecondsOfHolding) {
 }
 
 TEST_F(PictureBookTest, StartingAgainMovesTheSavesAsideReplacingTheOlderSet) {
-    Play(1, 2);
-    Play(2, 1);
+    ASSERT_NO_FATAL_FAILURE(Play(1, 2));
+    ASSERT_NO_FATAL_FAILURE(Play(2, 1));
     std::vector<std::string> paths;
     for (int32_t page = 1; page <= kPageCount; ++page)
         paths.push_back(SavePath(page));
     EXPECT_EQ(MoveSavesToPrevious(paths), 2);
 
-    Play(3, PieceCountOfPage(3));
+    ASSERT_NO_FATAL_FAILURE(Play(3, PieceCountOfPage(3)));
     const Bytes page3 = ReadAll(Native(SavePath(3)));
     EXPECT_EQ(MoveSavesToPrevious(paths), 1);
     for (int32_t page = 1; page <= kPageCount; ++page) {
