@@ -15,6 +15,7 @@
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
+#include <memory>
 
 namespace {
 
@@ -22,22 +23,42 @@ LPARAM At(int x, int y) {
     return MAKELPARAM(static_cast<WORD>(x), static_cast<WORD>(y));
 }
 
+// The game's own window and globals on page 1 of a made-up game folder (the
+// window's creation makes the current folder the game folder).
+class WindowProcMouse : public ::testing::Test {
+protected:
+    void SetUp() override {
+        WritePageFolder(game.Path().string(), {1});
+        main = std::make_unique<CMainWindow>(MainWindowProc, "VarnoltMouseTest", "Varnolt",
+                                             GetModuleHandleA(nullptr), SW_SHOWNORMAL, 100, 100,
+                                             1024, 768, WS_POPUP);
+        window = main->windowHandle;
+        ASSERT_NE(window, nullptr);
+        LinkAnimation(&g_animDoc, &g_animView, window);
+        CPageCursor::Instance()->GoTo(1);
+        g_animDoc.LoadPage(window);
+        drag = g_animDoc.FindByTag(NameIndex(kDragKind, 3));
+        loose = g_animDoc.FindByTag(NameIndex(kLooseKind, 3));
+        ASSERT_NE(drag, nullptr);
+        ASSERT_NE(loose, nullptr);
+    }
+    void TearDown() override {
+        g_appActive = 1;
+        g_animDoc.Clear();
+        if (window != nullptr)
+            DestroyWindow(window);
+    }
+
+    ScopedTempDir game{true};
+    std::unique_ptr<CMainWindow> main;
+    HWND window = nullptr;
+    CSprite* drag = nullptr;
+    const CSprite* loose = nullptr;
+};
+
 } // namespace
 
-TEST(WindowProcMouse, TheViewGetsSignedPointerPositionsAndTheFocusComesBack) {
-    // The window's creation makes the current folder the game folder.
-    ScopedTempDir game(true);
-    WritePageFolder(game.Path().string(), {1});
-    CMainWindow main(MainWindowProc, "VarnoltMouseTest", "Varnolt", GetModuleHandleA(nullptr),
-                     SW_SHOWNORMAL, 100, 100, 1024, 768, WS_POPUP);
-    ASSERT_NE(main.windowHandle, nullptr);
-    HWND window = main.windowHandle;
-    LinkAnimation(&g_animDoc, &g_animView, window);
-    CPageCursor::Instance()->GoTo(1);
-    g_animDoc.LoadPage(window);
-
-    const CSprite* drag = g_animDoc.FindByTag(NameIndex(kDragKind, 3));
-    ASSERT_NE(drag, nullptr);
+TEST_F(WindowProcMouse, TheViewGetsSignedPointerPositionsAndTheFocusComesBack) {
     SendMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, At(drag->GetX() + 40, drag->GetY() + 35));
     ASSERT_TRUE(g_animView.IsDragging());
     // Captured, the pointer may leave the window to the left and above.
@@ -46,7 +67,7 @@ TEST(WindowProcMouse, TheViewGetsSignedPointerPositionsAndTheFocusComesBack) {
     EXPECT_EQ(drag->GetY(), -7 - g_animView.GetGrabOffsetY());
     SendMessageA(window, WM_LBUTTONUP, 0, At(-5, -7));
     EXPECT_FALSE(g_animView.IsDragging());
-    EXPECT_TRUE(g_animDoc.FindByTag(NameIndex(kLooseKind, 3))->IsVisible());
+    EXPECT_TRUE(loose->IsVisible());
     EXPECT_EQ(GetCapture(), nullptr);
 
     // A click keeps the piece, and the capture, until the right button sends it home.
@@ -57,7 +78,7 @@ TEST(WindowProcMouse, TheViewGetsSignedPointerPositionsAndTheFocusComesBack) {
     EXPECT_EQ(GetCapture(), window);
     SendMessageA(window, WM_RBUTTONDOWN, 0, At(10, 10));
     EXPECT_FALSE(g_animView.IsDragging());
-    EXPECT_TRUE(g_animDoc.FindByTag(NameIndex(kLooseKind, 3))->IsVisible());
+    EXPECT_TRUE(loose->IsVisible());
     EXPECT_EQ(GetCapture(), nullptr);
 
     HWND button = CreateWindowExA(0, "BUTTON", "b", WS_CHILD | WS_VISIBLE, 0, 0, 40, 20, window,
@@ -66,24 +87,9 @@ TEST(WindowProcMouse, TheViewGetsSignedPointerPositionsAndTheFocusComesBack) {
     ASSERT_EQ(GetFocus(), button);
     SendMessageA(window, WM_MOUSEMOVE, 0, At(500, 500));
     EXPECT_EQ(GetFocus(), window);
-
-    g_animDoc.Clear();
-    DestroyWindow(window);
 }
 
-TEST(WindowProcMouse, LosingTheMouseOrTheActivationWhileCarryingSendsThePieceHome) {
-    ScopedTempDir game(true);
-    WritePageFolder(game.Path().string(), {1});
-    CMainWindow main(MainWindowProc, "VarnoltCarryLostTest", "Varnolt", GetModuleHandleA(nullptr),
-                     SW_SHOWNORMAL, 100, 100, 1024, 768, WS_POPUP);
-    ASSERT_NE(main.windowHandle, nullptr);
-    HWND window = main.windowHandle;
-    LinkAnimation(&g_animDoc, &g_animView, window);
-    CPageCursor::Instance()->GoTo(1);
-    g_animDoc.LoadPage(window);
-    CSprite* drag = g_animDoc.FindByTag(NameIndex(kDragKind, 3));
-    const CSprite* loose = g_animDoc.FindByTag(NameIndex(kLooseKind, 3));
-    ASSERT_NE(drag, nullptr);
+TEST_F(WindowProcMouse, LosingTheMouseOrTheActivationWhileCarryingSendsThePieceHome) {
     const POINT home{drag->GetX(), drag->GetY()};
 
     const struct {
@@ -111,8 +117,4 @@ TEST(WindowProcMouse, LosingTheMouseOrTheActivationWhileCarryingSendsThePieceHom
         EXPECT_EQ(drag->GetX(), home.x);
         EXPECT_TRUE(loose->IsVisible());
     }
-    g_appActive = 1;
-
-    g_animDoc.Clear();
-    DestroyWindow(window);
 }
