@@ -43,6 +43,16 @@ void Finish(StereoSound& sound) {
                 sound.right[i] *= static_cast<float>(kPeak / peak);
 }
 
+// A fall to nothing over the last 1/steepness of the sound, so that every
+// tone has died away well before the file ends.
+void FadeTail(StereoSound& sound, double steepness) {
+    const size_t n = sound.left.size();
+    for (size_t i = 0; i < n; ++i) {
+        const float tail = static_cast<float>(std::min(1.0, steepness * (n - i) / n));
+        sound.left[i] *= tail, sound.right[i] *= tail;
+    }
+}
+
 // Adds a struck tone: partials as (ratio, level, decay seconds) pairs.
 struct Partial {
     double ratio;
@@ -92,12 +102,7 @@ StereoSound PlaceSound(int n) {
         AddStrike(sound, 0, Midi(kScale[step]), kBell, 4, pan, 1.0);
     else
         AddStrike(sound, 0, Midi(kScale[step] - 12), kMarimba, 3, pan, 1.0);
-    // Every tone fades to nothing well before the end.
-    const size_t n0 = sound.left.size();
-    for (size_t i = 0; i < n0; ++i) {
-        const float tail = static_cast<float>(std::min(1.0, 3.0 * (n0 - i) / n0));
-        sound.left[i] *= tail, sound.right[i] *= tail;
-    }
+    FadeTail(sound, 3.0);
     Finish(sound);
     return sound;
 }
@@ -147,11 +152,7 @@ StereoSound ClearSound() {
     const int notes[] = {88, 86, 83, 81, 79, 76};
     for (int i = 0; i < 6; ++i)
         AddStrike(sound, 0.065 * i, Midi(notes[i]), kBell, 4, 0.75 - 0.1 * i, 0.8);
-    const size_t n = sound.left.size();
-    for (size_t i = 0; i < n; ++i) {
-        const float tail = static_cast<float>(std::min(1.0, 4.0 * (n - i) / n));
-        sound.left[i] *= tail, sound.right[i] *= tail;
-    }
+    FadeTail(sound, 4.0);
     Finish(sound);
     return sound;
 }
@@ -167,11 +168,7 @@ StereoSound FanfareSound() {
     for (int i = 0; i < 3; ++i)
         AddStrike(sound, 0.36, Midi(chord[i]), kBell, 4, 0.35 + 0.15 * i, 0.55);
     AddStrike(sound, 0.36, Midi(60), kMarimba, 3, 0.5, 0.6);
-    const size_t n = sound.left.size();
-    for (size_t i = 0; i < n; ++i) {
-        const float tail = static_cast<float>(std::min(1.0, 4.0 * (n - i) / n));
-        sound.left[i] *= tail, sound.right[i] *= tail;
-    }
+    FadeTail(sound, 4.0);
     Finish(sound);
     return sound;
 }
