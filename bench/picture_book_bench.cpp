@@ -12,6 +12,7 @@
 #include "sprites/page_completion.h"
 #include "support/page_folder.h"
 #include "support/play_session.h"
+#include "support/scratch_folder.h"
 
 #include <benchmark/benchmark.h>
 #include <cstdlib>
@@ -29,12 +30,6 @@ constexpr int32_t kCurrentPage = 7;
 class BookGame {
 public:
     BookGame() {
-        const fs::path base =
-            fs::is_directory("/dev/shm") ? fs::path("/dev/shm") : fs::temp_directory_path();
-        std::string pattern = (base / "varnolt-bench-book-XXXXXX").string();
-        if (mkdtemp(&pattern[0]) == nullptr)
-            std::abort();
-        folder = pattern;
         fs::create_directories(fs::path(folder) / "save");
         std::vector<int32_t> pages;
         for (int32_t page = 1; page <= kPageCount; ++page)
@@ -44,12 +39,8 @@ public:
             WriteStandIns();
         PlayEveryPage();
     }
-    ~BookGame() {
-        std::error_code ignored;
-        fs::remove_all(folder, ignored);
-    }
-
-    std::string folder;
+    ScratchFolder scratch{"varnolt-bench-book"};
+    const std::string folder = scratch.path;
     bool generated = false;
 
 private:

@@ -13,6 +13,7 @@
 #include "sprites/sprite.h"
 #include "support/page_folder.h"
 #include "support/play_session.h"
+#include "support/scratch_folder.h"
 
 #include <benchmark/benchmark.h>
 #include <cstdlib>
@@ -35,12 +36,6 @@ public:
     BenchGame() {
         // The copies the game makes: with the widest moves the processor has.
         ChooseRunMoves(WidestRunMoves());
-        const fs::path base =
-            fs::is_directory("/dev/shm") ? fs::path("/dev/shm") : fs::temp_directory_path();
-        std::string pattern = (base / "varnolt-bench-play-XXXXXX").string();
-        if (mkdtemp(&pattern[0]) == nullptr)
-            std::abort();
-        folder = pattern;
         fs::create_directories(fs::path(folder) / "save");
         if (!CopyGeneratedContent()) {
             PageArt art;
@@ -49,12 +44,8 @@ public:
             WritePageFolder(folder, {kHeaviestPage}, art);
         }
     }
-    ~BenchGame() {
-        std::error_code ignored;
-        fs::remove_all(folder, ignored);
-    }
-
-    std::string folder;
+    ScratchFolder scratch{"varnolt-bench-play"};
+    const std::string folder = scratch.path;
     bool generated = false;
 
 private:

@@ -5,10 +5,10 @@
 //   make_seeds SEEDS_FOLDER
 #include "persist/initialization.h"
 #include "persist/puzzle_file_ops.h"
-#include "scratch_folder.h"
 #include "sprites/page_storage.h"
 #include "support/page_folder.h"
 #include "support/play_session.h"
+#include "support/scratch_folder.h"
 
 #include <cstdio>
 #include <filesystem>

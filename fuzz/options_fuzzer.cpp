@@ -3,7 +3,7 @@
 // a good file is taken as it stands, anything else is rewritten as a good
 // file holding the value the game had.
 #include "persist/initialization.h"
-#include "scratch_folder.h"
+#include "support/scratch_folder.h"
 
 #include <cstdint>
 #include <cstring>

@@ -6,13 +6,13 @@
 #include "game/catalogue.h"
 #include "game/page_sprite_index.h"
 #include "persist/puzzle_file_ops.h"
-#include "scratch_folder.h"
 #include "sprites/anim_doc.h"
 #include "sprites/anim_view.h"
 #include "sprites/page_storage.h"
 #include "sprites/sprite.h"
 #include "support/page_folder.h"
 #include "support/play_session.h"
+#include "support/scratch_folder.h"
 
 #include <cstdint>
 #include <fstream>

@@ -1,4 +1,4 @@
-// A folder of the fuzzing process's own, removed with the object: in memory
+// A folder of the process's own, removed with the object: in memory
 // where the system has it, so the many small writes stay cheap.
 #pragma once
 
