@@ -59,7 +59,7 @@ private:
         const int32_t first = FirstPieceOfPage(kHeaviestPage);
         for (int32_t kind = 0; kind < kPieceKindCount; ++kind) {
             for (int32_t piece = first; piece < first + PieceCountOfPage(kHeaviestPage); ++piece)
-                names.push_back(g_pieceFileNames[NameIndex(kind, piece)]);
+                names.push_back(g_pieceFileNames[TagOf(kind, piece)]);
         }
         fs::create_directories(fs::path(folder) / "Data");
         for (const std::string& name : names) {

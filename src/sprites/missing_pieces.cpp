@@ -9,8 +9,8 @@
 namespace {
 
 // Whether the piece of this record sits in its hole on the restored page.
-bool IsPlaced(const CAnimDocBase& document, const SpriteRecord& record, int32_t kind) {
-    const int32_t placedTag = record.nameIndex + (kPlacedKind - kind) * kPiecesInGame;
+bool IsPlaced(const CAnimDocBase& document, const SpriteRecord& record) {
+    const int32_t placedTag = TagOf(kPlacedKind, PieceOf(record.nameIndex));
     const CSprite* placed = document.FindByTag(placedTag);
     return placed != nullptr && placed->IsVisible();
 }
@@ -27,7 +27,7 @@ void CAnimDoc::AddMissingPieces(int32_t page) {
                 continue;
             // A placed piece keeps its hole covered and lies nowhere else.
             const bool hidden =
-                (kind == kLooseKind || kind == kHoleKind) && IsPlaced(*this, *record, kind);
+                (kind == kLooseKind || kind == kHoleKind) && IsPlaced(*this, *record);
             CSprite* sprite =
                 AddPieceSprite(*record, g_pieceFileNames[static_cast<size_t>(record->nameIndex)]);
             if (sprite != nullptr && hidden)

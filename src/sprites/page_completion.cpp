@@ -12,7 +12,7 @@ PageProgress PageProgressOf(CAnimDocBase& document) {
     const CPageSpriteIndex& page = *document.GetPageSprites();
     // The records carry tags, not page numbers: the page is the one whose
     // placed pictures the index names.
-    const int32_t number = PageOfPiece(page.firstPlaced - NameIndex(kPlacedKind, 1) + 1);
+    const int32_t number = PageOfPiece(PieceOf(page.firstPlaced));
     return CountProgress(number, RecordPage(document).sprites);
 }
 

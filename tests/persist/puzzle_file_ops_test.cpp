@@ -140,7 +140,7 @@ TEST_F(SaveFiles, APlayedPageComesBackAsItWasLeft) {
         EXPECT_EQ(loose->GetY(), g_pageTable[1][kLooseKind][k].y);
     }
     // Saved pieces keep their stacking; the buttons, number and star go on top.
-    EXPECT_EQ(Doc().Sprites().First()->GetTag(), NameIndex(kLooseKind, 1));
+    EXPECT_EQ(Doc().Sprites().First()->GetTag(), TagOf(kLooseKind, 1));
     EXPECT_EQ(Doc().Sprites().FromTop(1)->GetTag(), 10006);
     EXPECT_EQ(Doc().Sprites().FromTop(0)->GetTag(), kFinishedStarTag);
 
@@ -157,7 +157,7 @@ TEST_F(SaveFiles, AWrongHeaderRestoresNothingAndLeavesTheCountAlone) {
     Bytes wrongVersion = Header(4, "VARNOLT1", 255);
     Bytes longerText = Header(4, "VARNOLT1X");
     for (Bytes* bytes : {&wrongText, &wrongVersion, &longerText})
-        AppendRecord(*bytes, NameIndex(kLooseKind, 1), 1, 2, 11, 1, 0);
+        AppendRecord(*bytes, TagOf(kLooseKind, 1), 1, 2, 11, 1, 0);
     // Ends inside the placed count.
     Bytes cutHeader(good.begin(), good.begin() + 18);
     for (Bytes* bytes : {&wrongText, &wrongVersion, &longerText, &cutHeader}) {
@@ -177,17 +177,17 @@ TEST_F(SaveFiles, AWrongHeaderRestoresNothingAndLeavesTheCountAlone) {
 TEST_F(SaveFiles, AFileCutInsideARecordKeepsTheRecordsBeforeIt) {
     Bytes bytes = Header(1);
     for (int32_t k = 0; k < 4; ++k)
-        AppendRecord(bytes, NameIndex(kLooseKind, 1 + k), 10 * k, 20, 11, 1, 0);
+        AppendRecord(bytes, TagOf(kLooseKind, 1 + k), 10 * k, 20, 11, 1, 0);
     bytes.resize(20 + 3 * 24 + 10);
     WriteAll(SavePath(1), bytes);
     Doc().Clear();
     EXPECT_TRUE(ReadInto(SavePath(1)));
     EXPECT_EQ(Doc().Sprites().Count(), 3u);
     EXPECT_EQ(View().GetPlacedCount(), 1);
-    const CSprite* third = Doc().FindByTag(NameIndex(kLooseKind, 3));
+    const CSprite* third = Doc().FindByTag(TagOf(kLooseKind, 3));
     ASSERT_NE(third, nullptr);
     EXPECT_EQ(third->GetX(), 20);
-    EXPECT_EQ(Doc().FindByTag(NameIndex(kLooseKind, 4)), nullptr);
+    EXPECT_EQ(Doc().FindByTag(TagOf(kLooseKind, 4)), nullptr);
 }
 
 TEST_F(SaveFiles, RecordsThatAreNotThisPagesPiecesAreSkipped) {
@@ -200,12 +200,12 @@ TEST_F(SaveFiles, RecordsThatAreNotThisPagesPiecesAreSkipped) {
     AppendRecord(bytes, 10003, 0, 0, 11, 1, 0);
     // Page 6's hole over page 1's first hole would take the drops meant
     // for it; page 6's drag picture would be a second piece to lift.
-    AppendRecord(bytes, NameIndex(kHoleKind, 44), hole1->GetX(), hole1->GetY(), 11, 1, 0);
-    AppendRecord(bytes, NameIndex(kDragKind, 44), 400, 300, 11, 1, 0);
+    AppendRecord(bytes, TagOf(kHoleKind, 44), hole1->GetX(), hole1->GetY(), 11, 1, 0);
+    AppendRecord(bytes, TagOf(kDragKind, 44), 400, 300, 11, 1, 0);
     // A second copy of a piece's drag picture, and page 2's first one,
     // whose tag follows page 1's last.
-    AppendRecord(bytes, NameIndex(kDragKind, 1), 400, 300, 11, 1, 0);
-    AppendRecord(bytes, NameIndex(kDragKind, 10), 400, 300, 11, 1, 0);
+    AppendRecord(bytes, TagOf(kDragKind, 1), 400, 300, 11, 1, 0);
+    AppendRecord(bytes, TagOf(kDragKind, 10), 400, 300, 11, 1, 0);
     WriteAll(SavePath(1), bytes);
 
     ScopedLogSwitch logOn(1);

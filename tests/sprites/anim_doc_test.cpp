@@ -26,7 +26,7 @@ TEST_F(PageChanges, ABackgroundThatCannotBeReadKeepsTheOldOneButNotTheOldPage) {
     EXPECT_EQ(session->Document().GetBackground(), background);
     // Page 30's sprites only: none of page 1's is left underneath.
     EXPECT_EQ(session->Document().Sprites().Count(), 4u * 4 + kFurnitureCount);
-    EXPECT_EQ(session->Document().FindByTag(NameIndex(kLooseKind, 1)), nullptr);
+    EXPECT_EQ(session->Document().FindByTag(TagOf(kLooseKind, 1)), nullptr);
     EXPECT_EQ(session->View().GetPlacedCount(), 0);
     RECT whole;
     session->View().GetBounds(&whole);

@@ -37,8 +37,8 @@ protected:
         LinkAnimation(&g_animDoc, &g_animView, window);
         CPageCursor::Instance()->GoTo(1);
         g_animDoc.LoadPage(window);
-        drag = g_animDoc.FindByTag(NameIndex(kDragKind, 3));
-        loose = g_animDoc.FindByTag(NameIndex(kLooseKind, 3));
+        drag = g_animDoc.FindByTag(TagOf(kDragKind, 3));
+        loose = g_animDoc.FindByTag(TagOf(kLooseKind, 3));
         ASSERT_NE(drag, nullptr);
         ASSERT_NE(loose, nullptr);
     }
