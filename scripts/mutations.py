@@ -24,7 +24,7 @@ def fault(name, file, find, replace, description, tests):
             "description": description, "tests": tests}
 
 
-DRAG = "src/sprites/drag_drop.cpp"
+DRAG = "src/sprites/anim_view.cpp"  # drag and drop lives in the view
 SPRITE = "src/sprites/sprite.cpp"
 LIST = "src/sprites/sprite_list.cpp"
 INDEX = "src/game/page_sprite_index.cpp"
@@ -35,6 +35,8 @@ SERIALIZER = "src/persist/serializer.cpp"
 VIEW = "src/sprites/anim_view.cpp"
 VIEW_BASE = "src/sprites/anim_view_base.cpp"
 DOC = "src/sprites/anim_doc.cpp"
+KEYBOARD = "src/sprites/keyboard_play.cpp"
+HEALING = "src/sprites/page_healing.cpp"
 IMAGE = "src/image/dib_image.cpp"
 COPY = "src/image/dib_copy.cpp"
 FORMAT = "src/image/dib_format.cpp"
@@ -117,6 +119,16 @@ FAULTS = [
           "value <= first + static_cast<uint32_t>(pieceCount);",
           "one tag past the page's drag pictures counts as a drag picture",
           FIT_TESTS),
+    fault("keyboard-drop-any-hole", KEYBOARD,
+          "hands.LetGo(window, targetHole == document->GetPageSprites()->draggedPiece);",
+          "hands.LetGo(window, targetHole >= 0);",
+          "a piece the keyboard carries goes into whatever hole it hovers over",
+          r"KeyboardPageOne"),
+    fault("heal-uncovers-hole", HEALING,
+          "(kind == kLooseKind || kind == kHoleKind) && IsPlaced(document, *record);",
+          "kind == kLooseKind && IsPlaced(document, *record);",
+          "a healed page shows the hole of a piece that sits in it",
+          FIT_TESTS + r"|SaveFile|PageHeal"),
     fault("page-change-keeps-drag", DOC,
           "    if (view != nullptr)\n        view->CancelDrag(mainWindow);\n",
           "",

@@ -1,7 +1,7 @@
 #include "sprites/page_completion.h"
 #include "game/catalogue.h"
 #include "game/page_sprite_index.h"
-#include "sprites/anim_doc.h"
+#include "sprites/anim_doc_base.h"
 #include "sprites/page_storage.h"
 #include "sprites/rect_math.h"
 #include "sprites/sprite.h"

@@ -11,6 +11,7 @@
 #include "sprites/anim_link.h"
 #include "sprites/anim_view.h"
 #include "sprites/sprite.h"
+#include "support/anim_view_probe.h"
 #include "support/page_folder.h"
 #include "support/temp_dir.h"
 
@@ -63,8 +64,8 @@ TEST_F(WindowProcMouse, TheViewGetsSignedPointerPositionsAndTheFocusComesBack) {
     ASSERT_TRUE(g_animView.IsDragging());
     // Captured, the pointer may leave the window to the left and above.
     SendMessageA(window, WM_MOUSEMOVE, MK_LBUTTON, At(-5, -7));
-    EXPECT_EQ(drag->GetX(), -5 - g_animView.GetGrabOffsetX());
-    EXPECT_EQ(drag->GetY(), -7 - g_animView.GetGrabOffsetY());
+    EXPECT_EQ(drag->GetX(), -5 - CAnimViewProbe::GrabOffsetX(g_animView));
+    EXPECT_EQ(drag->GetY(), -7 - CAnimViewProbe::GrabOffsetY(g_animView));
     SendMessageA(window, WM_LBUTTONUP, 0, At(-5, -7));
     EXPECT_FALSE(g_animView.IsDragging());
     EXPECT_TRUE(loose->IsVisible());
@@ -74,7 +75,7 @@ TEST_F(WindowProcMouse, TheViewGetsSignedPointerPositionsAndTheFocusComesBack) {
     const LPARAM over = At(drag->GetX() + 40, drag->GetY() + 35);
     SendMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, over);
     SendMessageA(window, WM_LBUTTONUP, 0, over);
-    ASSERT_TRUE(g_animView.IsCarriedByClick());
+    ASSERT_TRUE(g_animView.Carry().Clicked());
     EXPECT_EQ(GetCapture(), window);
     SendMessageA(window, WM_RBUTTONDOWN, 0, At(10, 10));
     EXPECT_FALSE(g_animView.IsDragging());

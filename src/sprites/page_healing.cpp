@@ -1,9 +1,6 @@
-// Pages heal: a save file written while one of a piece's pictures could not
-// be read lacks that piece's sprite, and clearing could never bring it back.
-// Once the picture is there again, the missing sprite is laid out from the
-// catalogue, so that every page can still be completed.
+#include "sprites/page_healing.h"
 #include "game/catalogue.h"
-#include "sprites/anim_doc.h"
+#include "sprites/anim_doc_base.h"
 #include "sprites/sprite.h"
 
 namespace {
@@ -17,19 +14,19 @@ bool IsPlaced(const CAnimDocBase& document, const SpriteRecord& record) {
 
 } // namespace
 
-void CAnimDoc::AddMissingPieces(int32_t page) {
+void CPageHealing::AddMissingPieces(CAnimDocBase& document, int32_t page) const {
     if (page < 1 || page > kPageCount)
         return;
     for (int32_t kind = 0; kind < kPieceKindCount; ++kind) {
         for (const SpriteRecord* record = g_pageTable[page][kind]; record->nameIndex != kEndOfList;
              ++record) {
-            if (FindByTag(record->nameIndex) != nullptr)
+            if (document.FindByTag(record->nameIndex) != nullptr)
                 continue;
             // A placed piece keeps its hole covered and lies nowhere else.
             const bool hidden =
-                (kind == kLooseKind || kind == kHoleKind) && IsPlaced(*this, *record);
-            CSprite* sprite =
-                AddPieceSprite(*record, g_pieceFileNames[static_cast<size_t>(record->nameIndex)]);
+                (kind == kLooseKind || kind == kHoleKind) && IsPlaced(document, *record);
+            CSprite* sprite = document.AddPieceSprite(
+                *record, g_pieceFileNames[static_cast<size_t>(record->nameIndex)]);
             if (sprite != nullptr && hidden)
                 sprite->SetVisibleQuiet(false);
         }
