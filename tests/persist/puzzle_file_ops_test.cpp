@@ -217,3 +217,28 @@ TEST_F(SaveFiles, RecordsThatAreNotThisPagesPiecesAreSkipped) {
     EXPECT_NE(ReadText("log.txt").find("PuzzleFileOps::ReadSprites: record skipped, tag -1"),
               std::string::npos);
 }
+
+TEST_F(SaveFiles, APageWhoseFileLacksPiecesHealsAndAPlacedPieceStaysInItsHole) {
+    ASSERT_TRUE(session->PlacePiece(0));
+    // Written while every other picture of the page was unreadable: only
+    // the placed first piece is in the file.
+    Bytes bytes = Header(1);
+    const CSprite* placed = session->Piece(kPlacedKind, 0);
+    AppendRecord(bytes, TagOf(kPlacedKind, 1), placed->GetX(), placed->GetY(), 11, 1, 0);
+    WriteAll(SavePath(1), bytes);
+
+    session->ShowPage(1);
+    EXPECT_EQ(Doc().Sprites().Count(), 36u + kFurnitureCount);
+    EXPECT_TRUE(session->Piece(kPlacedKind, 0)->IsVisible());
+    EXPECT_FALSE(session->Piece(kLooseKind, 0)->IsVisible());
+    EXPECT_FALSE(session->Piece(kHoleKind, 0)->IsVisible());
+    EXPECT_FALSE(session->Piece(kDragKind, 0)->IsVisible());
+    // The rest come back as on a new page, and the page can be finished.
+    for (int32_t k = 1; k < 9; ++k) {
+        SCOPED_TRACE(k);
+        EXPECT_TRUE(session->Piece(kLooseKind, k)->IsVisible());
+        EXPECT_TRUE(session->Piece(kHoleKind, k)->IsVisible());
+        EXPECT_TRUE(session->PlacePiece(k));
+    }
+    EXPECT_EQ(View().GetPlacedCount(), 9);
+}
