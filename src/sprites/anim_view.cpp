@@ -1,7 +1,9 @@
-// Drag and drop on the play screen. Every piece has four sprites: the loose
-// piece, its hole, the piece placed in the hole, and the drag picture that is
-// shown while the piece is carried. While hidden, the drag picture rests
-// beside its loose piece and is that piece's hit shape.
+// The play screen's view: composing the page, and drag and drop on it. Every
+// piece has four sprites: the loose piece, its hole, the piece placed in the
+// hole, and the drag picture that is shown while the piece is carried. While
+// hidden, the drag picture rests beside its loose piece and is that piece's
+// hit shape. The game's additions are told what happens through the
+// objects the view holds (anim_view.h).
 #include "sprites/anim_view.h"
 #include "diag/log.h"
 #include "game/catalogue.h"

@@ -7,6 +7,7 @@
 #include "sprites/anim_view.h"
 #include "sprites/sprite.h"
 #include "sprites/sprite_test_support.h"
+#include "support/anim_view_probe.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
@@ -16,7 +17,8 @@
 namespace {
 
 std::vector<RECT> Listed(const CAnimViewBase& view) {
-    return std::vector<RECT>(view.DirtyRects().begin(), view.DirtyRects().end());
+    return std::vector<RECT>(CAnimViewProbe::DirtyRects(view).begin(),
+                             CAnimViewProbe::DirtyRects(view).end());
 }
 
 // A solid sprite, opaque except where the picture says magenta.
@@ -103,7 +105,7 @@ TEST_F(ComposedScreen, MovingASpriteRecomposesItsOldAndNewPlaceInOneRectangle) {
     doc.FindByTag(1)->MoveTo(11, 10);
     EXPECT_EQ(Listed(view), (std::vector<RECT>{Rect(10, 10, 41, 30)}));
     view.Flush(nullptr);
-    EXPECT_TRUE(view.DirtyRects().empty());
+    EXPECT_TRUE(CAnimViewProbe::DirtyRects(view).empty());
     ExpectScreenComposed();
 }
 
@@ -163,7 +165,7 @@ TEST(AnimDocument, ABackgroundThatCannotBeUsedLeavesTheDocumentWithoutOne) {
     const RECT r = Rect(0, 0, 5, 5);
     view.AddDirtyRect(&r);
     view.Flush(nullptr);
-    EXPECT_TRUE(view.DirtyRects().empty());
+    EXPECT_TRUE(CAnimViewProbe::DirtyRects(view).empty());
 
     EXPECT_FALSE(doc.SetBackground(nullptr, "\\data\\none.dat"));
     EXPECT_EQ(doc.GetBackground(), nullptr);
