@@ -1,6 +1,6 @@
 #include "audio/midi_reader.h"
 #include "audio/midi_codes.h"
-#include "platform/platform.h"
+#include "platform/files.h"
 
 #include <cstdint>
 #include <cstdio>

@@ -1,6 +1,6 @@
 #include "persist/serializer.h"
 #include "diag/log.h"
-#include "platform/platform.h"
+#include "platform/files.h"
 
 #include <cstdio>
 

@@ -3,7 +3,7 @@
 // Failures are thrown as the message text itself (const char*).
 #pragma once
 
-#include "platform/platform.h"
+#include "platform/files.h"
 
 #include <cstdint>
 #include <fstream>

@@ -1,7 +1,7 @@
 #include "persist/store_locations.h"
 #include "diag/log.h"
 #include "persist/mapped_file.h"
-#include "platform/platform.h"
+#include "platform/files.h"
 
 #include <cstdio>
 
