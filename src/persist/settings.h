@@ -60,13 +60,13 @@ public:
 
     SoundSetting GetSound() const { return sound; }
     void SetSound(SoundSetting setting) { sound = setting; }
-    // The file read: beside the options, or its per-user copy.
-    std::string GetPath() const;
 
     CSettings(const CSettings&) = delete;
     CSettings& operator=(const CSettings&) = delete;
 
 private:
+    // The file read: beside the options, or its per-user copy.
+    std::string GetPath() const;
     // The reading Load and LoadFromBytes share: DeSerialize, and everything
     // on after any failure.
     bool ReadFrom(DeSerializer& in);

@@ -44,7 +44,6 @@ protected:
         g_showOneTimeDirections = 1;
         g_optionsPath.clear();
         SetUserDataDirectory("");
-        ForgetStoreFailures();
     }
 
     void Initialize() { options->Initialize(dir.Path().string()); }
