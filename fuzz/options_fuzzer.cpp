@@ -33,7 +33,12 @@ void CheckOptions(const uint8_t* data, size_t size) {
         __builtin_trap();
 }
 
-void CheckSettings(const uint8_t* data, size_t size) {
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    CheckOptions(data, size);
+
+    // The same bytes as the settings file.
     CSettings settings;
     settings.SetSound(kSoundAllOff);
     const bool read = settings.LoadFromBytes(data, size);
@@ -42,12 +47,5 @@ void CheckSettings(const uint8_t* data, size_t size) {
                       sound < kSoundSettingCount;
     if (read != good || settings.GetSound() != (good ? sound : kSoundAllOn))
         __builtin_trap();
-}
-
-} // namespace
-
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    CheckOptions(data, size);
-    CheckSettings(data, size);
     return 0;
 }
