@@ -1,10 +1,12 @@
 // Writes the seeds of the options and save-file fuzzers with the game's own
 // writers. Options: good files holding each flag value, one cut after its
-// version, one of a later version. Page 1: as it is first laid out, partly
+// version, one of a later version; settings (the options fuzzer reads its
+// input as both): a good file for each sound setting. Page 1: as it is first laid out, partly
 // and wholly solved, cleared again, and a file of the header alone.
 //   make_seeds SEEDS_FOLDER
 #include "persist/initialization.h"
 #include "persist/puzzle_file_ops.h"
+#include "persist/settings.h"
 #include "sprites/page_storage.h"
 #include "support/page_folder.h"
 #include "support/play_session.h"
@@ -31,6 +33,14 @@ void WriteOptionsHeader(const std::string& path, int32_t version, bool withFlag)
     out.PutInt(version);
     if (withFlag)
         out.PutInt(1);
+    out.Commit();
+}
+
+void WriteSettings(const std::string& path, SoundSetting sound) {
+    CSettings settings;
+    settings.SetSound(sound);
+    Serializer out(path);
+    settings.Serialize(out);
     out.Commit();
 }
 
@@ -75,6 +85,9 @@ int main(int argc, char** argv) {
         WriteOptions(options + "/shown.dta", 0);
         WriteOptionsHeader(options + "/cut.dta", CInitialization::kVersion, false);
         WriteOptionsHeader(options + "/version257.dta", CInitialization::kVersion + 1, true);
+        WriteSettings(options + "/all_on.dta", kSoundAllOn);
+        WriteSettings(options + "/music_off.dta", kSoundMusicOff);
+        WriteSettings(options + "/all_off.dta", kSoundAllOff);
     } catch (const char* text) {
         std::fprintf(stderr, "make_seeds: %s\n", text);
         return 1;

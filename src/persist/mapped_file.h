@@ -4,7 +4,7 @@
 #pragma once
 
 #include "persist/file_base.h"
-#include "platform/platform.h"
+#include "platform/files.h"
 
 #include <cstdint>
 #include <string>

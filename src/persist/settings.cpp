@@ -61,13 +61,30 @@ void CSettings::DeSerialize(DeSerializer& in) {
     sound = static_cast<SoundSetting>(value);
 }
 
+bool CSettings::ReadFrom(DeSerializer& in) {
+    try {
+        DeSerialize(in);
+        return true;
+    } catch (...) {
+        // Cut short or damaged: everything on, as on a first run.
+        sound = kSoundAllOn;
+        return false;
+    }
+}
+
+bool CSettings::LoadFromBytes(const uint8_t* data, size_t size) {
+    sound = kSoundAllOn;
+    DeSerializer in(data, size);
+    return ReadFrom(in);
+}
+
 void CSettings::Load() {
     sound = kSoundAllOn;
     try {
         DeSerializer in(GetPath());
-        DeSerialize(in);
+        ReadFrom(in);
     } catch (...) {
-        // Missing, cut short or damaged: everything on, as on a first run.
+        // Missing: everything on, as on a first run.
         sound = kSoundAllOn;
     }
 }

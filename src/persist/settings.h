@@ -8,6 +8,7 @@
 
 #include "persist/serializer.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -42,6 +43,10 @@ public:
     // A missing, short or damaged file means everything on; it is left as
     // it is until the player changes a setting.
     void Load();
+    // Called by Load's reading and by the settings fuzzer: reads a settings
+    // file's size bytes at data. False, with everything on, when they are not
+    // a good settings file.
+    bool LoadFromBytes(const uint8_t* data, size_t size);
     // Writes the file the safe way: a new file that replaces the old one only
     // once it is complete, in the game's folder or, where that cannot be
     // written, the per-user one, as the options are. A file that cannot be
@@ -55,13 +60,17 @@ public:
 
     SoundSetting GetSound() const { return sound; }
     void SetSound(SoundSetting setting) { sound = setting; }
-    // The file read: beside the options, or its per-user copy.
-    std::string GetPath() const;
 
     CSettings(const CSettings&) = delete;
     CSettings& operator=(const CSettings&) = delete;
 
 private:
+    // The file read: beside the options, or its per-user copy.
+    std::string GetPath() const;
+    // The reading Load and LoadFromBytes share: DeSerialize, and everything
+    // on after any failure.
+    bool ReadFrom(DeSerializer& in);
+
     std::string folder;
     SoundSetting sound = kSoundAllOn;
 };

@@ -65,9 +65,18 @@ protected:
     }
     // Reads the save file at path onto the document, as entering the page
     // does: false when the file was not usable.
+    // The file's bytes, read from memory, must give the same.
     bool ReadInto(const std::string& path) {
+        PuzzleFileOps& files = *PuzzleFileOps::Instance();
         SavedPage saved;
-        if (!PuzzleFileOps::Instance()->ReadSaveFile(path, &saved))
+        const bool read = files.ReadSaveFile(path, &saved);
+        if (std::filesystem::exists(path)) {
+            const Bytes bytes = ReadAll(path);
+            SavedPage fromMemory;
+            EXPECT_EQ(files.ReadSaveBytes(bytes.data(), bytes.size(), &fromMemory), read);
+            EXPECT_TRUE(fromMemory == saved);
+        }
+        if (!read)
             return false;
         RestorePage(saved, Doc());
         return true;

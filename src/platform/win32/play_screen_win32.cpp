@@ -1,7 +1,7 @@
 // The play screen's system calls on Windows: the offscreen image is a DIB
 // section, so a changed rectangle reaches the window with one block copy and
 // no conversion.
-#include "platform/platform.h"
+#include "platform/play_screen.h"
 #include "platform/win32/gdi.h"
 
 namespace platform {
@@ -49,19 +49,6 @@ void InvalidateWindow(HWND window) {
     // A null window would mean every window on the desktop.
     if (window != nullptr)
         InvalidateRect(window, nullptr, FALSE);
-}
-
-void CaptureMouse(HWND window) {
-    if (window != nullptr)
-        SetCapture(window);
-}
-
-void ReleaseMouse() {
-    ReleaseCapture();
-}
-
-void ClipPointer(const RECT* rect) {
-    ClipCursor(rect);
 }
 
 } // namespace platform
