@@ -20,12 +20,17 @@ int PrintState(HWND game) {
     RECT rect = {};
     GetWindowRect(game, &rect);
     const LONG_PTR style = GetWindowLongPtrA(game, GWL_STYLE);
+    // The client area on the screen: where the game's picture is drawn.
+    RECT client = {};
+    GetClientRect(game, &client);
+    MapWindowPoints(game, nullptr, reinterpret_cast<POINT*>(&client), 2);
     std::printf("found=1 iconic=%d visible=%d enabled=%d foreground=%d popup=%d caption=%d "
-                "left=%ld top=%ld right=%ld bottom=%ld\n",
+                "left=%ld top=%ld right=%ld bottom=%ld clientleft=%ld clienttop=%ld "
+                "clientright=%ld clientbottom=%ld\n",
                 IsIconic(game) ? 1 : 0, IsWindowVisible(game) ? 1 : 0,
                 IsWindowEnabled(game) ? 1 : 0, GetForegroundWindow() == game ? 1 : 0,
                 (style & WS_POPUP) ? 1 : 0, (style & WS_CAPTION) ? 1 : 0, rect.left, rect.top,
-                rect.right, rect.bottom);
+                rect.right, rect.bottom, client.left, client.top, client.right, client.bottom);
     return 0;
 }
 
