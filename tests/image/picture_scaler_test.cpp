@@ -103,6 +103,35 @@ TEST(PictureScaler, SmoothScalingKeepsFlatColoursAndStaysBetweenNeighbours) {
     }
 }
 
+TEST(PictureScaler, SmoothScalingFollowsARampAtEachPixelsMiddle) {
+    // Blue rises by 4 a column, green by 4 a row: blending a straight ramp
+    // gives the ramp's value at the client pixel's middle, mapped back.
+    std::vector<uint8_t> ramp(kStride * kHeight);
+    for (int32_t y = 0; y < kHeight; ++y) {
+        uint8_t* row = ramp.data() + (kHeight - 1 - y) * kStride;
+        for (int32_t x = 0; x < kWidth; ++x) {
+            row[3 * x] = static_cast<uint8_t>(4 * (x % 64));
+            row[3 * x + 1] = static_cast<uint8_t>(4 * (y % 64));
+        }
+    }
+    for (const auto& [w, h] : {std::pair{1920, 1080}, std::pair{800, 600}}) {
+        CPictureScaler scaler;
+        scaler.SetFit(FitPicture(w, h, kWidth, kHeight));
+        const PictureFit& fit = scaler.Fit();
+        const Output out = ScaleWhole(scaler, ramp, w, h);
+        for (int32_t i = 1; i < fit.AreaWidth() * 60 / kWidth; ++i) {
+            const double u = (i + 0.5) * kWidth / fit.AreaWidth() - 0.5;
+            const int32_t blue = out.at(fit.area.left + i, fit.area.top + 5) & 0xFF;
+            EXPECT_NEAR(blue, 4 * u, 1.0) << w << "x" << h << " column " << i;
+        }
+        for (int32_t j = 1; j < fit.AreaHeight() * 60 / kHeight; ++j) {
+            const double v = (j + 0.5) * kHeight / fit.AreaHeight() - 0.5;
+            const int32_t green = (out.at(fit.area.left + 5, fit.area.top + j) >> 8) & 0xFF;
+            EXPECT_NEAR(green, 4 * v, 1.0) << w << "x" << h << " row " << j;
+        }
+    }
+}
+
 TEST(PictureScaler, ABlockScaledAloneMatchesTheWholePictureScaled) {
     const std::vector<uint8_t> source = Pattern();
     const RECT changes[] = {{0, 0, 1, 1}, {300, 200, 360, 290}, {1000, 700, 1024, 768}};
