@@ -52,10 +52,11 @@ CPresentation& GetPresentation() {
     return presentation;
 }
 
-void CPresentation::FindMonitor(HWND window) {
+void CPresentation::FindMonitor(HWND window, bool byPointer) {
     POINT pointer = {0, 0};
     GetCursorPos(&pointer);
-    HMONITOR handle = MonitorFromPoint(pointer, MONITOR_DEFAULTTOPRIMARY);
+    HMONITOR handle = byPointer ? MonitorFromPoint(pointer, MONITOR_DEFAULTTOPRIMARY)
+                                : MonitorFromWindow(window, MONITOR_DEFAULTTOPRIMARY);
     MONITORINFOEXA info = {};
     info.cbSize = sizeof info;
     if (handle == nullptr || !GetMonitorInfoA(handle, &info)) {
@@ -167,6 +168,13 @@ void CPresentation::Moved(HWND window) {
     choice.width = Width(place);
     choice.height = Height(place);
     Remember();
+}
+
+void CPresentation::DisplayChanged(HWND window) {
+    if (shown != Shown::kFullScreen || owner == nullptr)
+        return;
+    FindMonitor(window, false);
+    EnterFullScreen(window);
 }
 
 void CPresentation::Remember() {

@@ -33,6 +33,9 @@ public:
     void Refit(HWND window);
     // Called on WM_EXITSIZEMOVE: the framed window's new place is stored.
     void Moved(HWND window);
+    // Called on WM_DISPLAYCHANGE: a full screen picture follows the
+    // desktop's new size (not the game's own mode switch, which it ignores).
+    void DisplayChanged(HWND window);
 
     // Called by the window procedure after every paint: the letterbox bands.
     void PaintBands(HWND window) const;
@@ -57,7 +60,8 @@ private:
     void EnterWindow(HWND window);
     void PlaceChildren(HWND window);
     void Remember();
-    void FindMonitor(HWND window);
+    // The monitor under the pointer, or with byPointer false the window's.
+    void FindMonitor(HWND window, bool byPointer = true);
 
     CFullScreenWindow* owner = nullptr;
     Shown shown = Shown::kModeSwitch;

@@ -125,6 +125,9 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_EXITSIZEMOVE:
         GetPresentation().Moved(window);
         return 0;
+    case WM_DISPLAYCHANGE:
+        GetPresentation().DisplayChanged(window);
+        return 0;
     case WM_SYSKEYDOWN:
         if (OnSystemKey(window, wParam, lParam))
             return 0;
