@@ -172,4 +172,15 @@ class ScaledTest(GameTestCase):
         self.assertEqual((int(reopened.state["left"]), int(reopened.state["top"])), (left, top))
         self.assertEqual(int(reopened.state["right"]) - int(reopened.state["left"]), width)
         self.assertEqual(int(reopened.state["bottom"]) - int(reopened.state["top"]), height)
+
+        # Full screen chosen: the next start is full screen, scaled, at once.
+        again.click(*reopened.at(*NEUTRAL_SPOT))
+        again.key("alt+Return")
+        self.screen_of(again, windowed=False)
+        self.assertEqual(self.settings_presentation(again)[0], 1)
         again.stop()
+        third = self.new_game(folder=game.folder).start()
+        screen = self.screen_of(third, windowed=False)
+        self.assertEqual(screen.client, (0, 0, 1920, 1080))
+        self.wait_title(third, screen)
+        third.stop()
