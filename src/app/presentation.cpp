@@ -250,6 +250,20 @@ void CPresentation::PaintBands(HWND window) const {
     ReleaseDC(window, dc);
 }
 
+void CPresentation::CentreDialog(HWND window, HWND dialog) const {
+    if ((shown == Shown::kModeSwitch && fit.IsIdentity()) || dialog == nullptr)
+        return;
+    RECT own;
+    if (!GetWindowRect(dialog, &own))
+        return;
+    POINT centre = {(fit.area.left + fit.area.right) / 2, (fit.area.top + fit.area.bottom) / 2};
+    ClientToScreen(window, &centre);
+    const int32_t x = centre.x - Width(own) / 2;
+    const int32_t y = centre.y - Height(own) / 2;
+    if (x != own.left || y != own.top)
+        SetWindowPos(dialog, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 POINT CPresentation::ToPicture(int32_t x, int32_t y) const {
     if (fit.IsIdentity())
         return POINT{x, y};

@@ -37,6 +37,11 @@ public:
     // desktop's new size (not the game's own mode switch, which it ignores).
     void DisplayChanged(HWND window);
 
+    // Called by the window procedure on WM_ENTERIDLE for a modal dialog: a
+    // picture dialog is centred on the picture, wherever the window is. The
+    // designed mode switch leaves it where the dialog put itself.
+    void CentreDialog(HWND window, HWND dialog) const;
+
     // Called by the window procedure after every paint: the letterbox bands.
     void PaintBands(HWND window) const;
 

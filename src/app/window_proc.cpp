@@ -128,6 +128,10 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_DISPLAYCHANGE:
         GetPresentation().DisplayChanged(window);
         return 0;
+    case WM_ENTERIDLE:
+        if (wParam == MSGF_DIALOGBOX)
+            GetPresentation().CentreDialog(window, reinterpret_cast<HWND>(lParam));
+        return 0;
     case WM_SYSKEYDOWN:
         if (OnSystemKey(window, wParam, lParam))
             return 0;

@@ -184,3 +184,35 @@ class ScaledTest(GameTestCase):
         self.assertEqual(screen.client, (0, 0, 1920, 1080))
         self.wait_title(third, screen)
         third.stop()
+
+    def test_picture_dialogs_sit_in_the_middle_of_the_picture(self):
+        game = self.new_game().start()
+        screen = self.screen_of(game, windowed=False)
+        self.wait_title(game, screen)
+        game.click(*screen.at(*NEUTRAL_SPOT))
+        game.key("Return")
+
+        def centred(on):
+            def check():
+                rect = game.dialog()
+                if rect is None:
+                    return None
+                middle = ((rect[0] + rect[2]) // 2, (rect[1] + rect[3]) // 2)
+                want = (on.left + on.width // 2, on.top + on.height // 2)
+                return rect if abs(middle[0] - want[0]) <= 1 and abs(middle[1] - want[1]) <= 1 \
+                    else None
+            return check
+        wait_until(centred(screen), "the directions in the middle of the screen")
+        game.key("Return")
+        wait_until(lambda: game.dialog() is None, "the directions to close")
+
+        game.key("alt+Return")
+        window = self.screen_of(game, windowed=True)
+        self.assertNotEqual(window.client[:2], (0, 0))
+        game.click(*window.at(*NEUTRAL_SPOT))
+        game.key("i")
+        wait_until(centred(window), "the about box in the middle of the window")
+        game.key("Return")
+        wait_until(lambda: game.dialog() is None, "the about box to close")
+        game.key("Escape")
+        self.assertEqual(game.wait_exit(), 0)
