@@ -46,7 +46,9 @@ struct PresentationChoice {
     int32_t width = 0;
     int32_t height = 0;
 
-    bool IsDefault() const { return mode == kPresentModeSwitch && width == 0 && height == 0; }
+    bool IsDefault() const {
+        return mode == kPresentModeSwitch && left == 0 && top == 0 && width == 0 && height == 0;
+    }
 };
 
 class CSettings : public CSerializable {
