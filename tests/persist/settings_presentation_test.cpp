@@ -44,6 +44,7 @@ TEST_F(PresentationSettingsTest, TheChoiceAndTheWindowsPlaceSurviveARestart) {
         {kPresentFullScreen, 120, 80, 1100, 860}, // the window's place kept for Alt+Enter
         {kPresentFullScreen, 0, 0, 0, 0},
         {kPresentWindow, -1800, -5, 640, 480}, // a monitor left of the main one
+        {kPresentModeSwitch, 7, -3, 0, 0},     // only a place: still kept
     };
     for (const PresentationChoice& choice : choices) {
         SCOPED_TRACE(choice.mode);
