@@ -8,6 +8,8 @@
 #include "game/page_furniture.h"
 #include "image/dib_image.h"
 #include "image/run_moves.h"
+#include "platform/headless/headless_platform.h"
+#include "platform/picture_scaler.h"
 #include "sprites/anim_doc.h"
 #include "sprites/anim_view.h"
 #include "sprites/sprite.h"
@@ -141,6 +143,67 @@ void BM_DragStep(benchmark::State& state) {
     Describe(state, session);
 }
 
+// The same drag step with the picture scaled to a screen of another size:
+// each copy the tick asks for is scaled by the game's own scaler into a
+// client-sized picture, as the Windows copies do. range(0): 0 at 1:1 (the
+// copies only recorded), 1 full HD (smooth, 1440 x 1080), 2 a 4K screen
+// (sharp 2x).
+void BM_ScaledDragStep(benchmark::State& state) {
+    static const int32_t kClients[][2] = {{1024, 768}, {1920, 1080}, {3840, 2160}};
+    const int32_t* client = kClients[state.range(0)];
+    CPictureScaler scaler;
+    scaler.SetFit(FitPicture(client[0], client[1], 1024, 768));
+    std::vector<uint32_t> target(static_cast<size_t>(client[0]) * client[1]);
+    CPlaySession session(Game().folder);
+    session.ShowPage(kHeaviestPage);
+    HWND window = reinterpret_cast<HWND>(1); // recorded, never shown
+    session.View().RedrawAll();
+    POINT grab;
+    int32_t k = 0;
+    while (k < kMostPiecesOnAPage && !session.GrabPoint(k, &grab))
+        ++k;
+    if (k == kMostPiecesOnAPage) {
+        state.SkipWithError("no piece of page 6 can be lifted");
+        return;
+    }
+    CAnimView& view = session.View();
+    const uint8_t* pixels = static_cast<const uint8_t*>(view.Offscreen()->Pixels());
+    view.OnLButtonDown(window, 0, grab.x, grab.y);
+    view.OnMouseMove(window, 0, 500, 380);
+    view.Flush(window);
+    headless::TakeWindowCopies();
+    int32_t step = 0;
+    for (auto _ : state) {
+        const int32_t offset = (step++ & 1) != 0 ? 3 : 0;
+        view.OnMouseMove(window, 0, 500 + offset, 380 + offset);
+        view.Flush(window);
+        for (const headless::WindowCopy& copy : headless::TakeWindowCopies()) {
+            if (state.range(0) != 0)
+                scaler.Scale(pixels, DibStride(1024), target.data(), client[0],
+                             PictureToClient(scaler.Fit(), copy.rect));
+        }
+        benchmark::DoNotOptimize(target.data());
+    }
+    view.OnLButtonUp(window, 0, 500, 380);
+    Describe(state, session);
+}
+
+// The whole picture scaled, as after a page change or a window resize.
+void BM_ScaledFullCopy(benchmark::State& state) {
+    static const int32_t kClients[][2] = {{1920, 1080}, {2048, 1536}, {3840, 2160}, {1366, 768}};
+    const int32_t* client = kClients[state.range(0)];
+    CPictureScaler scaler;
+    scaler.SetFit(FitPicture(client[0], client[1], 1024, 768));
+    std::vector<uint8_t> picture(static_cast<size_t>(DibStride(1024)) * 768, 0x5A);
+    std::vector<uint32_t> target(static_cast<size_t>(client[0]) * client[1]);
+    for (auto _ : state) {
+        scaler.Scale(picture.data(), DibStride(1024), target.data(), client[0], scaler.Fit().area);
+        benchmark::DoNotOptimize(target.data());
+    }
+    state.SetLabel(std::to_string(client[0]) + "x" + std::to_string(client[1]) +
+                   (scaler.Fit().IsSmooth() ? " smooth" : " whole factor"));
+}
+
 // Leaving page 6 for page 6 again: store it, then load every picture and
 // the background, from files the system has cached.
 void BM_ChangePage(benchmark::State& state) {
@@ -156,5 +219,7 @@ void BM_ChangePage(benchmark::State& state) {
 BENCHMARK(BM_FrameCopy)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_RedrawAll)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_DragStep)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ScaledDragStep)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ScaledFullCopy)->Arg(0)->Arg(1)->Arg(2)->Arg(3)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_ChangePage)->Unit(benchmark::kMicrosecond);
 BENCHMARK_MAIN();

@@ -1,8 +1,8 @@
 // Writes the seeds of the options and save-file fuzzers with the game's own
 // writers. Options: good files holding each flag value, one cut after its
-// version, one of a later version; settings (the options fuzzer reads its
-// input as both): a good file for each sound setting. Page 1: as it is first laid out, partly
-// and wholly solved, cleared again, and a file of the header alone.
+// version, one of a later version. Settings: the sound switch alone and with
+// a window's presentation. Page 1: as it is first laid out, partly and wholly
+// solved, cleared again, and a file of the header alone.
 //   make_seeds SEEDS_FOLDER
 #include "persist/initialization.h"
 #include "persist/puzzle_file_ops.h"
@@ -27,20 +27,21 @@ void WriteOptions(const std::string& path, int32_t flag) {
     out.Commit();
 }
 
+void WriteSettings(const std::string& path, SoundSetting sound, const PresentationChoice& choice) {
+    CSettings settings;
+    settings.SetSound(sound);
+    settings.SetPresentation(choice);
+    Serializer out(path);
+    settings.Serialize(out);
+    out.Commit();
+}
+
 void WriteOptionsHeader(const std::string& path, int32_t version, bool withFlag) {
     Serializer out(path);
     out.PutString(g_optionsMagic);
     out.PutInt(version);
     if (withFlag)
         out.PutInt(1);
-    out.Commit();
-}
-
-void WriteSettings(const std::string& path, SoundSetting sound) {
-    CSettings settings;
-    settings.SetSound(sound);
-    Serializer out(path);
-    settings.Serialize(out);
     out.Commit();
 }
 
@@ -85,9 +86,10 @@ int main(int argc, char** argv) {
         WriteOptions(options + "/shown.dta", 0);
         WriteOptionsHeader(options + "/cut.dta", CInitialization::kVersion, false);
         WriteOptionsHeader(options + "/version257.dta", CInitialization::kVersion + 1, true);
-        WriteSettings(options + "/all_on.dta", kSoundAllOn);
-        WriteSettings(options + "/music_off.dta", kSoundMusicOff);
-        WriteSettings(options + "/all_off.dta", kSoundAllOff);
+        const std::string settings = std::string(argv[1]) + "/fuzz_settings";
+        WriteSettings(settings + "/sound.dta", kSoundMusicOff, PresentationChoice());
+        WriteSettings(settings + "/window.dta", kSoundAllOn,
+                      PresentationChoice{kPresentWindow, 40, 30, 1100, 860});
     } catch (const char* text) {
         std::fprintf(stderr, "make_seeds: %s\n", text);
         return 1;

@@ -17,6 +17,8 @@ IMAGE_TESTS = (r"DIBImage|BmpCorpus|SectionHeader|SpriteTest|GridSprite|Composed
 MIDI_TESTS = r"Midi|Music"
 SEQUENCER_TESTS = r"MidiPlayer|MusicPlaylist|MusicStress"
 SOUND_TESTS = r"SoundEffects|PlaceSoundBag|HeadlessPageOne|Random"
+PRESENT_TESTS = r"PictureFit|PictureScaler"
+PRESENTATION_SETTINGS_TESTS = r"PresentationSettings|SettingsTest"
 
 
 def fault(name, file, find, replace, description, tests):
@@ -437,4 +439,52 @@ FAULTS = [
           "    placeSoundsLeft = kPlaceSoundCount - 1;",
           "the place-sound bag starts each cycle one sound short",
           SOUND_TESTS),
+
+    # The scaled picture: where it lies, how a press maps back, the scaler
+    # and the settings that remember the choice.
+    fault("fit-takes-one-smooth-factor-whole", "src/platform/picture_fit.cpp",
+          "    if (whole >= 2 || exactlyOne) {",
+          "    if (whole >= 1) {",
+          "a screen between 1x and 2x shows the picture 1:1 in a corner of bands",
+          PRESENT_TESTS),
+    fault("fit-not-centred", "src/platform/picture_fit.cpp",
+          "    fit.area.left = static_cast<int32_t>((cw - w) / 2);",
+          "    fit.area.left = 0;",
+          "the scaled picture sits at the left edge instead of the middle",
+          PRESENT_TESTS),
+    fault("press-maps-by-corner-not-centre", "src/platform/picture_fit.cpp",
+          "FloorDiv((2 * static_cast<int64_t>(offset) + 1) * pictureSize",
+          "FloorDiv((2 * static_cast<int64_t>(offset) + 2) * pictureSize",
+          "a press maps to the picture pixel right of or below the one shown",
+          PRESENT_TESTS),
+    fault("band-press-truncates-to-picture", "src/platform/picture_fit.cpp",
+          "    return (a % b != 0 && (a < 0) != (b < 0)) ? q - 1 : q;",
+          "    return q;",
+          "a press just left of the picture hits its first column instead of nothing",
+          PRESENT_TESTS),
+    fault("smooth-dirty-rect-not-grown", "src/platform/picture_fit.cpp",
+          "    const int32_t grow = fit.IsSmooth() ? 1 : 0;",
+          "    const int32_t grow = 0;",
+          "a smoothly scaled change leaves its blended edge pixels stale",
+          PRESENT_TESTS),
+    fault("scaler-weights-swapped", "src/platform/picture_scaler.cpp",
+          "    return ((a * (256 - weightOfB) + b * weightOfB + kLaneHalf) >> 8) & kLaneMask;",
+          "    return ((a * weightOfB + b * (256 - weightOfB) + kLaneHalf) >> 8) & kLaneMask;",
+          "the smooth scaler weighs each neighbour with the other's weight",
+          PRESENT_TESTS),
+    fault("scaler-repeats-wrong-row", "src/platform/picture_scaler.cpp",
+          "rows[y - 1 - area.top].first == tap.first",
+          "rows[y - 1 - area.top].first <= tap.first",
+          "a whole factor repeats the row above even where the picture row changes",
+          PRESENT_TESTS),
+    fault("presentation-always-new-version", "src/persist/settings.cpp",
+          "    const bool withPresentation = !presentation.IsDefault();",
+          "    const bool withPresentation = true;",
+          "a player who never changed the presentation gets a settings file of a new layout",
+          PRESENTATION_SETTINGS_TESTS),
+    fault("presentation-mode-unchecked", "src/persist/settings.cpp",
+          "    if (mode < 0 || mode >= kPresentationModeCount || choice.width < 0 || choice.height < 0)",
+          "    if (choice.width < 0 || choice.height < 0)",
+          "a damaged presentation mode is taken as it is",
+          PRESENTATION_SETTINGS_TESTS),
 ]

@@ -12,6 +12,7 @@
 #include "persist/mapped_file.h"
 #include "persist/settings.h"
 #include "persist/store_locations.h"
+#include "platform/win32/present.h"
 #include "sprites/anim_doc.h"
 #include "sprites/anim_view.h"
 
@@ -46,6 +47,8 @@ LRESULT CGameController::OnCreate(HWND window, const CREATESTRUCTA* creation) {
 LRESULT CGameController::OnPaint(HWND window) {
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(window, &paint);
+    // A picture scaled to a larger screen or a window: drawn to its scale.
+    present::PreparePaint(dc);
     if (g_currentScreen != nullptr)
         g_currentScreen->Paint(dc);
     EndPaint(window, &paint);
