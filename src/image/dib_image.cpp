@@ -11,6 +11,7 @@
 #include <cstring>
 #include <memory>
 #include <new>
+#include <utility>
 
 namespace {
 
@@ -156,7 +157,53 @@ bool CDIBImage::Load(CFileBase& file) {
     file.Read(newPixels.get(), static_cast<int32_t>(bytes), &delivered);
     if (delivered != bytes)
         return false;
+    Adopt(header, std::move(newInfo), std::move(newPixels), static_cast<uint32_t>(bytes));
+    return true;
+}
 
+bool CDIBImage::LoadFromMemory(const uint8_t* data, size_t size) {
+    // Load reads a short file header as zeros, so fewer than two bytes fail
+    // the signature too.
+    if (data == nullptr || size < 2 || !HasImageSignature(data)) {
+        Log("Not a bitmap file");
+        return false;
+    }
+    if (size < static_cast<size_t>(kDibHeadersSize))
+        return false;
+    const DibInfoHeader header = DecodeInfoHeader(data + kDibFileHeaderSize);
+    const int64_t bytes = Dib24PixelBytes(header.width, header.height);
+    if (bytes < 0 || static_cast<uint64_t>(bytes) > size - kDibHeadersSize)
+        return false;
+    const uint8_t* rows = data + kDibHeadersSize;
+    if (CanRefill(bytes)) {
+        // Nothing can fail from here on, so the picture can be replaced in
+        // place: pages share their background's size, and a new buffer of
+        // that size would cost the system fresh pages every page change.
+        std::memcpy(pixels, rows, static_cast<size_t>(bytes));
+        *info = DibInfo{header, 0};
+        width = header.width;
+        height = header.height;
+        PixelsChanged();
+        return true;
+    }
+    std::unique_ptr<DibInfo> newInfo(new (std::nothrow) DibInfo{});
+    std::unique_ptr<uint8_t[]> newPixels(new (std::nothrow) uint8_t[static_cast<size_t>(bytes)]);
+    if (newInfo == nullptr || newPixels == nullptr)
+        return false;
+    std::memcpy(newPixels.get(), rows, static_cast<size_t>(bytes));
+    Adopt(header, std::move(newInfo), std::move(newPixels), static_cast<uint32_t>(bytes));
+    return true;
+}
+
+bool CDIBImage::CanRefill(int64_t bytes) const {
+    // Pixels someone else holds or was handed a pointer to are not ours to
+    // overwrite.
+    return ownsPixels != 0 && !pixelsExposed && pixels != nullptr && info != nullptr && bytes > 0 &&
+           static_cast<uint64_t>(bytes) == byteSize;
+}
+
+void CDIBImage::Adopt(const DibInfoHeader& header, std::unique_ptr<DibInfo> newInfo,
+                      std::unique_ptr<uint8_t[]> newPixels, uint32_t bytes) {
     FreeInfo();
     FreePixels();
     newInfo->header = header;
@@ -165,8 +212,7 @@ bool CDIBImage::Load(CFileBase& file) {
     ownsPixels = 1;
     width = header.width;
     height = header.height;
-    byteSize = static_cast<uint32_t>(bytes);
-    return true;
+    byteSize = bytes;
 }
 
 bool CDIBImage::LoadFile(const std::string& path) {
@@ -175,7 +221,8 @@ bool CDIBImage::LoadFile(const std::string& path) {
         Log("Failed to open file");
         return false;
     }
-    const bool loaded = Load(file);
+    // Straight from the mapped view: one copy, into the picture's pixels.
+    const bool loaded = LoadFromMemory(file.MappedBytes(), static_cast<size_t>(file.GetSize()));
     file.Close();
     if (!loaded)
         Log("Failed to load file");
