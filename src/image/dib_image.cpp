@@ -18,6 +18,17 @@ namespace {
 // The colour entry every created image carries after its header.
 constexpr uint32_t kCreatedColourEntry = 0x00FF0000u;
 
+// Copies the rows of a width x height picture with each row's pixels in
+// reverse order; row padding is left alone.
+void MirrorRows(const uint8_t* from, uint8_t* to, int32_t width, int32_t height) {
+    const ptrdiff_t stride = DibStride(width);
+    for (int32_t row = 0; row < height; ++row, from += stride, to += stride) {
+        const uint8_t* pixel = from + 3 * static_cast<ptrdiff_t>(width - 1);
+        for (int32_t x = 0; x < width; ++x, pixel -= 3)
+            std::memcpy(to + 3 * static_cast<ptrdiff_t>(x), pixel, 3);
+    }
+}
+
 } // namespace
 
 CDIBImage::CDIBImage(int32_t width, int32_t height) {
@@ -54,16 +65,19 @@ void CDIBImage::FreePixels() {
         delete[] pixels;
     pixels = nullptr;
     runs.reset();
+    mirror.reset();
     pixelsExposed = false;
 }
 
 void CDIBImage::PixelsChanged() const {
     runs.reset();
+    mirror.reset();
 }
 
 void CDIBImage::ExposePixels() const {
     pixelsExposed = true;
     runs.reset();
+    mirror.reset();
 }
 
 uint8_t* CDIBImage::Pixels() const {
@@ -83,6 +97,23 @@ const COpaqueRuns* CDIBImage::RunsFor(uint32_t key) const {
         }
     }
     return runs.get();
+}
+
+const CDIBImage* CDIBImage::Mirrored() const {
+    if (ownsPixels == 0 || pixelsExposed || pixels == nullptr)
+        return nullptr;
+    if (mirror == nullptr) {
+        try {
+            auto made = std::make_unique<CDIBImage>(GetWidth(), GetHeight());
+            if (made->pixels == nullptr)
+                return nullptr;
+            MirrorRows(pixels, made->pixels, GetWidth(), GetHeight());
+            mirror = std::move(made);
+        } catch (const std::bad_alloc&) {
+            return nullptr;
+        }
+    }
+    return mirror.get();
 }
 
 bool CDIBImage::Create(int32_t newWidth, int32_t newHeight) {

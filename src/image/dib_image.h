@@ -117,6 +117,9 @@ private:
     // The runs of non-key pixels for the key of the last keyed copy, or null
     // when they may not be kept (foreign or exposed pixels).
     const COpaqueRuns* RunsFor(uint32_t key) const;
+    // The picture mirrored left to right, made on the first mirrored copy
+    // and kept while the runs may be; null when it may not be kept.
+    const CDIBImage* Mirrored() const;
     // Gives up the kept runs for good (until the pixels are replaced).
     void ExposePixels() const;
     void FreeInfo();
@@ -136,6 +139,7 @@ private:
     bool BeginCopy(CDIBImage* dest, BlockCopy& block, RowWalk& walk) const;
 
     mutable std::unique_ptr<COpaqueRuns> runs;
+    mutable std::unique_ptr<CDIBImage> mirror;
     // Set once a writable pointer has been handed out.
     mutable bool pixelsExposed = false;
 };
