@@ -16,6 +16,8 @@ constexpr COLORREF kLabelColours[2] = {RGB(240, 200, 40), RGB(40, 200, 240)};
 constexpr RECT kLabel = {459, 704, 459 + 106, 704 + 40};
 RECT g_lastBox = {};
 int g_clicks = 0;
+// Made once, as the stock brushes are: a move costs no more than it must.
+HBRUSH g_backgroundBrush = nullptr;
 
 void Fill(HDC dc, const RECT& rect, COLORREF colour) {
     HBRUSH brush = CreateSolidBrush(colour);
@@ -27,7 +29,7 @@ void MoveBox(HWND window, LPARAM lParam) {
     const int x = static_cast<short>(LOWORD(lParam));
     const int y = static_cast<short>(HIWORD(lParam));
     HDC dc = GetDC(window);
-    Fill(dc, g_lastBox, kBackground);
+    FillRect(dc, &g_lastBox, g_backgroundBrush);
     g_lastBox = RECT{x - kHalfBox, y - kHalfBox, x + kHalfBox, y + kHalfBox};
     FillRect(dc, &g_lastBox, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
     ReleaseDC(window, dc);
@@ -62,7 +64,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
     windowClass.lpfnWndProc = BoxWindowProc;
     windowClass.hInstance = instance;
     windowClass.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));
-    windowClass.hbrBackground = CreateSolidBrush(kBackground);
+    g_backgroundBrush = CreateSolidBrush(kBackground);
+    windowClass.hbrBackground = g_backgroundBrush;
     windowClass.lpszClassName = "PointerBox";
     RegisterClassA(&windowClass);
     HWND window = CreateWindowExA(0, "PointerBox", "PointerBox", WS_POPUP, 0, 0, 1024, 768, nullptr,
