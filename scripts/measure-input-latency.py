@@ -19,19 +19,14 @@ Prints the median and the 90th percentile of each, and the ratio of the
 medians. A measurement, not a test: numbers depend on the machine's load.
 """
 
-import ctypes
 import os
-import statistics
-import subprocess
 import sys
 import time
 
-here = os.path.dirname(os.path.abspath(__file__))
-source = os.path.dirname(here)
-sys.path.insert(0, os.path.join(source, "tests", "e2e"))
-os.environ.setdefault("VARNOLT_SOURCE_DIR", source)
-os.environ.setdefault("VARNOLT_BUILD_DIR",
-                      os.path.abspath(sys.argv[1] if len(sys.argv) > 1 else "build/windows"))
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import measuring  # noqa: E402
+
+measuring.setup(sys.argv)
 SCALED = "scaled" in sys.argv[3:]
 if SCALED:
     os.environ["VARNOLT_WINE_STATE"] = "wine-wide"
@@ -47,43 +42,14 @@ TIMEOUT = 1.0
 WHITE = (255, 255, 255)
 
 
-class Pointer:
-    """Sends real pointer input through the X server's XTest extension and
-    reads single pixels back, both on the session's display."""
-
-    def __init__(self, screen):
-        self.screen = screen
-        self.x = screen.x
-        self.display = screen.display
-        self.xtst = ctypes.CDLL("libXtst.so.6")
-        self.xtst.XTestFakeMotionEvent.argtypes = [ctypes.c_void_p, ctypes.c_int, ctypes.c_int,
-                                                   ctypes.c_int, ctypes.c_ulong]
-        self.xtst.XTestFakeButtonEvent.argtypes = [ctypes.c_void_p, ctypes.c_uint, ctypes.c_int,
-                                                   ctypes.c_ulong]
-        self.x.XFlush.argtypes = [ctypes.c_void_p]
-
-    def move(self, x, y):
-        self.xtst.XTestFakeMotionEvent(self.display, -1, x, y, 0)
-        self.x.XFlush(self.display)
-
-    def button(self, down):
-        self.xtst.XTestFakeButtonEvent(self.display, 1, 1 if down else 0, 0)
-        self.x.XFlush(self.display)
-
-    def pixel(self, x, y):
-        return self.screen.grab(x, y, 1, 1).pixel(0, 0)
-
-    def time_move(self, to, watch, colour):
-        """Milliseconds from the move to `watch` showing `colour`; None when
-        it never did within the timeout."""
-        if self.pixel(*watch) == colour:
-            raise RuntimeError(f"{watch} already shows {colour} before the move")
-        start = time.perf_counter()
-        self.move(*to)
-        while time.perf_counter() - start < TIMEOUT:
-            if self.pixel(*watch) == colour:
-                return 1000.0 * (time.perf_counter() - start)
-        return None
+def time_move(pointer, to, watch, colour):
+    """Milliseconds from the move to `watch` showing `colour`; None when it
+    never did within the timeout."""
+    if pointer.pixel(*watch) == colour:
+        raise RuntimeError(f"{watch} already shows {colour} before the move")
+    start = time.perf_counter()
+    pointer.move(*to)
+    return pointer.time_until([(*watch, colour)], start, TIMEOUT)
 
 
 def measure(pointer, moves, watch_for, colour, place=lambda x, y: (x, y)):
@@ -92,7 +58,7 @@ def measure(pointer, moves, watch_for, colour, place=lambda x, y: (x, y)):
     times, missed = [], 0
     for i in range(moves):
         spot = SPOTS[(i + 1) % 2]
-        took = pointer.time_move(place(*spot), watch_for(spot), colour)
+        took = time_move(pointer, place(*spot), watch_for(spot), colour)
         if took is None:
             missed += 1
         else:
@@ -103,9 +69,7 @@ def measure(pointer, moves, watch_for, colour, place=lambda x, y: (x, y)):
 
 
 def measure_pointer_box(session, pointer, moves):
-    exe = os.path.join(session.build, "tests", "e2e", "pointerbox.exe")
-    process = subprocess.Popen([session.wine, exe], env=session.env,
-                               stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    process = measuring.yardstick(session)
     try:
         # Nudged until the window, once it is up, sees a move at the start.
         nudge = [0]
@@ -118,8 +82,7 @@ def measure_pointer_box(session, pointer, moves):
         wait_until(box_at_start, "the pointer box", interval=0.1)
         return measure(pointer, moves, lambda spot: spot, WHITE)
     finally:
-        process.kill()
-        process.wait()
+        measuring.stop(process)
 
 
 def flat_around(picture, u, v):
@@ -193,27 +156,15 @@ def wait_for(condition, seconds):
     return False
 
 
-def report(name, times, missed):
-    if not times:
-        print(f"{name}: no move reached the screen ({missed} missed)")
-        return None
-    median = statistics.median(times)
-    p90 = sorted(times)[int(0.9 * (len(times) - 1))]
-    print(f"{name}: median {median:.2f} ms, 90th percentile {p90:.2f} ms "
-          f"over {len(times)} moves ({missed} missed)")
-    return median
-
-
 def main():
     moves = int(sys.argv[2]) if len(sys.argv) > 2 else 100
     session = Session()
     try:
-        pointer = Pointer(session.screen)
-        box = report("minimal GDI program", *measure_pointer_box(session, pointer, moves))
+        pointer = measuring.Pointer(session.screen)
+        box = measuring.report("minimal GDI program", *measure_pointer_box(session, pointer, moves))
         what = "Varnolt carrying a piece" + (", picture scaled to 1920x1080" if SCALED else "")
-        game = report(what, *measure_game(session, pointer, moves))
-        if box and game:
-            print(f"ratio of the medians: {game / box:.1f}")
+        game = measuring.report(what, *measure_game(session, pointer, moves))
+        measuring.report_ratio(game, box)
     finally:
         if session.started_here:
             session.control("stop")

@@ -36,6 +36,11 @@ public:
     int32_t GetSize() override { return size; }
     bool Write(const void* buffer, int32_t count, int32_t* written = nullptr) override;
 
+    // The whole file as mapped by OpenRead; null when nothing is mapped (an
+    // empty file, or one opened without mapping). Called by
+    // CDIBImage::LoadFile, which reads a picture straight out of it.
+    const uint8_t* MappedBytes() const { return view; }
+
     // The base directory followed directly by name; name unchanged while the
     // base directory is empty.
     std::string ResolvePath(const std::string& name) const;

@@ -34,12 +34,30 @@ void CAnimDocBase::DeleteSprites() {
 }
 
 bool CAnimDocBase::SetBackground(HWND window, const std::string& path) {
+    if (background != nullptr && view != nullptr)
+        return ReloadBackground(window, path);
     auto image = std::make_unique<CDIBImage>(kNewPictureSize, kNewPictureSize);
     if (!image->LoadFile(path))
         return false;
     if (!SetBackgroundImage(window, image.get()))
         return false;
     image.release();
+    return true;
+}
+
+bool CAnimDocBase::ReloadBackground(HWND window, const std::string& path) {
+    // Every page has a background of the same size, so the new picture is
+    // read into the image that holds the old one, whose pixels it then
+    // reuses. A read that fails leaves the old picture whole, as it leaves
+    // a new image unused.
+    if (!background->LoadFile(path))
+        return false;
+    DeleteSprites();
+    if (!view->NewBackground(window, background)) {
+        delete background;
+        background = nullptr;
+        return false;
+    }
     return true;
 }
 

@@ -54,6 +54,9 @@ public:
     CAnimDocBase& operator=(const CAnimDocBase&) = delete;
 
 protected:
+    // SetBackground once there is a background and a view: the picture is
+    // read into the background image itself, reusing its pixels.
+    bool ReloadBackground(HWND window, const std::string& path);
     // Deletes the sprites and tells the view, which may be carrying one.
     void DeleteSprites();
     // Adds a loaded sprite on top and lets the view know.
