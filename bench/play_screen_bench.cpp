@@ -114,24 +114,32 @@ void BM_FrameCopy(benchmark::State& state) {
     }
 }
 
-// A carried piece follows the pointer by a few pixels, then the tick.
-void BM_DragStep(benchmark::State& state) {
-    CPlaySession session(Game().folder);
+// Shows the heaviest page and lifts its first piece that shows a pixel of
+// its own (with stand-in positions pieces may lie on top of each other),
+// carried to the middle of the screen; false, with the benchmark skipped,
+// when none can be lifted.
+bool LiftAPiece(benchmark::State& state, CPlaySession& session, HWND window) {
     session.ShowPage(kHeaviestPage);
     session.View().RedrawAll();
-    // The first piece that shows a pixel of its own (with stand-in
-    // positions pieces may lie on top of each other).
     POINT grab;
     int32_t k = 0;
     while (k < kMostPiecesOnAPage && !session.GrabPoint(k, &grab))
         ++k;
     if (k == kMostPiecesOnAPage) {
         state.SkipWithError("no piece of page 6 can be lifted");
-        return;
+        return false;
     }
+    session.View().OnLButtonDown(window, 0, grab.x, grab.y);
+    session.View().OnMouseMove(window, 0, 500, 380);
+    return true;
+}
+
+// A carried piece follows the pointer by a few pixels, then the tick.
+void BM_DragStep(benchmark::State& state) {
+    CPlaySession session(Game().folder);
+    if (!LiftAPiece(state, session, nullptr))
+        return;
     CAnimView& view = session.View();
-    view.OnLButtonDown(nullptr, 0, grab.x, grab.y);
-    view.OnMouseMove(nullptr, 0, 500, 380);
     view.Flush(nullptr);
     int32_t step = 0;
     for (auto _ : state) {
@@ -155,21 +163,11 @@ void BM_ScaledDragStep(benchmark::State& state) {
     scaler.SetFit(FitPicture(client[0], client[1], 1024, 768));
     std::vector<uint32_t> target(static_cast<size_t>(client[0]) * client[1]);
     CPlaySession session(Game().folder);
-    session.ShowPage(kHeaviestPage);
     HWND window = reinterpret_cast<HWND>(1); // recorded, never shown
-    session.View().RedrawAll();
-    POINT grab;
-    int32_t k = 0;
-    while (k < kMostPiecesOnAPage && !session.GrabPoint(k, &grab))
-        ++k;
-    if (k == kMostPiecesOnAPage) {
-        state.SkipWithError("no piece of page 6 can be lifted");
+    if (!LiftAPiece(state, session, window))
         return;
-    }
     CAnimView& view = session.View();
     const uint8_t* pixels = static_cast<const uint8_t*>(view.Offscreen()->Pixels());
-    view.OnLButtonDown(window, 0, grab.x, grab.y);
-    view.OnMouseMove(window, 0, 500, 380);
     view.Flush(window);
     headless::TakeWindowCopies();
     int32_t step = 0;

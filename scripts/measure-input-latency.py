@@ -31,7 +31,7 @@ SCALED = "scaled" in sys.argv[3:]
 if SCALED:
     os.environ["VARNOLT_WINE_STATE"] = "wine-wide"
 
-from harness import Game, Session, wait_until  # noqa: E402
+from harness import Game, wait_until  # noqa: E402
 from layout import DRAG  # noqa: E402
 from pictures import MAGENTA  # noqa: E402
 from player import Player  # noqa: E402
@@ -158,17 +158,14 @@ def wait_for(condition, seconds):
 
 def main():
     moves = int(sys.argv[2]) if len(sys.argv) > 2 else 100
-    session = Session()
-    try:
-        pointer = measuring.Pointer(session.screen)
+
+    def measure(session, pointer):
         box = measuring.report("minimal GDI program", *measure_pointer_box(session, pointer, moves))
         what = "Varnolt carrying a piece" + (", picture scaled to 1920x1080" if SCALED else "")
         game = measuring.report(what, *measure_game(session, pointer, moves))
         measuring.report_ratio(game, box)
-    finally:
-        if session.started_here:
-            session.control("stop")
 
+    measuring.in_session(measure)
 
 if __name__ == "__main__":
     main()

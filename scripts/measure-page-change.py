@@ -24,7 +24,7 @@ import measuring  # noqa: E402
 
 measuring.setup(sys.argv)
 
-from harness import Game, Session, wait_until  # noqa: E402
+from harness import Game, wait_until  # noqa: E402
 from layout import GAME_BUTTONS, PAGE_COUNT, PAGE_LABEL  # noqa: E402
 from player import Player, centre  # noqa: E402
 
@@ -104,9 +104,8 @@ def measure_game(session, pointer, clicks):
 
 def main():
     clicks = int(sys.argv[2]) if len(sys.argv) > 2 else 30
-    session = Session()
-    try:
-        pointer = measuring.Pointer(session.screen)
+
+    def measure(session, pointer):
         times, missed, cpus = measure_yardstick(session, pointer, clicks)
         yard = measuring.report("minimal GDI program, box filled", times, missed, unit="clicks",
                                 cpu=cpus)
@@ -114,10 +113,8 @@ def main():
         game = measuring.report("Varnolt, new page's label", times, missed, unit="clicks",
                                 cpu=cpus)
         measuring.report_ratio(game, yard)
-    finally:
-        if session.started_here:
-            session.control("stop")
 
+    measuring.in_session(measure)
 
 if __name__ == "__main__":
     main()

@@ -28,7 +28,7 @@ import measuring  # noqa: E402
 
 measuring.setup(sys.argv)
 
-from harness import Game, Session, wait_until  # noqa: E402
+from harness import Game, wait_until  # noqa: E402
 from player import Player  # noqa: E402
 
 TIMEOUT = 20.0
@@ -77,9 +77,8 @@ def start_yardstick(session):
 
 def main():
     launches = int(sys.argv[2]) if len(sys.argv) > 2 else 10
-    session = Session()
-    try:
-        pointer = measuring.Pointer(session.screen)
+
+    def measure(session, pointer):
         # Away from every spot: the yardstick paints a box under the pointer.
         pointer.move(*POINTER_AWAY)
         spots = title_spots(session)
@@ -111,10 +110,8 @@ def main():
             medians[name] = measuring.report(title, times, missed, unit="launches", cpu=cpus)
         measuring.report_ratio(medians["game"], medians["yardstick"])
         game.cleanup()
-    finally:
-        if session.started_here:
-            session.control("stop")
 
+    measuring.in_session(measure)
 
 if __name__ == "__main__":
     main()

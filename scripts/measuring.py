@@ -112,3 +112,15 @@ def report(name, times, missed, unit="moves", cpu=None):
 def report_ratio(game, yard):
     if game and yard:
         print(f"ratio of the medians: {game / yard:.2f}")
+
+
+def in_session(body):
+    """Runs body(session, pointer) in the build's Wine session, and stops the
+    session afterwards when this script was the one that started it."""
+    from harness import Session
+    session = Session()
+    try:
+        body(session, Pointer(session.screen))
+    finally:
+        if session.started_here:
+            session.control("stop")

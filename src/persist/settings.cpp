@@ -93,28 +93,31 @@ bool CSettings::ReadFrom(DeSerializer& in) {
         DeSerialize(in);
         return true;
     } catch (...) {
-        // Cut short or damaged: everything on, as on a first run.
-        sound = kSoundAllOn;
+        // Cut short or damaged: as on a first run.
+        SetDefaults();
         return false;
     }
 }
 
-bool CSettings::LoadFromBytes(const uint8_t* data, size_t size) {
+void CSettings::SetDefaults() {
     sound = kSoundAllOn;
+    presentation = PresentationChoice();
+}
+
+bool CSettings::LoadFromBytes(const uint8_t* data, size_t size) {
+    SetDefaults();
     DeSerializer in(data, size);
     return ReadFrom(in);
 }
 
 void CSettings::Load() {
-    sound = kSoundAllOn;
-    presentation = PresentationChoice();
+    SetDefaults();
     try {
         DeSerializer in(GetPath());
         ReadFrom(in);
     } catch (...) {
-        // Missing: everything on, as on a first run.
-        sound = kSoundAllOn;
-        presentation = PresentationChoice();
+        // Missing: as on a first run.
+        SetDefaults();
     }
 }
 

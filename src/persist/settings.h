@@ -103,6 +103,8 @@ private:
     // The reading Load and LoadFromBytes share: DeSerialize, and everything
     // on after any failure.
     bool ReadFrom(DeSerializer& in);
+    // Everything on, the designed mode switch: a first run's settings.
+    void SetDefaults();
 
     std::string folder;
     SoundSetting sound = kSoundAllOn;

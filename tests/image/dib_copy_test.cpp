@@ -232,33 +232,27 @@ TEST(DIBImageCopy, KeptRunsFollowEveryChangeOfTheSourcePixels) {
             return (keyCells >> (x / kCell)) & 1 ? kMagenta : grey;
         });
     };
-    // The cells a keyed copy onto black changes, as a mask.
-    auto copiedCells = [&](const CDIBImage& src) {
+    // The cells a keyed copy onto black changes, as a mask; for a mirrored
+    // copy given as the cells of the picture it took them from (cell c lands
+    // where cell 19 - c was).
+    auto cellsCopied = [&](const CDIBImage& src, bool mirrored) {
         CDIBImage dest(kWidth, 1);
         FillImage(dest, [](int32_t, int32_t) { return 0u; });
-        src.CopyTo(&dest, 0, 0, kWidth, 1, 0, 0, kMagenta);
+        if (mirrored)
+            src.CopyMirroredTo(&dest, 0, 0, kWidth, 1, 0, 0, kMagenta);
+        else
+            src.CopyTo(&dest, 0, 0, kWidth, 1, 0, 0, kMagenta);
         uint32_t copied = 0;
         for (int32_t x = 0; x < kWidth; ++x) {
             uint32_t colour = 0;
             dest.GetPixel(x, 0, &colour);
-            copied |= (colour != 0 ? 1u : 0u) << (x / kCell);
+            const int32_t cell = mirrored ? 19 - x / kCell : x / kCell;
+            copied |= (colour != 0 ? 1u : 0u) << cell;
         }
         return copied;
     };
-    // The same for a mirrored copy, given as the cells of the picture it
-    // took them from: cell c lands where cell 19 - c was.
-    auto mirroredCells = [&](const CDIBImage& src) {
-        CDIBImage dest(kWidth, 1);
-        FillImage(dest, [](int32_t, int32_t) { return 0u; });
-        src.CopyMirroredTo(&dest, 0, 0, kWidth, 1, 0, 0, kMagenta);
-        uint32_t copied = 0;
-        for (int32_t x = 0; x < kWidth; ++x) {
-            uint32_t colour = 0;
-            dest.GetPixel(x, 0, &colour);
-            copied |= (colour != 0 ? 1u : 0u) << (19 - x / kCell);
-        }
-        return copied;
-    };
+    auto copiedCells = [&](const CDIBImage& src) { return cellsCopied(src, false); };
+    auto mirroredCells = [&](const CDIBImage& src) { return cellsCopied(src, true); };
     CDIBImage sprite(32, 32);
     MemoryFile first(picture(0xFF00F));
     ASSERT_TRUE(sprite.Load(first));

@@ -125,8 +125,8 @@ TEST_F(WindowProcMouse, AScaledPictureTakesPressesToItsPixelsMovesItsButtonsAndI
     ASSERT_TRUE(g_animView.IsDragging());
     SendMessageA(window, WM_MOUSEMOVE, MK_LBUTTON, At(500, 300));
     const POINT shown = ClientToPicture(fit, 500, 300);
-    EXPECT_EQ(drag->GetX(), shown.x - g_animView.GetGrabOffsetX());
-    EXPECT_EQ(drag->GetY(), shown.y - g_animView.GetGrabOffsetY());
+    EXPECT_EQ(drag->GetX(), shown.x - CAnimViewProbe::GrabOffsetX(g_animView));
+    EXPECT_EQ(drag->GetY(), shown.y - CAnimViewProbe::GrabOffsetY(g_animView));
     SendMessageA(window, WM_LBUTTONUP, 0, At(500, 300));
     EXPECT_FALSE(g_animView.IsDragging());
 
