@@ -4,7 +4,7 @@ click on the next-page button (XTest, as a real mouse would) to the first
 screen read-back (XGetImage) that shows the new page's label.
 
 Two programs are measured in the same run, on the build's Wine session:
-  - pointerbox.exe (tests/e2e/pointer_box.cpp), a minimal GDI program that
+  - pointerbox.exe (tools/measure/win32/pointer_box.cpp), a minimal GDI program that
     fills the label's box with the next of two colours at each button
     release: the yardstick;
   - Varnolt.exe on its game screen, turning from page 1 onwards.

@@ -12,4 +12,4 @@ here = os.path.dirname(os.path.abspath(__file__))
 build = os.path.abspath(sys.argv[1] if len(sys.argv) > 1 else "build/windows")
 frames = sys.argv[2] if len(sys.argv) > 2 else "50"
 sys.exit(subprocess.run([os.path.join(build, "wine-run"),
-                         os.path.join(build, "tests", "e2e", "scaletiming.exe"), frames]).returncode)
+                         os.path.join(build, "tools", "measure", "scaletiming.exe"), frames]).returncode)

@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Measures how long the game takes from its launch to the title screen on
 screen under Wine, against a minimal Win32 program that opens a 1024x768
-popup and paints it (pointerbox.exe, tests/e2e/pointer_box.cpp), in the same
+popup and paints it (pointerbox.exe, tools/measure/win32/pointer_box.cpp), in the same
 run on the build's Wine session.
 
 The two are launched in turn, game first, each LAUNCHES times. A launch is

@@ -79,8 +79,8 @@ def cpu_ms(pid):
 
 
 def yardstick(session, *arguments):
-    """Starts the minimal GDI program (tests/e2e/pointer_box.cpp)."""
-    exe = os.path.join(session.build, "tests", "e2e", "pointerbox.exe")
+    """Starts the minimal GDI program (tools/measure/win32/pointer_box.cpp)."""
+    exe = os.path.join(session.build, "tools", "measure", "pointerbox.exe")
     return subprocess.Popen([session.wine, exe, *arguments], env=session.env,
                             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
 
