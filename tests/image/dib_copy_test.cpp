@@ -235,13 +235,13 @@ TEST(DIBImageCopy, KeptRunsFollowEveryChangeOfTheSourcePixels) {
     // The cells a keyed copy onto black changes, as a mask; for a mirrored
     // copy given as the cells of the picture it took them from (cell c lands
     // where cell 19 - c was).
-    auto cellsCopied = [&](const CDIBImage& src, bool mirrored) {
+    auto cellsCopied = [&](const CDIBImage& src, bool mirrored, uint32_t key = kMagenta) {
         CDIBImage dest(kWidth, 1);
         FillImage(dest, [](int32_t, int32_t) { return 0u; });
         if (mirrored)
-            src.CopyMirroredTo(&dest, 0, 0, kWidth, 1, 0, 0, kMagenta);
+            src.CopyMirroredTo(&dest, 0, 0, kWidth, 1, 0, 0, key);
         else
-            src.CopyTo(&dest, 0, 0, kWidth, 1, 0, 0, kMagenta);
+            src.CopyTo(&dest, 0, 0, kWidth, 1, 0, 0, key);
         uint32_t copied = 0;
         for (int32_t x = 0; x < kWidth; ++x) {
             uint32_t colour = 0;
@@ -258,6 +258,10 @@ TEST(DIBImageCopy, KeptRunsFollowEveryChangeOfTheSourcePixels) {
     ASSERT_TRUE(sprite.Load(first));
     EXPECT_EQ(copiedCells(sprite), 0x00FF0u);
     EXPECT_EQ(mirroredCells(sprite), 0x00FF0u);
+    // Another colour key needs runs of its own: keyed on grey, only the
+    // magenta cells are copied.
+    EXPECT_EQ(cellsCopied(sprite, false, grey), 0xFF00Fu);
+    EXPECT_EQ(copiedCells(sprite), 0x00FF0u);
 
     // Loading another picture replaces the runs and the mirror image, also
     // when it is read into the same pixels.
