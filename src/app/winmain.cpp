@@ -9,8 +9,8 @@
 #include "diag/log.h"
 #include "game/screen_layout.h"
 #include "game/win32/picture_dialogs.h"
-#include "persist/store_locations.h"
 #include "image/run_moves.h"
+#include "persist/store_locations.h"
 #include "resources/resource.h"
 #include "sprites/anim_link.h"
 
@@ -48,6 +48,10 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
     g_mainWindowHandle = static_cast<uint32_t>(HandleToLong(g_mainWindow->windowHandle));
     LinkAnimation(&g_animDoc, &g_animView, g_mainWindow->windowHandle);
 
+    // The title is painted before the music device is opened: opening it
+    // can take a while (its drivers load, a missing device is probed first),
+    // and the player sees the game in the meantime.
+    UpdateWindow(g_mainWindow->windowHandle);
     // The window became active while it was shown, so the music starts now;
     // from here on every activation starts it again.
     g_musicPlaylist.Play("Varnolt1.mid", g_mainWindow->windowHandle);
