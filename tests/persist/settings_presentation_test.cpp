@@ -94,7 +94,9 @@ TEST_F(PresentationSettingsTest, ADamagedPresentationMeansTheDefaultsAndIsLeftAs
         {"mode -1", Stored(257, {kSoundAllOff, -1, 0, 0, 800, 600})},
         {"width -1", Stored(257, {kSoundAllOff, kPresentWindow, 0, 0, -1, 600})},
         {"height -1", Stored(257, {kSoundAllOff, kPresentWindow, 0, 0, 800, -1})},
-        {"version 258", Stored(258, {kSoundAllOff, kPresentWindow, 0, 0, 800, 600})},
+        {"version 259", Stored(259, {kSoundAllOff, kPresentWindow, 0, 0, 800, 600})},
+        {"version 258 without the family",
+         Stored(258, {kSoundAllOff, kPresentWindow, 0, 0, 800, 600})},
         {"cut short", Bytes(good.begin(), good.end() - 1)},
         {"sound 3", Stored(257, {3, kPresentWindow, 0, 0, 800, 600})},
     };
