@@ -218,7 +218,12 @@ bool CAnimView::LiftPiece(int32_t k, CSprite* drag) {
 void CAnimView::DropPiece(HWND window, int32_t x, int32_t y) {
     if (pageSprites->draggedPiece == -1)
         return;
-    FinishDrop(window, FitsHole(x, y));
+    const int32_t k = pageSprites->draggedPiece;
+    const bool fits =
+        FitsHole(x, y) || fitRule.Forgives(PieceSprite(pageSprites->firstHole, k), draggedSprite);
+    FinishDrop(window, fits);
+    if (stuckHelp.Dropped(k, fits))
+        hint.ShowForPiece(document, k, platform::MillisecondClock());
 }
 
 void CAnimView::FinishDrop(HWND window, bool fits) {
@@ -314,6 +319,7 @@ void CAnimView::SpritesDeleted() {
     keyboard.Forget();
     hint.Forget();
     finish.Forget();
+    stuckHelp.Forget();
     if (dragging) {
         dragging = false;
         carry.Reset();

@@ -1,0 +1,185 @@
+// The grown-up corner's additions to a drop, on the catalogue's page 1: the
+// generous fits at each boundary, a foreign hole never taking a piece
+// whatever the fit, and help when stuck lighting the hole after three misses
+// of one piece in a row.
+#include "game/play_aids.h"
+#include "sprites/anim_doc.h"
+#include "sprites/grid_sprite.h"
+
+#include "sprites/page_one_fixture.h"
+#include <cstdlib>
+
+namespace {
+
+class FitPageOne : public PageOne {
+protected:
+    ~FitPageOne() override {
+        View().Fit().SetFit(kFitNormal);
+        View().Stuck().SetEnabled(false);
+    }
+
+    // Drops piece k with its top-left at its hole's top-left plus (dx, dy);
+    // true when it went in. A placed piece is taken out again.
+    bool DropBeside(int32_t k, int32_t dx, int32_t dy) {
+        const CSprite* hole = Piece(kHoleKind, k);
+        const bool placed = DropAt(k, hole->GetX() + dx, hole->GetY() + dy);
+        if (placed) {
+            ExpectPlaced(k);
+            View().ClearPage(nullptr);
+        }
+        ExpectLoose(k);
+        return placed;
+    }
+
+    // A drop of piece k far from every hole.
+    void Miss(int32_t k) { EXPECT_FALSE(DropAt(k, 5, 5)); }
+    bool Glowing() const { return session->View().Hint().IsRunning(); }
+};
+
+struct Drop {
+    int32_t dx, dy;
+    bool fits;
+};
+
+} // namespace
+
+TEST_F(FitPageOne, EachFitReachesItsDistanceAroundThePerfectPlace) {
+    // The perfect place is the hole's top-left plus (10, 9); each fit takes
+    // a top-left strictly within its reach of it: 20, 40 and 60 pixels.
+    const std::vector<std::pair<FitSetting, std::vector<Drop>>> fits = {
+        {kFitNormal,
+         {{10, 9, true},
+          {29, 9, true},
+          {30, 9, false},
+          {-9, 9, true},
+          {-10, 9, false},
+          {10, 28, true},
+          {10, 29, false},
+          {45, 9, false}}},
+        {kFitGenerous,
+         {{10, 9, true},
+          {49, 9, true},
+          {50, 9, false},
+          {-29, 9, true},
+          {-30, 9, false},
+          {10, 48, true},
+          {10, 49, false},
+          {10, -30, true},
+          {10, -31, false},
+          {45, 44, true}}},
+        {kFitVeryGenerous,
+         {{69, 9, true},
+          {70, 9, false},
+          {-49, 9, true},
+          {-50, 9, false},
+          {10, 68, true},
+          {10, 69, false},
+          {10, -50, true},
+          {10, -51, false},
+          {65, 64, true}}},
+    };
+    const int32_t k = 2; // piece 3
+    for (const auto& [fit, drops] : fits) {
+        View().Fit().SetFit(fit);
+        for (const Drop& d : drops)
+            EXPECT_EQ(DropBeside(k, d.dx, d.dy), d.fits)
+                << "fit " << fit << ", top-left at hole + (" << d.dx << ", " << d.dy << ")";
+        EXPECT_EQ(View().GetPlacedCount(), 0);
+    }
+}
+
+TEST_F(FitPageOne, NoFitLetsAForeignHoleTakeAPiece) {
+    for (FitSetting fit : {kFitNormal, kFitGenerous, kFitVeryGenerous}) {
+        SCOPED_TRACE(fit);
+        View().Fit().SetFit(fit);
+        // Piece 3 exactly where piece 5's hole would take piece 5, the
+        // pointer over that hole: it goes in only if its own hole is within
+        // the fit's reach, and never into piece 5's.
+        const CSprite* own = Piece(kHoleKind, 2);
+        const CSprite* foreign = Piece(kHoleKind, 4);
+        const int32_t x = foreign->GetX() + 10;
+        const int32_t y = foreign->GetY() + 9;
+        const int32_t reach = CFitRule::ReachOf(fit);
+        const bool nearOwn = std::abs(x - (own->GetX() + 10)) < reach &&
+                             std::abs(y - (own->GetY() + 9)) < reach && fit != kFitNormal;
+        EXPECT_EQ(DropAt(2, x, y), nearOwn);
+        ExpectLoose(4);
+        View().ClearPage(nullptr);
+        // Piece 1 at its own perfect place with the pointer over piece 4's
+        // hole: the normal fit refuses, a generous one puts it into its own.
+        const CSprite* hole1 = Piece(kHoleKind, 0);
+        EXPECT_EQ(DropAt(0, hole1->GetX() + 10, hole1->GetY() + 9), fit != kFitNormal);
+        ExpectLoose(3);
+        View().ClearPage(nullptr);
+        ExpectLoose(0);
+    }
+}
+
+TEST_F(FitPageOne, AnAlreadyFilledHoleTakesNothingMore) {
+    View().Fit().SetFit(kFitVeryGenerous);
+    CSprite* hole = Piece(kHoleKind, 2);
+    hole->Hide();
+    EXPECT_FALSE(View().Fit().Forgives(hole, Piece(kDragKind, 2)));
+    hole->Show();
+    EXPECT_FALSE(View().Fit().Forgives(nullptr, Piece(kDragKind, 2)));
+}
+
+TEST_F(FitPageOne, ThreeMissesInARowLightTheHoleWhenHelpIsOn) {
+    Miss(2);
+    Miss(2);
+    Miss(2);
+    EXPECT_FALSE(Glowing()) << "help is off by default";
+
+    View().Stuck().SetEnabled(true);
+    Miss(2);
+    Miss(2);
+    EXPECT_FALSE(Glowing());
+    Miss(2);
+    ASSERT_TRUE(Glowing());
+    const CSprite* glow = View().Hint().Overlay().Sprite();
+    EXPECT_EQ(glow->GetX(), Piece(kHoleKind, 2)->GetX() + kFitOffsetX - kAidMargin);
+    EXPECT_EQ(glow->GetY(), Piece(kHoleKind, 2)->GetY() + kFitOffsetY - kAidMargin);
+    EXPECT_EQ(View().Stuck().Misses(), 0) << "the count starts again";
+}
+
+TEST_F(FitPageOne, ThePlacementANewPieceAndANewPageStartTheCountAgain) {
+    View().Stuck().SetEnabled(true);
+    // A placement between the misses.
+    Miss(2);
+    Miss(2);
+    EXPECT_TRUE(DropBeside(2, 10, 9));
+    Miss(2);
+    Miss(2);
+    EXPECT_FALSE(Glowing());
+    // Another piece dropped between them.
+    Miss(4);
+    Miss(2);
+    Miss(2);
+    EXPECT_FALSE(Glowing());
+    EXPECT_EQ(View().Stuck().Misses(), 2);
+    // A new page.
+    ASSERT_TRUE(session->ShowPage(1));
+    EXPECT_EQ(View().Stuck().Misses(), 0);
+    Miss(2);
+    EXPECT_FALSE(Glowing());
+    Miss(2);
+    Miss(2);
+    EXPECT_TRUE(Glowing());
+}
+
+TEST(StuckHelpTest, CountsOnePiecesMissesInARow) {
+    CStuckHelp help;
+    help.SetEnabled(true);
+    EXPECT_FALSE(help.Dropped(1, false));
+    EXPECT_FALSE(help.Dropped(1, false));
+    EXPECT_TRUE(help.Dropped(1, false));
+    EXPECT_FALSE(help.Dropped(1, false));
+    EXPECT_FALSE(help.Dropped(1, false));
+    EXPECT_FALSE(help.Dropped(1, true));
+    EXPECT_FALSE(help.Dropped(1, false));
+    EXPECT_FALSE(help.Dropped(1, false));
+    EXPECT_FALSE(help.Dropped(0, false));
+    EXPECT_EQ(help.Misses(), 1);
+    help.Forget();
+    EXPECT_EQ(help.Misses(), 0);
+}
