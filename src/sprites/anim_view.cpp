@@ -9,6 +9,7 @@
 #include "game/catalogue.h"
 #include "game/page_cursor.h"
 #include "game/page_sprite_index.h"
+#include "game/screen_layout.h"
 #include "game/sound_effects.h"
 #include "image/cursor_set.h"
 #include "image/dib_image.h"
@@ -51,7 +52,14 @@ void CAnimView::Tick(HWND window) {
         hint.Advance(platform::MillisecondClock());
     if (finish.Sparkling())
         finish.Advance(platform::MillisecondClock());
+    if (holdNotice.IsRunning())
+        holdNotice.Advance(platform::MillisecondClock());
     Flush(window);
+}
+
+void CAnimView::ShowHoldNotice(uint32_t now) {
+    const ScreenBox& quit = kGameButtons[kQuitButton];
+    holdNotice.Start(document, kHoldNoticePath, quit.x - kAidMargin, quit.y - kAidMargin, now);
 }
 
 void CAnimView::Render(const RECT* r) {
@@ -320,6 +328,7 @@ void CAnimView::SpritesDeleted() {
     hint.Forget();
     finish.Forget();
     stuckHelp.Forget();
+    holdNotice.Forget();
     if (dragging) {
         dragging = false;
         carry.Reset();

@@ -6,6 +6,7 @@
 // page's star and sparkle, how forgiving a drop is and help when stuck.
 #pragma once
 
+#include "game/play_aids.h"
 #include "game/play_keys.h"
 #include "sprites/anim_view_base.h"
 #include "sprites/carry_mode.h"
@@ -105,6 +106,10 @@ public:
     // Set by the play settings at start-up and by the grown-up corner.
     CFitRule& Fit() { return fitRule; }
     CStuckHelp& Stuck() { return stuckHelp; }
+    // Called by the child lock after a tap: the quit button's edge pulses
+    // for a moment, from the time now (milliseconds).
+    void ShowHoldNotice(uint32_t now);
+    const CHintGlow& HoldNotice() const { return holdNotice; }
     const CFinishedPage& Finish() const { return finish; }
 
 private:
@@ -142,7 +147,8 @@ private:
     int32_t placedCount = 0;
     HWND mainWindow = nullptr;
     CCarryMode carry;
-    CHintGlow hint;
+    CHintGlow hint{kHintGlowTag};
+    CHintGlow holdNotice{kHoldNoticeTag};
     CKeyboardPlay keyboard{*this, hint};
     CFinishedPage finish;
     CFitRule fitRule;

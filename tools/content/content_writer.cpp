@@ -79,6 +79,7 @@ void GenerateScreens(const std::string& folder) {
     WritePicture(folder, kPageLabelsFile, labels);
     WritePicture(folder, kFinishedStarPath, DrawFinishedStar(labels));
     WritePicture(folder, kSparklePicturePath, DrawSparkle());
+    WritePicture(folder, kHoldNoticePath, DrawHoldNotice());
     const Image book = DrawBookBackground();
     WritePicture(folder, kBookBackgroundPath, book);
     WritePicture(folder, kBookThumbnailsPath, DrawBookThumbnails());

@@ -31,6 +31,7 @@ LRESULT CGameController::OnCreate(HWND window, const CREATESTRUCTA* creation) {
     // Beside the options file, so the two always travel together.
     CSettings::GetInstance()->Initialize(base.ResolvePath(""));
     soundSwitch.Apply(window);
+    houseRules.Apply();
     // The game begins at the title screen with no page loaded; the state word
     // says so together with the current screen.
     state = kStateTitle;
@@ -84,7 +85,10 @@ LRESULT CGameController::OnCommand(HWND window, int32_t id, int32_t) {
         return 1;
     }
     if (id == ID_QUIT) {
-        PostMessageA(window, WM_CLOSE, 0, 0);
+        // With the child lock on only a hold of the button quits
+        // (house_rules.h); its click does nothing.
+        if (!houseRules.LockOn())
+            PostMessageA(window, WM_CLOSE, 0, 0);
         return 0;
     }
     // The page commands come from the game screen's buttons and keys; from

@@ -7,6 +7,7 @@
 
 #include "game/game_state.h"
 #include "game/win32/book_play.h"
+#include "game/win32/house_rules.h"
 #include "game/win32/screens.h"
 #include "game/win32/sound_switch.h"
 #include "platform/win_types.h"
@@ -51,6 +52,9 @@ public:
     // The main loop's periodic call while the book is open: the start-again
     // control's hold moves on, and the changes reach the screen.
     void TickBook(HWND window);
+    // The grown-up corner's settings in force, and the child lock's holds
+    // (keyboard.cpp, the window procedure and the main loop pass them on).
+    CHouseRules& HouseRules() { return houseRules; }
 
     CGameController(const CGameController&) = delete;
     CGameController& operator=(const CGameController&) = delete;
@@ -84,6 +88,7 @@ private:
     // cannot end the game twice.
     bool closing = false;
     CBookPlay bookPlay{document, sounds};
+    CHouseRules houseRules{view, sounds};
 };
 
 extern CGameController g_gameController;
