@@ -170,3 +170,20 @@ def options_file(show_directions):
 
 def settings_file(sound):
     return stored_file(b"VARNSETT", sound)
+
+
+FIT_NORMAL, FIT_GENEROUS, FIT_VERY_GENEROUS = range(3)
+
+
+def household_settings_file(music=4, effects=4, fit=FIT_NORMAL, help_when_stuck=False,
+                            child_lock=False, last_player=0, players=((0, 0),), sound=0):
+    """A settings file of version 258, as the grown-up corner stores it: the
+    sound, the designed presentation, then the volumes (0 silent .. 4 full),
+    the fit, help when stuck, the child lock, the last player and the players
+    (badge, folder)."""
+    fields = [258, sound, 0, 0, 0, 0, 0, music, effects, fit, int(help_when_stuck),
+              int(child_lock), last_player, len(players)]
+    for badge, folder in players:
+        fields += [badge, folder]
+    text = b"VARNSETT"
+    return struct.pack("<I", len(text)) + text + struct.pack(f"<{len(fields)}i", *fields)

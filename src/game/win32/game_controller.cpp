@@ -89,6 +89,8 @@ LRESULT CGameController::OnCommand(HWND window, int32_t id, int32_t) {
         // (house_rules.h); its click does nothing.
         if (!houseRules.LockOn())
             PostMessageA(window, WM_CLOSE, 0, 0);
+        else
+            SetFocus(window);
         return 0;
     }
     // The page commands come from the game screen's buttons and keys; from
