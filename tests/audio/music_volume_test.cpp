@@ -25,9 +25,7 @@ const Bytes kSong = Concat({Event(0, {0x90, 60, 0x40}), Event(0, {0xB2, 7, 120})
 class MusicVolumeTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        headless::MidiSystem system;
-        system.deviceNames = {"Synth"};
-        headless::ConfigureMidi(system);
+        headless::ConfigureMidi(headless::OneDevice("Synth"));
         WriteAll(path, File(0, 480, {kSong}));
         player.OpenPlayer(nullptr);
         ASSERT_NE(player.midiOut, nullptr);

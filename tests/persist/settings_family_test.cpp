@@ -4,10 +4,10 @@
 // a damaged family field means a first run's settings with the file left
 // alone.
 #include "persist/settings.h"
+#include "persist/settings_bytes.h"
 #include "persist/store_locations.h"
 #include "support/temp_dir.h"
 
-#include <algorithm>
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -16,24 +16,11 @@
 
 namespace {
 
-Bytes Stored(int32_t version, const std::vector<int32_t>& values) {
-    const std::string text = "VARNSETT";
-    Bytes bytes(4 + text.size());
-    bytes[0] = static_cast<uint8_t>(text.size());
-    std::copy(text.begin(), text.end(), bytes.begin() + 4);
-    std::vector<int32_t> fields = {version};
-    fields.insert(fields.end(), values.begin(), values.end());
-    for (int32_t field : fields)
-        for (int i = 0; i < 4; ++i)
-            bytes.push_back(static_cast<uint8_t>(static_cast<uint32_t>(field) >> (8 * i)));
-    return bytes;
-}
-
 // Sound, then the default presentation, then the family fields given.
 Bytes Family(const std::vector<int32_t>& fields) {
     std::vector<int32_t> values = {kSoundAllOn, 0, 0, 0, 0, 0};
     values.insert(values.end(), fields.begin(), fields.end());
-    return Stored(258, values);
+    return StoredSettings(258, values);
 }
 
 // The default household's fields: full volumes, normal fit, no help, no
@@ -106,14 +93,14 @@ TEST_F(FamilySettingsTest, TheFileLayoutFollowsThePresentation) {
     family.lastPlayer = 1;
     settings.SetFamily(family);
     settings.Save();
-    EXPECT_EQ(ReadAll(path), Stored(258, {kSoundMusicOff, kPresentWindow, 10, 20, 800, 600, 4, 4, 1,
-                                          0, 1, 1, 2, 0, 0, 2, 1}));
+    EXPECT_EQ(ReadAll(path), StoredSettings(258, {kSoundMusicOff, kPresentWindow, 10, 20, 800, 600,
+                                                  4, 4, 1, 0, 1, 1, 2, 0, 0, 2, 1}));
 }
 
 TEST_F(FamilySettingsTest, AHouseholdThatChangesNothingKeepsItsOlderFile) {
     const Bytes olderFiles[] = {
-        Stored(256, {kSoundMusicOff}),
-        Stored(257, {kSoundAllOff, kPresentWindow, 1, 2, 640, 480}),
+        StoredSettings(256, {kSoundMusicOff}),
+        StoredSettings(257, {kSoundAllOff, kPresentWindow, 1, 2, 640, 480}),
     };
     for (const Bytes& older : olderFiles) {
         WriteAll(path, older);
@@ -134,7 +121,7 @@ TEST_F(FamilySettingsTest, AHouseholdThatChangesNothingKeepsItsOlderFile) {
     EXPECT_EQ(settings.GetFamily().musicVolume, 2);
     settings.SetFamily(FamilyChoice());
     settings.Save();
-    EXPECT_EQ(ReadAll(path), Stored(256, {kSoundAllOn}));
+    EXPECT_EQ(ReadAll(path), StoredSettings(256, {kSoundAllOn}));
 }
 
 TEST_F(FamilySettingsTest, DamagedFamilyFieldsMeanAFirstRunAndTheFileStays) {
@@ -167,7 +154,8 @@ TEST_F(FamilySettingsTest, DamagedFamilyFieldsMeanAFirstRunAndTheFileStays) {
         {"folder twice", Family({4, 4, 0, 0, 0, 0, 3, 0, 0, 1, 2, 2, 2})},
         {"cut short", Bytes(good.begin(), good.end() - 1)},
         {"list cut short", Bytes(good.begin(), good.end() - 8)},
-        {"version 258 of a 257 file", Stored(258, {kSoundAllOff, kPresentWindow, 0, 0, 800, 600})},
+        {"version 258 of a 257 file",
+         StoredSettings(258, {kSoundAllOff, kPresentWindow, 0, 0, 800, 600})},
     };
     for (const auto& [name, stored] : cases) {
         SCOPED_TRACE(name);

@@ -45,42 +45,20 @@ struct Drop {
 
 TEST_F(FitPageOne, EachFitReachesItsDistanceAroundThePerfectPlace) {
     // The perfect place is the hole's top-left plus (10, 9); each fit takes
-    // a top-left strictly within its reach of it: 20, 40 and 60 pixels.
-    const std::vector<std::pair<FitSetting, std::vector<Drop>>> fits = {
-        {kFitNormal,
-         {{10, 9, true},
-          {29, 9, true},
-          {30, 9, false},
-          {-9, 9, true},
-          {-10, 9, false},
-          {10, 28, true},
-          {10, 29, false},
-          {45, 9, false}}},
-        {kFitGenerous,
-         {{10, 9, true},
-          {49, 9, true},
-          {50, 9, false},
-          {-29, 9, true},
-          {-30, 9, false},
-          {10, 48, true},
-          {10, 49, false},
-          {10, -30, true},
-          {10, -31, false},
-          {45, 44, true}}},
-        {kFitVeryGenerous,
-         {{69, 9, true},
-          {70, 9, false},
-          {-49, 9, true},
-          {-50, 9, false},
-          {10, 68, true},
-          {10, 69, false},
-          {10, -50, true},
-          {10, -51, false},
-          {65, 64, true}}},
-    };
+    // a top-left strictly within its reach of it, each way.
+    EXPECT_EQ(CFitRule::ReachOf(kFitNormal), 20);
+    EXPECT_EQ(CFitRule::ReachOf(kFitGenerous), 40);
+    EXPECT_EQ(CFitRule::ReachOf(kFitVeryGenerous), 60);
     const int32_t k = 2; // piece 3
-    for (const auto& [fit, drops] : fits) {
+    for (FitSetting fit : {kFitNormal, kFitGenerous, kFitVeryGenerous}) {
         View().Fit().SetFit(fit);
+        const int32_t in = CFitRule::ReachOf(fit) - 1;
+        // Just inside and just outside each edge, and inside a corner.
+        const Drop drops[] = {{10 + in, 9, true},      {11 + in, 9, false},
+                              {10 - in, 9, true},      {9 - in, 9, false},
+                              {10, 9 + in, true},      {10, 10 + in, false},
+                              {10, 9 - in, true},      {10, 8 - in, false},
+                              {10 + in, 9 - in, true}, {10 + 35, 9, fit != kFitNormal}};
         for (const Drop& d : drops)
             EXPECT_EQ(DropBeside(k, d.dx, d.dy), d.fits)
                 << "fit " << fit << ", top-left at hole + (" << d.dx << ", " << d.dy << ")";
