@@ -96,10 +96,16 @@ TEST_F(FitPageOne, NoFitLetsAForeignHoleTakeAPiece) {
 TEST_F(FitPageOne, AnAlreadyFilledHoleTakesNothingMore) {
     View().Fit().SetFit(kFitVeryGenerous);
     CSprite* hole = Piece(kHoleKind, 2);
+    CSprite* drag = Piece(kDragKind, 2);
+    const int32_t restX = drag->GetX();
+    const int32_t restY = drag->GetY();
+    drag->MoveTo(hole->GetX() + 30, hole->GetY() + 9);
+    EXPECT_TRUE(View().Fit().Forgives(hole, drag));
     hole->Hide();
-    EXPECT_FALSE(View().Fit().Forgives(hole, Piece(kDragKind, 2)));
+    EXPECT_FALSE(View().Fit().Forgives(hole, drag));
     hole->Show();
-    EXPECT_FALSE(View().Fit().Forgives(nullptr, Piece(kDragKind, 2)));
+    EXPECT_FALSE(View().Fit().Forgives(nullptr, drag));
+    drag->MoveTo(restX, restY);
 }
 
 TEST_F(FitPageOne, ThreeMissesInARowLightTheHoleWhenHelpIsOn) {
