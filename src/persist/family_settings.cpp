@@ -81,3 +81,22 @@ const char* ReadFamily(DeSerializer& in, FamilyChoice& choice) {
     }
     return IsValidFamily(choice) ? nullptr : kWrongFamily;
 }
+
+int32_t AddPlayer(FamilyChoice& choice) {
+    if (choice.players.size() >= static_cast<size_t>(kMostPlayers))
+        return -1;
+    auto taken = [&](int32_t value, bool badge) {
+        for (const PlayerEntry& p : choice.players)
+            if ((badge ? p.badge : p.folder) == value)
+                return true;
+        return false;
+    };
+    PlayerEntry player;
+    while (taken(player.badge, true))
+        ++player.badge;
+    player.folder = 1;
+    while (taken(player.folder, false))
+        ++player.folder;
+    choice.players.push_back(player);
+    return static_cast<int32_t>(choice.players.size()) - 1;
+}

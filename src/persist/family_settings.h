@@ -64,3 +64,7 @@ const char* ReadFamily(DeSerializer& in, FamilyChoice& choice);
 // player in folder 0, no badge or folder twice. Used by ReadFamily and by
 // the corner before it keeps a change.
 bool IsValidFamily(const FamilyChoice& choice);
+// Called by the title screen's add badge and the corner: adds a player with
+// the first badge and the lowest folder nobody has. Their index, or -1 when
+// six already play.
+int32_t AddPlayer(FamilyChoice& choice);

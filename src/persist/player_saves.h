@@ -22,6 +22,9 @@ public:
     // is loaded, and by the corner.
     void SetFolder(int32_t folder) { current = folder; }
     int32_t Folder() const { return current; }
+    // The player's badge, which the bar shows.
+    void SetBadge(int32_t picture) { badge = picture; }
+    int32_t Badge() const { return badge; }
 
     // Called by the document and the book for every page save name: the
     // current player's name for saveName (a game path such as
@@ -32,4 +35,5 @@ public:
 
 private:
     int32_t current = 0;
+    int32_t badge = 0;
 };

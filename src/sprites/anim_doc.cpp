@@ -2,6 +2,7 @@
 #include "game/page_cursor.h"
 #include "game/page_furniture.h"
 #include "game/page_sprite_index.h"
+#include "game/player_badges.h"
 #include "persist/player_saves.h"
 #include "persist/puzzle_file_ops.h"
 #include "persist/settings.h"
@@ -117,4 +118,15 @@ void CAnimDoc::AddFurniture(int32_t page) {
     SpriteRecord star = g_finishedStarRecord;
     star.visible = PageProgressOf(*this).Finished() ? 1 : 0;
     AddGridSprite(star, kFinishedStarPath, kFinishedStarTag);
+    // Whose progress this is: the player's badge on the bar.
+    const SpriteRecord badge = {kBadgeRows,
+                                2,
+                                CPlayerSaves::GetInstance()->Badge(),
+                                0,
+                                kBarBadge.x,
+                                kBarBadge.y,
+                                kCatalogueDepth,
+                                1,
+                                kBarBadgeTag};
+    AddGridSprite(badge, kBadgesPath, kBarBadgeTag);
 }

@@ -2,8 +2,10 @@
 // they always were, so an installation's progress is theirs byte for byte;
 // every further player's lie in a folder of their own and never touch
 // anyone else's.
+#include "game/page_furniture.h"
 #include "persist/player_saves.h"
 #include "sprites/anim_doc.h"
+#include "sprites/grid_sprite.h"
 #include "sprites/sprite.h"
 #include "support/play_page_test.h"
 
@@ -61,7 +63,15 @@ TEST_F(PlayerSavesTest, EachPlayerKeepsTheirOwnProgress) {
     EXPECT_EQ(ReadAll(First()), firstBefore) << "the first player's save untouched";
 
     EXPECT_EQ(PlacedAs(0), std::vector<int32_t>{2});
+    CPlayerSaves::GetInstance()->SetBadge(4);
     EXPECT_EQ(PlacedAs(1), std::vector<int32_t>{5});
+    // The bar shows the player's badge, plain.
+    const auto* badge =
+        dynamic_cast<const CGridSprite*>(session->Document().FindByTag(kBarBadgeTag));
+    ASSERT_NE(badge, nullptr);
+    EXPECT_EQ(badge->GetRow(), 4);
+    EXPECT_EQ(badge->GetColumn(), 0);
+    CPlayerSaves::GetInstance()->SetBadge(0);
     EXPECT_TRUE(PlacedAs(2).empty()) << "a new player starts afresh";
 }
 
