@@ -14,7 +14,12 @@ void OnKeyDown(HWND window, uint32_t key) {
         Log("%s", response.logLine);
     switch (response.action) {
     case KeyAction::kStart:
-        PostMessageA(window, WM_COMMAND, static_cast<WPARAM>(ID_START), 0);
+        // On the add badge Enter adds a player instead.
+        if (!g_gameController.TitlePlayers().OnStartKey(window))
+            PostMessageA(window, WM_COMMAND, static_cast<WPARAM>(ID_START), 0);
+        break;
+    case KeyAction::kChoosePlayer:
+        g_gameController.TitlePlayers().OnArrow(window, response.command);
         break;
     case KeyAction::kEndAtOnce:
         // No ending picture and no store: the player asked to be gone. With

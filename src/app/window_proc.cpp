@@ -188,6 +188,10 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_LBUTTONDOWN:
         if (ToBook(window, message, lParam))
             return 0;
+        // The title screen's badges.
+        if (g_gameController.GetState() == kStateTitle &&
+            g_gameController.TitlePlayers().OnClick(window, PointerX(lParam), PointerY(lParam)))
+            return 0;
         g_animView.OnLButtonDown(window, static_cast<uint32_t>(wParam), PointerX(lParam),
                                  PointerY(lParam));
         return 0;

@@ -32,6 +32,21 @@ BUTTON_FILES = {"quit": "m0002.dat", "info": "m0003.dat", "prev": "m0004.dat",
                 "next": "m0005.dat", "clear": "m0006.dat", "sound": "m0039.dat",
                 "book": "m0038.dat"}
 PAGE_LABEL = _screen["kPageLabel"]
+# The players' badges: a row centred below the title picture, and the
+# current player's on the bar; the picture holds a row per animal and the
+# add badge's last, each plain face beside its highlighted one.
+BADGE_SIZE = _screen["kBadgeSize"][0]
+BADGE_GAP = _screen["kBadgeGap"][0]
+BADGES_TOP = _screen["kTitleBadgesTop"][0]
+BAR_BADGE = _screen["kBarBadge"]
+BADGES_FILE = "m0041.dat"
+ADD_BADGE_ROW = 6
+
+
+def badge_boxes(count):
+    """Where the title screen's count badges stand (players, then add)."""
+    left = (SCREEN[0] - (count * BADGE_SIZE + (count - 1) * BADGE_GAP)) // 2
+    return [(left + i * (BADGE_SIZE + BADGE_GAP), BADGES_TOP) for i in range(count)]
 # A finished page's star, over the label's right-hand end, and its picture.
 FINISHED_STAR = _screen["kFinishedStar"]
 FINISHED_STAR_FILE = "m0037.dat"

@@ -1,12 +1,14 @@
-"""The grown-up corner's settings played under Wine: the child lock's hold
+"""The family's players and the grown-up corner's settings played under Wine: the child lock's hold
 on Escape and the quit button, the generous fit, and help when stuck."""
 
+import os
 import unittest
 
 from harness import GameTestCase, wait_until
-from layout import FIT_GENEROUS, FIT_OFFSET, GAME_BUTTONS, PLACED, household_settings_file
+from layout import (FIT_GENEROUS, FIT_OFFSET, GAME_BUTTONS, PLACED, SaveFile, badge_boxes,
+                    household_settings_file, save_name)
 from pictures import MAGENTA, frame
-from player import loose_picture_back, started_game
+from player import Player, centre, loose_picture_back, started_game
 
 AID_MARGIN = 6  # the glows reach this far beyond what they surround
 GLOW_FRAMES = 3
@@ -104,6 +106,63 @@ class FamilyTest(GameTestCase):
         # A glow places nothing.
         wait_until(lambda: not glowing(game, frames, at), "the glow to end")
         self.assertTrue(loose_picture_back(player, piece))
+
+
+    def test_two_players_each_keep_their_own_progress(self):
+        game = self.new_game().skip_directions()
+        player = Player(game.start())
+        first, second = player.pieces_of(1)[:2]
+        player.wait_title()
+        player.focus()
+        # The add badge adds a second player (the next animal), highlighted;
+        # Enter starts them.
+        game.click(*centre((*badge_boxes(2)[1], 64, 64)))
+        player.wait_title(badges=(0, 1), highlight=1)
+        game.key("Return")
+        player.wait_page(1)
+        player.wait_bar_badge(1)
+        player.place_piece(first)
+        game.close_through_ending()
+        self.assertEqual(game.wait_exit(), 0)
+        self.assertTrue(os.path.exists(game.path("players", "01", "save", save_name(1))))
+        self.assertFalse(os.path.exists(game.path("save", save_name(1))))
+
+        # The second played last; a click on the first's badge starts them.
+        game = self.new_game(folder=game.folder)
+        player = Player(game.start())
+        player.wait_title(badges=(0, 1), highlight=1)
+        player.focus()
+        game.click(*centre((*badge_boxes(3)[0], 64, 64)))
+        player.wait_page(1)
+        player.wait_bar_badge(0)
+        self.assertTrue(loose_picture_back(player, first))
+        player.place_piece(second)
+        game.close_through_ending()
+        game.wait_exit()
+
+        # The arrows and Enter choose the second again: only their piece in.
+        game = self.new_game(folder=game.folder)
+        player = Player(game.start())
+        player.wait_title(badges=(0, 1), highlight=0)
+        player.focus()
+        game.key("Right")
+        player.wait_title(badges=(0, 1), highlight=1)
+        game.key("Return")
+        player.wait_page(1)
+        player.wait_bar_badge(1)
+        player.wait_piece(PLACED, first, "the second player's piece in its hole")
+        self.assertTrue(loose_picture_back(player, second))
+
+    def test_an_installations_saves_are_the_first_players(self):
+        game = self.new_game().skip_directions()
+        piece = game.session.catalogue.pages[1][0]
+        game.write_file(SaveFile.laid_out(game.session.catalogue, 1, placed=(piece,)), "save",
+                        save_name(1))
+        installed = game.read_bytes("save", save_name(1))
+        game, player = started_game(self, game)
+        player.wait_bar_badge(0)
+        player.wait_piece(PLACED, piece, "the installation's piece in its hole")
+        self.assertEqual(game.read_bytes("save", save_name(1)), installed)
 
 
 if __name__ == "__main__":

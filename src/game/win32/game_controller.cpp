@@ -32,6 +32,7 @@ LRESULT CGameController::OnCreate(HWND window, const CREATESTRUCTA* creation) {
     CSettings::GetInstance()->Initialize(base.ResolvePath(""));
     soundSwitch.Apply(window);
     houseRules.Apply();
+    titlePlayers.Enter();
     // The game begins at the title screen with no page loaded; the state word
     // says so together with the current screen.
     state = kStateTitle;
@@ -136,6 +137,8 @@ void CGameController::Start(HWND window) {
     // without storing it.
     if (state != kStateTitle)
         return;
+    // Whose progress the pages are, before the first is loaded.
+    titlePlayers.ChooseHighlighted();
     g_currentScreen = gameScreen;
     gameScreen->Enter(window);
     PostMessageA(window, UWM_GAME_SCREEN_READY, 0, 0);

@@ -10,6 +10,7 @@
 #include "game/win32/house_rules.h"
 #include "game/win32/screens.h"
 #include "game/win32/sound_switch.h"
+#include "game/win32/title_players.h"
 #include "platform/win_types.h"
 
 #include <cstdint>
@@ -55,6 +56,9 @@ public:
     // The grown-up corner's settings in force, and the child lock's holds
     // (keyboard.cpp, the window procedure and the main loop pass them on).
     CHouseRules& HouseRules() { return houseRules; }
+    // The title screen's player badges (the keys and the window procedure
+    // pass them on while the title shows).
+    CTitlePlayers& TitlePlayers() { return titlePlayers; }
 
     CGameController(const CGameController&) = delete;
     CGameController& operator=(const CGameController&) = delete;
@@ -89,6 +93,7 @@ private:
     bool closing = false;
     CBookPlay bookPlay{document, sounds};
     CHouseRules houseRules{view, sounds};
+    CTitlePlayers titlePlayers;
 };
 
 extern CGameController g_gameController;
