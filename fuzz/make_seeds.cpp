@@ -1,8 +1,9 @@
 // Writes the seeds of the options and save-file fuzzers with the game's own
 // writers. Options: good files holding each flag value, one cut after its
-// version, one of a later version. Settings: the sound switch alone and with
-// a window's presentation. Page 1: as it is first laid out, partly and wholly
-// solved, cleared again, and a file of the header alone.
+// version, one of a later version. Settings: the sound switch alone, with a
+// window's presentation, and with a household's corner settings and players.
+// Page 1: as it is first laid out, partly and wholly solved, cleared again,
+// and a file of the header alone.
 //   make_seeds SEEDS_FOLDER
 #include "persist/initialization.h"
 #include "persist/puzzle_file_ops.h"
@@ -27,10 +28,12 @@ void WriteOptions(const std::string& path, int32_t flag) {
     out.Commit();
 }
 
-void WriteSettings(const std::string& path, SoundSetting sound, const PresentationChoice& choice) {
+void WriteSettings(const std::string& path, SoundSetting sound, const PresentationChoice& choice,
+                   const FamilyChoice& family = FamilyChoice()) {
     CSettings settings;
     settings.SetSound(sound);
     settings.SetPresentation(choice);
+    settings.SetFamily(family);
     Serializer out(path);
     settings.Serialize(out);
     out.Commit();
@@ -90,6 +93,15 @@ int main(int argc, char** argv) {
         WriteSettings(settings + "/sound.dta", kSoundMusicOff, PresentationChoice());
         WriteSettings(settings + "/window.dta", kSoundAllOn,
                       PresentationChoice{kPresentWindow, 40, 30, 1100, 860});
+        FamilyChoice family;
+        family.musicVolume = 1;
+        family.effectsVolume = 3;
+        family.fit = kFitVeryGenerous;
+        family.helpWhenStuck = true;
+        family.childLock = true;
+        family.players = {{0, 0}, {3, 1}, {5, 2}};
+        family.lastPlayer = 2;
+        WriteSettings(settings + "/family.dta", kSoundMusicOff, PresentationChoice(), family);
     } catch (const char* text) {
         std::fprintf(stderr, "make_seeds: %s\n", text);
         return 1;

@@ -1,9 +1,8 @@
-// Arbitrary bytes as the settings file (the sound switch and, from version
-// 257, the presentation), read from memory by the same reading the game's
-// Load runs when its window is created. Besides the sanitizers it checks the
-// outcome: whatever was read lies in range, bytes that are no good settings
-// file give a first run's settings, and what was read, stored and read
-// again comes back the same.
+// Arbitrary bytes as the settings file (the sound switch, from version 257
+// the presentation, from 258 the grown-up corner's settings and the players), read from memory by
+// the same reading the game's Load runs when its window is created. Besides the sanitizers it
+// checks the outcome: whatever was read lies in range, bytes that are no good settings file give a
+// first run's settings, and what was read, stored and read again comes back the same.
 #include "persist/settings.h"
 #include "support/scratch_folder.h"
 
@@ -22,6 +21,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     CSettings settings;
     settings.SetSound(kSoundAllOff);
     settings.SetPresentation(PresentationChoice{kPresentWindow, 1, 2, 3, 4});
+    FamilyChoice stale;
+    stale.childLock = true;
+    settings.SetFamily(stale);
     const bool read = settings.LoadFromBytes(data, size);
     const PresentationChoice& choice = settings.GetPresentation();
     if (settings.GetSound() < 0 || settings.GetSound() >= kSoundSettingCount)
@@ -29,7 +31,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (choice.mode < 0 || choice.mode >= kPresentationModeCount || choice.width < 0 ||
         choice.height < 0)
         __builtin_trap();
-    if (!read && (settings.GetSound() != kSoundAllOn || !choice.IsDefault()))
+    if (!IsValidFamily(settings.GetFamily()))
+        __builtin_trap();
+    if (!read && (settings.GetSound() != kSoundAllOn || !choice.IsDefault() ||
+                  !settings.GetFamily().IsDefault()))
         __builtin_trap();
 
     // The round trip goes through the game's own safe store, which writes a
@@ -37,14 +42,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static ScratchFolder folder("varnolt-fuzz-settings");
     const SoundSetting sound = settings.GetSound();
     const PresentationChoice kept = choice;
+    const FamilyChoice family = settings.GetFamily();
     CSettings stored;
     stored.Initialize(folder.path);
     stored.SetSound(sound);
     stored.SetPresentation(kept);
+    stored.SetFamily(family);
     stored.Save();
     CSettings again;
     again.Initialize(folder.path);
-    if (again.GetSound() != sound || !Same(again.GetPresentation(), kept))
+    if (again.GetSound() != sound || !Same(again.GetPresentation(), kept) ||
+        again.GetFamily() != family)
         __builtin_trap();
     return 0;
 }

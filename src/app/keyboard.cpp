@@ -14,13 +14,23 @@ void OnKeyDown(HWND window, uint32_t key) {
         Log("%s", response.logLine);
     switch (response.action) {
     case KeyAction::kStart:
-        PostMessageA(window, WM_COMMAND, static_cast<WPARAM>(ID_START), 0);
+        // On the add badge Enter adds a player instead.
+        if (!g_gameController.TitlePlayers().OnStartKey(window))
+            PostMessageA(window, WM_COMMAND, static_cast<WPARAM>(ID_START), 0);
+        break;
+    case KeyAction::kChoosePlayer:
+        g_gameController.TitlePlayers().OnArrow(window, response.command);
         break;
     case KeyAction::kEndAtOnce:
-        // No ending picture and no store: the player asked to be gone.
-        DestroyWindow(window);
+        // No ending picture and no store: the player asked to be gone. With
+        // the child lock on, only once the key has been held.
+        if (g_gameController.HouseRules().LockedPress(LockedAct::kEndAtOnce))
+            DestroyWindow(window);
         break;
     case KeyAction::kPressButton:
+        if (response.command == ID_QUIT &&
+            !g_gameController.HouseRules().LockedPress(LockedAct::kQuit))
+            break;
         PressButton(window, response.command);
         break;
     case KeyAction::kPlay:
@@ -32,4 +42,11 @@ void OnKeyDown(HWND window, uint32_t key) {
     case KeyAction::kNothing:
         break;
     }
+}
+
+void OnKeyUp(HWND, uint32_t key) {
+    // Escape and Q are the child lock's keys; a tap of either shows that
+    // it needs holding.
+    if (key == VK_ESCAPE || key == 'Q')
+        g_gameController.HouseRules().LockedRelease();
 }

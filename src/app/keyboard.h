@@ -9,3 +9,6 @@
 // Called by the window procedure with the key's virtual-key code; what a key
 // does depends on the controller's state (game/key_commands.h).
 void OnKeyDown(HWND window, uint32_t key);
+
+// The window procedure's WM_KEYUP: the end of a child lock's hold.
+void OnKeyUp(HWND window, uint32_t key);

@@ -25,6 +25,9 @@ WPARAM RunMainLoop() {
             WaitMessage();
             continue;
         }
+        // A child lock's hold that is now long enough acts.
+        if (g_mainWindow != nullptr)
+            g_gameController.HouseRules().Tick(g_mainWindow->windowHandle);
         // The page's (or the open book's) changes reach the screen here, as
         // soon as the messages that made them are done; the title screen has
         // nothing to animate.

@@ -156,6 +156,19 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_KEYDOWN:
         OnKeyDown(window, static_cast<uint32_t>(wParam));
         return 0;
+    case WM_KEYUP:
+        OnKeyUp(window, static_cast<uint32_t>(wParam));
+        return 0;
+    case UWM_QUIT_BUTTON:
+        if (wParam != 0)
+            g_gameController.HouseRules().LockedPress(LockedAct::kQuit);
+        else
+            g_gameController.HouseRules().LockedRelease();
+        return 0;
+    case WM_KILLFOCUS:
+        // A key let go elsewhere never comes up here.
+        g_gameController.HouseRules().Cancel();
+        return 0;
     case UWM_GAME_SCREEN_READY:
     case UWM_TITLE_SCREEN_READY:
         OnScreenReady(window);
@@ -174,6 +187,10 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         return 0;
     case WM_LBUTTONDOWN:
         if (ToBook(window, message, lParam))
+            return 0;
+        // The title screen's badges.
+        if (g_gameController.GetState() == kStateTitle &&
+            g_gameController.TitlePlayers().OnClick(window, PointerX(lParam), PointerY(lParam)))
             return 0;
         g_animView.OnLButtonDown(window, static_cast<uint32_t>(wParam), PointerX(lParam),
                                  PointerY(lParam));

@@ -109,6 +109,10 @@ bool MidiPlayer::StartSong(const char* path) {
     timerPeriod = platform::MinimumTimerPeriod();
     positionTicks = 0;
     Rewind();
+    // A quieter setting is heard from the song's first note.
+    volume.ForgetSong();
+    if (!volume.IsFull())
+        SendChannelVolumes();
     platform::BeginTimerPeriod(timerPeriod);
     timerRunning = 1;
     timerId = platform::StartMusicTimer(timerPeriod, TimerCallback, this);
@@ -151,7 +155,19 @@ void MidiPlayer::ClosePlayer() {
     song = MidiSong{};
 }
 
+void MidiPlayer::SetMusicVolume(int32_t step, int32_t fullStep) {
+    MusicTimerLock lock;
+    if (volume.SetStep(step, fullStep) && midiOut != nullptr && timerRunning != 0)
+        SendChannelVolumes();
+}
+
+void MidiPlayer::SendChannelVolumes() {
+    for (int channel = 0; channel < midi::kChannels; ++channel)
+        platform::MidiOutShortMessage(midiOut, volume.ChannelVolumeMessage(channel));
+}
+
 void MidiPlayer::SendShortMessage(uint8_t status, uint8_t data1, uint8_t data2) {
+    volume.Filter(status, data1, data2);
     platform::MidiOutShortMessage(midiOut, static_cast<uint32_t>(status) +
                                                static_cast<uint32_t>(data1) * 256 +
                                                static_cast<uint32_t>(data2) * 65536);

@@ -7,6 +7,7 @@
 #pragma once
 
 #include "audio/midi_song.h"
+#include "audio/music_volume.h"
 #include "platform/midi_out.h"
 #include "platform/win_types.h"
 
@@ -41,6 +42,10 @@ public:
     // Stops the music, closes the device and releases the song.
     void ClosePlayer();
     void SendShortMessage(uint8_t status, uint8_t data1, uint8_t data2);
+    // Main thread, from the sound settings: the music's volume, step of
+    // fullStep, heard at once on every channel when music plays. At full
+    // the song is sent exactly as written.
+    void SetMusicVolume(int32_t step, int32_t fullStep);
 
     // Timer thread, every timerPeriod milliseconds: sends what is due.
     void OnTimer(uint32_t firedTimerId);
@@ -59,6 +64,7 @@ public:
     uint32_t periodsPlayed = 0; // timer periods since the song last started
     int32_t deviceId = 0;
     std::string songPath; // the song in play, loaded again at its end
+    CMusicVolume volume;  // scales the channel volumes the song sends
 
     MidiPlayer(const MidiPlayer&) = delete;
     MidiPlayer& operator=(const MidiPlayer&) = delete;
@@ -70,4 +76,6 @@ private:
     void Rewind();
     // Walks one track through this period; false once it has ended.
     bool AdvanceTrack(MidiTrack& track);
+    // Every channel's volume as the volume setting makes it.
+    void SendChannelVolumes();
 };

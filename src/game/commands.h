@@ -19,3 +19,6 @@ constexpr int32_t ID_BOOK = 10012;  // open the picture book, or close it again
 // Neither carries parameters; the window procedure handles both alike.
 constexpr uint32_t UWM_GAME_SCREEN_READY = 2024;
 constexpr uint32_t UWM_TITLE_SCREEN_READY = 2025;
+// Sent by the quit button's hook when the mouse button goes down on it
+// (wParam 1) or comes up (wParam 0), for the child lock's hold.
+constexpr uint32_t UWM_QUIT_BUTTON = 2026;

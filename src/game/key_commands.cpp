@@ -104,6 +104,9 @@ KeyResponse RespondInBook(uint32_t key) {
 KeyResponse RespondToKey(int32_t state, uint32_t key, bool shift) {
     if (state == kStateTitle && (key == kKeyReturn || key == kKeySpace))
         return {KeyAction::kStart, 0, "VK_RETURN"};
+    // The arrows choose among the players' badges.
+    if (state == kStateTitle && (key == kKeyLeft || key == kKeyRight))
+        return {KeyAction::kChoosePlayer, key == kKeyLeft ? -1 : 1, nullptr};
     // While starting, the page is loaded but not yet shown: nothing may act
     // on it before the player has seen it.
     if (state == kStatePlaying)

@@ -9,11 +9,12 @@
 
 enum class KeyAction {
     kNothing,
-    kStart,       // post ID_START
-    kEndAtOnce,   // destroy the window: no ending picture, the page not stored
-    kPressButton, // press the game button of `command` visibly, then send it
-    kPlay,        // hand `playKey` to the view
-    kBook,        // hand the picture book the BookKey in `command`
+    kStart,        // post ID_START
+    kEndAtOnce,    // destroy the window: no ending picture, the page not stored
+    kPressButton,  // press the game button of `command` visibly, then send it
+    kPlay,         // hand `playKey` to the view
+    kBook,         // hand the picture book the BookKey in `command`
+    kChoosePlayer, // move the title screen's badge highlight `command` (-1, 1) badges
 };
 
 // What a key asks of the open picture book.

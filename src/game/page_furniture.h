@@ -40,9 +40,13 @@ constexpr int32_t kFinishedStarTag = 10021;
 extern const SpriteRecord g_finishedStarRecord;
 extern const char* const kFinishedStarPath;
 
+// The current player's badge on the bar (kBarBadge), a cell of the badge
+// picture (player_badges.h).
+constexpr int32_t kBarBadgeTag = 10023;
+
 // How many sprites a page carries besides its pieces: the buttons, the page
-// number and the star.
-constexpr int32_t kFurnitureCount = kButtonCount + 2;
+// number, the star and the player's badge.
+constexpr int32_t kFurnitureCount = kButtonCount + 3;
 
 // The sparkle over a page just finished: twinkling stars of kSparkleSize
 // pixels square, kSparkleFrames of them stacked in one picture. Put on the

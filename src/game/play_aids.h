@@ -19,6 +19,11 @@ constexpr int32_t kGlowFrameCount = 3;
 // Furniture tags, so that no save file ever stores them.
 constexpr int32_t kSelectionRingTag = kFirstFurnitureTag + 99;
 constexpr int32_t kHintGlowTag = kFirstFurnitureTag + 100;
+// With the child lock on, a tap of Escape, Q or the quit button makes the
+// quit button's edge pulse like a hint: it needs holding. The picture is a
+// glow strip drawn round the quit button's shape, kAidMargin wider.
+constexpr int32_t kHoldNoticeTag = kFirstFurnitureTag + 101;
+constexpr const char* kHoldNoticePath = "\\data\\m0040.dat";
 
 // "\Data\r001.dat" ... "\Data\r220.dat" and "\Data\g001.dat" ...
 // "\Data\g220.dat" for pieces 1 to 220.

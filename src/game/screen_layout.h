@@ -46,6 +46,17 @@ constexpr ScreenBox kGameButtons[kButtonCount] = {
     {876, 693, 128, 59}, {156, 693, 60, 59}, {808, 693, 60, 59},
 };
 constexpr ScreenBox kPageLabel = {459, 704, 106, 40};
+// The current player's badge, in the stretch between the next page button
+// and the picture book.
+constexpr ScreenBox kBarBadge = {684, 690, 64, 64};
+
+// The players' badges on the title screen: one per player, then the "add a
+// player" badge while there is room, in a row centred below the title
+// picture. The badge picture holds one row per animal and a last one for
+// "add a player", each with its plain face beside its highlighted one.
+constexpr int32_t kBadgeSize = 64;
+constexpr int32_t kBadgeGap = 16;
+constexpr int32_t kTitleBadgesTop = 642;
 constexpr ScreenBox kFinishedStar = {541, 714, 20, 20};
 
 // The picture dialogs: the about box and the directions are squares with

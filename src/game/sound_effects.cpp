@@ -48,7 +48,11 @@ CSoundEffects* GetSoundEffects() {
 void CSoundEffects::Play(HWND window, int32_t index) {
     if (!enabled || index < 0 || index >= kSoundCount)
         return;
-    platform::PlaySoundResource(window, g_soundNames[index]);
+    // At full, exactly the designed resource sound.
+    if (volume.IsFull())
+        platform::PlaySoundResource(window, g_soundNames[index]);
+    else
+        volume.Play(window, index, g_soundNames[index]);
 }
 
 void CSoundEffects::PlayPlaceSound(HWND window) {

@@ -2,6 +2,7 @@
 // without waiting, and the bag that deals out the twenty placement sounds.
 #pragma once
 
+#include "game/effects_volume.h"
 #include "game/random.h"
 #include "platform/win_types.h"
 
@@ -59,11 +60,15 @@ public:
 
     // The sound switch's half for the effects (on at start).
     void SetEnabled(bool on) { enabled = on; }
+    // The effects' volume from the grown-up corner (full at start); the
+    // switch still turns them off on top of it.
+    void SetVolume(int32_t step, int32_t fullStep) { volume.SetStep(step, fullStep); }
 
 private:
     CRandom* random;
     CPlaceSoundBag* bag;
     bool enabled = true;
+    CEffectsVolume volume{kSoundCount};
 };
 
 // The process-wide sound effects, made on first use. The controller and the

@@ -55,8 +55,10 @@ std::string CSettings::GetPath() const {
 
 void CSettings::Serialize(Serializer& out) {
     out.PutString(kMagic);
-    const bool withPresentation = !presentation.IsDefault();
-    out.PutInt(withPresentation ? kPresentationVersion : kVersion);
+    // The oldest version that holds every value.
+    const bool withFamily = !family.IsDefault();
+    const bool withPresentation = withFamily || !presentation.IsDefault();
+    out.PutInt(withFamily ? kFamilyVersion : withPresentation ? kPresentationVersion : kVersion);
     out.PutInt(sound);
     if (!withPresentation)
         return;
@@ -65,6 +67,8 @@ void CSettings::Serialize(Serializer& out) {
     out.PutInt(presentation.top);
     out.PutInt(presentation.width);
     out.PutInt(presentation.height);
+    if (withFamily)
+        WriteFamily(out, family);
 }
 
 void CSettings::DeSerialize(DeSerializer& in) {
@@ -72,20 +76,25 @@ void CSettings::DeSerialize(DeSerializer& in) {
     int32_t version = 0;
     if (in.GetString() != kMagic)
         wrong = kWrongText;
-    else if (version = in.GetInt(), version != kVersion && version != kPresentationVersion)
+    else if (version = in.GetInt(), version < kVersion || version > kFamilyVersion)
         wrong = kWrongVersion;
     const int32_t value = wrong == nullptr ? in.GetInt() : 0;
     if (wrong == nullptr && (value < 0 || value >= kSoundSettingCount))
         wrong = kWrongSound;
     PresentationChoice choice;
-    if (wrong == nullptr && version == kPresentationVersion)
+    if (wrong == nullptr && version >= kPresentationVersion)
         wrong = ReadPresentation(in, choice);
+    // An older file means the corner was never used: its defaults.
+    FamilyChoice household;
+    if (wrong == nullptr && version >= kFamilyVersion)
+        wrong = ReadFamily(in, household);
     if (wrong != nullptr) {
         Log("%s", wrong);
         throw wrong;
     }
     sound = static_cast<SoundSetting>(value);
     presentation = choice;
+    family = household;
 }
 
 bool CSettings::ReadFrom(DeSerializer& in) {
@@ -102,6 +111,7 @@ bool CSettings::ReadFrom(DeSerializer& in) {
 void CSettings::SetDefaults() {
     sound = kSoundAllOn;
     presentation = PresentationChoice();
+    family = FamilyChoice();
 }
 
 bool CSettings::LoadFromBytes(const uint8_t* data, size_t size) {

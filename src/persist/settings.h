@@ -3,12 +3,16 @@
 // little-endian): the text "VARNSETT" as a string (length 8, then the bytes),
 // the version 256, then the sound setting. Version 257 adds, after the sound,
 // how the picture is presented and the window's place: mode, left, top,
-// width, height. A player who never changes the presentation keeps version
-// 256 files, byte for byte as before. The options file is left alone,
+// width, height. Version 258 adds, after the presentation, what the grown-up
+// corner sets (persist/family_settings.h). Each file is written in the oldest
+// version that holds its values: a player who never changes the presentation
+// or the corner keeps version 256 files, byte for byte as before. The
+// options file is left alone,
 // so that a game which never touches the switch keeps exactly the files it
 // always had.
 #pragma once
 
+#include "persist/family_settings.h"
 #include "persist/serializer.h"
 
 #include <cstddef>
@@ -57,6 +61,8 @@ public:
     static constexpr int32_t kVersion = 256;
     // Files that also keep the presentation.
     static constexpr int32_t kPresentationVersion = 257;
+    // Files that also keep the grown-up corner's settings and the players.
+    static constexpr int32_t kFamilyVersion = 258;
     static const char* const kMagic;
     static const char* const kFileName; // "\settings.dta"
 
@@ -93,6 +99,11 @@ public:
     // (stored by the next Save).
     const PresentationChoice& GetPresentation() const { return presentation; }
     void SetPresentation(const PresentationChoice& choice) { presentation = choice; }
+    // Called by the corner, the players' badges and what the corner sets
+    // (volumes, fit, help, lock): the household's choices, and new ones to
+    // keep (stored by the next Save).
+    const FamilyChoice& GetFamily() const { return family; }
+    void SetFamily(const FamilyChoice& choice) { family = choice; }
 
     CSettings(const CSettings&) = delete;
     CSettings& operator=(const CSettings&) = delete;
@@ -109,4 +120,5 @@ private:
     std::string folder;
     SoundSetting sound = kSoundAllOn;
     PresentationChoice presentation;
+    FamilyChoice family;
 };

@@ -2,6 +2,8 @@
 #include "game/page_cursor.h"
 #include "game/page_furniture.h"
 #include "game/page_sprite_index.h"
+#include "game/player_badges.h"
+#include "persist/player_saves.h"
 #include "persist/puzzle_file_ops.h"
 #include "persist/settings.h"
 #include "persist/store_locations.h"
@@ -56,15 +58,17 @@ void CAnimDoc::LoadPage(HWND window) {
 std::string CAnimDoc::SavePathOf(int32_t page) const {
     if (page < 1 || page > kPageCount)
         return std::string();
-    return StoredFileToRead(fileOps->ResolvePath(""),
-                            g_pageSaveFileNames[static_cast<size_t>(page)]);
+    return StoredFileToRead(
+        fileOps->ResolvePath(""),
+        CPlayerSaves::GetInstance()->NameOf(g_pageSaveFileNames[static_cast<size_t>(page)]));
 }
 
 std::string CAnimDoc::CurrentSaveName() const {
     const int32_t page = pageCursor->GetPageIndex();
     if (page < 1 || page > kPageCount)
         return std::string();
-    return g_pageSaveFileNames[static_cast<size_t>(page)];
+    // The player's own (the first player's are the game's as they were).
+    return CPlayerSaves::GetInstance()->NameOf(g_pageSaveFileNames[static_cast<size_t>(page)]);
 }
 
 std::string CAnimDoc::CurrentSavePath() const {
@@ -114,4 +118,15 @@ void CAnimDoc::AddFurniture(int32_t page) {
     SpriteRecord star = g_finishedStarRecord;
     star.visible = PageProgressOf(*this).Finished() ? 1 : 0;
     AddGridSprite(star, kFinishedStarPath, kFinishedStarTag);
+    // Whose progress this is: the player's badge on the bar.
+    const SpriteRecord badge = {kBadgeRows,
+                                2,
+                                CPlayerSaves::GetInstance()->Badge(),
+                                0,
+                                kBarBadge.x,
+                                kBarBadge.y,
+                                kCatalogueDepth,
+                                1,
+                                kBarBadgeTag};
+    AddGridSprite(badge, kBadgesPath, kBarBadgeTag);
 }

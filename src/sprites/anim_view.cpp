@@ -9,6 +9,7 @@
 #include "game/catalogue.h"
 #include "game/page_cursor.h"
 #include "game/page_sprite_index.h"
+#include "game/screen_layout.h"
 #include "game/sound_effects.h"
 #include "image/cursor_set.h"
 #include "image/dib_image.h"
@@ -51,7 +52,14 @@ void CAnimView::Tick(HWND window) {
         hint.Advance(platform::MillisecondClock());
     if (finish.Sparkling())
         finish.Advance(platform::MillisecondClock());
+    if (holdNotice.IsRunning())
+        holdNotice.Advance(platform::MillisecondClock());
     Flush(window);
+}
+
+void CAnimView::ShowHoldNotice(uint32_t now) {
+    const ScreenBox& quit = kGameButtons[kQuitButton];
+    holdNotice.Start(document, kHoldNoticePath, quit.x - kAidMargin, quit.y - kAidMargin, now);
 }
 
 void CAnimView::Render(const RECT* r) {
@@ -218,7 +226,12 @@ bool CAnimView::LiftPiece(int32_t k, CSprite* drag) {
 void CAnimView::DropPiece(HWND window, int32_t x, int32_t y) {
     if (pageSprites->draggedPiece == -1)
         return;
-    FinishDrop(window, FitsHole(x, y));
+    const int32_t k = pageSprites->draggedPiece;
+    const bool fits =
+        FitsHole(x, y) || fitRule.Forgives(PieceSprite(pageSprites->firstHole, k), draggedSprite);
+    FinishDrop(window, fits);
+    if (stuckHelp.Dropped(k, fits))
+        hint.ShowForPiece(document, k, platform::MillisecondClock());
 }
 
 void CAnimView::FinishDrop(HWND window, bool fits) {
@@ -314,6 +327,8 @@ void CAnimView::SpritesDeleted() {
     keyboard.Forget();
     hint.Forget();
     finish.Forget();
+    stuckHelp.Forget();
+    holdNotice.Forget();
     if (dragging) {
         dragging = false;
         carry.Reset();

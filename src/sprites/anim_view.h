@@ -2,18 +2,21 @@
 // background, then its visible sprites from the bottom up) into the offscreen
 // image and lets the player lift, carry and drop pieces with the left mouse
 // button. What the game adds to play lives in small classes the view holds
-// and calls: how a piece is carried, keyboard play, the hint and a finished
-// page's star and sparkle.
+// and calls: how a piece is carried, keyboard play, the hint, a finished
+// page's star and sparkle, how forgiving a drop is and help when stuck.
 #pragma once
 
+#include "game/play_aids.h"
 #include "game/play_keys.h"
 #include "sprites/anim_view_base.h"
 #include "sprites/carry_mode.h"
 #include "sprites/document_view.h"
 #include "sprites/finished_page.h"
+#include "sprites/fit_rule.h"
 #include "sprites/hint_glow.h"
 #include "sprites/keyboard_play.h"
 #include "sprites/piece_hands.h"
+#include "sprites/stuck_help.h"
 
 #include <cstdint>
 
@@ -64,6 +67,9 @@ public:
     void ClearPage(HWND window);
 
     // The steps of a drop, on the piece lifted by the last button press.
+    // With a generous fit a drop FitsHole refuses may still go in (its own
+    // hole only); with help when stuck the third miss in a row lights the
+    // hole.
     void DropPiece(HWND window, int32_t x, int32_t y);
     // Whether a drop with the pointer at (x, y) puts the carried piece into
     // its hole: the pointer must be over the piece's own hole (the topmost
@@ -97,6 +103,13 @@ public:
     const CKeyboardPlay& Keyboard() const { return keyboard; }
     const CHintGlow& Hint() const { return hint; }
     CFinishedPage& Finish() { return finish; }
+    // Set by the play settings at start-up and by the grown-up corner.
+    CFitRule& Fit() { return fitRule; }
+    CStuckHelp& Stuck() { return stuckHelp; }
+    // Called by the child lock after a tap: the quit button's edge pulses
+    // for a moment, from the time now (milliseconds).
+    void ShowHoldNotice(uint32_t now);
+    const CHintGlow& HoldNotice() const { return holdNotice; }
     const CFinishedPage& Finish() const { return finish; }
 
 private:
@@ -134,7 +147,10 @@ private:
     int32_t placedCount = 0;
     HWND mainWindow = nullptr;
     CCarryMode carry;
-    CHintGlow hint;
+    CHintGlow hint{kHintGlowTag};
+    CHintGlow holdNotice{kHoldNoticeTag};
     CKeyboardPlay keyboard{*this, hint};
     CFinishedPage finish;
+    CFitRule fitRule;
+    CStuckHelp stuckHelp;
 };

@@ -21,7 +21,7 @@ int32_t GlowFrameAt(uint32_t elapsed) {
     return static_cast<int32_t>(step < kFrames ? step : kCycle - step);
 }
 
-CHintGlow::CHintGlow() : glow(kHintGlowTag, kGlowFrameCount, kGlowDepth) {}
+CHintGlow::CHintGlow(int32_t tag) : glow(tag, kGlowFrameCount, kGlowDepth) {}
 
 void CHintGlow::ShowForPiece(CAnimDocBase* document, int32_t k, uint32_t now) {
     const CSprite* hole = document != nullptr

@@ -20,7 +20,8 @@ int32_t GlowFrameAt(uint32_t elapsed);
 
 class CHintGlow {
 public:
-    CHintGlow();
+    // tag: the overlay's furniture tag (the hint's, unless another glow).
+    explicit CHintGlow(int32_t tag);
 
     // Called by keyboard play: makes the hole of the page's piece k glow,
     // from the time now (milliseconds); nothing for a piece without a hole.

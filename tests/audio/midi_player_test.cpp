@@ -18,11 +18,7 @@ constexpr uint8_t kNoteOff = 0x80;
 // a folder of its own, and a timer the test fires by hand.
 class MidiPlayerTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        headless::MidiSystem system;
-        system.deviceNames = {"Synth"};
-        headless::ConfigureMidi(system);
-    }
+    void SetUp() override { headless::ConfigureMidi(headless::OneDevice("Synth")); }
 
     void Start(const Bytes& file) {
         WriteAll(path, file);

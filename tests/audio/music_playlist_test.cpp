@@ -25,9 +25,7 @@ size_t Count(headless::MidiOutCall::Kind kind) {
 class MusicPlaylistTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        headless::MidiSystem system;
-        system.deviceNames = {"Synth"};
-        headless::ConfigureMidi(system);
+        headless::ConfigureMidi(headless::OneDevice("Synth"));
         WriteAll(kSong, File(0, 480,
                              {Concat({Event(0, {0x90, 0x3C, 0x40}), Event(480, {0x80, 0x3C, 0x40}),
                                       EndOfTrack(480)})}));

@@ -32,6 +32,21 @@ BUTTON_FILES = {"quit": "m0002.dat", "info": "m0003.dat", "prev": "m0004.dat",
                 "next": "m0005.dat", "clear": "m0006.dat", "sound": "m0039.dat",
                 "book": "m0038.dat"}
 PAGE_LABEL = _screen["kPageLabel"]
+# The players' badges: a row centred below the title picture, and the
+# current player's on the bar; the picture holds a row per animal and the
+# add badge's last, each plain face beside its highlighted one.
+BADGE_SIZE = _screen["kBadgeSize"][0]
+BADGE_GAP = _screen["kBadgeGap"][0]
+BADGES_TOP = _screen["kTitleBadgesTop"][0]
+BAR_BADGE = _screen["kBarBadge"]
+BADGES_FILE = "m0041.dat"
+ADD_BADGE_ROW = 6
+
+
+def badge_boxes(count):
+    """Where the title screen's count badges stand (players, then add)."""
+    left = (SCREEN[0] - (count * BADGE_SIZE + (count - 1) * BADGE_GAP)) // 2
+    return [(left + i * (BADGE_SIZE + BADGE_GAP), BADGES_TOP) for i in range(count)]
 # A finished page's star, over the label's right-hand end, and its picture.
 FINISHED_STAR = _screen["kFinishedStar"]
 FINISHED_STAR_FILE = "m0037.dat"
@@ -170,3 +185,20 @@ def options_file(show_directions):
 
 def settings_file(sound):
     return stored_file(b"VARNSETT", sound)
+
+
+FIT_NORMAL, FIT_GENEROUS, FIT_VERY_GENEROUS = range(3)
+
+
+def household_settings_file(music=4, effects=4, fit=FIT_NORMAL, help_when_stuck=False,
+                            child_lock=False, last_player=0, players=((0, 0),), sound=0):
+    """A settings file of version 258, as the grown-up corner stores it: the
+    sound, the designed presentation, then the volumes (0 silent .. 4 full),
+    the fit, help when stuck, the child lock, the last player and the players
+    (badge, folder)."""
+    fields = [258, sound, 0, 0, 0, 0, 0, music, effects, fit, int(help_when_stuck),
+              int(child_lock), last_player, len(players)]
+    for badge, folder in players:
+        fields += [badge, folder]
+    text = b"VARNSETT"
+    return struct.pack("<I", len(text)) + text + struct.pack(f"<{len(fields)}i", *fields)

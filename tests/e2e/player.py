@@ -3,7 +3,8 @@ screen must look like, built from the game's own picture files, and the
 moves a player makes (start, turn pages, carry pieces, quit)."""
 
 from harness import wait_until
-from layout import (DRAG, ENDING_BUTTON, FINISHED_STAR, BookLayout, FINISHED_STAR_FILE, FIT_OFFSET,
+from layout import (ADD_BADGE_ROW, BADGES_FILE, BADGE_SIZE, BAR_BADGE, DRAG, ENDING_BUTTON,
+                    FINISHED_STAR, BookLayout, FINISHED_STAR_FILE, FIT_OFFSET, badge_boxes,
                     GAME_BUTTONS, HOLE, LOOSE, PAGE_LABEL,
                     PICTURE_DIALOG, PICTURE_DIALOG_BUTTON, PLACED, SCREEN, START_BUTTON,
                     TITLE_AT, BUTTON_FILES, piece_file)
@@ -29,16 +30,28 @@ class Player:
         self.book = BookLayout()
 
     # -- what the screens look like ----------------------------------------
-    def title_screen(self):
+    def title_screen(self, badges=(0,), highlight=0):
         """The title screen as it must appear: the 8 x 8 tile over the whole
         screen, the title picture at (282, 150), the start button's released
-        face at (450, 542)."""
+        face at (450, 542), and the players' badges (by animal), the add
+        badge after them, the one at `highlight` highlighted."""
         width, height = SCREEN
         tile = self.game.picture("m0009.dat")
         row = b"".join(tile.row(y) * (width // tile.width) for y in range(tile.height))
+        rows = list(badges) + ([ADD_BADGE_ROW] if len(badges) < 6 else [])
+        shown = [(self.badge(animal, slot == highlight), at)
+                 for slot, (animal, at) in enumerate(zip(rows, badge_boxes(len(rows))))]
         return laid_on(Picture(width, height, row * (height // tile.height)),
                        (self.game.picture("m0008.dat"), TITLE_AT),
-                       (self.button_face("start", pressed=False), START_BUTTON[:2]))
+                       (self.button_face("start", pressed=False), START_BUTTON[:2]), *shown)
+
+    def badge(self, animal, highlighted=False):
+        """A badge's face: its animal's row (ADD_BADGE_ROW for the add badge)."""
+        return self.game.picture(BADGES_FILE).crop(BADGE_SIZE * int(highlighted),
+                                                    BADGE_SIZE * animal, BADGE_SIZE, BADGE_SIZE)
+
+    def wait_bar_badge(self, animal):
+        self.game.wait_shown(self.badge(animal), BAR_BADGE[:2], f"badge {animal} on the bar")
 
     def button_face(self, name, pressed, column=0):
         """A button's face; the sound switch has a column of faces for each
@@ -78,8 +91,8 @@ class Player:
         return self.catalogue.loose_at(piece)
 
     # -- waiting for the screens --------------------------------------------
-    def wait_title(self):
-        expected = self.title_screen()
+    def wait_title(self, badges=(0,), highlight=0):
+        expected = self.title_screen(badges, highlight)
         wait_until(lambda: self.game.screenshot().shows(expected), "the title screen")
 
     def wait_page(self, page):
@@ -160,10 +173,10 @@ class Player:
         once it has been clicked."""
         self.game.click(*NEUTRAL_SPOT)
 
-    def start_playing(self, directions=False, key="Return"):
+    def start_playing(self, directions=False, key="Return", badges=(0,), highlight=0):
         """Starts from the title screen with a key, or with key None by
-        clicking the start button."""
-        self.wait_title()
+        clicking the start button; the title shows the players' badges."""
+        self.wait_title(badges, highlight)
         self.focus()
         if key is None:
             self.game.click(*centre(START_BUTTON))

@@ -26,6 +26,8 @@ TEST(KeyCommands, KeysNoScenarioPressesAnswerInTheirOwnStateOnly) {
     } answers[] = {
         {kStateTitle, kReturn, {KeyAction::kStart, 0, "VK_RETURN"}},
         {kStateTitle, kSpace, {KeyAction::kStart, 0, "VK_RETURN"}},
+        {kStateTitle, kLeft, {KeyAction::kChoosePlayer, -1, nullptr}},
+        {kStateTitle, kRight, {KeyAction::kChoosePlayer, 1, nullptr}},
         {kStatePlaying, kUp, {KeyAction::kPressButton, ID_PREV_PAGE, nullptr}},
         {kStatePlaying, kDown, {KeyAction::kPressButton, ID_NEXT_PAGE, nullptr}},
         {kStatePlaying, kQ, {KeyAction::kPressButton, ID_QUIT, "VK_Q"}},
@@ -47,8 +49,9 @@ TEST(KeyCommands, KeysNoScenarioPressesAnswerInTheirOwnStateOnly) {
         for (uint32_t key = 0; key < 256; ++key)
             EXPECT_EQ(RespondToKey(state, key).action, KeyAction::kNothing) << state << " " << key;
     }
-    // The title answers only its start keys; the book's keys are not the page's.
-    for (uint32_t key : {kEscape, kTab, kC, kQ, kM, kRight})
+    // The title answers only its start keys and the badges' arrows; the
+    // book's keys are not the page's.
+    for (uint32_t key : {kEscape, kTab, kC, kQ, kM, kUp, kDown})
         EXPECT_EQ(RespondToKey(kStateTitle, key).action, KeyAction::kNothing) << key;
     for (uint32_t key : {kTab, kC, kQ, kSpace, 8u, 72u, 73u, 33u, 34u})
         EXPECT_EQ(RespondToKey(kStateBook, key).action, KeyAction::kNothing) << key;

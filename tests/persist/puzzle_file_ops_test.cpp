@@ -148,10 +148,12 @@ TEST_F(SaveFiles, APlayedPageComesBackAsItWasLeft) {
         EXPECT_EQ(loose->GetX(), g_pageTable[1][kLooseKind][k].x);
         EXPECT_EQ(loose->GetY(), g_pageTable[1][kLooseKind][k].y);
     }
-    // Saved pieces keep their stacking; the buttons, number and star go on top.
+    // Saved pieces keep their stacking; the buttons, number, star and the
+    // player's badge go on top.
     EXPECT_EQ(Doc().Sprites().First()->GetTag(), TagOf(kLooseKind, 1));
-    EXPECT_EQ(Doc().Sprites().FromTop(1)->GetTag(), 10006);
-    EXPECT_EQ(Doc().Sprites().FromTop(0)->GetTag(), kFinishedStarTag);
+    EXPECT_EQ(Doc().Sprites().FromTop(2)->GetTag(), 10006);
+    EXPECT_EQ(Doc().Sprites().FromTop(1)->GetTag(), kFinishedStarTag);
+    EXPECT_EQ(Doc().Sprites().FromTop(0)->GetTag(), kBarBadgeTag);
 
     // Counting goes on from the restored count, and clearing ends it.
     EXPECT_TRUE(session->PlacePiece(0));

@@ -3,29 +3,16 @@
 // version 256 read exactly as before, and a player who never changes the
 // presentation keeps writing version 256 files byte for byte.
 #include "persist/settings.h"
+#include "persist/settings_bytes.h"
 #include "persist/store_locations.h"
 #include "support/temp_dir.h"
 
-#include <algorithm>
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
 namespace {
-
-Bytes Stored(int32_t version, const std::vector<int32_t>& values) {
-    const std::string text = "VARNSETT";
-    Bytes bytes(4 + text.size());
-    bytes[0] = static_cast<uint8_t>(text.size());
-    std::copy(text.begin(), text.end(), bytes.begin() + 4);
-    std::vector<int32_t> fields = {version};
-    fields.insert(fields.end(), values.begin(), values.end());
-    for (int32_t field : fields)
-        for (int i = 0; i < 4; ++i)
-            bytes.push_back(static_cast<uint8_t>(static_cast<uint32_t>(field) >> (8 * i)));
-    return bytes;
-}
 
 class PresentationSettingsTest : public ::testing::Test {
 protected:
@@ -53,8 +40,8 @@ TEST_F(PresentationSettingsTest, TheChoiceAndTheWindowsPlaceSurviveARestart) {
         before.SetSound(kSoundMusicOff);
         before.SetPresentation(choice);
         before.Save();
-        EXPECT_EQ(ReadAll(path), Stored(257, {kSoundMusicOff, choice.mode, choice.left, choice.top,
-                                              choice.width, choice.height}));
+        EXPECT_EQ(ReadAll(path), StoredSettings(257, {kSoundMusicOff, choice.mode, choice.left,
+                                                      choice.top, choice.width, choice.height}));
 
         CSettings after;
         Initialize(after);
@@ -68,7 +55,7 @@ TEST_F(PresentationSettingsTest, TheChoiceAndTheWindowsPlaceSurviveARestart) {
 }
 
 TEST_F(PresentationSettingsTest, OlderFilesReadAsBeforeAndTheDefaultWritesThemUnchanged) {
-    WriteAll(path, Stored(256, {kSoundAllOff}));
+    WriteAll(path, StoredSettings(256, {kSoundAllOff}));
     CSettings settings;
     settings.SetPresentation({kPresentWindow, 1, 2, 3, 4});
     Initialize(settings);
@@ -78,25 +65,27 @@ TEST_F(PresentationSettingsTest, OlderFilesReadAsBeforeAndTheDefaultWritesThemUn
     // Never touched the presentation: the file keeps the designed layout.
     settings.SetSound(kSoundMusicOff);
     settings.Save();
-    EXPECT_EQ(ReadAll(path), Stored(256, {kSoundMusicOff}));
+    EXPECT_EQ(ReadAll(path), StoredSettings(256, {kSoundMusicOff}));
 
     // Back to the mode switch after a window: the window's place is kept,
     // so the newer layout stays.
     settings.SetPresentation({kPresentModeSwitch, 10, 20, 1040, 800});
     settings.Save();
-    EXPECT_EQ(ReadAll(path), Stored(257, {kSoundMusicOff, 0, 10, 20, 1040, 800}));
+    EXPECT_EQ(ReadAll(path), StoredSettings(257, {kSoundMusicOff, 0, 10, 20, 1040, 800}));
 }
 
 TEST_F(PresentationSettingsTest, ADamagedPresentationMeansTheDefaultsAndIsLeftAsItIs) {
-    const Bytes good = Stored(257, {kSoundAllOff, kPresentWindow, 0, 0, 800, 600});
+    const Bytes good = StoredSettings(257, {kSoundAllOff, kPresentWindow, 0, 0, 800, 600});
     const std::vector<std::pair<std::string, Bytes>> cases = {
-        {"mode 3", Stored(257, {kSoundAllOff, 3, 0, 0, 800, 600})},
-        {"mode -1", Stored(257, {kSoundAllOff, -1, 0, 0, 800, 600})},
-        {"width -1", Stored(257, {kSoundAllOff, kPresentWindow, 0, 0, -1, 600})},
-        {"height -1", Stored(257, {kSoundAllOff, kPresentWindow, 0, 0, 800, -1})},
-        {"version 258", Stored(258, {kSoundAllOff, kPresentWindow, 0, 0, 800, 600})},
+        {"mode 3", StoredSettings(257, {kSoundAllOff, 3, 0, 0, 800, 600})},
+        {"mode -1", StoredSettings(257, {kSoundAllOff, -1, 0, 0, 800, 600})},
+        {"width -1", StoredSettings(257, {kSoundAllOff, kPresentWindow, 0, 0, -1, 600})},
+        {"height -1", StoredSettings(257, {kSoundAllOff, kPresentWindow, 0, 0, 800, -1})},
+        {"version 259", StoredSettings(259, {kSoundAllOff, kPresentWindow, 0, 0, 800, 600})},
+        {"version 258 without the family",
+         StoredSettings(258, {kSoundAllOff, kPresentWindow, 0, 0, 800, 600})},
         {"cut short", Bytes(good.begin(), good.end() - 1)},
-        {"sound 3", Stored(257, {3, kPresentWindow, 0, 0, 800, 600})},
+        {"sound 3", StoredSettings(257, {3, kPresentWindow, 0, 0, 800, 600})},
     };
     for (const auto& [name, stored] : cases) {
         SCOPED_TRACE(name);

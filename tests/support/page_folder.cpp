@@ -2,6 +2,7 @@
 #include "game/catalogue.h"
 #include "game/page_furniture.h"
 #include "game/play_aids.h"
+#include "game/player_badges.h"
 #include "image/dib_image.h"
 #include "picture_writer.h"
 
@@ -101,6 +102,12 @@ void WritePageFolder(const std::string& folder, const std::vector<int32_t>& page
                                        dy = y % kSparkleSize - kSparkleSize / 2;
                          const int32_t r = dx * dx + dy * dy;
                          return r > 64 && r < 324 ? 0x40F0F0u : kTransparentColour;
+                     });
+    // Each badge cell one colour, by its row and column.
+    WritePictureFile(HostPath(folder, kBadgesPath), 2 * kBadgeSize, kBadgeRows * kBadgeSize,
+                     [](int32_t x, int32_t y) {
+                         return 0x8000C0u + static_cast<uint32_t>(y / kBadgeSize) * 0x100u +
+                                static_cast<uint32_t>(x / kBadgeSize);
                      });
     WritePictureFile(HostPath(folder, kPageBackgroundPath), art.backgroundSize.width,
                      art.backgroundSize.height, BackgroundColour);

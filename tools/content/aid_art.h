@@ -17,6 +17,10 @@ Image DrawSelectionRing(const Mask& body);
 // wider and brighter from frame to frame.
 Image DrawHoleGlow(const Mask& body);
 
+// The child lock's notice: the hole glow's frames round the quit button's
+// shape (a rectangle with its corners rounded off).
+Image DrawHoldNotice();
+
 // Where the body's top-left lies inside either picture's frame.
 int AidBodyOffset();
 

@@ -2,6 +2,7 @@
 
 #include "aid_art.h"
 #include "art/background.h"
+#include "art/badges.h"
 #include "art/book.h"
 #include "art/celebration.h"
 #include "art/dialogs.h"
@@ -9,6 +10,7 @@
 #include "art/screens.h"
 #include "game/book_layout.h"
 #include "game/play_aids.h"
+#include "game/player_badges.h"
 #include "game_files.h"
 #include "layout.h"
 #include "music.h"
@@ -79,6 +81,8 @@ void GenerateScreens(const std::string& folder) {
     WritePicture(folder, kPageLabelsFile, labels);
     WritePicture(folder, kFinishedStarPath, DrawFinishedStar(labels));
     WritePicture(folder, kSparklePicturePath, DrawSparkle());
+    WritePicture(folder, kHoldNoticePath, DrawHoldNotice());
+    WritePicture(folder, kBadgesPath, DrawBadges());
     const Image book = DrawBookBackground();
     WritePicture(folder, kBookBackgroundPath, book);
     WritePicture(folder, kBookThumbnailsPath, DrawBookThumbnails());

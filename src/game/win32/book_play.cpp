@@ -3,6 +3,7 @@
 #include "game/catalogue.h"
 #include "game/page_cursor.h"
 #include "game/sound_effects.h"
+#include "persist/player_saves.h"
 #include "persist/puzzle_file_ops.h"
 #include "persist/save_backup.h"
 #include "persist/store_locations.h"
@@ -81,7 +82,8 @@ void CBookPlay::StartAgain(HWND window) {
     for (const std::string& folder :
          {document->GetFileOps()->ResolvePath(""), g_userDataDirectory}) {
         for (int32_t page = 1; !folder.empty() && page <= kPageCount; ++page)
-            paths.push_back(folder + g_pageSaveFileNames[static_cast<size_t>(page)]);
+            paths.push_back(folder + CPlayerSaves::GetInstance()->NameOf(
+                                         g_pageSaveFileNames[static_cast<size_t>(page)]));
     }
     MoveSavesToPrevious(paths);
     // Without its save file the page comes back as new.

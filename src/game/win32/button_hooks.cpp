@@ -1,4 +1,5 @@
 #include "game/win32/button_hooks.h"
+#include "game/commands.h"
 #include "image/cursor_set.h"
 
 namespace {
@@ -99,6 +100,18 @@ LRESULT CALLBACK GameButtonHookProc(HWND window, UINT message, WPARAM wParam, LP
         return 0;
     case WM_LBUTTONDOWN:
         InvalidateRect(window, nullptr, FALSE);
+        if (GetDlgCtrlID(window) == ID_QUIT) {
+            // After the button has taken the focus, whose loss would end
+            // the main window's hold at once.
+            const LRESULT result =
+                Forward(CGameButtonHook::Find(window), window, message, wParam, lParam);
+            SendMessageA(GetParent(window), UWM_QUIT_BUTTON, 1, 0);
+            return result;
+        }
+        break;
+    case WM_LBUTTONUP:
+        if (GetDlgCtrlID(window) == ID_QUIT)
+            SendMessageA(GetParent(window), UWM_QUIT_BUTTON, 0, 0);
         break;
     case WM_MOUSEMOVE:
         // Sliding off a held button and back on changes its face.

@@ -31,6 +31,8 @@ LRESULT CGameController::OnCreate(HWND window, const CREATESTRUCTA* creation) {
     // Beside the options file, so the two always travel together.
     CSettings::GetInstance()->Initialize(base.ResolvePath(""));
     soundSwitch.Apply(window);
+    houseRules.Apply();
+    titlePlayers.Enter();
     // The game begins at the title screen with no page loaded; the state word
     // says so together with the current screen.
     state = kStateTitle;
@@ -84,7 +86,12 @@ LRESULT CGameController::OnCommand(HWND window, int32_t id, int32_t) {
         return 1;
     }
     if (id == ID_QUIT) {
-        PostMessageA(window, WM_CLOSE, 0, 0);
+        // With the child lock on only a hold of the button quits
+        // (house_rules.h); its click does nothing.
+        if (!houseRules.LockOn())
+            PostMessageA(window, WM_CLOSE, 0, 0);
+        else
+            SetFocus(window);
         return 0;
     }
     // The page commands come from the game screen's buttons and keys; from
@@ -130,6 +137,8 @@ void CGameController::Start(HWND window) {
     // without storing it.
     if (state != kStateTitle)
         return;
+    // Whose progress the pages are, before the first is loaded.
+    titlePlayers.ChooseHighlighted();
     g_currentScreen = gameScreen;
     gameScreen->Enter(window);
     PostMessageA(window, UWM_GAME_SCREEN_READY, 0, 0);

@@ -7,8 +7,10 @@
 
 #include "game/game_state.h"
 #include "game/win32/book_play.h"
+#include "game/win32/house_rules.h"
 #include "game/win32/screens.h"
 #include "game/win32/sound_switch.h"
+#include "game/win32/title_players.h"
 #include "platform/win_types.h"
 
 #include <cstdint>
@@ -51,6 +53,12 @@ public:
     // The main loop's periodic call while the book is open: the start-again
     // control's hold moves on, and the changes reach the screen.
     void TickBook(HWND window);
+    // The grown-up corner's settings in force, and the child lock's holds
+    // (keyboard.cpp, the window procedure and the main loop pass them on).
+    CHouseRules& HouseRules() { return houseRules; }
+    // The title screen's player badges (the keys and the window procedure
+    // pass them on while the title shows).
+    CTitlePlayers& TitlePlayers() { return titlePlayers; }
 
     CGameController(const CGameController&) = delete;
     CGameController& operator=(const CGameController&) = delete;
@@ -84,6 +92,8 @@ private:
     // cannot end the game twice.
     bool closing = false;
     CBookPlay bookPlay{document, sounds};
+    CHouseRules houseRules{view, sounds};
+    CTitlePlayers titlePlayers;
 };
 
 extern CGameController g_gameController;

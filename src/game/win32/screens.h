@@ -48,8 +48,11 @@ private:
     // Fills canvas (the whole screen) with the background tile in 8-pixel
     // steps.
     void CoverWithTile(HDC canvas);
+    // The players' badges below the title picture (player_badges.h).
+    void DrawBadges(HDC canvas);
 
     CFramedImage titlePicture;
+    CFramedImage badgesPicture;
     CFramedImage backgroundTile;
     CTitleButtonGroup buttons;
     FramedImageInfo buttonInfo;

@@ -1,5 +1,6 @@
 #include "game/button_state.h"
 #include "game/commands.h"
+#include "game/player_badges.h"
 #include "game/screen_layout.h"
 #include "game/win32/screens.h"
 #include "platform/win32/gdi.h"
@@ -20,6 +21,17 @@ const SourceRect kStartButtonFrames[] = {
 const FramedImageInfo kTitleInfo = {1, kTitleFrames, "\\data\\m0008.dat", 0};
 const FramedImageInfo kTileInfo = {1, kTileFrames, "\\data\\m0009.dat", 0};
 
+// The badges' plain faces in the first column, highlighted in the second.
+struct BadgeFrames {
+    SourceRect frames[kBadgeRows * 2];
+    constexpr BadgeFrames() : frames() {
+        for (int32_t i = 0; i < kBadgeRows * 2; ++i)
+            frames[i] = {(i % 2) * kBadgeSize, (i / 2) * kBadgeSize, kBadgeSize, kBadgeSize};
+    }
+};
+constexpr BadgeFrames kBadgeFrames;
+const FramedImageInfo kBadgesInfo = {kBadgeRows * 2, kBadgeFrames.frames, kBadgesPath, 0};
+
 } // namespace
 
 CTitleScreen::CTitleScreen()
@@ -27,11 +39,13 @@ CTitleScreen::CTitleScreen()
       buttonWindow(ButtonWindowAt(static_cast<uint32_t>(ID_START), kStartButton)) {
     titlePicture.SetInfo(&kTitleInfo);
     backgroundTile.SetInfo(&kTileInfo);
+    badgesPicture.SetInfo(&kBadgesInfo);
 }
 
 void CTitleScreen::Enter(HWND window) {
     titlePicture.LoadFromInfo(window);
     backgroundTile.LoadFromInfo(window);
+    badgesPicture.LoadFromInfo(window);
 }
 
 void CTitleScreen::Paint(HDC dc) {
@@ -41,9 +55,19 @@ void CTitleScreen::Paint(HDC dc) {
         const gdi::MemoryDC buffer(dc, screen);
         CoverWithTile(buffer.Get());
         titlePicture.DrawFrame(buffer.Get(), 0, &kTitlePosition);
+        DrawBadges(buffer.Get());
         BitBlt(dc, 0, 0, kScreenWidth, kScreenHeight, buffer.Get(), 0, 0, SRCCOPY);
     }
     DeleteObject(screen);
+}
+
+void CTitleScreen::DrawBadges(HDC canvas) {
+    const CPlayerBadges& badges = *GetPlayerBadges();
+    for (int32_t slot = 0; slot < badges.SlotCount(); ++slot) {
+        const ScreenBox box = badges.SlotBox(slot);
+        const POINT at = {box.x, box.y};
+        badgesPicture.DrawFrame(canvas, badges.RowOf(slot) * 2 + (slot == badges.Highlight()), &at);
+    }
 }
 
 void CTitleScreen::CoverWithTile(HDC canvas) {

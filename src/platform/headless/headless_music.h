@@ -22,6 +22,12 @@ struct MidiSystem {
     uint32_t minimumTimerPeriod = 1;
 };
 void ConfigureMidi(const MidiSystem& system);
+// A system of one plain device of that name.
+inline MidiSystem OneDevice(const std::string& name) {
+    MidiSystem system;
+    system.deviceNames = {name};
+    return system;
+}
 
 struct MidiOutCall {
     enum Kind { Open, Reset, Short, Close };

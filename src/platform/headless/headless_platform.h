@@ -22,6 +22,12 @@ void SetClock(uint32_t milliseconds);
 
 // The resource names PlaySoundResource was asked to play.
 std::vector<std::string> TakePlayedSounds();
+// The WAVE file ReadSoundResource gives for name (empty: no such resource).
+void SetSoundResource(const std::string& name, const std::vector<uint8_t>& wave);
+// The WAVE files PlaySoundBytes was asked to play, and how often StopSounds
+// was called.
+std::vector<std::vector<uint8_t>> TakePlayedWaves();
+int TakeSoundStops();
 
 // ---- The mouse (platform/mouse.h) ------------------------------------------
 
