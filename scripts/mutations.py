@@ -25,6 +25,7 @@ STUCK_TESTS = r"FitPageOne|StuckHelp"
 LOCK_TESTS = r"ChildLock|PressHold"
 EFFECTS_VOLUME_TESTS = r"EffectsVolume|WaveVolume"
 MUSIC_VOLUME_TESTS = r"MusicVolume"
+PLAYER_TESTS = r"PlayerSaves|PlayerPrefix|PlayerBadges|SaveFiles|KeyCommands"
 
 
 def fault(name, file, find, replace, description, tests):
@@ -604,4 +605,25 @@ FAULTS = [
           "",
           "a quieter song plays loud until it sets its own volume",
           MUSIC_VOLUME_TESTS),
+    # The players.
+    fault("player-first-in-a-folder", "src/persist/player_saves.cpp",
+          "    if (folder <= 0)\n        return std::string();\n",
+          "",
+          "the first player's saves move into a folder of their own",
+          PLAYER_TESTS),
+    fault("player-badge-row-off-by-one", "src/game/player_badges.cpp",
+          "    return {left + slot * (kBadgeSize + kBadgeGap), kTitleBadgesTop, kBadgeSize, kBadgeSize};",
+          "    return {left + slot * kBadgeSize + kBadgeGap, kTitleBadgesTop, kBadgeSize, kBadgeSize};",
+          "the badges crowd together without their gaps",
+          PLAYER_TESTS),
+    fault("player-add-badge-for-a-seventh", "src/game/player_badges.cpp",
+          "    slots = players + (players < kMostPlayers ? 1 : 0);",
+          "    slots = players + 1;",
+          "a full household still shows the add badge",
+          PLAYER_TESTS),
+    fault("player-added-with-a-taken-folder", "src/persist/family_settings.cpp",
+          "    while (taken(player.folder, false))\n        ++player.folder;\n",
+          "",
+          "a new player gets a folder someone already has",
+          PLAYER_TESTS),
 ]

@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Plays the staged game under the build's Wine session (Xvfb) and keeps a
-screenshot of each of its screens for review: the title screen, page 1 as
-it starts, page 1 finished (sparkling, then at rest with its star), the
+screenshot of each of its screens for review: the title screen with three
+players' badges, page 1 as it starts (the player's badge on the bar), page 1 finished (sparkling, then at rest with its star), the
 picture book, the about box and the ending picture.
 
 Usage: scripts/screenshots.py BUILD_DIR CONTENT_DIR OUTPUT_DIR
@@ -22,12 +22,16 @@ def main():
     os.environ.update(VARNOLT_BUILD_DIR=build, VARNOLT_SOURCE_DIR=source,
                       VARNOLT_CONTENT_DIR=content)
     from harness import Game, Session, wait_until  # noqa: E402 (needs the environment above)
-    from layout import PLACED  # noqa: E402
+    from layout import PLACED, household_settings_file  # noqa: E402
     from player import Player  # noqa: E402
 
     os.makedirs(output, exist_ok=True)
     session = Session()
-    game = Game(session).skip_directions().start()
+    game = Game(session).skip_directions()
+    # A household of three: the title shows their badges and the add badge.
+    badges = (0, 3, 5)
+    game.write_file(household_settings_file(players=((0, 0), (3, 1), (5, 2))), "settings.dta")
+    game.start()
     player = Player(game)
 
     def keep(name):
@@ -36,9 +40,9 @@ def main():
         print(path)
 
     try:
-        player.wait_title()
+        player.wait_title(badges)
         keep("1-title")
-        player.start_playing()
+        player.start_playing(badges=badges)
         keep("2-page-unsolved")
         pieces = player.pieces_of(1)
         for piece in pieces:

@@ -57,6 +57,24 @@ constexpr ScreenBox kBarBadge = {684, 690, 64, 64};
 constexpr int32_t kBadgeSize = 64;
 constexpr int32_t kBadgeGap = 16;
 constexpr int32_t kTitleBadgesTop = 642;
+
+// The grown-up corner: one row each for the music's volume and the
+// effects' (a lower and a louder button round the steps), the fit's three
+// choices, help when stuck and the child lock (each on or off), then the
+// players, each with their badge and, under it, a start again and a remove
+// button that must be held; the add badge after them; back at the bottom.
+constexpr ScreenBox kCornerMusicDown = {380, 120, 64, 64};
+constexpr ScreenBox kCornerMusicUp = {720, 120, 64, 64};
+constexpr ScreenBox kCornerEffectsDown = {380, 210, 64, 64};
+constexpr ScreenBox kCornerEffectsUp = {720, 210, 64, 64};
+constexpr ScreenBox kCornerFitChoices = {380, 300, 120, 64}; // three, side by side
+constexpr int32_t kCornerChoiceGap = 12;
+constexpr ScreenBox kCornerHelp = {380, 390, 120, 64};
+constexpr ScreenBox kCornerLock = {644, 390, 120, 64};
+constexpr ScreenBox kCornerPlayers = {120, 500, 64, 64}; // the first badge
+constexpr int32_t kCornerPlayerStep = 136;
+constexpr ScreenBox kCornerHoldButton = {0, 72, 64, 40}; // below a badge; remove beside it
+constexpr ScreenBox kCornerBack = {860, 680, 124, 60};
 constexpr ScreenBox kFinishedStar = {541, 714, 20, 20};
 
 // The picture dialogs: the about box and the directions are squares with

@@ -4,6 +4,8 @@
 #include "art/screens.h"
 #include "canvas.h"
 #include "game/page_furniture.h"
+#include "game/play_aids.h"
+#include "game/player_badges.h"
 #include "game_files.h"
 #include "layout.h"
 #include "lettering.h"
@@ -143,15 +145,45 @@ void PutReward(Sheet& sheet, const std::string& folder, double x, double y) {
     }
 }
 
+// The players' badges, each plain and highlighted, and the child lock's
+// notice round the quit button.
+void PutPlayers(Sheet& sheet, const std::string& folder, double x, double y) {
+    sheet.Label("Players' badges (plain / highlighted) and the child lock's notice", x, y - 8);
+    const Image badges = LoadPicture(folder, kBadgesPath);
+    for (int row = 0; row < kBadgeRows; ++row)
+        for (int column = 0; column < 2; ++column)
+            sheet.Put(badges.Crop(column * kBadgeSize, row * kBadgeSize, kBadgeSize, kBadgeSize),
+                      x + (2 * row + column) * (kBadgeSize + 8), y, 1);
+    Image quit = LoadPicture(folder, kBackgroundFile).Crop(0, 0, 72, 71);
+    quit.Paste(Face(LoadPicture(folder, GameButtonFile(kQuitButton)), 0), kAidMargin, kAidMargin);
+    const Image notice = LoadPicture(folder, kHoldNoticePath);
+    quit.Paste(notice.Crop(0, 2 * notice.Height() / kGlowFrameCount, notice.Width(),
+                           notice.Height() / kGlowFrameCount),
+               0, 0, false);
+    sheet.Put(quit, x + 2 * kBadgeRows * (kBadgeSize + 8) + 20, y, 1);
+}
+
 } // namespace
 
 void WriteScreenSheet(const std::string& folder, const std::string& sheetFolder) {
-    Sheet sheet(2064, 1300);
+    Sheet sheet(2064, 1380);
     const Image tile = LoadPicture(folder, kTitleTileFile);
     const Image title = LoadPicture(folder, kTitleFile);
     Image titleScreen = DrawTitleScreen(tile, title);
     const Image start = LoadPicture(folder, kStartButtonFile);
     titleScreen.Paste(Face(start, 0), kStartButton.x, kStartButton.y);
+    // A household of three, the first highlighted, and the add badge.
+    const Image badges = LoadPicture(folder, kBadgesPath);
+    CPlayerBadges row;
+    FamilyChoice family;
+    family.players = {{0, 0}, {3, 1}, {5, 2}};
+    row.SetFamily(family);
+    for (int32_t slot = 0; slot < row.SlotCount(); ++slot) {
+        const ScreenBox box = row.SlotBox(slot);
+        titleScreen.Paste(badges.Crop(slot == row.Highlight() ? kBadgeSize : 0,
+                                      row.RowOf(slot) * kBadgeSize, kBadgeSize, kBadgeSize),
+                          box.x, box.y);
+    }
     sheet.Label("Title screen", 0, 24);
     sheet.Put(titleScreen, 0, 36, 0.5);
     const Image ending = LoadBitmap(folder, "EndingScrnDialogBkg");
@@ -197,6 +229,7 @@ void WriteScreenSheet(const std::string& folder, const std::string& sheetFolder)
     PutIcons(sheet, folder, 1560, 736);
     PutLaterButtons(sheet, folder, 0, 1000);
     PutReward(sheet, folder, 1000, 1000);
+    PutPlayers(sheet, folder, 0, 1280);
     sheet.Save(sheetFolder + "/screens.png");
 }
 

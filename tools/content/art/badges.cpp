@@ -26,16 +26,22 @@ void Eyes(cairo_t* cr, double y, double apart, double r) {
     Circle(cr, kS / 2 + apart + r / 3, y - r / 3, r / 3, Hex(0xffffff));
 }
 
+// A pointed ear at the three corners given (left side) and its mirror image.
+void Ears(cairo_t* cr, Rgb colour, double x0, double y0, double x1, double y1, double x2,
+          double y2) {
+    SetColour(cr, colour);
+    Poly(cr, {x0, y0, x1, y1, x2, y2});
+    cairo_fill(cr);
+    Poly(cr, {kS - x0, y0, kS - x1, y1, kS - x2, y2});
+    cairo_fill(cr);
+}
+
 void Face(cairo_t* cr, Rgb fur) {
     Circle(cr, kS / 2, 37, 19, fur);
 }
 
 void Cat(cairo_t* cr) {
-    SetColour(cr, Hex(0xf29a38));
-    Poly(cr, {15, 30, 17, 10, 30, 22});
-    cairo_fill(cr);
-    Poly(cr, {49, 30, 47, 10, 34, 22});
-    cairo_fill(cr);
+    Ears(cr, Hex(0xf29a38), 15, 30, 17, 10, 30, 22);
     Face(cr, Hex(0xf4a340));
     Eyes(cr, 34, 7, 3);
     Circle(cr, kS / 2, 41, 2.5, Hex(0xe0607a));
@@ -86,11 +92,7 @@ void Frog(cairo_t* cr) {
 }
 
 void Pig(cairo_t* cr) {
-    SetColour(cr, Hex(0xe88ea2));
-    Poly(cr, {16, 26, 18, 14, 28, 21});
-    cairo_fill(cr);
-    Poly(cr, {48, 26, 46, 14, 36, 21});
-    cairo_fill(cr);
+    Ears(cr, Hex(0xe88ea2), 16, 26, 18, 14, 28, 21);
     Face(cr, Hex(0xf5a3b5));
     Eyes(cr, 32, 8, 3);
     cairo_save(cr);
@@ -105,11 +107,7 @@ void Pig(cairo_t* cr) {
 }
 
 void Owl(cairo_t* cr) {
-    SetColour(cr, Hex(0x7a5f8e));
-    Poly(cr, {16, 26, 18, 12, 27, 20});
-    cairo_fill(cr);
-    Poly(cr, {48, 26, 46, 12, 37, 20});
-    cairo_fill(cr);
+    Ears(cr, Hex(0x7a5f8e), 16, 26, 18, 12, 27, 20);
     Face(cr, Hex(0x8a6f9e));
     Circle(cr, kS / 2 - 8, 34, 7, Hex(0xfff3d0));
     Circle(cr, kS / 2 + 8, 34, 7, Hex(0xfff3d0));
