@@ -17,6 +17,7 @@ IMAGE_TESTS = (r"DIBImage|BmpCorpus|SectionHeader|SpriteTest|GridSprite|Composed
 MIDI_TESTS = r"Midi|Music"
 SEQUENCER_TESTS = r"MidiPlayer|MusicPlaylist|MusicStress"
 SOUND_TESTS = r"SoundEffects|PlaceSoundBag|HeadlessPageOne|Random"
+PHOTO_TESTS = r"ExifOrientation|PhotoPixels|PhotoCut|PageFile|PhotoImport|PlatformFolders"
 
 
 def fault(name, file, find, replace, description, tests):
@@ -38,6 +39,11 @@ DOC = "src/sprites/anim_doc.cpp"
 IMAGE = "src/image/dib_image.cpp"
 COPY = "src/image/dib_copy.cpp"
 FORMAT = "src/image/dib_format.cpp"
+EXIF = "src/photos/exif_orientation.cpp"
+PIXELS = "src/photos/photo_pixels.cpp"
+CUT = "src/photos/page_cut.cpp"
+PAGE_FILE = "src/photos/page_file.cpp"
+IMPORT = "src/photos/page_import.cpp"
 KEYED = "src/image/keyed_row.cpp"
 READER = "src/audio/midi_reader.cpp"
 EVENTS = "src/audio/midi_events.cpp"
@@ -425,4 +431,56 @@ FAULTS = [
           "    placeSoundsLeft = kPlaceSoundCount - 1;",
           "the place-sound bag starts each cycle one sound short",
           SOUND_TESTS),
+
+    # Photo pages.
+    fault("exif-byte-order-ignored", EXIF,
+          "*out = bigEndian ? static_cast<uint16_t>(data[at] << 8 | data[at + 1])",
+          "*out = !bigEndian ? static_cast<uint16_t>(data[at] << 8 | data[at + 1])",
+          "the orientation tag is read in the wrong byte order",
+          PHOTO_TESTS),
+    fault("exif-value-unchecked", EXIF,
+          "if (type != kShortType || count != 1 || value < 1 || value > 8)",
+          "if (type != kShortType || count != 1)",
+          "an orientation out of range is passed on",
+          PHOTO_TESTS),
+    fault("turn-left-as-right", PIXELS,
+          "    case Orientation::kTurnedLeft:\n        return {y, sh - 1 - x};",
+          "    case Orientation::kTurnedLeft:\n        return {sw - 1 - y, x};",
+          "a photo taken sideways is turned the wrong way",
+          PHOTO_TESTS),
+    fault("alpha-over-black", PIXELS,
+          "(channel * alpha + 255 * (255 - alpha) + 127) / 255",
+          "(channel * alpha + 127) / 255",
+          "transparency is laid over black instead of white",
+          PHOTO_TESTS),
+    fault("crop-from-corner", PIXELS,
+          "    crop.x = static_cast<int>((uw - crop.w) / 2);",
+          "    crop.x = 0;",
+          "the frame shows the photo's left edge instead of its middle",
+          PHOTO_TESTS),
+    fault("holes-too-close", CUT,
+          "const int half = kPhotoHoleGap / 2;",
+          "const int half = 2;",
+          "holes are cut almost touching, so one's picture covers another's body",
+          PHOTO_TESTS),
+    fault("loose-over-frame", CUT,
+          "        footprint.Intersects(keepOut))",
+          "        footprint.Intersects(keepOut.Inflated(-kFrameBorder - 8)))",
+          "loose pieces may lie on the picture's border",
+          PHOTO_TESTS),
+    fault("page-file-newer-accepted", PAGE_FILE,
+          "    if (version > kPageFileVersion)",
+          "    if (version > kPageFileVersion + 1)",
+          "a page file of the next version is read as if it were this one",
+          PHOTO_TESTS),
+    fault("page-file-checksum-ignored", PAGE_FILE,
+          "    if (Get32(data + kFixedBytes + nameLength) != Crc32(data, kFixedBytes + nameLength))",
+          "    if (false)",
+          "a damaged page file is accepted",
+          PHOTO_TESTS),
+    fault("import-leaves-partial", IMPORT,
+          "    platform::RemoveFolderTree(unfinished);\n    Log(",
+          "    Log(",
+          "a failed import leaves its half-written folder behind",
+          PHOTO_TESTS),
 ]
