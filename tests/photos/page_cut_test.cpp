@@ -16,6 +16,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <ostream>
 #include <string>
 
 namespace {
@@ -30,6 +31,11 @@ struct CutCase {
     int32_t count;
     uint32_t seed;
 };
+
+// Printed in test lists without the structure's padding bytes.
+void PrintTo(const CutCase& c, std::ostream* out) {
+    *out << (c.landscape ? "landscape " : "portrait ") << c.count << " pieces, seed " << c.seed;
+}
 
 std::string Name(const ::testing::TestParamInfo<CutCase>& info) {
     return std::string(info.param.landscape ? "Landscape" : "Portrait") +
