@@ -191,9 +191,11 @@ CutPage CutPhotoPage(const Image& picture, const Image& background, const Box& f
         background.Width() != kScreenWidth || background.Height() != kScreenHeight)
         return page;
     page.layout = LayOutPhotoPage(frame, pieceCount, seed);
-    if (!page.layout.pieces.empty())
-        page.pictures =
-            DrawPiecePictures(picture, background, page.layout.pieces, page.layout.masks);
+    if (page.layout.pieces.empty())
+        return page;
+    page.pictures = DrawPiecePictures(picture, background, page.layout.pieces, page.layout.masks);
+    for (const Mask& body : page.layout.masks)
+        page.aids.push_back({DrawSelectionRing(body), DrawHoleGlow(body)});
     return page;
 }
 

@@ -7,6 +7,7 @@
 // the same page, so a page folder only stores the picture and the seed.
 #pragma once
 
+#include "photos/aid_art.h"
 #include "photos/piece_art.h"
 #include "photos/piece_geometry.h"
 #include "photos/raster.h"
@@ -33,9 +34,17 @@ struct PhotoLayout {
 // frame is not a photo frame or the count not one of kPieceCounts.
 PhotoLayout LayOutPhotoPage(const Box& frame, int32_t pieceCount, uint32_t seed);
 
+// The keyboard's aids for one piece: the ring round it while it lies loose
+// and chosen, and the frames of its hole's hint glow.
+struct AidPictures {
+    Image selectionRing;
+    Image holeGlow;
+};
+
 struct CutPage {
     PhotoLayout layout;
     std::vector<PiecePictures> pictures; // one per piece, in layout order
+    std::vector<AidPictures> aids;       // likewise
 };
 
 // picture: frame-sized; background: the 1024 x 768 page background the loose

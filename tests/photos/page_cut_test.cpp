@@ -9,6 +9,7 @@
 
 #include "game/catalogue.h"
 #include "game/page_sprite_index.h"
+#include "game/play_aids.h"
 #include "game/screen_layout.h"
 #include "sprites/sprite.h"
 #include "sprites/sprite_list.h"
@@ -60,6 +61,7 @@ protected:
                                     GetParam().seed);
         ASSERT_EQ(page.layout.pieces.size(), static_cast<size_t>(GetParam().count));
         ASSERT_EQ(page.pictures.size(), page.layout.pieces.size());
+        ASSERT_EQ(page.aids.size(), page.layout.pieces.size());
     }
     const PieceGeometry& Piece(size_t i) const { return page.layout.pieces[i]; }
 
@@ -188,6 +190,17 @@ TEST_P(PhotoCut, HolesAndPiecesMatchPixelForPixel) {
                 const bool opaqueBody = lifted != photos::kKey && lifted != photos::kShadow;
                 ASSERT_EQ(opaqueBody, mask.At(x, y)) << x << "," << y;
             }
+        // The keyboard's ring and glow frame the body by the aids' margin,
+        // and leave the body itself clear.
+        const auto& aids = page.aids[i];
+        const int offset = photos::AidBodyOffset();
+        ASSERT_EQ(aids.selectionRing.Width(), body.w + 2 * offset);
+        ASSERT_EQ(aids.holeGlow.Height(), (body.h + 2 * offset) * kGlowFrameCount);
+        for (int y = 0; y < body.h; ++y)
+            for (int x = 0; x < body.w; ++x)
+                if (mask.At(x, y)) {
+                    ASSERT_TRUE(aids.selectionRing.At(x + offset, y + offset) == photos::kKey);
+                }
         // Non-first pieces are opaque only on their body.
         if (!piece.first) {
             int opaque = 0;

@@ -87,8 +87,8 @@ TEST_F(PageFile, TheWriterRefusesWhatTheReaderWould) {
     info = Example();
     info.frame.x += 1;
     EXPECT_TRUE(photos::EncodePageFile(info).empty());
-    const std::vector<std::string> names = {"",    "..",  "a\\b.jpg", "c:x.jpg", "a/b",
-                                            std::string(65, 'x'), "tab\there"};
+    const std::vector<std::string> names = {
+        "", "..", "a\\b.jpg", "c:x.jpg", "a/b", std::string(65, 'x'), "tab\there"};
     for (const std::string& name : names) {
         info = Example();
         info.photoName = name;

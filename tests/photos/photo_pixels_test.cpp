@@ -85,9 +85,8 @@ TEST(PhotoPixels, EveryOrientationTurnsUpright) {
 
 TEST(PhotoPixels, TransparencyLiesOverWhiteAndRowsMayBePadded) {
     // Three pixels: clear, half-covered black, opaque red; rows of 16 bytes.
-    const std::vector<uint8_t> bgra = {0, 0, 0, 0,   0, 0, 0, 128, 0, 0, 255, 255,
-                                       9, 9, 9, 9,   9, 9, 9, 9,   9, 9, 9,   9,
-                                       9, 9, 9, 9};
+    const std::vector<uint8_t> bgra = {0, 0, 0, 0, 0, 0, 0, 128, 0, 0, 255, 255, 9, 9,
+                                       9, 9, 9, 9, 9, 9, 9, 9,   9, 9, 9,   9,   9, 9};
     const DecodedPhoto photo{bgra.data(), 3, 1, 16, PixelLayout::kBgra32};
     const Image out = photos::UprightPicture(photo, Orientation::kUpright);
     ASSERT_EQ(out.Width(), 3);
@@ -136,8 +135,9 @@ TEST(PhotoPixels, ShrinkingAveragesAndEnlargingKeepsFlatColour) {
     Image square(2, 2, Rgb{0, 0, 0});
     square.At(1, 0) = square.At(1, 1) = {255, 255, 255};
     const std::vector<uint8_t> squareBgra = AsBgra(square);
-    EXPECT_TRUE(photos::FramePicture(View(squareBgra, 2, 2), Orientation::kUpright, 1, 1).At(0, 0) ==
-                (Rgb{128, 128, 128}));
+    EXPECT_TRUE(
+        photos::FramePicture(View(squareBgra, 2, 2), Orientation::kUpright, 1, 1).At(0, 0) ==
+        (Rgb{128, 128, 128}));
     const std::vector<uint8_t> flat = AsBgra(Image(7, 5, Rgb{10, 200, 30}));
     for (const int size : {3, 5, 64}) {
         const Image out = photos::FramePicture(View(flat, 7, 5), Orientation::kUpright, size, size);

@@ -1,12 +1,12 @@
-#include "aid_art.h"
+#include "photos/aid_art.h"
 
 #include "game/play_aids.h"
-#include "layout.h"
+#include "photos/piece_geometry.h"
 
 #include <algorithm>
 #include <cmath>
 
-namespace content {
+namespace photos {
 
 namespace {
 
@@ -90,4 +90,4 @@ Image DrawHoleGlow(const Mask& body) {
     return out;
 }
 
-} // namespace content
+} // namespace photos
