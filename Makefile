@@ -50,9 +50,12 @@ contact-sheet: release
 	build/release/tools/content/varnolt-content contact-sheet $(CONTENT_DIR) build/contact-sheets
 	@echo "Contact sheets are in build/contact-sheets/"
 
-# The game folder a Windows player unzips and runs.
+# The game folder a Windows player unzips and runs, and beside it the
+# installer package (built with the Windows build) for those who install.
 dist: windows
 	scripts/make-dist.py build/windows/game build/Varnolt-win64.zip
+	cp build/windows/Varnolt.msi build/Varnolt-win64.msi
+	@echo "Wrote build/Varnolt-win64.msi"
 
 # The title screen, a page unsolved and solved, the about box and the ending
 # picture, played under Wine on the test session's screen, for review.

@@ -8,6 +8,8 @@
 #include "game/page_furniture.h"
 #include "image/dib_image.h"
 #include "image/run_moves.h"
+#include "platform/headless/headless_platform.h"
+#include "platform/picture_scaler.h"
 #include "sprites/anim_doc.h"
 #include "sprites/anim_view.h"
 #include "sprites/sprite.h"
@@ -59,7 +61,7 @@ private:
         const int32_t first = FirstPieceOfPage(kHeaviestPage);
         for (int32_t kind = 0; kind < kPieceKindCount; ++kind) {
             for (int32_t piece = first; piece < first + PieceCountOfPage(kHeaviestPage); ++piece)
-                names.push_back(g_pieceFileNames[NameIndex(kind, piece)]);
+                names.push_back(g_pieceFileNames[TagOf(kind, piece)]);
         }
         fs::create_directories(fs::path(folder) / "Data");
         for (const std::string& name : names) {
@@ -112,24 +114,32 @@ void BM_FrameCopy(benchmark::State& state) {
     }
 }
 
-// A carried piece follows the pointer by a few pixels, then the tick.
-void BM_DragStep(benchmark::State& state) {
-    CPlaySession session(Game().folder);
+// Shows the heaviest page and lifts its first piece that shows a pixel of
+// its own (with stand-in positions pieces may lie on top of each other),
+// carried to the middle of the screen; false, with the benchmark skipped,
+// when none can be lifted.
+bool LiftAPiece(benchmark::State& state, CPlaySession& session, HWND window) {
     session.ShowPage(kHeaviestPage);
     session.View().RedrawAll();
-    // The first piece that shows a pixel of its own (with stand-in
-    // positions pieces may lie on top of each other).
     POINT grab;
     int32_t k = 0;
     while (k < kMostPiecesOnAPage && !session.GrabPoint(k, &grab))
         ++k;
     if (k == kMostPiecesOnAPage) {
         state.SkipWithError("no piece of page 6 can be lifted");
-        return;
+        return false;
     }
+    session.View().OnLButtonDown(window, 0, grab.x, grab.y);
+    session.View().OnMouseMove(window, 0, 500, 380);
+    return true;
+}
+
+// A carried piece follows the pointer by a few pixels, then the tick.
+void BM_DragStep(benchmark::State& state) {
+    CPlaySession session(Game().folder);
+    if (!LiftAPiece(state, session, nullptr))
+        return;
     CAnimView& view = session.View();
-    view.OnLButtonDown(nullptr, 0, grab.x, grab.y);
-    view.OnMouseMove(nullptr, 0, 500, 380);
     view.Flush(nullptr);
     int32_t step = 0;
     for (auto _ : state) {
@@ -139,6 +149,57 @@ void BM_DragStep(benchmark::State& state) {
     }
     view.OnLButtonUp(nullptr, 0, 500, 380);
     Describe(state, session);
+}
+
+// The same drag step with the picture scaled to a screen of another size:
+// each copy the tick asks for is scaled by the game's own scaler into a
+// client-sized picture, as the Windows copies do. range(0): 0 at 1:1 (the
+// copies only recorded), 1 full HD (smooth, 1440 x 1080), 2 a 4K screen
+// (sharp 2x).
+void BM_ScaledDragStep(benchmark::State& state) {
+    static const int32_t kClients[][2] = {{1024, 768}, {1920, 1080}, {3840, 2160}};
+    const int32_t* client = kClients[state.range(0)];
+    CPictureScaler scaler;
+    scaler.SetFit(FitPicture(client[0], client[1], 1024, 768));
+    std::vector<uint32_t> target(static_cast<size_t>(client[0]) * client[1]);
+    CPlaySession session(Game().folder);
+    HWND window = reinterpret_cast<HWND>(1); // recorded, never shown
+    if (!LiftAPiece(state, session, window))
+        return;
+    CAnimView& view = session.View();
+    const uint8_t* pixels = static_cast<const uint8_t*>(view.Offscreen()->Pixels());
+    view.Flush(window);
+    headless::TakeWindowCopies();
+    int32_t step = 0;
+    for (auto _ : state) {
+        const int32_t offset = (step++ & 1) != 0 ? 3 : 0;
+        view.OnMouseMove(window, 0, 500 + offset, 380 + offset);
+        view.Flush(window);
+        for (const headless::WindowCopy& copy : headless::TakeWindowCopies()) {
+            if (state.range(0) != 0)
+                scaler.Scale(pixels, DibStride(1024), target.data(), client[0],
+                             PictureToClient(scaler.Fit(), copy.rect));
+        }
+        benchmark::DoNotOptimize(target.data());
+    }
+    view.OnLButtonUp(window, 0, 500, 380);
+    Describe(state, session);
+}
+
+// The whole picture scaled, as after a page change or a window resize.
+void BM_ScaledFullCopy(benchmark::State& state) {
+    static const int32_t kClients[][2] = {{1920, 1080}, {2048, 1536}, {3840, 2160}, {1366, 768}};
+    const int32_t* client = kClients[state.range(0)];
+    CPictureScaler scaler;
+    scaler.SetFit(FitPicture(client[0], client[1], 1024, 768));
+    std::vector<uint8_t> picture(static_cast<size_t>(DibStride(1024)) * 768, 0x5A);
+    std::vector<uint32_t> target(static_cast<size_t>(client[0]) * client[1]);
+    for (auto _ : state) {
+        scaler.Scale(picture.data(), DibStride(1024), target.data(), client[0], scaler.Fit().area);
+        benchmark::DoNotOptimize(target.data());
+    }
+    state.SetLabel(std::to_string(client[0]) + "x" + std::to_string(client[1]) +
+                   (scaler.Fit().IsSmooth() ? " smooth" : " whole factor"));
 }
 
 // Leaving page 6 for page 6 again: store it, then load every picture and
@@ -156,5 +217,7 @@ void BM_ChangePage(benchmark::State& state) {
 BENCHMARK(BM_FrameCopy)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_RedrawAll)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_DragStep)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ScaledDragStep)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ScaledFullCopy)->Arg(0)->Arg(1)->Arg(2)->Arg(3)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_ChangePage)->Unit(benchmark::kMicrosecond);
 BENCHMARK_MAIN();

@@ -1,11 +1,13 @@
 #!/bin/bash
 # Starts or stops the one Wine session a test run shares: a private prefix in
 # the build tree, a persistent wineserver (so each test process starts in a
-# fraction of a second) and a private Xvfb screen of 1024x768x24.
-#   wine-session.sh start|stop STATE_DIR
+# fraction of a second) and a private Xvfb screen, 1024x768x24 unless another
+# size is given (a screen the game's mode does not fit, for its scaled picture).
+#   wine-session.sh start|stop STATE_DIR [WIDTHxHEIGHT]
 set -euo pipefail
 action=$1
 state=$(realpath -m "$2")
+screen=${3:-1024x768}
 mkdir -p "$state"
 # Wine as a player has it: its default settings, nothing but a private prefix.
 export WINEPREFIX="$state/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
@@ -17,7 +19,7 @@ start_xvfb() {
         return
     fi
     exec 3>"$state/display"
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset >"$state/xvfb.log" 2>&1 &
+    Xvfb -displayfd 3 -screen 0 "${screen}x24" -nolisten tcp -noreset >"$state/xvfb.log" 2>&1 &
     echo $! >"$state/xvfb.pid"
     exec 3>&-
     for _ in $(seq 100); do
@@ -51,6 +53,7 @@ export DISPLAY=$DISPLAY
 export WINEPREFIX=$WINEPREFIX
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
+export VARNOLT_SCREEN=$screen
 ENV
     ;;
 stop)
@@ -62,7 +65,7 @@ stop)
     rm -f "$state/env"
     ;;
 *)
-    echo "usage: $0 start|stop STATE_DIR" >&2
+    echo "usage: $0 start|stop STATE_DIR [WIDTHxHEIGHT]" >&2
     exit 2
     ;;
 esac

@@ -1,11 +1,13 @@
 // Writes the seeds of the options and save-file fuzzers with the game's own
 // writers. Options: good files holding each flag value, one cut after its
-// version, one of a later version. Page 1: as it is first laid out, partly
-// and wholly solved, cleared again, and a file of the header alone. Photo
-// page files: each piece count in both frames.
+// version, one of a later version. Settings: the sound switch alone and with
+// a window's presentation. Page 1: as it is first laid out, partly and wholly
+// solved, cleared again, and a file of the header alone. Photo page files:
+// each piece count in both frames.
 //   make_seeds SEEDS_FOLDER
 #include "persist/initialization.h"
 #include "persist/puzzle_file_ops.h"
+#include "persist/settings.h"
 #include "photos/page_file.h"
 #include "photos/photo_frame.h"
 #include "sprites/page_storage.h"
@@ -26,6 +28,15 @@ void WriteOptions(const std::string& path, int32_t flag) {
     g_showOneTimeDirections = flag;
     Serializer out(path);
     CInitialization::GetInstance()->Serialize(out);
+    out.Commit();
+}
+
+void WriteSettings(const std::string& path, SoundSetting sound, const PresentationChoice& choice) {
+    CSettings settings;
+    settings.SetSound(sound);
+    settings.SetPresentation(choice);
+    Serializer out(path);
+    settings.Serialize(out);
     out.Commit();
 }
 
@@ -99,6 +110,10 @@ int main(int argc, char** argv) {
         WriteOptions(options + "/shown.dta", 0);
         WriteOptionsHeader(options + "/cut.dta", CInitialization::kVersion, false);
         WriteOptionsHeader(options + "/version257.dta", CInitialization::kVersion + 1, true);
+        const std::string settings = std::string(argv[1]) + "/fuzz_settings";
+        WriteSettings(settings + "/sound.dta", kSoundMusicOff, PresentationChoice());
+        WriteSettings(settings + "/window.dta", kSoundAllOn,
+                      PresentationChoice{kPresentWindow, 40, 30, 1100, 860});
     } catch (const char* text) {
         std::fprintf(stderr, "make_seeds: %s\n", text);
         return 1;

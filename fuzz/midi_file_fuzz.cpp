@@ -1,7 +1,9 @@
-// Arbitrary bytes as the music file: read through the real file path by
-// LoadMidiFile, then played for a while by the sequencer on the headless MIDI
-// system (end-of-song restarts included). The same bytes are also walked as a
-// track that no check pass has seen, as the player would walk them.
+// Arbitrary bytes as the music file: read from memory by LoadMidiBytes, then
+// played for a while by the sequencer on the headless MIDI system (end-of-song
+// restarts included). The player loads its song by path, as it must to load
+// it again at the song's end; it is given an anonymous in-memory file, so
+// nothing reaches a disk. The same bytes are also walked as a track that no
+// check pass has seen, as the player would walk them.
 #include "audio/midi_events.h"
 #include "audio/midi_player.h"
 #include "audio/midi_reader.h"
@@ -64,11 +66,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     file.Replace(data, size);
 
     MidiSong song = {};
-    if (LoadMidiFile(file.Path(), song) == nullptr)
+    const bool loaded = LoadMidiBytes(data, size, song) == nullptr;
+    if (loaded)
         FreeSong(song);
 
     MidiPlayer& player = Player();
+    // The player plays only songs the reader accepts (and refuses some of
+    // those for holding no time).
     if (player.StartSong(file.Path())) {
+        if (!loaded)
+            __builtin_trap();
         for (int period = 0; period < kPeriods && headless::FireMusicTimer(); ++period) {
         }
         player.StopTimer();

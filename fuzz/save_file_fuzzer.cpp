@@ -1,8 +1,8 @@
-// Arbitrary bytes as page 1's save file. The records read from it, written
-// and read again, come back the same. Put on a real document and view over
-// page 1's pictures, as the game does with a page it enters, they give a page
-// that holds only page 1's pieces, each at most once, and can be drawn and
-// played.
+// Arbitrary bytes as page 1's save file, read from memory. What is read from
+// them is exactly what they hold up to their last whole record. Put on a real
+// document and view over page 1's pictures, as the game does with a page it
+// enters, the records give a page that holds only page 1's pieces, each at
+// most once, and can be drawn and played. Only the pictures are written, once.
 #include "game/catalogue.h"
 #include "game/page_sprite_index.h"
 #include "persist/puzzle_file_ops.h"
@@ -15,10 +15,11 @@
 #include "support/scratch_folder.h"
 
 #include <cstdint>
-#include <fstream>
+#include <cstring>
 #include <memory>
 #include <set>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -38,6 +39,38 @@ public:
     std::string folder;
     std::unique_ptr<CPlaySession> session;
 };
+
+constexpr size_t kRecordBytes = 24;
+
+void PutInt(std::vector<uint8_t>& bytes, int32_t value) {
+    const uint32_t bits = static_cast<uint32_t>(value);
+    for (int i = 0; i < 4; ++i)
+        bytes.push_back(static_cast<uint8_t>(bits >> (8 * i)));
+}
+
+// The save file layout, written out here independently of the game's writer:
+// the header text as a string, the version, the placed count, then one record
+// per sprite.
+std::vector<uint8_t> Encode(const SavedPage& page) {
+    std::vector<uint8_t> bytes;
+    const std::string header = PuzzleFileOps::kHeaderText;
+    PutInt(bytes, static_cast<int32_t>(header.size()));
+    bytes.insert(bytes.end(), header.begin(), header.end());
+    PutInt(bytes, PuzzleFileOps::kVersion);
+    PutInt(bytes, page.placedCount);
+    for (const SavedSprite& s : page.sprites) {
+        for (int32_t field : {s.tag, s.x, s.y, s.depth, s.visible, s.mirrored})
+            PutInt(bytes, field);
+    }
+    return bytes;
+}
+
+// What a reader took from data: all of it but a last record cut short.
+bool ReadExactly(const SavedPage& page, const uint8_t* data, size_t size) {
+    const std::vector<uint8_t> expected = Encode(page);
+    return expected.size() <= size && size - expected.size() < kRecordBytes &&
+           std::memcmp(expected.data(), data, expected.size()) == 0;
+}
 
 bool OnPageOne(int32_t tag, const CPageSpriteIndex& page) {
     const int32_t firsts[] = {page.firstLoose, page.firstHole, page.firstPlaced, page.firstDrag};
@@ -62,11 +95,6 @@ bool Middle(const CSprite& sprite, POINT* at) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static Harness harness;
-    const std::string path = harness.folder + "/page01.sav";
-    {
-        std::ofstream out(path, std::ios::binary | std::ios::trunc);
-        out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
-    }
     CAnimDoc& doc = harness.session->Document();
     CAnimView& view = harness.session->View();
     doc.Sprites().DeleteAll();
@@ -74,11 +102,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     PuzzleFileOps& files = *PuzzleFileOps::Instance();
     SavedPage saved;
-    if (files.ReadSaveFile(path, &saved)) {
-        const std::string again = harness.folder + "/again.sav";
-        SavedPage back;
-        if (!files.WriteSaveFile(again, saved) || !files.ReadSaveFile(again, &back) ||
-            !(back == saved))
+    if (files.ReadSaveBytes(data, size, &saved)) {
+        if (!ReadExactly(saved, data, size))
             __builtin_trap();
         RestorePage(saved, doc);
     } else if (!saved.sprites.empty() || saved.placedCount != 0) {

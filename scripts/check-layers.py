@@ -9,6 +9,11 @@
   diagnostics, storage, images, the game's catalogue and layout) and nothing
   designed depends on them: only the Windows shell and the tools may use them.
 - The folders under src/ include each other without a cycle.
+- In the sprite engine and the game (src/sprites/, src/game/) no files call
+  each other in a cycle: a file's header and its .cpp are one unit, and a
+  unit that includes another's header uses it. So the designed classes
+  never depend on the game's additions that they hold and call, nor the
+  other way round in a loop.
 
 Prints every breach and exits 1 when there is one.
     check-layers.py [ROOT]     ROOT defaults to this repository
@@ -30,6 +35,8 @@ PHOTOS = "src/photos"
 PHOTOS_MAY_USE = {"src/platform", "src/diag", "src/persist", "src/image", "src/game", PHOTOS}
 DESIGNED = ("src/platform", "src/diag", "src/persist", "src/image", "src/game", "src/sprites",
             "src/audio")
+# Where a cycle of mutual calls between files is a breach.
+ACYCLIC_FOLDERS = ("src/sprites/", "src/game/")
 
 
 def is_shell(folder):
@@ -50,6 +57,23 @@ def includes(path):
 
 def folder_of(relative):
     return str(pathlib.PurePosixPath(relative).parent)
+
+
+def unit_of(relative):
+    """A file's unit: its path without the extension, so foo.h + foo.cpp."""
+    return str(pathlib.PurePosixPath(relative).with_suffix(""))
+
+
+def add_unit_edges(relative, found, units):
+    if not relative.startswith("src/"):
+        return
+    unit = unit_of(relative)
+    targets = units.setdefault(unit, set())
+    for kind, name in found:
+        if kind == '"' and (ROOT / "src" / name).exists():
+            target = unit_of("src/" + name)
+            if target != unit:
+                targets.add(target)
 
 
 def check_file(relative, found, graph):
@@ -103,15 +127,69 @@ def find_cycle(graph):
     return None
 
 
+def unit_cycles(units):
+    """One cycle (a list that starts and ends with the same unit) for every
+    group of units that all reach each other and touch ACYCLIC_FOLDERS, with
+    the whole group."""
+    index, low, on_stack, stack, groups = {}, {}, set(), [], []
+    for root in sorted(units):
+        if root in index:
+            continue
+        # Tarjan's algorithm without recursion: (unit, its remaining edges).
+        work = [(root, iter(sorted(units.get(root, ()))))]
+        index[root] = low[root] = len(index)
+        stack.append(root)
+        on_stack.add(root)
+        while work:
+            unit, edges = work[-1]
+            following = next(edges, None)
+            if following is not None:
+                if following not in index:
+                    index[following] = low[following] = len(index)
+                    stack.append(following)
+                    on_stack.add(following)
+                    work.append((following, iter(sorted(units.get(following, ())))))
+                elif following in on_stack:
+                    low[unit] = min(low[unit], index[following])
+                continue
+            work.pop()
+            if work:
+                low[work[-1][0]] = min(low[work[-1][0]], low[unit])
+            if low[unit] == index[unit]:
+                group = set()
+                while True:
+                    member = stack.pop()
+                    on_stack.discard(member)
+                    group.add(member)
+                    if member == unit:
+                        break
+                if len(group) > 1:
+                    groups.append(group)
+    cycles = []
+    for group in groups:
+        if any(unit.startswith(ACYCLIC_FOLDERS) for unit in group):
+            inside = {unit: units[unit] & group for unit in group}
+            cycles.append((find_cycle(inside), sorted(group)))
+    return cycles
+
+
 def main():
     breaches = []
     graph = {}
+    units = {}
     for path in sorted(source_files()):
         relative = path.relative_to(ROOT).as_posix()
-        breaches += check_file(relative, includes(path), graph)
+        found = includes(path)
+        breaches += check_file(relative, found, graph)
+        add_unit_edges(relative, found, units)
     cycle = find_cycle(graph)
     if cycle:
         breaches.append("folders include each other in a cycle: " + " -> ".join(cycle))
+    for cycle, group in unit_cycles(units):
+        breaches.append(
+            "files call each other in a cycle: " + " -> ".join(cycle)
+            + f" (all {len(group)} in it: " + ", ".join(group) + ")"
+        )
     for breach in breaches:
         print(breach)
     if breaches:

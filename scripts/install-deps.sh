@@ -10,6 +10,7 @@ packages=(
     wine64 wine xvfb xdotool x11-utils x11-apps imagemagick
     libcairo2-dev libfreetype-dev pkg-config fonts-dejavu-core fonts-dejavu-extra libsdl2-dev midicsv
     clang-14 libclang-rt-14-dev
+    wixl
 )
 
 missing=()

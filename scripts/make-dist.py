@@ -33,6 +33,7 @@ Buttons along the bottom, and their keys:
   Speaker         M          sound: everything on, music off, everything off
   Picture book    B          every page at a glance; B or Escape goes back
                   Escape     ends the game at once
+                  Alt+Enter  a window, or full screen again
 
 A finished page plays a fanfare, sparkles, and gets a star by its number.
 In the picture book, click a picture (or use the arrow keys and Enter) to go

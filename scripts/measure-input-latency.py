@@ -10,80 +10,55 @@ Two programs are measured in the same run, on the build's Wine session:
 The pointer jumps back and forth between two far apart spots, so every move
 changes a known pixel from something else to the expected colour.
 
-Usage: scripts/measure-input-latency.py [BUILD_DIR] [MOVES]
+With "scaled", both run on a second session with a 1920x1080 screen, which
+the game's mode does not fit: the game shows its picture scaled (smoothly,
+1440 x 1080) and the spots are the picture's spots at their scaled places.
+
+Usage: scripts/measure-input-latency.py [BUILD_DIR] [MOVES] [scaled]
 Prints the median and the 90th percentile of each, and the ratio of the
 medians. A measurement, not a test: numbers depend on the machine's load.
 """
 
-import ctypes
 import os
-import statistics
-import subprocess
 import sys
 import time
 
-here = os.path.dirname(os.path.abspath(__file__))
-source = os.path.dirname(here)
-sys.path.insert(0, os.path.join(source, "tests", "e2e"))
-os.environ.setdefault("VARNOLT_SOURCE_DIR", source)
-os.environ.setdefault("VARNOLT_BUILD_DIR",
-                      os.path.abspath(sys.argv[1] if len(sys.argv) > 1 else "build/windows"))
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import measuring  # noqa: E402
 
-from harness import Game, Session, wait_until  # noqa: E402
+measuring.setup(sys.argv)
+SCALED = "scaled" in sys.argv[3:]
+if SCALED:
+    os.environ["VARNOLT_WINE_STATE"] = "wine-wide"
+
+from harness import Game, wait_until  # noqa: E402
 from layout import DRAG  # noqa: E402
 from pictures import MAGENTA  # noqa: E402
 from player import Player  # noqa: E402
+from test_scaled import ScaledScreen  # noqa: E402
 
 SPOTS = ((300, 260), (700, 420))
 TIMEOUT = 1.0
 WHITE = (255, 255, 255)
 
 
-class Pointer:
-    """Sends real pointer input through the X server's XTest extension and
-    reads single pixels back, both on the session's display."""
-
-    def __init__(self, screen):
-        self.screen = screen
-        self.x = screen.x
-        self.display = screen.display
-        self.xtst = ctypes.CDLL("libXtst.so.6")
-        self.xtst.XTestFakeMotionEvent.argtypes = [ctypes.c_void_p, ctypes.c_int, ctypes.c_int,
-                                                   ctypes.c_int, ctypes.c_ulong]
-        self.xtst.XTestFakeButtonEvent.argtypes = [ctypes.c_void_p, ctypes.c_uint, ctypes.c_int,
-                                                   ctypes.c_ulong]
-        self.x.XFlush.argtypes = [ctypes.c_void_p]
-
-    def move(self, x, y):
-        self.xtst.XTestFakeMotionEvent(self.display, -1, x, y, 0)
-        self.x.XFlush(self.display)
-
-    def button(self, down):
-        self.xtst.XTestFakeButtonEvent(self.display, 1, 1 if down else 0, 0)
-        self.x.XFlush(self.display)
-
-    def pixel(self, x, y):
-        return self.screen.grab(x, y, 1, 1).pixel(0, 0)
-
-    def time_move(self, to, watch, colour):
-        """Milliseconds from the move to `watch` showing `colour`; None when
-        it never did within the timeout."""
-        if self.pixel(*watch) == colour:
-            raise RuntimeError(f"{watch} already shows {colour} before the move")
-        start = time.perf_counter()
-        self.move(*to)
-        while time.perf_counter() - start < TIMEOUT:
-            if self.pixel(*watch) == colour:
-                return 1000.0 * (time.perf_counter() - start)
-        return None
+def time_move(pointer, to, watch, colour):
+    """Milliseconds from the move to `watch` showing `colour`; None when it
+    never did within the timeout."""
+    if pointer.pixel(*watch) == colour:
+        raise RuntimeError(f"{watch} already shows {colour} before the move")
+    start = time.perf_counter()
+    pointer.move(*to)
+    return pointer.time_until([(*watch, colour)], start, TIMEOUT)
 
 
-def measure(pointer, moves, watch_for, colour):
-    """watch_for(spot): the pixel that shows the result of a move to spot."""
+def measure(pointer, moves, watch_for, colour, place=lambda x, y: (x, y)):
+    """watch_for(spot): the pixel that shows the result of a move to spot;
+    place(x, y): where the screen shows the spot."""
     times, missed = [], 0
     for i in range(moves):
         spot = SPOTS[(i + 1) % 2]
-        took = pointer.time_move(spot, watch_for(spot), colour)
+        took = time_move(pointer, place(*spot), watch_for(spot), colour)
         if took is None:
             missed += 1
         else:
@@ -94,9 +69,7 @@ def measure(pointer, moves, watch_for, colour):
 
 
 def measure_pointer_box(session, pointer, moves):
-    exe = os.path.join(session.build, "tests", "e2e", "pointerbox.exe")
-    process = subprocess.Popen([session.wine, exe], env=session.env,
-                               stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    process = measuring.yardstick(session)
     try:
         # Nudged until the window, once it is up, sees a move at the start.
         nudge = [0]
@@ -109,13 +82,22 @@ def measure_pointer_box(session, pointer, moves):
         wait_until(box_at_start, "the pointer box", interval=0.1)
         return measure(pointer, moves, lambda spot: spot, WHITE)
     finally:
-        process.kill()
-        process.wait()
+        measuring.stop(process)
 
 
-def carried_marker(player, piece):
+def flat_around(picture, u, v):
+    """Whether the pixel and its eight neighbours share one colour, which a
+    smooth scaler then shows unchanged."""
+    if not (0 < u < picture.width - 1 and 0 < v < picture.height - 1):
+        return False
+    colour = picture.pixel(u, v)
+    return all(picture.pixel(u + du, v + dv) == colour for du in (-1, 0, 1) for dv in (-1, 0, 1))
+
+
+def carried_marker(player, piece, flat=False):
     """An opaque pixel of the piece's drag picture, as an offset from the
-    pointer (lifting centres the picture on it), and its colour."""
+    pointer (lifting centres the picture on it), and its colour; flat: one
+    inside a patch of its own colour."""
     drag = player.piece_picture(DRAG, piece)
     cx, cy = drag.width // 2, drag.height // 2
     for radius in range(max(drag.width, drag.height)):
@@ -123,7 +105,7 @@ def carried_marker(player, piece):
             for v in (cy - radius, cy + radius):
                 if 0 <= u < drag.width and 0 <= v < drag.height:
                     colour = drag.pixel(u, v)
-                    if colour != MAGENTA:
+                    if colour != MAGENTA and (not flat or flat_around(drag, u, v)):
                         return (u - cx, v - cy), colour
     raise RuntimeError(f"piece {piece}'s drag picture is all transparent")
 
@@ -132,46 +114,58 @@ def measure_game(session, pointer, moves):
     game = Game(session, "game").skip_directions().start()
     try:
         player = Player(game)
-        player.start_playing()
+        # The picture's spots where the screen shows them (1:1 unless scaled).
+        place = lambda x, y: (x, y)  # noqa: E731
+        if SCALED:
+            game.wait_window()
+            screen = wait_until(lambda: game.window_state().get("clientright") == "1920" and
+                                ScaledScreen(game), "the game's full screen")
+            place = screen.at
+            game.click(*place(1012, 8))
+            game.key("Return")
+        else:
+            player.start_playing()
         piece = player.catalogue.pages[1][0]
-        pointer.move(*player.grab_point(piece))
-        pointer.button(True)
-        (du, dv), colour = carried_marker(player, piece)
-        watch = lambda spot: (spot[0] + du, spot[1] + dv)  # noqa: E731
-        pointer.move(*SPOTS[0])
-        wait_until(lambda: pointer.pixel(*watch(SPOTS[0])) == colour, "the carried piece")
+        grab = player.grab_point(piece)
+        (du, dv), colour = carried_marker(player, piece, flat=SCALED)
+        watch = lambda spot: place(spot[0] + du, spot[1] + dv)  # noqa: E731
+        # Until the page is up, pressing lifts nothing: try again.
+        def lifted():
+            pointer.move(*place(*grab))
+            pointer.button(True)
+            pointer.move(*place(*SPOTS[0]))
+            if wait_for(lambda: pointer.pixel(*watch(SPOTS[0])) == colour, 1.0):
+                return True
+            pointer.button(False)
+            return False
+        wait_until(lifted, "the carried piece", interval=0.2)
         try:
-            return measure(pointer, moves, watch, colour)
+            return measure(pointer, moves, watch, colour, place)
         finally:
             pointer.button(False)
     finally:
         game.cleanup()
 
 
-def report(name, times, missed):
-    if not times:
-        print(f"{name}: no move reached the screen ({missed} missed)")
-        return None
-    median = statistics.median(times)
-    p90 = sorted(times)[int(0.9 * (len(times) - 1))]
-    print(f"{name}: median {median:.2f} ms, 90th percentile {p90:.2f} ms "
-          f"over {len(times)} moves ({missed} missed)")
-    return median
+def wait_for(condition, seconds):
+    end = time.monotonic() + seconds
+    while time.monotonic() < end:
+        if condition():
+            return True
+        time.sleep(0.02)
+    return False
 
 
 def main():
     moves = int(sys.argv[2]) if len(sys.argv) > 2 else 100
-    session = Session()
-    try:
-        pointer = Pointer(session.screen)
-        box = report("minimal GDI program", *measure_pointer_box(session, pointer, moves))
-        game = report("Varnolt carrying a piece", *measure_game(session, pointer, moves))
-        if box and game:
-            print(f"ratio of the medians: {game / box:.1f}")
-    finally:
-        if session.started_here:
-            session.control("stop")
 
+    def measure(session, pointer):
+        box = measuring.report("minimal GDI program", *measure_pointer_box(session, pointer, moves))
+        what = "Varnolt carrying a piece" + (", picture scaled to 1920x1080" if SCALED else "")
+        game = measuring.report(what, *measure_game(session, pointer, moves))
+        measuring.report_ratio(game, box)
+
+    measuring.in_session(measure)
 
 if __name__ == "__main__":
     main()

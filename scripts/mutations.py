@@ -18,6 +18,8 @@ MIDI_TESTS = r"Midi|Music"
 SEQUENCER_TESTS = r"MidiPlayer|MusicPlaylist|MusicStress"
 SOUND_TESTS = r"SoundEffects|PlaceSoundBag|HeadlessPageOne|Random"
 PHOTO_TESTS = r"ExifOrientation|PhotoPixels|PhotoCut|PageFile|PhotoImport|PlatformFolders"
+PRESENT_TESTS = r"PictureFit|PictureScaler"
+PRESENTATION_SETTINGS_TESTS = r"PresentationSettings|SettingsTest"
 
 
 def fault(name, file, find, replace, description, tests):
@@ -25,7 +27,7 @@ def fault(name, file, find, replace, description, tests):
             "description": description, "tests": tests}
 
 
-DRAG = "src/sprites/drag_drop.cpp"
+DRAG = "src/sprites/anim_view.cpp"  # drag and drop lives in the view
 SPRITE = "src/sprites/sprite.cpp"
 LIST = "src/sprites/sprite_list.cpp"
 INDEX = "src/game/page_sprite_index.cpp"
@@ -36,6 +38,8 @@ SERIALIZER = "src/persist/serializer.cpp"
 VIEW = "src/sprites/anim_view.cpp"
 VIEW_BASE = "src/sprites/anim_view_base.cpp"
 DOC = "src/sprites/anim_doc.cpp"
+KEYBOARD = "src/sprites/keyboard_play.cpp"
+HEALING = "src/sprites/page_healing.cpp"
 IMAGE = "src/image/dib_image.cpp"
 COPY = "src/image/dib_copy.cpp"
 FORMAT = "src/image/dib_format.cpp"
@@ -123,6 +127,16 @@ FAULTS = [
           "value <= first + static_cast<uint32_t>(pieceCount);",
           "one tag past the page's drag pictures counts as a drag picture",
           FIT_TESTS),
+    fault("keyboard-drop-any-hole", KEYBOARD,
+          "hands.LetGo(window, targetHole == document->GetPageSprites()->draggedPiece);",
+          "hands.LetGo(window, targetHole >= 0);",
+          "a piece the keyboard carries goes into whatever hole it hovers over",
+          r"KeyboardPageOne"),
+    fault("heal-uncovers-hole", HEALING,
+          "(kind == kLooseKind || kind == kHoleKind) && IsPlaced(document, *record);",
+          "kind == kLooseKind && IsPlaced(document, *record);",
+          "a healed page shows the hole of a piece that sits in it",
+          FIT_TESTS + r"|SaveFile|PageHeal"),
     fault("page-change-keeps-drag", DOC,
           "    if (view != nullptr)\n        view->CancelDrag(mainWindow);\n",
           "",
@@ -184,8 +198,8 @@ FAULTS = [
           "the options file always says the directions are still to come",
           OPTIONS_TESTS),
     fault("options-bad-file-kept", OPTIONS,
-          "        // be replaced even where open files cannot.\n        Save();",
-          "        // be replaced even where open files cannot.",
+          "    if (!good)\n        Save();",
+          "    if (!good)\n        (void)0;",
           "a damaged options file is not rewritten",
           OPTIONS_TESTS),
 
@@ -268,6 +282,11 @@ FAULTS = [
           "    x = saved.y;\n    y = saved.x;",
           "a sprite record reads x and y swapped",
           LIST_TESTS + "|" + SAVE_TESTS),
+    fault("offscreen-kept-at-another-height", VIEW_BASE,
+          "offscreen->GetWidth() == width &&\n        offscreen->GetHeight() == height &&",
+          "offscreen->GetWidth() == width &&",
+          "the offscreen image is kept for a background of another height",
+          DIRTY_TESTS),
     fault("dirty-merges-with-oldest", VIEW_BASE,
           "RECT& latest = dirtyRects.front();",
           "RECT& latest = dirtyRects.back();",
@@ -333,14 +352,39 @@ FAULTS = [
           "a picture whose pixels end exactly at the end of the file is refused",
           IMAGE_TESTS),
     fault("runs-kept-after-change", IMAGE,
-          "void CDIBImage::PixelsChanged() const {\n    runs.reset();\n}",
-          "void CDIBImage::PixelsChanged() const {}",
+          "void CDIBImage::PixelsChanged() const {\n    runs.reset();",
+          "void CDIBImage::PixelsChanged() const {",
           "the kept opaque runs survive a change of the pixels",
+          IMAGE_TESTS),
+    fault("mirror-kept-after-change", IMAGE,
+          "void CDIBImage::PixelsChanged() const {\n    runs.reset();\n    mirror.reset();",
+          "void CDIBImage::PixelsChanged() const {\n    runs.reset();",
+          "the kept mirror image survives a change of the pixels",
+          IMAGE_TESTS),
+    fault("mirror-rows-start-past-the-end", IMAGE,
+          "const uint8_t* pixel = from + 3 * static_cast<ptrdiff_t>(width - 1);",
+          "const uint8_t* pixel = from + 3 * static_cast<ptrdiff_t>(width);",
+          "the mirror image takes each row from one pixel too far right",
+          IMAGE_TESTS),
+    fault("memory-load-refuses-exact-size", IMAGE,
+          "if (bytes < 0 || static_cast<uint64_t>(bytes) > size - kDibHeadersSize)",
+          "if (bytes < 0 || static_cast<uint64_t>(bytes) >= size - kDibHeadersSize)",
+          "a picture in memory whose pixels end exactly at its end is refused",
+          IMAGE_TESTS),
+    fault("refill-handed-out-pixels", IMAGE,
+          "return ownsPixels != 0 && !pixelsExposed && pixels != nullptr",
+          "return ownsPixels != 0 && pixels != nullptr",
+          "a picture is read into pixels someone holds a pointer to",
           IMAGE_TESTS),
     fault("runs-kept-for-other-key", IMAGE,
           "if (runs == nullptr || runs->Key() != key) {",
           "if (runs == nullptr) {",
           "the kept opaque runs are reused for another colour key",
+          IMAGE_TESTS),
+    fault("mirror-image-within-one-picture", COPY,
+          "if (dest != nullptr && dest->pixels != pixels) {",
+          "if (dest != nullptr) {",
+          "a mirrored copy onto its own picture reads the mirror image, not the pixels it overwrites",
           IMAGE_TESTS),
     fault("mirror-column-off-by-one", COPY,
           "const int32_t last = GetWidth() - 1 - block.srcX;",
@@ -365,13 +409,13 @@ FAULTS = [
           "16-bit header fields are read little-endian",
           MIDI_TESTS),
     fault("riff-skip-short", READER,
-          "constexpr long kRiffSkip = 6;",
-          "constexpr long kRiffSkip = 4;",
+          "constexpr size_t kRiffSkip = 6;",
+          "constexpr size_t kRiffSkip = 4;",
           "the RIFF preamble is skipped two bytes short",
           MIDI_TESTS),
     fault("track-exact-fit-refused", READER,
-          "if (remaining >= 0 && length > static_cast<unsigned long>(remaining))",
-          "if (remaining >= 0 && length >= static_cast<unsigned long>(remaining))",
+          "if (length > file.Remaining())",
+          "if (length >= file.Remaining())",
           "a track that ends exactly at the end of the file is refused",
           MIDI_TESTS),
     fault("format0-track-count-unchecked", READER,
@@ -483,4 +527,51 @@ FAULTS = [
           "    Log(",
           "a failed import leaves its half-written folder behind",
           PHOTO_TESTS),
+    # The scaled picture: where it lies, how a press maps back, the scaler
+    # and the settings that remember the choice.
+    fault("fit-takes-one-smooth-factor-whole", "src/platform/picture_fit.cpp",
+          "    if (whole >= 2 || exactlyOne) {",
+          "    if (whole >= 1) {",
+          "a screen between 1x and 2x shows the picture 1:1 in a corner of bands",
+          PRESENT_TESTS),
+    fault("fit-not-centred", "src/platform/picture_fit.cpp",
+          "    fit.area.left = static_cast<int32_t>((cw - w) / 2);",
+          "    fit.area.left = 0;",
+          "the scaled picture sits at the left edge instead of the middle",
+          PRESENT_TESTS),
+    fault("press-maps-by-corner-not-centre", "src/platform/picture_fit.cpp",
+          "FloorDiv((2 * static_cast<int64_t>(offset) + 1) * pictureSize",
+          "FloorDiv((2 * static_cast<int64_t>(offset) + 2) * pictureSize",
+          "a press maps to the picture pixel right of or below the one shown",
+          PRESENT_TESTS),
+    fault("band-press-truncates-to-picture", "src/platform/picture_fit.cpp",
+          "    return (a % b != 0 && (a < 0) != (b < 0)) ? q - 1 : q;",
+          "    return q;",
+          "a press just left of the picture hits its first column instead of nothing",
+          PRESENT_TESTS),
+    fault("smooth-dirty-rect-not-grown", "src/platform/picture_fit.cpp",
+          "    const int32_t grow = fit.IsSmooth() ? 1 : 0;",
+          "    const int32_t grow = 0;",
+          "a smoothly scaled change leaves its blended edge pixels stale",
+          PRESENT_TESTS),
+    fault("scaler-weights-swapped", "src/platform/picture_scaler.cpp",
+          "    return ((a * (256 - weightOfB) + b * weightOfB + kLaneHalf) >> 8) & kLaneMask;",
+          "    return ((a * weightOfB + b * (256 - weightOfB) + kLaneHalf) >> 8) & kLaneMask;",
+          "the smooth scaler weighs each neighbour with the other's weight",
+          PRESENT_TESTS),
+    fault("scaler-repeats-wrong-row", "src/platform/picture_scaler.cpp",
+          "rows[y - 1 - area.top].first == tap.first",
+          "rows[y - 1 - area.top].first <= tap.first",
+          "a whole factor repeats the row above even where the picture row changes",
+          PRESENT_TESTS),
+    fault("presentation-always-new-version", "src/persist/settings.cpp",
+          "    const bool withPresentation = !presentation.IsDefault();",
+          "    const bool withPresentation = true;",
+          "a player who never changed the presentation gets a settings file of a new layout",
+          PRESENTATION_SETTINGS_TESTS),
+    fault("presentation-mode-unchecked", "src/persist/settings.cpp",
+          "    if (mode < 0 || mode >= kPresentationModeCount || choice.width < 0 || choice.height < 0)",
+          "    if (choice.width < 0 || choice.height < 0)",
+          "a damaged presentation mode is taken as it is",
+          PRESENTATION_SETTINGS_TESTS),
 ]

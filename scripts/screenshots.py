@@ -53,7 +53,13 @@ def main():
         player.place_piece(player.pieces_of(2)[0])
         game.key("b")
         player.wait_book()
+        # Right, right, down: from page 2's cell to page 10's, which is kept
+        # once the highlight has reached it.
+        book = player.book
+        tenth = (*book.cell(10), book.value["kBookCellWidth"], book.value["kBookCellHeight"])
+        plain = game.grab(*tenth)
         game.key("Right", "Right", "Down")
+        wait_until(lambda: game.grab(*tenth).rgb != plain.rgb, "the highlight on page 10")
         keep("5-book")
         game.key("b")
         player.wait_page(2)

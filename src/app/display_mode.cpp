@@ -2,6 +2,7 @@
 // settings, for this process only (CDS_FULLSCREEN): nothing lies over the
 // game's window, and the desktop's mode comes back when the game is gone.
 #include "app/main_window.h"
+#include "app/presentation.h"
 #include "diag/log.h"
 
 int CFullScreenWindow::SwitchDisplayMode(HWND, int width, int height) {
@@ -11,7 +12,10 @@ int CFullScreenWindow::SwitchDisplayMode(HWND, int width, int height) {
     mode.dmPelsHeight = static_cast<DWORD>(height);
     mode.dmBitsPerPel = 32;
     mode.dmFields = DM_PELSWIDTH | DM_PELSHEIGHT | DM_BITSPERPEL;
-    const LONG result = ChangeDisplaySettingsExA(nullptr, &mode, nullptr, CDS_FULLSCREEN, nullptr);
+    // Only the monitor the game opens on: the others keep their modes.
+    const std::string& device = GetPresentation().Device();
+    const LONG result = ChangeDisplaySettingsExA(device.empty() ? nullptr : device.c_str(), &mode,
+                                                 nullptr, CDS_FULLSCREEN, nullptr);
     if (result != DISP_CHANGE_SUCCESSFUL) {
         Log("SetDisplayMode Failed: ChangeDisplaySettingsEx returned %ld", result);
         return 0;
@@ -25,7 +29,9 @@ int CFullScreenWindow::RestoreDisplayMode() {
     if (!modeChanged)
         return 0;
     // No mode: the one kept in the system's settings, the desktop's own.
-    const LONG result = ChangeDisplaySettingsExA(nullptr, nullptr, nullptr, 0, nullptr);
+    const std::string& device = GetPresentation().Device();
+    const LONG result = ChangeDisplaySettingsExA(device.empty() ? nullptr : device.c_str(), nullptr,
+                                                 nullptr, 0, nullptr);
     if (result != DISP_CHANGE_SUCCESSFUL) {
         Log("RestoreDisplayMode Failed: ChangeDisplaySettingsEx returned %ld", result);
         return 0;

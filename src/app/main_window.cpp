@@ -1,4 +1,5 @@
 #include "app/main_window.h"
+#include "app/presentation.h"
 
 CMainWindow::CMainWindow(WNDPROC windowProc, const char* className, const char* title,
                          HINSTANCE instance, int showCommand, int iconId, int smallIconId,
@@ -32,8 +33,9 @@ CFullScreenWindow::CFullScreenWindow(WNDPROC windowProc, const char* className,
                                      DWORD style)
     : CMainWindow(windowProc, className, title, instance, showCommand, iconId, smallIconId,
                   width, height, style) {
-    // A failed switch is logged; the game carries on in whatever mode it has.
-    SwitchDisplayMode(windowHandle, width, height);
+    // The designed mode switch, unless the player chose a scaled picture; a
+    // failed switch is logged and the picture is scaled to the screen instead.
+    GetPresentation().Begin(*this, windowHandle, width, height);
 }
 
 CFullScreenWindow::~CFullScreenWindow() { RestoreDisplayMode(); }

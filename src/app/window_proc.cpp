@@ -2,6 +2,7 @@
 #include "app/app_globals.h"
 #include "app/keyboard.h"
 #include "app/main_window.h"
+#include "app/presentation.h"
 #include "audio/music_playlist.h"
 #include "diag/log.h"
 #include "game/commands.h"
@@ -41,13 +42,19 @@ LRESULT OnSessionEnding(HWND window, UINT message, WPARAM ending) {
 }
 
 // The pointer's client coordinates: signed, so that a captured mouse left of
-// or above the window gives negative values.
+// or above the window gives negative values. A scaled picture maps them back
+// to the picture's pixels; the bands lie outside it.
+POINT Pointer(LPARAM lParam) {
+    return GetPresentation().ToPicture(static_cast<int16_t>(LOWORD(lParam)),
+                                       static_cast<int16_t>(HIWORD(lParam)));
+}
+
 int32_t PointerX(LPARAM lParam) {
-    return static_cast<int16_t>(LOWORD(lParam));
+    return Pointer(lParam).x;
 }
 
 int32_t PointerY(LPARAM lParam) {
-    return static_cast<int16_t>(HIWORD(lParam));
+    return Pointer(lParam).y;
 }
 
 // While the picture book is open the mouse is the book's, not the page's.
@@ -67,10 +74,29 @@ void OnMouseMove(HWND window, WPARAM keys, LPARAM lParam) {
     g_animView.OnMouseMove(window, static_cast<uint32_t>(keys), PointerX(lParam), PointerY(lParam));
 }
 
-void OnDrawItem(WPARAM id, LPARAM item) {
+void DrawItem(const DRAWITEMSTRUCT* item) {
     if (g_currentScreen != nullptr)
-        g_currentScreen->DrawItem(reinterpret_cast<const DRAWITEMSTRUCT*>(item),
-                                  static_cast<uint32_t>(id));
+        g_currentScreen->DrawItem(item, item->CtlID);
+}
+
+void OnDrawItem(WPARAM id, LPARAM lParam) {
+    const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+    // A scaled picture draws the button at its own size, then scales it.
+    if (GetPresentation().DrawChildScaled(item, DrawItem))
+        return;
+    if (g_currentScreen != nullptr)
+        g_currentScreen->DrawItem(item, static_cast<uint32_t>(id));
+}
+
+// Alt+Enter: full screen becomes a window and a window full screen. A piece
+// being carried goes home first, as when the game loses the mouse.
+bool OnSystemKey(HWND window, WPARAM key, LPARAM lParam) {
+    const bool altHeld = (lParam & (1 << 29)) != 0;
+    if (key != VK_RETURN || !altHeld)
+        return false;
+    g_animView.SendCarriedPieceHome(window);
+    GetPresentation().Toggle(window);
+    return true;
 }
 
 // Posted by the controller once it has switched screens, so the new screen's
@@ -78,6 +104,8 @@ void OnDrawItem(WPARAM id, LPARAM item) {
 void OnScreenReady(HWND window) {
     if (g_currentScreen != nullptr)
         g_currentScreen->ShowControls(window);
+    // The new screen's buttons take their places in a scaled picture.
+    GetPresentation().Refit(window);
 }
 
 } // namespace
@@ -88,7 +116,31 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         return g_gameController.OnCreate(window, reinterpret_cast<const CREATESTRUCTA*>(lParam));
     case WM_PAINT:
         g_gameController.OnPaint(window);
+        GetPresentation().PaintBands(window);
         return 0;
+    case WM_SIZE:
+        if (wParam != SIZE_MINIMIZED)
+            GetPresentation().Refit(window);
+        return 0;
+    case WM_EXITSIZEMOVE:
+        GetPresentation().Moved(window);
+        return 0;
+    case WM_DISPLAYCHANGE:
+        GetPresentation().DisplayChanged(window);
+        return 0;
+    case WM_ENTERIDLE:
+        if (wParam == MSGF_DIALOGBOX)
+            GetPresentation().CentreDialog(window, reinterpret_cast<HWND>(lParam));
+        return 0;
+    case WM_SYSKEYDOWN:
+        if (OnSystemKey(window, wParam, lParam))
+            return 0;
+        return DefWindowProcA(window, message, wParam, lParam);
+    case WM_SYSCHAR:
+        // Alt+Enter's character: no beep for a key the game used.
+        if (wParam == '\r')
+            return 0;
+        return DefWindowProcA(window, message, wParam, lParam);
     case WM_CLOSE:
         g_gameController.OnClose(window);
         return 0;

@@ -2,6 +2,7 @@
 #include "audio/midi_codes.h"
 #include "audio/midi_reader.h"
 #include "diag/log.h"
+#include "platform/music_timer.h"
 
 #include <cstring>
 

@@ -7,7 +7,7 @@
 #pragma once
 
 #include "audio/midi_song.h"
-#include "platform/platform.h"
+#include "platform/midi_out.h"
 #include "platform/win_types.h"
 
 #include <cstdint>

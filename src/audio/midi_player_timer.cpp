@@ -1,6 +1,7 @@
 // The timer's side of the player: the event walk that runs every period.
 #include "audio/midi_events.h"
 #include "audio/midi_player.h"
+#include "platform/music_timer.h"
 
 #include <algorithm>
 #include <cstdint>

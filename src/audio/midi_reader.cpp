@@ -1,17 +1,18 @@
 #include "audio/midi_reader.h"
 #include "audio/midi_codes.h"
-#include "platform/platform.h"
+#include "platform/files.h"
 
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <vector>
 
 namespace {
 
 constexpr int32_t kLargestVarLenPrefix = 0x7FFFFF;
 constexpr size_t kHeaderBytes = 14;
-constexpr long kRiffSkip = 6; // the rest of the 20-byte RIFF preamble
+constexpr size_t kRiffSkip = 6; // the rest of the 20-byte RIFF preamble
 constexpr size_t kChunkHeaderBytes = 8;
 
 const char kOpenFailed[] = "File cannot be loaded for reading.";
@@ -84,14 +85,34 @@ const char* ScanChannelMessage(int first, const uint8_t*& cursor, const uint8_t*
     return nullptr;
 }
 
+// The bytes of a file not read yet.
+struct ByteSource {
+    const uint8_t* cursor;
+    const uint8_t* end;
+
+    size_t Remaining() const { return static_cast<size_t>(end - cursor); }
+    // Copies count bytes into buffer and moves past them; false, moving
+    // nothing, when fewer remain.
+    bool Take(void* buffer, size_t count) {
+        if (count > Remaining())
+            return false;
+        if (count != 0)
+            std::memcpy(buffer, cursor, count);
+        cursor += count;
+        return true;
+    }
+};
+
 // Reads the header (past a RIFF preamble) into song; null or the failure.
-const char* ReadHeader(std::FILE* file, MidiSong& song) {
+const char* ReadHeader(ByteSource& file, MidiSong& song) {
     uint8_t header[kHeaderBytes];
-    if (std::fread(header, 1, sizeof header, file) != sizeof header)
+    if (!file.Take(header, sizeof header))
         return kHeaderReadFailed;
     if (std::memcmp(header, "RIFF", 4) == 0) {
-        if (std::fseek(file, kRiffSkip, SEEK_CUR) != 0 ||
-            std::fread(header, 1, sizeof header, file) != sizeof header)
+        if (file.Remaining() < kRiffSkip)
+            return kHeaderReadFailed;
+        file.cursor += kRiffSkip;
+        if (!file.Take(header, sizeof header))
             return kHeaderReadFailed;
     }
     if (std::memcmp(header, "MThd", 4) != 0 || BigEndian32(header + 4) != 6)
@@ -109,31 +130,20 @@ const char* ReadHeader(std::FILE* file, MidiSong& song) {
     return nullptr;
 }
 
-// Bytes between the read position and the end of the file; -1 when unknown.
-long RemainingBytes(std::FILE* file, long fileSize) {
-    const long position = std::ftell(file);
-    if (fileSize < 0 || position < 0)
-        return -1;
-    return fileSize - position;
-}
-
-const char* ReadTrack(std::FILE* file, long fileSize, MidiTrack& track, int trackIndex) {
+const char* ReadTrack(ByteSource& file, MidiTrack& track, int trackIndex) {
     uint8_t chunk[kChunkHeaderBytes];
-    if (std::fread(chunk, 1, sizeof chunk, file) != sizeof chunk ||
-        std::memcmp(chunk, "MTrk", 4) != 0)
+    if (!file.Take(chunk, sizeof chunk) || std::memcmp(chunk, "MTrk", 4) != 0)
         return kTrackChunkBad;
     const uint32_t length = BigEndian32(chunk + 4);
     // A length beyond the end of the file could never be read; a damaged
     // header must not make us ask for gigabytes first.
-    const long remaining = RemainingBytes(file, fileSize);
-    if (remaining >= 0 && length > static_cast<unsigned long>(remaining))
+    if (length > file.Remaining())
         return kTrackChunkBad;
     track.data = static_cast<uint8_t*>(std::calloc(length != 0 ? length : 1, 1));
     if (track.data == nullptr)
         return kAllocationFailed;
     track.length = length;
-    if (std::fread(track.data, 1, length, file) != length)
-        return kTrackChunkBad;
+    file.Take(track.data, length);
     if (const char* problem = ScanTrack(track, trackIndex)) {
         std::snprintf(t_fileText, sizeof t_fileText, "Error encountered in file: %s", problem);
         return t_fileText;
@@ -141,7 +151,7 @@ const char* ReadTrack(std::FILE* file, long fileSize, MidiTrack& track, int trac
     return nullptr;
 }
 
-const char* ReadTracks(std::FILE* file, long fileSize, MidiSong& song) {
+const char* ReadTracks(ByteSource& file, MidiSong& song) {
     if (song.trackCount < 0)
         return kAllocationFailed;
     // One record at least, so that an empty song is not taken for a failure.
@@ -150,18 +160,24 @@ const char* ReadTracks(std::FILE* file, long fileSize, MidiSong& song) {
     if (song.tracks == nullptr)
         return kAllocationFailed;
     for (int i = 0; i < song.trackCount; ++i) {
-        if (const char* problem = ReadTrack(file, fileSize, song.tracks[i], i))
+        if (const char* problem = ReadTrack(file, song.tracks[i], i))
             return problem;
     }
     return nullptr;
 }
 
-long FileSize(std::FILE* file) {
-    if (std::fseek(file, 0, SEEK_END) != 0)
-        return -1;
-    const long size = std::ftell(file);
-    std::rewind(file);
-    return size;
+// The whole file at path into bytes; false when it cannot be opened or read.
+bool ReadWholeFile(const char* path, std::vector<uint8_t>& bytes) {
+    std::FILE* file = std::fopen(platform::NativePath(path).c_str(), "rb");
+    if (file == nullptr)
+        return false;
+    uint8_t block[4096];
+    size_t got;
+    while ((got = std::fread(block, 1, sizeof block, file)) != 0)
+        bytes.insert(bytes.end(), block, block + got);
+    const bool complete = std::ferror(file) == 0;
+    std::fclose(file);
+    return complete;
 }
 
 } // namespace
@@ -255,17 +271,20 @@ void FreeSong(MidiSong& song) {
     song.tracks = nullptr;
 }
 
-const char* LoadMidiFile(const char* path, MidiSong& song) {
-    std::FILE* file = std::fopen(platform::NativePath(path).c_str(), "rb");
-    if (file == nullptr)
-        return kOpenFailed;
-    const long fileSize = FileSize(file);
+const char* LoadMidiBytes(const uint8_t* data, size_t size, MidiSong& song) {
+    ByteSource file{data, data + size};
     const char* problem = ReadHeader(file, song);
     if (problem == nullptr) {
-        problem = ReadTracks(file, fileSize, song);
+        problem = ReadTracks(file, song);
         if (problem != nullptr)
             FreeSong(song);
     }
-    std::fclose(file);
     return problem;
+}
+
+const char* LoadMidiFile(const char* path, MidiSong& song) {
+    std::vector<uint8_t> bytes;
+    if (!ReadWholeFile(path, bytes))
+        return kOpenFailed;
+    return LoadMidiBytes(bytes.data(), bytes.size(), song);
 }

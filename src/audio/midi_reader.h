@@ -6,11 +6,19 @@
 
 #include "audio/midi_song.h"
 
-// Loads path (a full path, backslashes allowed) into song, which must be
-// zeroed. Null on success, otherwise the failure's text, which stays valid
-// until the next failing load on the same thread. A failed load has released
-// everything it allocated.
+#include <cstddef>
+#include <cstdint>
+
+// Called by MidiPlayer::StartSong: loads path (a full path, backslashes
+// allowed) into song, which must be zeroed, through LoadMidiBytes. Null on
+// success, otherwise the failure's text, which stays valid until the next
+// failing load on the same thread. A failed load has released everything it
+// allocated.
 const char* LoadMidiFile(const char* path, MidiSong& song);
+
+// Called by LoadMidiFile and by the MIDI fuzzer: the same load from a file's
+// size bytes at data, which the song does not keep.
+const char* LoadMidiBytes(const uint8_t* data, size_t size, MidiSong& song);
 
 // Releases the track buffers and the track array; safe on a partly loaded or
 // empty song.

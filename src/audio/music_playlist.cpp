@@ -1,7 +1,8 @@
 #include "audio/music_playlist.h"
-#include "platform/platform.h"
+#include "platform/files.h"
 
 #include <cstdio>
+#include <string>
 
 MidiPlayer g_midiPlayer;
 MusicPlaylist g_musicPlaylist(g_midiPlayer);
@@ -12,10 +13,11 @@ namespace {
 // when the directory or the whole path does not fit.
 bool FormatEntryPath(MusicEntry& entry, const char* name) {
     entry.path[0] = '\0';
-    char directory[MusicEntry::kPathSize];
-    if (!platform::CurrentDirectory(directory, sizeof directory))
+    const std::string directory = platform::WorkingDirectory();
+    if (directory.empty())
         return false;
-    const int length = std::snprintf(entry.path, sizeof entry.path, "%s\\%s", directory, name);
+    const int length =
+        std::snprintf(entry.path, sizeof entry.path, "%s\\%s", directory.c_str(), name);
     if (length < 0 || static_cast<size_t>(length) >= sizeof entry.path) {
         entry.path[0] = '\0';
         return false;

@@ -34,7 +34,6 @@ public:
     // keeps it from starting on activation; on starts it again from the
     // beginning once it has been started at start-up.
     void SetMusicOn(bool on, HWND window);
-    bool IsMusicOn() const { return musicOn; }
 
     int32_t currentIndex = 0;
     MusicEntry entries[1];

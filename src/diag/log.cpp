@@ -1,5 +1,6 @@
 #include "diag/log.h"
-#include "platform/platform.h"
+#include "platform/clock.h"
+#include "platform/files.h"
 
 #include <cstdarg>
 #include <cstdio>

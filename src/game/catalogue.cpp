@@ -30,7 +30,7 @@ std::array<std::string, kPieceFileCount> BuildPieceFileNames() {
     std::array<std::string, kPieceFileCount> names;
     for (int32_t kind = 0; kind < kPieceKindCount; ++kind) {
         for (int32_t piece = 1; piece <= kPiecesInGame; ++piece) {
-            names[static_cast<size_t>(NameIndex(kind, piece))] =
+            names[static_cast<size_t>(TagOf(kind, piece))] =
                 std::string("\\Data\\") + kKindLetters[kind] + ZeroPadded(piece, 3) + ".dat";
         }
     }
@@ -58,7 +58,7 @@ SpriteRecord PieceRecord(int32_t kind, int32_t piece) {
                         at.looseY,
                         kCatalogueDepth,
                         shownWhenNew ? 1 : 0,
-                        NameIndex(kind, piece)};
+                        TagOf(kind, piece)};
     if (atHole) {
         record.x = at.holeX;
         record.y = at.holeY;

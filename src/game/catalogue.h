@@ -49,9 +49,18 @@ constexpr int32_t kDragRestOffsetY = 7;
 constexpr int32_t kFitOffsetX = 10;
 constexpr int32_t kFitOffsetY = 9;
 
-// A piece picture's name index, which is also its sprite's tag.
-constexpr int32_t NameIndex(int32_t kind, int32_t piece) {
+// A piece picture's name index, which is also its sprite's tag: the tag of
+// the picture of this kind of piece 1..220. Every tag is computed here.
+constexpr int32_t TagOf(int32_t kind, int32_t piece) {
     return kind * kPiecesInGame + (piece - 1);
+}
+// The piece (1..220) and the kind of picture a piece tag names; the tags
+// TagOf gives, read back.
+constexpr int32_t PieceOf(int32_t tag) {
+    return tag % kPiecesInGame + 1;
+}
+constexpr int32_t KindOf(int32_t tag) {
+    return tag / kPiecesInGame;
 }
 
 // Pages hold ascending runs of pieces. Both answer 0 outside 1..30.

@@ -6,7 +6,7 @@ static_assert(kMostPiecesOnAPage <= 32, "one bit per piece of a page");
 
 PageProgress CountProgress(int32_t page, const std::vector<SavedSprite>& records) {
     PageProgress progress{0, PieceCountOfPage(page)};
-    const int64_t firstPlaced = NameIndex(kPlacedKind, FirstPieceOfPage(page));
+    const int64_t firstPlaced = TagOf(kPlacedKind, FirstPieceOfPage(page));
     uint32_t seen = 0; // bit k: piece k's first placed record already read
     for (const SavedSprite& record : records) {
         const int64_t k = record.tag - firstPlaced;

@@ -1,5 +1,5 @@
 #include "game/random.h"
-#include "platform/platform.h"
+#include "platform/clock.h"
 
 CRandom::CRandom() {
     Seed(0);

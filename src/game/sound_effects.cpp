@@ -1,5 +1,5 @@
 #include "game/sound_effects.h"
-#include "platform/platform.h"
+#include "platform/sound.h"
 
 const char* const g_soundNames[kSoundCount] = {
     "ChangePageWAVE", "ClearWAVE",   "PickupWAVE",  "Place01WAVE", "Place02WAVE", "Place03WAVE",

@@ -59,7 +59,6 @@ public:
 
     // The sound switch's half for the effects (on at start).
     void SetEnabled(bool on) { enabled = on; }
-    bool IsEnabled() const { return enabled; }
 
 private:
     CRandom* random;

@@ -1,5 +1,5 @@
 #include "image/cursor_set.h"
-#include "platform/platform.h"
+#include "platform/mouse.h"
 
 const char* const g_cursorResourceNames[kCursorSlotCount] = {"ArrowCursor", "HandCursor",
                                                              "HandCursor2"};

@@ -1,7 +1,9 @@
 // CDIBImage::CopyTo and CopyMirroredTo: block copies between 24-bit pictures
 // with an optional colour key, run for every sprite on every redraw. Keyed
 // copies from a picture reuse the runs of non-key pixels found on the first
-// copy; without them, rows are compared sixteen pixels at a time.
+// copy; without them, rows are compared sixteen pixels at a time. Mirrored
+// copies read a mirror image of the picture, made on the first of them, the
+// same way.
 #include "image/dib_clip.h"
 #include "image/dib_image.h"
 #include "image/keyed_row.h"
@@ -69,18 +71,23 @@ void CDIBImage::CopyTo(CDIBImage* dest, int32_t destX, int32_t destY, int32_t bl
 void CDIBImage::CopyMirroredTo(CDIBImage* dest, int32_t destX, int32_t destY, int32_t blockWidth,
                                int32_t blockHeight, int32_t srcX, int32_t srcY,
                                uint32_t key) const {
+    // Read from the kept mirror image, destination column destX + i takes
+    // the mirror's column srcX + i, which is this picture's column
+    // GetWidth() - 1 - (srcX + i): a forward copy, with its runs and blocks.
+    // Within one picture, only the pixel-by-pixel order gives the documented
+    // result where the blocks overlap.
+    if (dest != nullptr && dest->pixels != pixels) {
+        if (const CDIBImage* mirror = Mirrored()) {
+            mirror->CopyTo(dest, destX, destY, blockWidth, blockHeight, srcX, srcY, key);
+            return;
+        }
+    }
     BlockCopy block{destX, destY, blockWidth, blockHeight, srcX, srcY};
     RowWalk walk;
     if (!BeginCopy(dest, block, walk))
         return;
     // The source column of destination pixel 0.
     const int32_t last = GetWidth() - 1 - block.srcX;
-    const COpaqueRuns* found = dest->pixels == pixels ? nullptr : RunsFor(key);
-    for (int32_t row = 0; row < walk.rows; ++row, walk.Next()) {
-        if (found != nullptr)
-            found->CopyRowMirrored(walk.storedRow, walk.srcRow, walk.destRow,
-                                   static_cast<uint32_t>(last), static_cast<uint32_t>(block.width));
-        else
-            CopyKeyedRowScalar(walk.srcRow + 3 * last, -3, walk.destRow, block.width, key);
-    }
+    for (int32_t row = 0; row < walk.rows; ++row, walk.Next())
+        CopyKeyedRowScalar(walk.srcRow + 3 * last, -3, walk.destRow, block.width, key);
 }

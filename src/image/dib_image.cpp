@@ -11,11 +11,23 @@
 #include <cstring>
 #include <memory>
 #include <new>
+#include <utility>
 
 namespace {
 
 // The colour entry every created image carries after its header.
 constexpr uint32_t kCreatedColourEntry = 0x00FF0000u;
+
+// Copies the rows of a width x height picture with each row's pixels in
+// reverse order; row padding is left alone.
+void MirrorRows(const uint8_t* from, uint8_t* to, int32_t width, int32_t height) {
+    const ptrdiff_t stride = DibStride(width);
+    for (int32_t row = 0; row < height; ++row, from += stride, to += stride) {
+        const uint8_t* pixel = from + 3 * static_cast<ptrdiff_t>(width - 1);
+        for (int32_t x = 0; x < width; ++x, pixel -= 3)
+            std::memcpy(to + 3 * static_cast<ptrdiff_t>(x), pixel, 3);
+    }
+}
 
 } // namespace
 
@@ -53,16 +65,19 @@ void CDIBImage::FreePixels() {
         delete[] pixels;
     pixels = nullptr;
     runs.reset();
+    mirror.reset();
     pixelsExposed = false;
 }
 
 void CDIBImage::PixelsChanged() const {
     runs.reset();
+    mirror.reset();
 }
 
 void CDIBImage::ExposePixels() const {
     pixelsExposed = true;
     runs.reset();
+    mirror.reset();
 }
 
 uint8_t* CDIBImage::Pixels() const {
@@ -82,6 +97,23 @@ const COpaqueRuns* CDIBImage::RunsFor(uint32_t key) const {
         }
     }
     return runs.get();
+}
+
+const CDIBImage* CDIBImage::Mirrored() const {
+    if (ownsPixels == 0 || pixelsExposed || pixels == nullptr)
+        return nullptr;
+    if (mirror == nullptr) {
+        try {
+            auto made = std::make_unique<CDIBImage>(GetWidth(), GetHeight());
+            if (made->pixels == nullptr)
+                return nullptr;
+            MirrorRows(pixels, made->pixels, GetWidth(), GetHeight());
+            mirror = std::move(made);
+        } catch (const std::bad_alloc&) {
+            return nullptr;
+        }
+    }
+    return mirror.get();
 }
 
 bool CDIBImage::Create(int32_t newWidth, int32_t newHeight) {
@@ -156,7 +188,53 @@ bool CDIBImage::Load(CFileBase& file) {
     file.Read(newPixels.get(), static_cast<int32_t>(bytes), &delivered);
     if (delivered != bytes)
         return false;
+    Adopt(header, std::move(newInfo), std::move(newPixels), static_cast<uint32_t>(bytes));
+    return true;
+}
 
+bool CDIBImage::LoadFromMemory(const uint8_t* data, size_t size) {
+    // Load reads a short file header as zeros, so fewer than two bytes fail
+    // the signature too.
+    if (data == nullptr || size < 2 || !HasImageSignature(data)) {
+        Log("Not a bitmap file");
+        return false;
+    }
+    if (size < static_cast<size_t>(kDibHeadersSize))
+        return false;
+    const DibInfoHeader header = DecodeInfoHeader(data + kDibFileHeaderSize);
+    const int64_t bytes = Dib24PixelBytes(header.width, header.height);
+    if (bytes < 0 || static_cast<uint64_t>(bytes) > size - kDibHeadersSize)
+        return false;
+    const uint8_t* rows = data + kDibHeadersSize;
+    if (CanRefill(bytes)) {
+        // Nothing can fail from here on, so the picture can be replaced in
+        // place: pages share their background's size, and a new buffer of
+        // that size would cost the system fresh pages every page change.
+        std::memcpy(pixels, rows, static_cast<size_t>(bytes));
+        *info = DibInfo{header, 0};
+        width = header.width;
+        height = header.height;
+        PixelsChanged();
+        return true;
+    }
+    std::unique_ptr<DibInfo> newInfo(new (std::nothrow) DibInfo{});
+    std::unique_ptr<uint8_t[]> newPixels(new (std::nothrow) uint8_t[static_cast<size_t>(bytes)]);
+    if (newInfo == nullptr || newPixels == nullptr)
+        return false;
+    std::memcpy(newPixels.get(), rows, static_cast<size_t>(bytes));
+    Adopt(header, std::move(newInfo), std::move(newPixels), static_cast<uint32_t>(bytes));
+    return true;
+}
+
+bool CDIBImage::CanRefill(int64_t bytes) const {
+    // Pixels someone else holds or was handed a pointer to are not ours to
+    // overwrite.
+    return ownsPixels != 0 && !pixelsExposed && pixels != nullptr && info != nullptr && bytes > 0 &&
+           static_cast<uint64_t>(bytes) == byteSize;
+}
+
+void CDIBImage::Adopt(const DibInfoHeader& header, std::unique_ptr<DibInfo> newInfo,
+                      std::unique_ptr<uint8_t[]> newPixels, uint32_t bytes) {
     FreeInfo();
     FreePixels();
     newInfo->header = header;
@@ -165,8 +243,7 @@ bool CDIBImage::Load(CFileBase& file) {
     ownsPixels = 1;
     width = header.width;
     height = header.height;
-    byteSize = static_cast<uint32_t>(bytes);
-    return true;
+    byteSize = bytes;
 }
 
 bool CDIBImage::LoadFile(const std::string& path) {
@@ -175,7 +252,8 @@ bool CDIBImage::LoadFile(const std::string& path) {
         Log("Failed to open file");
         return false;
     }
-    const bool loaded = Load(file);
+    // Straight from the mapped view: one copy, into the picture's pixels.
+    const bool loaded = LoadFromMemory(file.MappedBytes(), static_cast<size_t>(file.GetSize()));
     file.Close();
     if (!loaded)
         Log("Failed to load file");

@@ -4,6 +4,7 @@
 
 #include "platform/win_types.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -68,6 +69,11 @@ public:
     bool Attach(const DibInfo* info, void* pixels);
     // Reads one picture from the file's current position.
     bool Load(CFileBase& file);
+    // Reads one picture from size bytes at data, as Load reads a file that
+    // holds them: the same checks, the same log lines, and on failure the
+    // picture is left as it was. LoadFile maps the file and calls it; the
+    // fuzzer and the tests call it with bytes of their own.
+    bool LoadFromMemory(const uint8_t* data, size_t size);
     bool LoadFile(const std::string& path);
 
     // Writable addresses of single pixels, null outside the picture. Handing
@@ -111,11 +117,20 @@ private:
     // The runs of non-key pixels for the key of the last keyed copy, or null
     // when they may not be kept (foreign or exposed pixels).
     const COpaqueRuns* RunsFor(uint32_t key) const;
+    // The picture mirrored left to right, made on the first mirrored copy
+    // and kept while the runs may be; null when it may not be kept.
+    const CDIBImage* Mirrored() const;
     // Gives up the kept runs for good (until the pixels are replaced).
     void ExposePixels() const;
     void FreeInfo();
     // Releases the pixels if this image allocated them.
     void FreePixels();
+    // Takes header and the bytes pixels of a picture just read.
+    void Adopt(const DibInfoHeader& header, std::unique_ptr<DibInfo> newInfo,
+               std::unique_ptr<uint8_t[]> newPixels, uint32_t bytes);
+    // Whether a picture of this many pixel bytes can be read into the
+    // buffer this image already has, instead of a new one.
+    bool CanRefill(int64_t bytes) const;
     // Row y counted from the top; no bounds check.
     uint8_t* RowAddress(int32_t y) const;
     uint8_t* FindPixel(int32_t x, int32_t y, bool mirrored) const;
@@ -124,6 +139,7 @@ private:
     bool BeginCopy(CDIBImage* dest, BlockCopy& block, RowWalk& walk) const;
 
     mutable std::unique_ptr<COpaqueRuns> runs;
+    mutable std::unique_ptr<CDIBImage> mirror;
     // Set once a writable pointer has been handed out.
     mutable bool pixelsExposed = false;
 };

@@ -136,21 +136,3 @@ void COpaqueRuns::CopyBlocks(const Row& row, const uint8_t* srcRow, uint8_t* des
         compare.CopyRow(srcRow + 3 * (right - kBlock), destRow + 3 * (right - kBlock - left),
                         kBlock);
 }
-
-void COpaqueRuns::CopyRowMirrored(int32_t storedRow, const uint8_t* srcRow, uint8_t* destRow,
-                                  uint32_t last, uint32_t copyWidth) const {
-    const Row& row = rows[static_cast<size_t>(storedRow)];
-    if (row.blocks) {
-        CopyKeyedRowScalar(srcRow + 3 * last, -3, destRow, static_cast<int32_t>(copyWidth), key);
-        return;
-    }
-    const Run* run = runs.data() + row.first;
-    const Run* end = runs.data() + row.end;
-    const uint32_t first = last + 1 - copyWidth;
-    for (; run != end && run->start <= last; ++run) {
-        const uint32_t from = std::max(run->start, first);
-        const uint32_t to = std::min(run->start + run->length, last + 1);
-        for (uint32_t column = from; column < to; ++column)
-            std::memcpy(destRow + 3 * (last - column), srcRow + 3 * column, 3);
-    }
-}

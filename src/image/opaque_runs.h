@@ -35,10 +35,6 @@ public:
     // Copies the non-key pixels of columns [left, left + width) of each row.
     // compare must be made for the same key.
     void Copy(const Block& block, const CKeyedRowCopier& compare) const;
-    // The same for a mirrored copy: destination pixel i takes column
-    // last - i.
-    void CopyRowMirrored(int32_t storedRow, const uint8_t* srcRow, uint8_t* destRow, uint32_t last,
-                         uint32_t width) const;
 
 private:
     struct Run {

@@ -48,16 +48,33 @@ void CInitialization::DeSerialize(DeSerializer& in) {
     g_showOneTimeDirections = in.GetInt();
 }
 
+bool CInitialization::ReadFrom(DeSerializer& in) {
+    try {
+        DeSerialize(in);
+        return true;
+    } catch (...) {
+        return false;
+    }
+}
+
+bool CInitialization::LoadFromBytes(const uint8_t* data, size_t size) {
+    DeSerializer in(data, size);
+    return ReadFrom(in);
+}
+
 void CInitialization::Load() {
+    bool good = false;
     try {
         DeSerializer in(StoredFileToRead(folder, g_optionsFileName));
-        DeSerialize(in);
+        good = ReadFrom(in);
     } catch (...) {
-        // Missing, damaged or unreadable: a good file with the current values
-        // takes its place. The reader is closed by now, so the old file can
-        // be replaced even where open files cannot.
-        Save();
+        good = false;
     }
+    // Missing, damaged or unreadable: a good file with the current values
+    // takes its place. The reader is closed by now, so the old file can be
+    // replaced even where open files cannot.
+    if (!good)
+        Save();
 }
 
 void CInitialization::Save() {

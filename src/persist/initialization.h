@@ -4,6 +4,7 @@
 
 #include "persist/serializer.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -36,6 +37,10 @@ public:
     // Reads the file into the globals, the per-user copy first when there is
     // one; a missing or bad file is rewritten from the current values.
     virtual void Load();
+    // Called by Load's reading and by the options fuzzer: reads an options
+    // file's size bytes at data into the globals. False, with the globals as
+    // they were, when they are not a good options file; nothing is written.
+    bool LoadFromBytes(const uint8_t* data, size_t size);
 
     // Called by the controller when the main window is created, with the base
     // directory (no trailing backslash): sets g_optionsPath and loads.
@@ -48,6 +53,9 @@ public:
 
 private:
     CInitialization();
+    // The reading Load and LoadFromBytes share: DeSerialize, any failure
+    // caught.
+    bool ReadFrom(DeSerializer& in);
 
     // The game folder the options file belongs in.
     std::string folder;

@@ -1,6 +1,6 @@
 // CMappedFile: data files through the platform's file calls.
 #include "persist/mapped_file.h"
-#include "platform/platform.h"
+#include "platform/files.h"
 
 #include <climits>
 #include <cstring>

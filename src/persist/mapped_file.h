@@ -4,7 +4,7 @@
 #pragma once
 
 #include "persist/file_base.h"
-#include "platform/platform.h"
+#include "platform/files.h"
 
 #include <cstdint>
 #include <string>
@@ -35,6 +35,11 @@ public:
     int32_t Tell() override { return position; }
     int32_t GetSize() override { return size; }
     bool Write(const void* buffer, int32_t count, int32_t* written = nullptr) override;
+
+    // The whole file as mapped by OpenRead; null when nothing is mapped (an
+    // empty file, or one opened without mapping). Called by
+    // CDIBImage::LoadFile, which reads a picture straight out of it.
+    const uint8_t* MappedBytes() const { return view; }
 
     // The base directory followed directly by name; name unchanged while the
     // base directory is empty.

@@ -65,9 +65,23 @@ bool PuzzleFileOps::WriteSaveFile(const std::string& path, const SavedPage& page
 }
 
 bool PuzzleFileOps::ReadSaveFile(const std::string& path, SavedPage* page) {
-    SavedPage read;
     try {
         DeSerializer in(path);
+        return ReadSave(in, page);
+    } catch (...) {
+        // No file: the caller lays the page out from the catalogue.
+        return false;
+    }
+}
+
+bool PuzzleFileOps::ReadSaveBytes(const uint8_t* data, size_t size, SavedPage* page) {
+    DeSerializer in(data, size);
+    return ReadSave(in, page);
+}
+
+bool PuzzleFileOps::ReadSave(DeSerializer& in, SavedPage* page) {
+    SavedPage read;
+    try {
         if (in.GetString() != kHeaderText)
             throw kWrongText;
         if (in.GetInt() != kVersion)
@@ -75,8 +89,8 @@ bool PuzzleFileOps::ReadSaveFile(const std::string& path, SavedPage* page) {
         read.placedCount = in.GetInt();
         ReadRecords(in, read.sprites);
     } catch (...) {
-        // No file, a wrong header or one cut short: the caller lays the page
-        // out from the catalogue.
+        // A wrong header or one cut short: the caller lays the page out from
+        // the catalogue.
         return false;
     }
     *page = std::move(read);

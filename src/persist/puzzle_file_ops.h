@@ -11,6 +11,7 @@
 #include "persist/mapped_file.h"
 #include "persist/saved_sprite.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -37,8 +38,18 @@ public:
     // Writes page into the save file at path. False when it could not be
     // written; the previous file is then as it was.
     bool WriteSaveFile(const std::string& path, const SavedPage& page);
-    // Reads the save file at path into *page: true when its header was good,
-    // and page then holds every record read completely. False, with *page
+    // Called by the document when a page is entered and by the picture book
+    // for each page's progress: reads the save file
+    // at path into *page through ReadSaveBytes' rules. False, with *page
     // untouched, when there was no usable file.
     bool ReadSaveFile(const std::string& path, SavedPage* page);
+    // Called by ReadSaveFile's reading and by the save fuzzer: reads a save
+    // file's size bytes at data into *page. True when its header was good,
+    // and page then holds every record read completely; false, with *page
+    // untouched, otherwise.
+    bool ReadSaveBytes(const uint8_t* data, size_t size, SavedPage* page);
+
+private:
+    // The reading both entries share, from an open reader.
+    static bool ReadSave(DeSerializer& in, SavedPage* page);
 };

@@ -1,6 +1,6 @@
 #include "persist/save_backup.h"
 #include "diag/log.h"
-#include "platform/platform.h"
+#include "platform/files.h"
 
 #include <cstdio>
 

@@ -1,6 +1,6 @@
 #include "persist/serializer.h"
 #include "diag/log.h"
-#include "platform/platform.h"
+#include "platform/files.h"
 
 #include <cstdio>
 
@@ -68,8 +68,8 @@ void Serializer::Commit() {
 }
 
 DeSerializer::DeSerializer(const std::string& path)
-    : stream(platform::NativePath(path), std::ios::binary | std::ios::in) {
-    if (!stream.is_open()) {
+    : file(platform::NativePath(path), std::ios::binary | std::ios::in), stream(file) {
+    if (!file.is_open()) {
         Log("DeSerializer::DeSerializer: %s", path.c_str());
         throw "DeSerializer::DeSerializer: ERROR: couldn't open file";
     }
@@ -77,6 +77,11 @@ DeSerializer::DeSerializer(const std::string& path)
     fileSize = stream.tellg();
     stream.seekg(0, std::ios::beg);
 }
+
+DeSerializer::DeSerializer(const uint8_t* data, size_t size)
+    : memory(size != 0 ? std::string(reinterpret_cast<const char*>(data), size) : std::string(),
+             std::ios::binary | std::ios::in),
+      stream(memory), fileSize(static_cast<std::streamoff>(size)) {}
 
 int32_t DeSerializer::GetInt() {
     char bytes[4];

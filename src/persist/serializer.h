@@ -3,10 +3,12 @@
 // Failures are thrown as the message text itself (const char*).
 #pragma once
 
-#include "platform/platform.h"
+#include "platform/files.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <fstream>
+#include <sstream>
 #include <string>
 
 class Serializer;
@@ -61,13 +63,24 @@ private:
 // means.
 bool StoreWhole(const std::string& path, CSerializable& what);
 
+// Reads a stored file back, from the file at a path or from its bytes in
+// memory; both fail alike once the bytes run out.
 class DeSerializer {
 public:
+    // Opens the file at path; logs the path and throws when it cannot.
     explicit DeSerializer(const std::string& path);
+    // Reads a file's size bytes at data; they are copied, so data need not
+    // outlive the reader.
+    DeSerializer(const uint8_t* data, size_t size);
     int32_t GetInt();
     std::string GetString();
 
+    DeSerializer(const DeSerializer&) = delete;
+    DeSerializer& operator=(const DeSerializer&) = delete;
+
 private:
-    std::ifstream stream;
+    std::ifstream file;
+    std::istringstream memory;
+    std::istream& stream; // file or memory
     std::streamoff fileSize = 0;
 };

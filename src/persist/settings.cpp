@@ -10,6 +10,20 @@ namespace {
 const char* const kWrongText = "CSettings::DeSerialize: file text is wrong";
 const char* const kWrongVersion = "CSettings::DeSerialize: file version number is wrong";
 const char* const kWrongSound = "CSettings::DeSerialize: sound setting is out of range";
+const char* const kWrongPresentation = "CSettings::DeSerialize: presentation is out of range";
+
+// The presentation's fields after the sound (version 257); null when fine.
+const char* ReadPresentation(DeSerializer& in, PresentationChoice& choice) {
+    const int32_t mode = in.GetInt();
+    choice.left = in.GetInt();
+    choice.top = in.GetInt();
+    choice.width = in.GetInt();
+    choice.height = in.GetInt();
+    if (mode < 0 || mode >= kPresentationModeCount || choice.width < 0 || choice.height < 0)
+        return kWrongPresentation;
+    choice.mode = static_cast<PresentationMode>(mode);
+    return nullptr;
+}
 
 } // namespace
 
@@ -41,34 +55,69 @@ std::string CSettings::GetPath() const {
 
 void CSettings::Serialize(Serializer& out) {
     out.PutString(kMagic);
-    out.PutInt(kVersion);
+    const bool withPresentation = !presentation.IsDefault();
+    out.PutInt(withPresentation ? kPresentationVersion : kVersion);
     out.PutInt(sound);
+    if (!withPresentation)
+        return;
+    out.PutInt(presentation.mode);
+    out.PutInt(presentation.left);
+    out.PutInt(presentation.top);
+    out.PutInt(presentation.width);
+    out.PutInt(presentation.height);
 }
 
 void CSettings::DeSerialize(DeSerializer& in) {
     const char* wrong = nullptr;
+    int32_t version = 0;
     if (in.GetString() != kMagic)
         wrong = kWrongText;
-    else if (in.GetInt() != kVersion)
+    else if (version = in.GetInt(), version != kVersion && version != kPresentationVersion)
         wrong = kWrongVersion;
     const int32_t value = wrong == nullptr ? in.GetInt() : 0;
     if (wrong == nullptr && (value < 0 || value >= kSoundSettingCount))
         wrong = kWrongSound;
+    PresentationChoice choice;
+    if (wrong == nullptr && version == kPresentationVersion)
+        wrong = ReadPresentation(in, choice);
     if (wrong != nullptr) {
         Log("%s", wrong);
         throw wrong;
     }
     sound = static_cast<SoundSetting>(value);
+    presentation = choice;
+}
+
+bool CSettings::ReadFrom(DeSerializer& in) {
+    try {
+        DeSerialize(in);
+        return true;
+    } catch (...) {
+        // Cut short or damaged: as on a first run.
+        SetDefaults();
+        return false;
+    }
+}
+
+void CSettings::SetDefaults() {
+    sound = kSoundAllOn;
+    presentation = PresentationChoice();
+}
+
+bool CSettings::LoadFromBytes(const uint8_t* data, size_t size) {
+    SetDefaults();
+    DeSerializer in(data, size);
+    return ReadFrom(in);
 }
 
 void CSettings::Load() {
-    sound = kSoundAllOn;
+    SetDefaults();
     try {
         DeSerializer in(GetPath());
-        DeSerialize(in);
+        ReadFrom(in);
     } catch (...) {
-        // Missing, cut short or damaged: everything on, as on a first run.
-        sound = kSoundAllOn;
+        // Missing: as on a first run.
+        SetDefaults();
     }
 }
 

@@ -1,7 +1,7 @@
 #include "persist/store_locations.h"
 #include "diag/log.h"
 #include "persist/mapped_file.h"
-#include "platform/platform.h"
+#include "platform/files.h"
 
 #include <cstdio>
 
@@ -45,6 +45,8 @@ bool TryStore(const std::string& root, const std::string& name,
 
 void SetUserDataDirectory(const std::string& folder) {
     g_userDataDirectory = folder;
+    g_storeFailed = false;
+    g_noticeGiven = false;
 }
 
 std::string StoredFileToRead(const std::string& gameFolder, const std::string& name) {
@@ -72,9 +74,4 @@ bool TakeStoreFailureNotice() {
         return false;
     g_noticeGiven = true;
     return true;
-}
-
-void ForgetStoreFailures() {
-    g_storeFailed = false;
-    g_noticeGiven = false;
 }

@@ -16,7 +16,8 @@
 extern std::string g_userDataDirectory;
 
 // Called by WinMain before the main window is made, so that the options are
-// found there from the first read on.
+// found there from the first read on. With the locations chosen anew, no
+// store has failed yet (tests set and reset the folder between cases).
 void SetUserDataDirectory(const std::string& folder);
 
 // The file to read for name (a game path such as "\save\page01.sav") that
@@ -36,6 +37,3 @@ bool StoreFile(const std::string& gameFolder, const std::string& name,
 // first time it is asked after a store that no location took, so that the
 // player is told once.
 bool TakeStoreFailureNotice();
-
-// Tests only: as at the start of a run, no store has failed yet.
-void ForgetStoreFailures();

@@ -3,7 +3,7 @@
 #include "diag/log.h"
 #include "photos/game_picture.h"
 #include "platform/folders.h"
-#include "platform/platform.h"
+#include "platform/files.h"
 
 #include <algorithm>
 #include <vector>

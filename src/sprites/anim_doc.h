@@ -3,73 +3,20 @@
 // save file. Its view (anim_view.h) composes them on the screen.
 #pragma once
 
-#include "game/catalogue.h"
 #include "platform/win_types.h"
-#include "sprites/sprite_list.h"
+#include "sprites/anim_doc_base.h"
+#include "sprites/page_healing.h"
 
 #include <cstdint>
 #include <string>
 
-class CAnimView;
-class CDIBImage;
-class CGridSprite;
 class CPageCursor;
-class CPageSpriteIndex;
-class CSprite;
 class PuzzleFileOps;
 
-class CAnimDocBase {
-public:
-    CAnimDocBase();
-    virtual ~CAnimDocBase();
-    // Deletes every sprite and the background.
-    virtual void Clear();
-
-    // Loads the picture at path and makes it the background. A picture that
-    // cannot be read changes nothing and gives false.
-    bool SetBackground(HWND window, const std::string& path);
-    // Deletes the page's sprites and the old background and takes image as
-    // the new one; the view then makes its offscreen image to match. On false
-    // the document has no background and the image stays the caller's.
-    bool SetBackgroundImage(HWND window, CDIBImage* image);
-    // Each makes a sprite with the next serial number, loads its picture and
-    // puts it on top of the page; null, with nothing added, when the picture
-    // cannot be read. AddSprite is the save-file reader's; the other two lay
-    // a page out from the catalogue's records.
-    CSprite* AddSprite(const std::string& path, int32_t tag, const POINT* pos);
-    CSprite* AddPieceSprite(const SpriteRecord& record, const std::string& path);
-    CGridSprite* AddGridSprite(const SpriteRecord& record, const std::string& path, int32_t tag);
-    // The lowest sprite with this tag, or null.
-    CSprite* FindByTag(int32_t tag) const { return sprites.FindByTag(tag); }
-
-    CSpriteList& Sprites() { return sprites; }
-    const CSpriteList& Sprites() const { return sprites; }
-    CDIBImage* GetBackground() const { return background; }
-    CAnimView* GetView() const { return view; }
-    void SetView(CAnimView* newView) { view = newView; }
-    CPageSpriteIndex* GetPageSprites() const { return pageSprites; }
-
-    CAnimDocBase(const CAnimDocBase&) = delete;
-    CAnimDocBase& operator=(const CAnimDocBase&) = delete;
-
-protected:
-    // Deletes the sprites and tells the view, which may be carrying one.
-    void DeleteSprites();
-    // Adds a loaded sprite on top and lets the view know.
-    void Place(CSprite* sprite);
-
-    CPageSpriteIndex* pageSprites;
-    CDIBImage* background = nullptr;
-    CSpriteList sprites;
-    CAnimView* view = nullptr;
-    int32_t nextSerial = 0;
-};
-
-// Directions of a page change.
+// Directions of a page change; any other direction stores the page and
+// shows it again.
 constexpr int32_t kPreviousPage = 0;
 constexpr int32_t kNextPage = 1;
-// Stores the page and shows it again.
-constexpr int32_t kSamePage = 2;
 
 class CAnimDoc : public CAnimDocBase {
 public:
@@ -118,13 +65,11 @@ public:
 
 private:
     void AddPiecesFromCatalogue(int32_t page);
-    // After a restore from the save file: every catalogue sprite of the page
-    // that the file lacks, laid out as the catalogue has it, except that a
-    // placed piece's loose picture and hole stay hidden.
-    void AddMissingPieces(int32_t page);
     void AddFurniture(int32_t page);
 
     CPageCursor* pageCursor;
     PuzzleFileOps* fileOps;
     HWND mainWindow = nullptr;
+    // Lays out what a restored page's save file lacks.
+    CPageHealing healing;
 };

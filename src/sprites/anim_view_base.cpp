@@ -56,12 +56,20 @@ void CAnimViewBase::GetBoundsWithMargin(RECT* out) const {
 }
 
 bool CAnimViewBase::CreateOffscreen(HWND window, const CDIBImage* background) {
-    DeleteOffscreen();
     fullRect = RECT{0, 0, 0, 0};
-    if (background == nullptr)
+    if (background == nullptr) {
+        DeleteOffscreen();
         return false;
+    }
     const int32_t width = background->GetWidth();
     const int32_t height = background->GetHeight();
+    // Every page's background has the same size: the offscreen image made
+    // for the first one serves them all, as a new one would (its contents
+    // are painted over by the next flush either way).
+    if (offscreen != nullptr && offscreen->GetWidth() == width &&
+        offscreen->GetHeight() == height && (!useDibSection || dibSection != nullptr))
+        return true;
+    DeleteOffscreen();
     offscreen = new CDIBImage(32, 32);
     bool made = false;
     if (useDibSection) {

@@ -41,14 +41,15 @@ public:
     // place of the window, clipped to the image.
     void Blit(HWND window, const RECT* r);
 
-    // Most recent first.
-    const std::deque<RECT>& DirtyRects() const { return dirtyRects; }
     CDIBImage* Offscreen() const { return offscreen; }
 
     CAnimViewBase(const CAnimViewBase&) = delete;
     CAnimViewBase& operator=(const CAnimViewBase&) = delete;
 
 protected:
+    // Reads the dirty rectangles for tests (tests/support/anim_view_probe.h).
+    friend class CAnimViewProbe;
+
     void DeleteOffscreen();
     // Copies background inside r (null: all of it) into the offscreen image
     // and gives the part copied, on which the screen's pictures then go.

@@ -1,6 +1,6 @@
 #include "sprites/celebration.h"
 #include "game/page_furniture.h"
-#include "sprites/anim_doc.h"
+#include "sprites/anim_doc_base.h"
 #include "sprites/grid_sprite.h"
 
 #include <algorithm>

@@ -1,5 +1,10 @@
 #include "sprites/hint_glow.h"
+#include "game/catalogue.h"
+#include "game/page_sprite_index.h"
 #include "game/play_aids.h"
+#include "sprites/anim_doc_base.h"
+#include "sprites/page_pieces.h"
+#include "sprites/sprite.h"
 
 namespace {
 
@@ -17,6 +22,16 @@ int32_t GlowFrameAt(uint32_t elapsed) {
 }
 
 CHintGlow::CHintGlow() : glow(kHintGlowTag, kGlowFrameCount, kGlowDepth) {}
+
+void CHintGlow::ShowForPiece(CAnimDocBase* document, int32_t k, uint32_t now) {
+    const CSprite* hole = document != nullptr
+                              ? PageSprite(*document, document->GetPageSprites()->firstHole, k)
+                              : nullptr;
+    if (k < 0 || hole == nullptr)
+        return;
+    Start(document, HoleGlowPath(PieceNumber(k)), hole->GetX() + kFitOffsetX - kAidMargin,
+          hole->GetY() + kFitOffsetY - kAidMargin, now);
+}
 
 void CHintGlow::Start(CAnimDocBase* document, const std::string& path, int32_t x, int32_t y,
                       uint32_t now) {

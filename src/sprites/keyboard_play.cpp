@@ -1,43 +1,47 @@
-// Playing a page by keyboard. Tab chooses a loose piece (a ring shows which),
-// Enter lifts it over the first open hole, Right and Left carry it from hole
-// to hole and Enter drops it there: its own hole takes it, any other sends it
-// home. H makes a hole glow. The keys arrive already translated
-// (game/key_commands.h); the drop itself is drag and drop's (drag_drop.cpp).
+#include "sprites/keyboard_play.h"
 #include "game/catalogue.h"
-#include "game/page_cursor.h"
 #include "game/page_sprite_index.h"
 #include "game/play_aids.h"
-#include "game/sound_effects.h"
 #include "platform/platform.h"
-#include "sprites/anim_doc.h"
-#include "sprites/anim_view.h"
+#include "sprites/anim_doc_base.h"
+#include "sprites/hint_glow.h"
+#include "sprites/page_pieces.h"
+#include "sprites/piece_hands.h"
 #include "sprites/reading_order.h"
 #include "sprites/sprite.h"
+
+#include <vector>
 
 namespace {
 
 constexpr int32_t kForward = 1;
 constexpr int32_t kBackward = -1;
+// Above every piece, the carried one included; a hint's glow lies higher.
+constexpr int32_t kSelectionRingDepth = 5;
 
 } // namespace
 
-int32_t CAnimView::PieceNumber(int32_t k) const {
-    return FirstPieceOfPage(pageCursor->GetPageIndex()) + k;
+CKeyboardPlay::CKeyboardPlay(CPieceHands& hands, CHintGlow& hint)
+    : hands(hands), hint(hint), selectionRing(kSelectionRingTag, 1, kSelectionRingDepth) {}
+
+CSprite* CKeyboardPlay::PieceSprite(int32_t firstTag, int32_t k) const {
+    return document != nullptr ? PageSprite(*document, firstTag, k) : nullptr;
 }
 
-void CAnimView::OnPlayKey(HWND window, PlayKey key) {
+void CKeyboardPlay::OnKey(HWND window, PlayKey key) {
     if (document == nullptr)
         return;
-    if (dragging && carry == Carry::kKeyboard) {
+    if (hands.IsCarriedByKeyboard()) {
         OnCarryingKey(window, key);
         return;
     }
-    if (dragging) {
+    const CPageSpriteIndex& page = *document->GetPageSprites();
+    if (hands.IsDragging()) {
         // Carried by the mouse: the mouse moves it, the keys only help.
         if (key == PlayKey::kSendHome)
-            CancelDrag(window);
+            hands.CancelDrag(window);
         else if (key == PlayKey::kHint)
-            ShowHint(pageSprites->draggedPiece);
+            hint.ShowForPiece(document, page.draggedPiece, platform::MillisecondClock());
         return;
     }
     switch (key) {
@@ -56,14 +60,14 @@ void CAnimView::OnPlayKey(HWND window, PlayKey key) {
         break;
     case PlayKey::kHint:
         SelectNext(kForward);
-        ShowHint(selectedPiece);
+        hint.ShowForPiece(document, selectedPiece, platform::MillisecondClock());
         break;
     default:
         break;
     }
 }
 
-void CAnimView::OnCarryingKey(HWND window, PlayKey key) {
+void CKeyboardPlay::OnCarryingKey(HWND window, PlayKey key) {
     switch (key) {
     case PlayKey::kNextPiece:
     case PlayKey::kNextHole:
@@ -77,28 +81,43 @@ void CAnimView::OnCarryingKey(HWND window, PlayKey key) {
         DropOverTargetHole(window);
         break;
     case PlayKey::kSendHome:
-        CancelDrag(window);
+        hands.CancelDrag(window);
         break;
     case PlayKey::kHint:
-        ShowHint(pageSprites->draggedPiece);
+        hint.ShowForPiece(document, document->GetPageSprites()->draggedPiece,
+                          platform::MillisecondClock());
         break;
     }
 }
 
-void CAnimView::SelectNext(int32_t step) {
-    const ReadingPlace from =
-        PlaceOf(PieceSprite(pageSprites->firstLoose, selectedPiece), selectedPiece);
+void CKeyboardPlay::PieceLanded(int32_t k, bool placed) {
+    if (placed && k == selectedPiece)
+        SelectNext(kForward);
+    else
+        ShowSelection();
+}
+
+void CKeyboardPlay::Forget() {
+    selectedPiece = -1;
+    targetHole = -1;
+    selectionRing.Forget();
+}
+
+void CKeyboardPlay::SelectNext(int32_t step) {
+    const int32_t firstLoose = document->GetPageSprites()->firstLoose;
+    const ReadingPlace from = PlaceOf(PieceSprite(firstLoose, selectedPiece), selectedPiece);
     Select(StepThrough(LoosePiecesInOrder(*document), from, step));
 }
 
-void CAnimView::Select(int32_t k) {
+void CKeyboardPlay::Select(int32_t k) {
     selectedPiece = k;
     ShowSelection();
 }
 
-void CAnimView::ShowSelection() {
-    const CSprite* loose =
-        selectedPiece >= 0 ? PieceSprite(pageSprites->firstLoose, selectedPiece) : nullptr;
+void CKeyboardPlay::ShowSelection() {
+    const CSprite* loose = selectedPiece >= 0 && document != nullptr
+                               ? PieceSprite(document->GetPageSprites()->firstLoose, selectedPiece)
+                               : nullptr;
     // No ring round a piece that is carried or placed.
     if (loose == nullptr || loose->IsHidden()) {
         selectionRing.Remove();
@@ -109,42 +128,28 @@ void CAnimView::ShowSelection() {
                        loose->GetY() + kDragRestOffsetY - kAidMargin);
 }
 
-void CAnimView::LiftSelected(HWND window) {
-    const int32_t k = selectedPiece;
-    CSprite* drag = PieceSprite(pageSprites->firstDrag, k);
+void CKeyboardPlay::LiftSelected(HWND window) {
     const std::vector<ReadingPlace> holes = OpenHolesInOrder(*document);
-    if (drag == nullptr || holes.empty() || !LiftPiece(k, drag))
+    if (holes.empty() || !hands.LiftForKeyboard(window, selectedPiece))
         return;
-    pageSprites->draggedPiece = k;
-    carry = Carry::kKeyboard;
-    soundEffects->Play(window, kSoundPickup);
     HoverHole(holes.front().piece);
 }
 
-void CAnimView::StepHole(int32_t step) {
-    const ReadingPlace from = PlaceOf(PieceSprite(pageSprites->firstHole, targetHole), targetHole);
+void CKeyboardPlay::StepHole(int32_t step) {
+    const int32_t firstHole = document->GetPageSprites()->firstHole;
+    const ReadingPlace from = PlaceOf(PieceSprite(firstHole, targetHole), targetHole);
     HoverHole(StepThrough(OpenHolesInOrder(*document), from, step));
 }
 
-void CAnimView::HoverHole(int32_t holePiece) {
-    const CSprite* hole = PieceSprite(pageSprites->firstHole, holePiece);
+void CKeyboardPlay::HoverHole(int32_t holePiece) {
+    const CSprite* hole = PieceSprite(document->GetPageSprites()->firstHole, holePiece);
     if (hole == nullptr)
         return;
     targetHole = holePiece;
     // Where a perfect drop would put it.
-    draggedSprite->MoveTo(hole->GetX() + kFitOffsetX, hole->GetY() + kFitOffsetY);
+    hands.MoveCarried(hole->GetX() + kFitOffsetX, hole->GetY() + kFitOffsetY);
 }
 
-void CAnimView::DropOverTargetHole(HWND window) {
-    FinishDrop(window, targetHole == pageSprites->draggedPiece);
-    EndDrag(window);
-}
-
-void CAnimView::ShowHint(int32_t k) {
-    const CSprite* hole = PieceSprite(pageSprites->firstHole, k);
-    if (k < 0 || hole == nullptr)
-        return;
-    hint.Start(document, HoleGlowPath(PieceNumber(k)),
-               hole->GetX() + kFitOffsetX - kAidMargin,
-               hole->GetY() + kFitOffsetY - kAidMargin, platform::MillisecondClock());
+void CKeyboardPlay::DropOverTargetHole(HWND window) {
+    hands.LetGo(window, targetHole == document->GetPageSprites()->draggedPiece);
 }

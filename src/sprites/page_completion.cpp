@@ -1,7 +1,7 @@
 #include "sprites/page_completion.h"
 #include "game/catalogue.h"
 #include "game/page_sprite_index.h"
-#include "sprites/anim_doc.h"
+#include "sprites/anim_doc_base.h"
 #include "sprites/page_storage.h"
 #include "sprites/rect_math.h"
 #include "sprites/sprite.h"
@@ -12,7 +12,7 @@ PageProgress PageProgressOf(CAnimDocBase& document) {
     const CPageSpriteIndex& page = *document.GetPageSprites();
     // The records carry tags, not page numbers: the page is the one whose
     // placed pictures the index names.
-    const int32_t number = PageOfPiece(page.firstPlaced - NameIndex(kPlacedKind, 1) + 1);
+    const int32_t number = PageOfPiece(PieceOf(page.firstPlaced));
     return CountProgress(number, RecordPage(document).sprites);
 }
 

@@ -1,6 +1,6 @@
 #include "sprites/page_overlay.h"
 #include "game/catalogue.h"
-#include "sprites/anim_doc.h"
+#include "sprites/anim_doc_base.h"
 #include "sprites/grid_sprite.h"
 
 CPageOverlay::CPageOverlay(int32_t tag, int32_t rows, int32_t depth)

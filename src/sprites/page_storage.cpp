@@ -3,8 +3,8 @@
 #include "game/catalogue.h"
 #include "game/page_furniture.h"
 #include "game/page_sprite_index.h"
-#include "sprites/anim_doc.h"
-#include "sprites/anim_view.h"
+#include "sprites/anim_doc_base.h"
+#include "sprites/document_view.h"
 #include "sprites/sprite.h"
 
 namespace {
@@ -48,7 +48,7 @@ void RestoreSprite(const SavedSprite& record, CAnimDocBase& document,
 
 SavedPage RecordPage(CAnimDocBase& document) {
     SavedPage saved;
-    const CAnimView* view = document.GetView();
+    const CDocumentView* view = document.GetView();
     saved.placedCount = view != nullptr ? view->GetPlacedCount() : 0;
     CSpriteList& sprites = document.Sprites();
     for (CSprite* sprite = sprites.First(); sprite != nullptr; sprite = sprites.Next()) {
@@ -59,7 +59,7 @@ SavedPage RecordPage(CAnimDocBase& document) {
 }
 
 void RestorePage(const SavedPage& saved, CAnimDocBase& document) {
-    if (CAnimView* view = document.GetView())
+    if (CDocumentView* view = document.GetView())
         view->SetPlacedCount(saved.placedCount);
     const CPageSpriteIndex& page = *document.GetPageSprites();
     for (const SavedSprite& record : saved.sprites)

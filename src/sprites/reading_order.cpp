@@ -1,7 +1,7 @@
 #include "sprites/reading_order.h"
 #include "game/catalogue.h"
 #include "game/page_sprite_index.h"
-#include "sprites/anim_doc.h"
+#include "sprites/anim_doc_base.h"
 #include "sprites/sprite.h"
 
 #include <algorithm>

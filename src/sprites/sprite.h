@@ -79,7 +79,6 @@ public:
     // Whether the point lies strictly inside the picture's rectangle,
     // whatever its pixels. Used for holes, whose whole rectangle counts.
     bool ContainsPoint(int32_t px, int32_t py) const;
-    uint32_t GetColourKey() const { return colourKey; }
     CSpriteOwner* GetOwner() const { return owner; }
 
 protected:

@@ -28,7 +28,6 @@ public:
     // Set once when the application links the document and the view; until
     // then the rectangles are dropped.
     void SetSink(CDirtyRectSink* newSink) { sink = newSink; }
-    CDirtyRectSink* GetSink() const { return sink; }
 
 private:
     void Pass(const RECT* r);

@@ -26,7 +26,18 @@ protected:
         const std::string path = dir.File("song" + std::to_string(files++) + ".mid");
         WriteAll(path, bytes);
         const char* problem = LoadMidiFile(path.c_str(), song);
-        return problem != nullptr ? problem : "";
+        const std::string fromFile = problem != nullptr ? problem : "";
+        // The same bytes from memory load the same.
+        MidiSong fromMemory = {};
+        const char* memoryProblem = LoadMidiBytes(bytes.data(), bytes.size(), fromMemory);
+        EXPECT_EQ(memoryProblem != nullptr ? memoryProblem : "", fromFile);
+        if (memoryProblem == nullptr) {
+            EXPECT_EQ(fromMemory.trackCount, song.trackCount);
+            for (int i = 0; i < song.trackCount && i < fromMemory.trackCount; ++i)
+                EXPECT_EQ(TrackBytes(fromMemory.tracks[i]), TrackBytes(song.tracks[i]));
+            FreeSong(fromMemory);
+        }
+        return fromFile;
     }
     std::string LoadAndFree(const Bytes& bytes) {
         MidiSong song = {};

@@ -1,6 +1,6 @@
 #include "diag/log.h"
 #include "diag/log_switch.h"
-#include "platform/platform.h"
+#include "platform/clock.h"
 #include "support/temp_dir.h"
 
 #include <filesystem>

@@ -33,7 +33,8 @@ class Session:
     def __init__(self):
         self.build = os.environ["VARNOLT_BUILD_DIR"]
         self.source = os.environ["VARNOLT_SOURCE_DIR"]
-        self.state = os.path.join(self.build, "wine")
+        # The 1024x768 session, or another one of the run (a larger screen).
+        self.state = os.path.join(self.build, os.environ.get("VARNOLT_WINE_STATE", "wine"))
         env_file = os.path.join(self.state, "env")
         # Whether this object started the session, and so should end it.
         self.started_here = not os.path.exists(env_file)
@@ -49,11 +50,13 @@ class Session:
         self.content = os.environ.get("VARNOLT_CONTENT_DIR", "")
         self.catalogue = Catalogue(self.source)
         self.screen = XScreen(self.env["DISPLAY"])
+        self.size = tuple(int(n) for n in self.env.get("VARNOLT_SCREEN", "1024x768").split("x"))
 
     def control(self, action):
         """Starts or stops the shared session (Xvfb, wineserver)."""
-        subprocess.run([os.path.join(self.source, "cmake", "wine-session.sh"), action, self.state],
-                       check=True)
+        wide = ["1920x1080"] if self.state.endswith("wine-wide") else []
+        subprocess.run([os.path.join(self.source, "cmake", "wine-session.sh"), action, self.state,
+                        *wide], check=True)
 
     def run(self, *command, check=True):
         return subprocess.run(command, env=self.env, check=check, capture_output=True, text=True)

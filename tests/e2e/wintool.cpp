@@ -2,6 +2,9 @@
 // game's window and its dialogs, or does to it what a window manager would
 // (minimise, close, end the session) or another program would (take the
 // front), from inside the same Wine session. Prints one line of key=value pairs.
+// It also reads a shortcut as the shell would follow it.
+#include <objbase.h>
+#include <shlobj.h>
 #include <windows.h>
 
 #include <cstdio>
@@ -17,12 +20,17 @@ int PrintState(HWND game) {
     RECT rect = {};
     GetWindowRect(game, &rect);
     const LONG_PTR style = GetWindowLongPtrA(game, GWL_STYLE);
+    // The client area on the screen: where the game's picture is drawn.
+    RECT client = {};
+    GetClientRect(game, &client);
+    MapWindowPoints(game, nullptr, reinterpret_cast<POINT*>(&client), 2);
     std::printf("found=1 iconic=%d visible=%d enabled=%d foreground=%d popup=%d caption=%d "
-                "left=%ld top=%ld right=%ld bottom=%ld\n",
+                "left=%ld top=%ld right=%ld bottom=%ld clientleft=%ld clienttop=%ld "
+                "clientright=%ld clientbottom=%ld\n",
                 IsIconic(game) ? 1 : 0, IsWindowVisible(game) ? 1 : 0,
                 IsWindowEnabled(game) ? 1 : 0, GetForegroundWindow() == game ? 1 : 0,
                 (style & WS_POPUP) ? 1 : 0, (style & WS_CAPTION) ? 1 : 0, rect.left, rect.top,
-                rect.right, rect.bottom);
+                rect.right, rect.bottom, client.left, client.top, client.right, client.bottom);
     return 0;
 }
 
@@ -67,11 +75,45 @@ int TakeTheFront() {
     return 0;
 }
 
+// What the shell starts for a shortcut file: its target and its start
+// folder, each on a line of its own, since either may hold blanks.
+int PrintShortcut(const char* file) {
+    CoInitialize(nullptr);
+    IShellLinkA* link = nullptr;
+    IPersistFile* persist = nullptr;
+    int result = 1;
+    wchar_t wide[MAX_PATH] = {};
+    MultiByteToWideChar(CP_ACP, 0, file, -1, wide, MAX_PATH);
+    if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+                                   reinterpret_cast<void**>(&link))) &&
+        SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&persist))) &&
+        SUCCEEDED(persist->Load(wide, STGM_READ))) {
+        char target[MAX_PATH] = {};
+        char folder[MAX_PATH] = {};
+        char icon[MAX_PATH] = {};
+        int iconIndex = 0;
+        link->GetPath(target, MAX_PATH, nullptr, 0);
+        link->GetWorkingDirectory(folder, MAX_PATH);
+        link->GetIconLocation(icon, MAX_PATH, &iconIndex);
+        std::printf("target=%s\nfolder=%s\nicon=%s\n", target, folder, icon);
+        result = 0;
+    }
+    if (persist != nullptr)
+        persist->Release();
+    if (link != nullptr)
+        link->Release();
+    CoUninitialize();
+    return result;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
+    if (argc == 3 && std::strcmp(argv[1], "shortcut") == 0)
+        return PrintShortcut(argv[2]);
     if (argc != 2) {
-        std::fprintf(stderr, "usage: wintool state|dialog|minimize|close|endsession|front\n");
+        std::fprintf(stderr,
+                     "usage: wintool state|dialog|minimize|close|endsession|front|shortcut FILE\n");
         return 2;
     }
     if (std::strcmp(argv[1], "front") == 0)

@@ -5,7 +5,7 @@
 #include "game/page_progress.h"
 #include "game/picture_book.h"
 #include "persist/save_backup.h"
-#include "platform/platform.h"
+#include "platform/files.h"
 #include "sprites/page_completion.h"
 #include "sprites/rect_math.h"
 #include "support/play_page_test.h"

@@ -156,16 +156,23 @@ TEST_P(DIBImageCopyMoves, MatchesThePerPixelCopyForEveryWidthOffsetAndKey) {
                                                key));
             CDIBImage dest(width + static_cast<int32_t>(random() % 7), height + 2);
             FillRandom(dest, random, key);
-            for (const bool mirrored : {false, true}) {
-                const Scenario s{static_cast<int32_t>(random() % (dest.GetWidth() - width + 1)),
-                                 static_cast<int32_t>(random() % 3),
-                                 width,
-                                 height,
-                                 static_cast<int32_t>(random() % (src.GetWidth() - width + 1)),
-                                 static_cast<int32_t>(random() % (src.GetHeight() - height + 1)),
-                                 key,
-                                 mirrored};
-                ExpectSameAsReference(src, dest, s);
+            // Copies from pixels handed out (PixelAddress) cannot keep runs
+            // or a mirror image, and compare as they go.
+            for (const bool handedOut : {false, true}) {
+                for (const bool mirrored : {false, true}) {
+                    if (handedOut)
+                        src.PixelAddress(0, 0);
+                    const Scenario s{
+                        static_cast<int32_t>(random() % (dest.GetWidth() - width + 1)),
+                        static_cast<int32_t>(random() % 3),
+                        width,
+                        height,
+                        static_cast<int32_t>(random() % (src.GetWidth() - width + 1)),
+                        static_cast<int32_t>(random() % (src.GetHeight() - height + 1)),
+                        key,
+                        mirrored};
+                    ExpectSameAsReference(src, dest, s);
+                }
             }
         }
     }
@@ -225,35 +232,56 @@ TEST(DIBImageCopy, KeptRunsFollowEveryChangeOfTheSourcePixels) {
             return (keyCells >> (x / kCell)) & 1 ? kMagenta : grey;
         });
     };
-    // The cells a keyed copy onto black changes, as a mask.
-    auto copiedCells = [&](const CDIBImage& src) {
+    // The cells a keyed copy onto black changes, as a mask; for a mirrored
+    // copy given as the cells of the picture it took them from (cell c lands
+    // where cell 19 - c was).
+    auto cellsCopied = [&](const CDIBImage& src, bool mirrored) {
         CDIBImage dest(kWidth, 1);
         FillImage(dest, [](int32_t, int32_t) { return 0u; });
-        src.CopyTo(&dest, 0, 0, kWidth, 1, 0, 0, kMagenta);
+        if (mirrored)
+            src.CopyMirroredTo(&dest, 0, 0, kWidth, 1, 0, 0, kMagenta);
+        else
+            src.CopyTo(&dest, 0, 0, kWidth, 1, 0, 0, kMagenta);
         uint32_t copied = 0;
         for (int32_t x = 0; x < kWidth; ++x) {
             uint32_t colour = 0;
             dest.GetPixel(x, 0, &colour);
-            copied |= (colour != 0 ? 1u : 0u) << (x / kCell);
+            const int32_t cell = mirrored ? 19 - x / kCell : x / kCell;
+            copied |= (colour != 0 ? 1u : 0u) << cell;
         }
         return copied;
     };
+    auto copiedCells = [&](const CDIBImage& src) { return cellsCopied(src, false); };
+    auto mirroredCells = [&](const CDIBImage& src) { return cellsCopied(src, true); };
     CDIBImage sprite(32, 32);
     MemoryFile first(picture(0xFF00F));
     ASSERT_TRUE(sprite.Load(first));
     EXPECT_EQ(copiedCells(sprite), 0x00FF0u);
+    EXPECT_EQ(mirroredCells(sprite), 0x00FF0u);
 
-    // Loading another picture replaces the runs.
+    // Loading another picture replaces the runs and the mirror image, also
+    // when it is read into the same pixels.
     MemoryFile second(picture(0x0F0F0));
     ASSERT_TRUE(sprite.Load(second));
     EXPECT_EQ(copiedCells(sprite), 0xF0F0Fu);
+    EXPECT_EQ(mirroredCells(sprite), 0xF0F0Fu);
+    const Bytes third = picture(0x0F0F1);
+    ASSERT_TRUE(sprite.LoadFromMemory(third.data(), third.size()));
+    EXPECT_EQ(mirroredCells(sprite), 0xF0F0Eu);
+    EXPECT_EQ(copiedCells(sprite), 0xF0F0Eu);
+    EXPECT_FALSE(sprite.LoadFromMemory(third.data(), third.size() - 1));
+    EXPECT_EQ(mirroredCells(sprite), 0xF0F0Eu);
+    MemoryFile secondAgain(picture(0x0F0F0));
+    ASSERT_TRUE(sprite.Load(secondAgain));
 
     // Drawing into the picture changes what later copies take from it.
     CDIBImage patch(kCell, 1);
     FillImage(patch, [&](int32_t, int32_t) { return grey; });
     patch.CopyTo(&sprite, 4 * kCell, 0, kCell, 1, 0, 0, kNoColourKey);
+    EXPECT_EQ(mirroredCells(sprite), 0xF0F1Fu);
     EXPECT_EQ(copiedCells(sprite), 0xF0F1Fu);
     patch.CopyMirroredTo(&sprite, 12 * kCell, 0, kCell, 1, 0, 0, kMagenta);
+    EXPECT_EQ(mirroredCells(sprite), 0xF1F1Fu);
     EXPECT_EQ(copiedCells(sprite), 0xF1F1Fu);
 
     // So does writing through a pixel address, even long after it was
@@ -264,4 +292,36 @@ TEST(DIBImageCopy, KeptRunsFollowEveryChangeOfTheSourcePixels) {
     EXPECT_EQ(copiedCells(sprite), 0xF1F3Fu);
     std::memset(keyPixel, 0, 3);
     EXPECT_EQ(copiedCells(sprite), 0xF1F1Fu);
+}
+
+TEST(DIBImageCopy, AMirroredCopyOntoItsOwnPictureReadsWhatItHasAlreadyWritten) {
+    constexpr int32_t kWidth = 24, kHeight = 6;
+    std::mt19937 random(5);
+    const Bytes file = EncodePictureFile(
+        kWidth, kHeight, [&](int32_t, int32_t) { return TrickyColour(random, kMagenta); });
+    const struct {
+        int32_t destX, destY, width, height, srcX, srcY;
+    } blocks[] = {{2, 1, 20, 4, 3, 2}, {0, 0, 24, 6, 0, 0}, {5, 2, 12, 3, 1, 1}};
+    for (const auto& b : blocks) {
+        CDIBImage picture(32, 32);
+        MemoryFile input(file);
+        ASSERT_TRUE(picture.Load(input));
+        picture.CopyMirroredTo(&picture, b.destX, b.destY, b.width, b.height, b.srcX, b.srcY,
+                               kMagenta);
+        // The documented walk on the file's own rows: the block's bottom
+        // row first, the source stepping left as the destination steps
+        // right, each pixel read as it stands when its turn comes.
+        Bytes expected(file.begin() + 54, file.end());
+        const int32_t stride = DibStride(kWidth);
+        for (int32_t k = 0; k < b.height; ++k) {
+            const int32_t sy = b.srcY + b.height - 1 - k, dy = b.destY + b.height - 1 - k;
+            const uint8_t* s =
+                expected.data() + (kHeight - 1 - sy) * stride + 3 * (kWidth - 1 - b.srcX);
+            uint8_t* d = expected.data() + (kHeight - 1 - dy) * stride + 3 * b.destX;
+            for (int32_t i = 0; i < b.width; ++i, s -= 3, d += 3)
+                if ((uint32_t{s[0]} << 16 | uint32_t{s[1]} << 8 | s[2]) != kMagenta)
+                    std::memmove(d, s, 3);
+        }
+        EXPECT_EQ(Buffer(picture), expected) << b.destX << "," << b.destY;
+    }
 }

@@ -5,6 +5,7 @@
 #include "support/memory_file.h"
 #include "support/temp_dir.h"
 
+#include <cstring>
 #include <gtest/gtest.h>
 
 namespace {
@@ -99,6 +100,101 @@ TEST(DIBImage, LoadRefusesImpossibleSizesAndShortFilesWithoutTouchingThePicture)
         EXPECT_TRUE(image.GetPixel(2, 1, &colour));
         EXPECT_EQ(colour, PatternColour(2, 1));
     }
+}
+
+// The damaged files LoadRefuses... and LoadFromMemory... both try.
+Bytes Damaged(const Bytes& good, size_t offset, uint32_t value) {
+    Bytes bytes = good;
+    if (offset == 0)
+        bytes.resize(value);
+    else
+        PutField32(bytes, offset, value);
+    return bytes;
+}
+
+TEST(DIBImage, LoadFromMemoryAcceptsAndRefusesWhatLoadDoes) {
+    const Bytes good = EncodePictureFile(6, 4, PatternColour);
+    Bytes offset = SectionFile(4, 2, 8, 256);
+    Bytes wrongSignature = good;
+    wrongSignature[1] = 'M';
+    const Bytes inputs[] = {
+        good,
+        offset,
+        wrongSignature,
+        Bytes{'V'},
+        Bytes{'V', '1'},
+        Bytes{},
+        Damaged(good, 18, 0),
+        Damaged(good, 22, 0xFFFFFFFC),
+        Damaged(good, 22, 0x40000000),
+        Damaged(good, 22, 5),
+        Damaged(good, 0, static_cast<uint32_t>(good.size() - 1)),
+        Damaged(good, 0, 54),
+        Damaged(good, 0, 30),
+        Damaged(good, 0, 13),
+    };
+    int index = 0;
+    for (const Bytes& bytes : inputs) {
+        SCOPED_TRACE(index++);
+        CDIBImage fromFile(3, 2);
+        CDIBImage fromMemory(3, 2);
+        FillImage(fromFile, PatternColour);
+        FillImage(fromMemory, PatternColour);
+        MemoryFile file(bytes);
+        ScopedLogSwitch on(1);
+        const size_t before = LoggedMessages().size();
+        const bool loaded = fromFile.Load(file);
+        const size_t between = LoggedMessages().size();
+        EXPECT_EQ(fromMemory.LoadFromMemory(bytes.data(), bytes.size()), loaded);
+        const Messages all = LoggedMessages();
+        const Messages fileLog(all.begin() + static_cast<ptrdiff_t>(before),
+                               all.begin() + static_cast<ptrdiff_t>(between));
+        const Messages memoryLog(all.begin() + static_cast<ptrdiff_t>(between), all.end());
+        EXPECT_EQ(memoryLog, fileLog);
+        EXPECT_EQ(fromMemory.GetWidth(), fromFile.GetWidth());
+        EXPECT_EQ(fromMemory.GetHeight(), fromFile.GetHeight());
+        ASSERT_EQ(fromMemory.ByteSize(), fromFile.ByteSize());
+        EXPECT_EQ(0, std::memcmp(fromMemory.Info(), fromFile.Info(), sizeof(DibInfo)));
+        // A picture read holds the file's bytes, row padding included; one
+        // refused keeps its pixels (its padding was never set).
+        if (loaded) {
+            EXPECT_EQ(0, std::memcmp(fromMemory.Pixels(), fromFile.Pixels(), fromFile.ByteSize()));
+            continue;
+        }
+        for (int32_t y = 0; y < fromFile.GetHeight(); ++y) {
+            for (int32_t x = 0; x < fromFile.GetWidth(); ++x) {
+                uint32_t colour = 0;
+                EXPECT_TRUE(fromMemory.GetPixel(x, y, &colour));
+                EXPECT_EQ(colour, PatternColour(x, y));
+            }
+        }
+    }
+}
+
+TEST(DIBImage, APictureOfTheSameSizeIsReadIntoTheOldPixelsUnlessTheyWereHandedOut) {
+    const Bytes first = EncodePictureFile(6, 4, PatternColour);
+    auto inverse = [](int32_t x, int32_t y) { return 0xFFFFFF ^ PatternColour(x, y); };
+    const Bytes second = EncodePictureFile(6, 4, inverse);
+    CDIBImage image(32, 32);
+    ASSERT_TRUE(image.LoadFromMemory(first.data(), first.size()));
+    const DibInfo* info = image.Info();
+    ASSERT_TRUE(image.LoadFromMemory(second.data(), second.size()));
+    // Read in place: the same blocks hold the new picture.
+    EXPECT_EQ(image.Info(), info);
+    uint32_t colour = 0;
+    ASSERT_TRUE(image.GetPixel(5, 3, &colour));
+    EXPECT_EQ(colour, inverse(5, 3));
+    // A refused picture leaves the one read in place whole.
+    const Bytes cut = Damaged(first, 0, static_cast<uint32_t>(first.size() - 1));
+    EXPECT_FALSE(image.LoadFromMemory(cut.data(), cut.size()));
+    ASSERT_TRUE(image.GetPixel(0, 0, &colour));
+    EXPECT_EQ(colour, inverse(0, 0));
+    // Pixels someone holds a pointer to are left to them.
+    const uint8_t* handedOut = image.Pixels();
+    ASSERT_TRUE(image.LoadFromMemory(first.data(), first.size()));
+    EXPECT_NE(image.Pixels(), handedOut);
+    ASSERT_TRUE(image.GetPixel(5, 3, &colour));
+    EXPECT_EQ(colour, PatternColour(5, 3));
 }
 
 TEST(DIBImage, LoadFileLogsOpenAndLoadFailures) {

@@ -57,6 +57,34 @@ class LayerCheck(unittest.TestCase):
                 self.assertEqual(code, 1, output)
                 self.assertIn(next(iter(extra)) if what != "cycle" else "cycle", output)
 
+    def test_files_that_call_each_other_in_a_cycle_fail(self):
+        # The view holds an addition that calls the view back: a loop of
+        # three units, the view's header and .cpp being one of them.
+        loop = {
+            "src/sprites/view.h": '#include "sprites/hint.h"\n',
+            "src/sprites/view.cpp": '#include "sprites/view.h"\n',
+            "src/sprites/hint.h": "",
+            "src/sprites/hint.cpp": '#include "sprites/hint.h"\n#include "sprites/glow.h"\n',
+            "src/sprites/glow.h": "",
+            "src/sprites/glow.cpp": '#include "sprites/view.h"\n',
+        }
+        code, output = check(loop)
+        self.assertEqual(code, 1, output)
+        self.assertIn("files call each other in a cycle", output)
+        self.assertIn("src/sprites/glow, src/sprites/hint, src/sprites/view", output)
+        # The same units with the addition no longer calling back pass.
+        code, output = check({**loop, "src/sprites/glow.cpp": '#include "sprites/glow.h"\n'})
+        self.assertEqual((code, output), (0, "layers: ok\n"))
+
+    def test_file_cycles_outside_the_engine_and_the_game_are_left_alone(self):
+        pair = {
+            "src/image/a.h": "",
+            "src/image/a.cpp": '#include "image/b.h"\n',
+            "src/image/b.h": "",
+            "src/image/b.cpp": '#include "image/a.h"\n',
+        }
+        self.assertEqual(check(pair), (0, "layers: ok\n"))
+
 
 if __name__ == "__main__":
     unittest.main()

@@ -44,7 +44,6 @@ protected:
         g_showOneTimeDirections = 1;
         g_optionsPath.clear();
         SetUserDataDirectory("");
-        ForgetStoreFailures();
     }
 
     void Initialize() { options->Initialize(dir.Path().string()); }
@@ -101,6 +100,11 @@ TEST_F(OptionsTest, GoodFileIsReadAndLeftAsItIsTrailingBytesIncluded) {
     EXPECT_EQ(g_showOneTimeDirections, 0);
     EXPECT_EQ(ReadAll(path), stored);
     EXPECT_TRUE(LogText().empty());
+
+    // The same bytes from memory read the same.
+    g_showOneTimeDirections = 1;
+    EXPECT_TRUE(CInitialization::GetInstance()->LoadFromBytes(stored.data(), stored.size()));
+    EXPECT_EQ(g_showOneTimeDirections, 0);
 }
 
 TEST_F(OptionsTest, UnusableFilesAreRewrittenWithTheCurrentValue) {
@@ -133,6 +137,15 @@ TEST_F(OptionsTest, UnusableFilesAreRewrittenWithTheCurrentValue) {
         Initialize();
         EXPECT_EQ(g_showOneTimeDirections, c.current);
         EXPECT_EQ(ReadAll(path), OptionsFile(c.current));
+        EXPECT_NE(LogText().find(c.logged), std::string::npos);
+
+        // From memory the same bytes are refused alike, and nothing is written.
+        fs::remove(path);
+        fs::remove("log.txt");
+        EXPECT_FALSE(
+            CInitialization::GetInstance()->LoadFromBytes(c.stored.data(), c.stored.size()));
+        EXPECT_EQ(g_showOneTimeDirections, c.current);
+        EXPECT_FALSE(fs::exists(path));
         EXPECT_NE(LogText().find(c.logged), std::string::npos);
     }
 }
@@ -215,7 +228,16 @@ TEST_F(SettingsTest, AMissingShortOrDamagedFileMeansEverythingOnAndIsLeftAsItIs)
         Initialize(settings);
         EXPECT_EQ(settings.GetSound(), kSoundAllOn);
         EXPECT_EQ(ReadAll(settingsPath), stored);
+
+        // From memory the same bytes are refused alike.
+        settings.SetSound(kSoundMusicOff);
+        EXPECT_FALSE(settings.LoadFromBytes(stored.data(), stored.size()));
+        EXPECT_EQ(settings.GetSound(), kSoundAllOn);
     }
+    const Bytes good = SettingsFile(kSoundMusicOff);
+    CSettings fromMemory;
+    EXPECT_TRUE(fromMemory.LoadFromBytes(good.data(), good.size()));
+    EXPECT_EQ(fromMemory.GetSound(), kSoundMusicOff);
     fs::remove(settingsPath);
     CSettings missing;
     missing.SetSound(kSoundAllOff);

@@ -1,7 +1,7 @@
 // Runs unchanged against both implementations of CMappedFile: POSIX in the
 // native build, Win32 under Wine.
 #include "persist/mapped_file.h"
-#include "platform/platform.h"
+#include "platform/files.h"
 #include "support/temp_dir.h"
 
 #include <filesystem>

@@ -65,9 +65,18 @@ protected:
     }
     // Reads the save file at path onto the document, as entering the page
     // does: false when the file was not usable.
+    // The file's bytes, read from memory, must give the same.
     bool ReadInto(const std::string& path) {
+        PuzzleFileOps& files = *PuzzleFileOps::Instance();
         SavedPage saved;
-        if (!PuzzleFileOps::Instance()->ReadSaveFile(path, &saved))
+        const bool read = files.ReadSaveFile(path, &saved);
+        if (std::filesystem::exists(path)) {
+            const Bytes bytes = ReadAll(path);
+            SavedPage fromMemory;
+            EXPECT_EQ(files.ReadSaveBytes(bytes.data(), bytes.size(), &fromMemory), read);
+            EXPECT_TRUE(fromMemory == saved);
+        }
+        if (!read)
             return false;
         RestorePage(saved, Doc());
         return true;
@@ -140,7 +149,7 @@ TEST_F(SaveFiles, APlayedPageComesBackAsItWasLeft) {
         EXPECT_EQ(loose->GetY(), g_pageTable[1][kLooseKind][k].y);
     }
     // Saved pieces keep their stacking; the buttons, number and star go on top.
-    EXPECT_EQ(Doc().Sprites().First()->GetTag(), NameIndex(kLooseKind, 1));
+    EXPECT_EQ(Doc().Sprites().First()->GetTag(), TagOf(kLooseKind, 1));
     EXPECT_EQ(Doc().Sprites().FromTop(1)->GetTag(), 10006);
     EXPECT_EQ(Doc().Sprites().FromTop(0)->GetTag(), kFinishedStarTag);
 
@@ -157,7 +166,7 @@ TEST_F(SaveFiles, AWrongHeaderRestoresNothingAndLeavesTheCountAlone) {
     Bytes wrongVersion = Header(4, "VARNOLT1", 255);
     Bytes longerText = Header(4, "VARNOLT1X");
     for (Bytes* bytes : {&wrongText, &wrongVersion, &longerText})
-        AppendRecord(*bytes, NameIndex(kLooseKind, 1), 1, 2, 11, 1, 0);
+        AppendRecord(*bytes, TagOf(kLooseKind, 1), 1, 2, 11, 1, 0);
     // Ends inside the placed count.
     Bytes cutHeader(good.begin(), good.begin() + 18);
     for (Bytes* bytes : {&wrongText, &wrongVersion, &longerText, &cutHeader}) {
@@ -177,17 +186,17 @@ TEST_F(SaveFiles, AWrongHeaderRestoresNothingAndLeavesTheCountAlone) {
 TEST_F(SaveFiles, AFileCutInsideARecordKeepsTheRecordsBeforeIt) {
     Bytes bytes = Header(1);
     for (int32_t k = 0; k < 4; ++k)
-        AppendRecord(bytes, NameIndex(kLooseKind, 1 + k), 10 * k, 20, 11, 1, 0);
+        AppendRecord(bytes, TagOf(kLooseKind, 1 + k), 10 * k, 20, 11, 1, 0);
     bytes.resize(20 + 3 * 24 + 10);
     WriteAll(SavePath(1), bytes);
     Doc().Clear();
     EXPECT_TRUE(ReadInto(SavePath(1)));
     EXPECT_EQ(Doc().Sprites().Count(), 3u);
     EXPECT_EQ(View().GetPlacedCount(), 1);
-    const CSprite* third = Doc().FindByTag(NameIndex(kLooseKind, 3));
+    const CSprite* third = Doc().FindByTag(TagOf(kLooseKind, 3));
     ASSERT_NE(third, nullptr);
     EXPECT_EQ(third->GetX(), 20);
-    EXPECT_EQ(Doc().FindByTag(NameIndex(kLooseKind, 4)), nullptr);
+    EXPECT_EQ(Doc().FindByTag(TagOf(kLooseKind, 4)), nullptr);
 }
 
 TEST_F(SaveFiles, RecordsThatAreNotThisPagesPiecesAreSkipped) {
@@ -200,12 +209,12 @@ TEST_F(SaveFiles, RecordsThatAreNotThisPagesPiecesAreSkipped) {
     AppendRecord(bytes, 10003, 0, 0, 11, 1, 0);
     // Page 6's hole over page 1's first hole would take the drops meant
     // for it; page 6's drag picture would be a second piece to lift.
-    AppendRecord(bytes, NameIndex(kHoleKind, 44), hole1->GetX(), hole1->GetY(), 11, 1, 0);
-    AppendRecord(bytes, NameIndex(kDragKind, 44), 400, 300, 11, 1, 0);
+    AppendRecord(bytes, TagOf(kHoleKind, 44), hole1->GetX(), hole1->GetY(), 11, 1, 0);
+    AppendRecord(bytes, TagOf(kDragKind, 44), 400, 300, 11, 1, 0);
     // A second copy of a piece's drag picture, and page 2's first one,
     // whose tag follows page 1's last.
-    AppendRecord(bytes, NameIndex(kDragKind, 1), 400, 300, 11, 1, 0);
-    AppendRecord(bytes, NameIndex(kDragKind, 10), 400, 300, 11, 1, 0);
+    AppendRecord(bytes, TagOf(kDragKind, 1), 400, 300, 11, 1, 0);
+    AppendRecord(bytes, TagOf(kDragKind, 10), 400, 300, 11, 1, 0);
     WriteAll(SavePath(1), bytes);
 
     ScopedLogSwitch logOn(1);
@@ -216,4 +225,29 @@ TEST_F(SaveFiles, RecordsThatAreNotThisPagesPiecesAreSkipped) {
     EXPECT_EQ(View().GetPlacedCount(), 9);
     EXPECT_NE(ReadText("log.txt").find("PuzzleFileOps::ReadSprites: record skipped, tag -1"),
               std::string::npos);
+}
+
+TEST_F(SaveFiles, APageWhoseFileLacksPiecesHealsAndAPlacedPieceStaysInItsHole) {
+    ASSERT_TRUE(session->PlacePiece(0));
+    // Written while every other picture of the page was unreadable: only
+    // the placed first piece is in the file.
+    Bytes bytes = Header(1);
+    const CSprite* placed = session->Piece(kPlacedKind, 0);
+    AppendRecord(bytes, TagOf(kPlacedKind, 1), placed->GetX(), placed->GetY(), 11, 1, 0);
+    WriteAll(SavePath(1), bytes);
+
+    session->ShowPage(1);
+    EXPECT_EQ(Doc().Sprites().Count(), 36u + kFurnitureCount);
+    EXPECT_TRUE(session->Piece(kPlacedKind, 0)->IsVisible());
+    EXPECT_FALSE(session->Piece(kLooseKind, 0)->IsVisible());
+    EXPECT_FALSE(session->Piece(kHoleKind, 0)->IsVisible());
+    EXPECT_FALSE(session->Piece(kDragKind, 0)->IsVisible());
+    // The rest come back as on a new page, and the page can be finished.
+    for (int32_t k = 1; k < 9; ++k) {
+        SCOPED_TRACE(k);
+        EXPECT_TRUE(session->Piece(kLooseKind, k)->IsVisible());
+        EXPECT_TRUE(session->Piece(kHoleKind, k)->IsVisible());
+        EXPECT_TRUE(session->PlacePiece(k));
+    }
+    EXPECT_EQ(View().GetPlacedCount(), 9);
 }

@@ -15,14 +15,8 @@ const char kName[] = "\\save\\page01.sav";
 
 class StoreLocations : public ::testing::Test {
 protected:
-    StoreLocations() {
-        ForgetStoreFailures();
-        SetUserDataDirectory((user.Path() / "Varnolt").string());
-    }
-    ~StoreLocations() override {
-        SetUserDataDirectory("");
-        ForgetStoreFailures();
-    }
+    StoreLocations() { SetUserDataDirectory((user.Path() / "Varnolt").string()); }
+    ~StoreLocations() override { SetUserDataDirectory(""); }
 
     // Stores a file holding value the way the game stores its files.
     bool Store(int32_t value) {

@@ -76,10 +76,10 @@ class PageSprites {
 public:
     explicit PageSprites(const CutPage& page) : list(&index) {
         const int32_t count = static_cast<int32_t>(page.pictures.size());
-        index.firstLoose = NameIndex(kLooseKind, 1);
-        index.firstHole = NameIndex(kHoleKind, 1);
-        index.firstPlaced = NameIndex(kPlacedKind, 1);
-        index.firstDrag = NameIndex(kDragKind, 1);
+        index.firstLoose = TagOf(kLooseKind, 1);
+        index.firstHole = TagOf(kHoleKind, 1);
+        index.firstPlaced = TagOf(kPlacedKind, 1);
+        index.firstDrag = TagOf(kDragKind, 1);
         index.pieceCount = count;
         for (int32_t kind = kLooseKind; kind <= kDragKind; ++kind)
             for (int32_t k = 0; k < count; ++k) {
@@ -95,7 +95,7 @@ public:
                                                              piece.loose.y + kDragRestOffsetY}
                                              : piece.hole;
                 const POINT pos{at.x, at.y};
-                auto sprite = std::make_unique<CSprite>(0, NameIndex(kind, k + 1), &pos);
+                auto sprite = std::make_unique<CSprite>(0, TagOf(kind, k + 1), &pos);
                 EXPECT_TRUE(photos::CopyToDib(art, sprite.get()));
                 sprites[kind].push_back(sprite.get());
                 list.Add(sprite.release());
@@ -124,7 +124,7 @@ TEST_P(PhotoCut, EveryPieceLiftsAndFitsItsOwnHoleByTheGamesRule) {
         const int32_t py = Piece(k).hole.y + kFitOffsetY + drag->GetHeight() / 2;
         const CSprite* hole = sprites.list.HoleAt(px, py);
         ASSERT_NE(hole, nullptr);
-        EXPECT_EQ(hole->GetTag(), NameIndex(kHoleKind, static_cast<int32_t>(k) + 1));
+        EXPECT_EQ(hole->GetTag(), TagOf(kHoleKind, static_cast<int32_t>(k) + 1));
     }
 }
 

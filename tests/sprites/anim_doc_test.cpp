@@ -4,6 +4,7 @@
 #include "game/page_furniture.h"
 #include "sprites/anim_doc.h"
 #include "sprites/anim_view.h"
+#include "support/anim_view_probe.h"
 #include "support/play_page_test.h"
 
 namespace {
@@ -26,12 +27,12 @@ TEST_F(PageChanges, ABackgroundThatCannotBeReadKeepsTheOldOneButNotTheOldPage) {
     EXPECT_EQ(session->Document().GetBackground(), background);
     // Page 30's sprites only: none of page 1's is left underneath.
     EXPECT_EQ(session->Document().Sprites().Count(), 4u * 4 + kFurnitureCount);
-    EXPECT_EQ(session->Document().FindByTag(NameIndex(kLooseKind, 1)), nullptr);
+    EXPECT_EQ(session->Document().FindByTag(TagOf(kLooseKind, 1)), nullptr);
     EXPECT_EQ(session->View().GetPlacedCount(), 0);
     RECT whole;
     session->View().GetBounds(&whole);
-    ASSERT_FALSE(session->View().DirtyRects().empty());
-    const RECT oldest = session->View().DirtyRects().back();
+    ASSERT_FALSE(CAnimViewProbe::DirtyRects(session->View()).empty());
+    const RECT oldest = CAnimViewProbe::DirtyRects(session->View()).back();
     EXPECT_EQ(oldest.right, whole.right);
     EXPECT_EQ(oldest.bottom, whole.bottom);
 }

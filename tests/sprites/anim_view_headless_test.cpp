@@ -7,6 +7,7 @@
 #include "sprites/anim_view.h"
 #include "sprites/sprite.h"
 #include "sprites/sprite_test_support.h"
+#include "support/anim_view_probe.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -73,7 +74,7 @@ TEST_F(HeadlessView, FlushComposesEveryRectangleBeforeCopyingAny) {
             EXPECT_EQ(copies[i].rect, expected[i]);
             EXPECT_EQ(copies[i].fromSection, useDibSection);
         }
-        EXPECT_TRUE(view.DirtyRects().empty());
+        EXPECT_TRUE(CAnimViewProbe::DirtyRects(view).empty());
 
         view.Flush(kWindow);
         EXPECT_EQ(view.rendered.size(), expected.size());

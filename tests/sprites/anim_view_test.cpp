@@ -2,11 +2,13 @@
 // offscreen image, and the document feeding it.
 #include "diag/log_switch.h"
 #include "image/dib_image.h"
+#include "picture_writer.h"
 #include "sprites/anim_doc.h"
 #include "sprites/anim_link.h"
 #include "sprites/anim_view.h"
 #include "sprites/sprite.h"
 #include "sprites/sprite_test_support.h"
+#include "support/anim_view_probe.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
@@ -16,7 +18,8 @@
 namespace {
 
 std::vector<RECT> Listed(const CAnimViewBase& view) {
-    return std::vector<RECT>(view.DirtyRects().begin(), view.DirtyRects().end());
+    return std::vector<RECT>(CAnimViewProbe::DirtyRects(view).begin(),
+                             CAnimViewProbe::DirtyRects(view).end());
 }
 
 // A solid sprite, opaque except where the picture says magenta.
@@ -103,7 +106,7 @@ TEST_F(ComposedScreen, MovingASpriteRecomposesItsOldAndNewPlaceInOneRectangle) {
     doc.FindByTag(1)->MoveTo(11, 10);
     EXPECT_EQ(Listed(view), (std::vector<RECT>{Rect(10, 10, 41, 30)}));
     view.Flush(nullptr);
-    EXPECT_TRUE(view.DirtyRects().empty());
+    EXPECT_TRUE(CAnimViewProbe::DirtyRects(view).empty());
     ExpectScreenComposed();
 }
 
@@ -163,8 +166,54 @@ TEST(AnimDocument, ABackgroundThatCannotBeUsedLeavesTheDocumentWithoutOne) {
     const RECT r = Rect(0, 0, 5, 5);
     view.AddDirtyRect(&r);
     view.Flush(nullptr);
-    EXPECT_TRUE(view.DirtyRects().empty());
+    EXPECT_TRUE(CAnimViewProbe::DirtyRects(view).empty());
 
     EXPECT_FALSE(doc.SetBackground(nullptr, "\\data\\none.dat"));
     EXPECT_EQ(doc.GetBackground(), nullptr);
+}
+
+TEST(AnimDocument, APageBackgroundOfTheSameSizeIsReadIntoTheImagesAlreadyMade) {
+    ScopedTempDir dir(true);
+    CAnimDoc doc;
+    CAnimView view;
+    LinkAnimation(&doc, &view, nullptr);
+    auto write = [&](const char* name, int32_t width, int32_t height, uint32_t colour) {
+        WriteAll(dir.File(name),
+                 EncodePictureFile(width, height, [colour](int32_t, int32_t) { return colour; }));
+        return dir.File(name);
+    };
+    ASSERT_TRUE(doc.SetBackground(nullptr, write("first.dat", 40, 30, 0x112233)));
+    const CDIBImage* background = doc.GetBackground();
+    const CDIBImage* offscreen = view.Offscreen();
+    view.Flush(nullptr);
+    doc.Sprites().Add(SolidSprite(7, 1, 1, 4, 4, 0x445566));
+    view.SetPlacedCount(3);
+
+    // The next page: its picture in the same image, the offscreen image
+    // kept, and everything else as with new ones.
+    ASSERT_TRUE(doc.SetBackground(nullptr, write("second.dat", 40, 30, 0x778899)));
+    EXPECT_EQ(doc.GetBackground(), background);
+    EXPECT_EQ(view.Offscreen(), offscreen);
+    EXPECT_EQ(doc.Sprites().Count(), 0u);
+    EXPECT_EQ(view.GetPlacedCount(), 0);
+    EXPECT_EQ(Listed(view), (std::vector<RECT>{Rect(0, 0, 40, 30)}));
+    view.Flush(nullptr);
+    uint32_t colour = 0;
+    ASSERT_TRUE(view.Offscreen()->GetPixel(39, 29, &colour));
+    EXPECT_EQ(colour, 0x778899u);
+
+    // A picture that cannot be read changes nothing.
+    doc.Sprites().Add(SolidSprite(8, 1, 1, 4, 4, 0x445566));
+    EXPECT_FALSE(doc.SetBackground(nullptr, dir.File("missing.dat")));
+    EXPECT_EQ(doc.Sprites().Count(), 1u);
+    ASSERT_TRUE(doc.GetBackground()->GetPixel(0, 0, &colour));
+    EXPECT_EQ(colour, 0x778899u);
+
+    // Another size gets an offscreen image of its own size.
+    ASSERT_TRUE(doc.SetBackground(nullptr, write("taller.dat", 40, 36, 0x123456)));
+    ASSERT_NE(view.Offscreen(), nullptr);
+    EXPECT_EQ(view.Offscreen()->GetHeight(), 36);
+    view.Flush(nullptr);
+    ASSERT_TRUE(view.Offscreen()->GetPixel(39, 35, &colour));
+    EXPECT_EQ(colour, 0x123456u);
 }

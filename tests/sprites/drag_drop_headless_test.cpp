@@ -110,7 +110,7 @@ TEST_F(HeadlessPageOne, AClickKeepsThePieceLiftedUntilTheNextPressDropsIt) {
     View().OnLButtonDown(nullptr, 0, grab.x, grab.y);
     // Up 5 pixels from where it went down: a click.
     View().OnLButtonUp(nullptr, 0, grab.x + 3, grab.y - 4);
-    ASSERT_TRUE(View().IsCarriedByClick());
+    ASSERT_TRUE(View().Carry().Clicked());
     // Still captured, so that the piece follows the pointer everywhere.
     EXPECT_EQ(headless::TakeMouseCalls(), Calls{"capture"});
     headless::TakeShownCursors();

@@ -7,6 +7,7 @@
 #include "sprites/anim_doc.h"
 #include "sprites/anim_view.h"
 #include "sprites/sprite.h"
+#include "support/anim_view_probe.h"
 #include "support/play_page_test.h"
 
 namespace {
@@ -91,19 +92,19 @@ TEST_F(PageOne, OnlyOpaquePixelsOfALoosePieceLiftIt) {
     // One pixel in from both edges is the shape itself.
     View().OnLButtonDown(nullptr, 0, x + 1, y + 35);
     ASSERT_TRUE(View().IsDragging());
-    EXPECT_EQ(View().GetDraggedSprite(), drag);
+    EXPECT_EQ(CAnimViewProbe::DraggedSprite(View()), drag);
     EXPECT_TRUE(Piece(kLooseKind, 2)->IsHidden());
     EXPECT_TRUE(drag->IsVisible());
     // Centred on the pointer, above everything, buttons and strip included.
     EXPECT_EQ(drag->GetX(), x + 1 - 40);
     EXPECT_EQ(drag->GetY(), y + 35 - 35);
-    EXPECT_EQ(View().GetGrabOffsetX(), 40);
-    EXPECT_EQ(View().GetGrabOffsetY(), 35);
+    EXPECT_EQ(CAnimViewProbe::GrabOffsetX(View()), 40);
+    EXPECT_EQ(CAnimViewProbe::GrabOffsetY(View()), 35);
     EXPECT_EQ(session->Document().Sprites().FromTop(0), drag);
 
     // A second press while carrying changes nothing.
     View().OnLButtonDown(nullptr, 0, 500, 500);
-    EXPECT_EQ(View().GetDraggedSprite(), drag);
+    EXPECT_EQ(CAnimViewProbe::DraggedSprite(View()), drag);
     View().OnMouseMove(nullptr, 0, 300, 200);
     EXPECT_EQ(drag->GetX(), 260);
     EXPECT_EQ(drag->GetY(), 165);
@@ -194,7 +195,7 @@ TEST_F(PageOne, APageChangeWhileCarryingPutsThePieceBackFirst) {
     View().OnMouseMove(nullptr, 0, 400, 300);
     session->Document().ChangePage(kSamePage);
     EXPECT_FALSE(View().IsDragging());
-    EXPECT_EQ(View().GetDraggedSprite(), nullptr);
+    EXPECT_EQ(CAnimViewProbe::DraggedSprite(View()), nullptr);
     // The pointer moving on and letting go touch nothing that was freed.
     View().OnMouseMove(nullptr, 0, 410, 310);
     View().OnLButtonUp(nullptr, 0, 410, 310);

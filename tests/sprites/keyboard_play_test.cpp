@@ -6,6 +6,7 @@
 #include "platform/headless/headless_platform.h"
 #include "sprites/grid_sprite.h"
 #include "sprites/sprite.h"
+#include "support/anim_view_probe.h"
 #include "support/play_page_test.h"
 
 #include <functional>
@@ -39,12 +40,13 @@ protected:
     // Tab until piece k is chosen, Enter, Right until over its hole (or the
     // given one), Enter.
     void PlaceByKeyboard(int32_t k, int32_t hole = -1) {
-        for (int32_t tabs = 0; View().GetSelectedPiece() != k; ++tabs) {
+        for (int32_t tabs = 0; View().Keyboard().SelectedPiece() != k; ++tabs) {
             ASSERT_LT(tabs, 12) << "piece " << k << " is never chosen";
             Press(PlayKey::kNextPiece);
         }
         Press(PlayKey::kLiftOrDrop);
-        for (int32_t rights = 0; View().GetTargetHole() != (hole < 0 ? k : hole); ++rights) {
+        for (int32_t rights = 0; View().Keyboard().TargetHole() != (hole < 0 ? k : hole);
+             ++rights) {
             ASSERT_LT(rights, 12) << "hole " << k << " is never reached";
             Press(PlayKey::kNextHole);
         }
@@ -58,25 +60,25 @@ protected:
 } // namespace
 
 TEST_F(KeyboardPageOne, TabVisitsTheLoosePiecesInReadingOrderAndWrapsRound) {
-    EXPECT_EQ(View().GetSelectedPiece(), -1);
+    EXPECT_EQ(View().Keyboard().SelectedPiece(), -1);
     std::vector<int32_t> visited;
     for (size_t i = 0; i <= kLooseOrder.size(); ++i) {
         Press(PlayKey::kNextPiece);
-        visited.push_back(View().GetSelectedPiece());
+        visited.push_back(View().Keyboard().SelectedPiece());
     }
     std::vector<int32_t> expected = kLooseOrder;
     expected.push_back(kLooseOrder.front());
     EXPECT_EQ(visited, expected);
     Press(PlayKey::kPreviousPiece);
-    EXPECT_EQ(View().GetSelectedPiece(), kLooseOrder.back());
-    EXPECT_TRUE(View().SelectionRing().IsShown());
+    EXPECT_EQ(View().Keyboard().SelectedPiece(), kLooseOrder.back());
+    EXPECT_TRUE(View().Keyboard().SelectionRing().IsShown());
 
     // A new page starts with nothing chosen.
     session->Document().ChangePage(kSamePage);
-    EXPECT_EQ(View().GetSelectedPiece(), -1);
+    EXPECT_EQ(View().Keyboard().SelectedPiece(), -1);
     EXPECT_EQ(session->Document().FindByTag(kSelectionRingTag), nullptr);
     Press(PlayKey::kPreviousPiece);
-    EXPECT_EQ(View().GetSelectedPiece(), kLooseOrder.back());
+    EXPECT_EQ(View().Keyboard().SelectedPiece(), kLooseOrder.back());
 }
 
 TEST_F(KeyboardPageOne, EnterLiftsTheChosenPieceOverTheOpenHolesInReadingOrder) {
@@ -84,40 +86,40 @@ TEST_F(KeyboardPageOne, EnterLiftsTheChosenPieceOverTheOpenHolesInReadingOrder) 
     EXPECT_FALSE(View().IsDragging());
     Press(PlayKey::kLiftOrDrop);
     const int32_t k = kLooseOrder.front();
-    ASSERT_TRUE(View().IsCarriedByKeyboard());
+    ASSERT_TRUE(View().Carry().ByKeyboard());
     EXPECT_EQ(headless::TakePlayedSounds(), Calls{"PickupWAVE"});
     EXPECT_TRUE(headless::TakeMouseCalls().empty());
     EXPECT_FALSE(IsLoose(k));
-    EXPECT_FALSE(View().SelectionRing().IsShown());
+    EXPECT_FALSE(View().Keyboard().SelectionRing().IsShown());
 
-    std::vector<int32_t> visited = {View().GetTargetHole()};
+    std::vector<int32_t> visited = {View().Keyboard().TargetHole()};
     for (size_t i = 0; i < kHoleOrder.size(); ++i) {
         Press(i % 2 == 0 ? PlayKey::kNextHole : PlayKey::kNextPiece);
-        visited.push_back(View().GetTargetHole());
+        visited.push_back(View().Keyboard().TargetHole());
         // Shown where a perfect drop would put it, whatever the mouse does.
         View().OnMouseMove(nullptr, 0, 5, 5);
-        const CSprite* hole = Piece(kHoleKind, View().GetTargetHole());
-        EXPECT_EQ(View().GetDraggedSprite()->GetX(), hole->GetX() + kFitOffsetX);
-        EXPECT_EQ(View().GetDraggedSprite()->GetY(), hole->GetY() + kFitOffsetY);
+        const CSprite* hole = Piece(kHoleKind, View().Keyboard().TargetHole());
+        EXPECT_EQ(CAnimViewProbe::DraggedSprite(View())->GetX(), hole->GetX() + kFitOffsetX);
+        EXPECT_EQ(CAnimViewProbe::DraggedSprite(View())->GetY(), hole->GetY() + kFitOffsetY);
     }
     std::vector<int32_t> expected = kHoleOrder;
     expected.push_back(kHoleOrder.front());
     EXPECT_EQ(visited, expected);
     Press(PlayKey::kPreviousHole);
-    EXPECT_EQ(View().GetTargetHole(), kHoleOrder.back());
+    EXPECT_EQ(View().Keyboard().TargetHole(), kHoleOrder.back());
     Press(PlayKey::kPreviousPiece);
-    EXPECT_EQ(View().GetTargetHole(), kHoleOrder[kHoleOrder.size() - 2]);
+    EXPECT_EQ(View().Keyboard().TargetHole(), kHoleOrder[kHoleOrder.size() - 2]);
     // Letting go of the mouse button does not drop it.
     View().OnLButtonUp(nullptr, 0, 5, 5);
-    EXPECT_TRUE(View().IsCarriedByKeyboard());
+    EXPECT_TRUE(View().Carry().ByKeyboard());
 }
 
 TEST_F(KeyboardPageOne, ItsOwnHoleTakesItAForeignOneSendsItHomeAndAFinishedPageHasNoChoice) {
     // Into a foreign hole: home again, still chosen, nothing placed.
     PlaceByKeyboard(6, 2);
     EXPECT_TRUE(IsLoose(6));
-    EXPECT_EQ(View().GetSelectedPiece(), 6);
-    EXPECT_TRUE(View().SelectionRing().IsShown());
+    EXPECT_EQ(View().Keyboard().SelectedPiece(), 6);
+    EXPECT_TRUE(View().Keyboard().SelectionRing().IsShown());
     EXPECT_EQ(View().GetPlacedCount(), 0);
     EXPECT_EQ(headless::TakePlayedSounds(), Calls{"PickupWAVE"});
 
@@ -129,7 +131,7 @@ TEST_F(KeyboardPageOne, ItsOwnHoleTakesItAForeignOneSendsItHomeAndAFinishedPageH
         if (IsLoose(k))
             PlaceByKeyboard(k);
     EXPECT_EQ(View().GetPlacedCount(), 9);
-    EXPECT_EQ(View().GetSelectedPiece(), -1);
+    EXPECT_EQ(View().Keyboard().SelectedPiece(), -1);
     EXPECT_EQ(session->Document().FindByTag(kSelectionRingTag), nullptr);
     Press(PlayKey::kNextPiece);
     Press(PlayKey::kLiftOrDrop);
@@ -150,10 +152,10 @@ TEST_F(KeyboardPageOne, EveryRouteHomeEndsAKeyboardCarry) {
         Press(PlayKey::kNextPiece);
         Press(PlayKey::kLiftOrDrop);
         Press(PlayKey::kNextHole, 3);
-        ASSERT_TRUE(View().IsCarriedByKeyboard());
+        ASSERT_TRUE(View().Carry().ByKeyboard());
         routes[route]();
         EXPECT_FALSE(View().IsDragging()) << "route " << route;
-        EXPECT_EQ(View().GetTargetHole(), -1) << "route " << route;
+        EXPECT_EQ(View().Keyboard().TargetHole(), -1) << "route " << route;
         // The page as stored holds the piece where it lay.
         session->ShowPage(1);
         EXPECT_TRUE(IsLoose(kLooseOrder.front())) << "route " << route;
@@ -193,11 +195,11 @@ TEST_F(KeyboardPageOne, AHintGlowsRoundTheCarriedPiecesHoleForTwoSecondsAndThenS
 
 TEST_F(KeyboardPageOne, HWithNothingCarriedChoosesTheNextPieceAndLightsItsHole) {
     Press(PlayKey::kHint);
-    EXPECT_EQ(View().GetSelectedPiece(), kLooseOrder[0]);
+    EXPECT_EQ(View().Keyboard().SelectedPiece(), kLooseOrder[0]);
     ASSERT_NE(Glow(), nullptr);
     EXPECT_EQ(Glow()->GetX(), Piece(kHoleKind, kLooseOrder[0])->GetX() + kFitOffsetX - kAidMargin);
     Press(PlayKey::kHint);
-    EXPECT_EQ(View().GetSelectedPiece(), kLooseOrder[1]);
+    EXPECT_EQ(View().Keyboard().SelectedPiece(), kLooseOrder[1]);
     EXPECT_EQ(Glow()->GetX(), Piece(kHoleKind, kLooseOrder[1])->GetX() + kFitOffsetX - kAidMargin);
     EXPECT_EQ(Glow()->GetRow(), 0);
     EXPECT_FALSE(View().IsDragging());

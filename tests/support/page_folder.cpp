@@ -70,8 +70,8 @@ void WritePageFolder(const std::string& folder, const std::vector<int32_t>& page
             for (int32_t kind = 0; kind < kPieceKindCount; ++kind) {
                 const PictureSize size = SizeOf(kind, piece, art);
                 const uint32_t solid = PieceColour(kind, piece);
-                WritePictureFile(HostPath(folder, g_pieceFileNames[NameIndex(kind, piece)]),
-                                 size.width, size.height, [&](int32_t x, int32_t y) {
+                WritePictureFile(HostPath(folder, g_pieceFileNames[TagOf(kind, piece)]), size.width,
+                                 size.height, [&](int32_t x, int32_t y) {
                                      const bool clear =
                                          art.roundPieces ? OutsideEllipse(x, y, size)
                                                          : kind == kDragKind &&

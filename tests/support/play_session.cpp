@@ -5,6 +5,7 @@
 #include "persist/mapped_file.h"
 #include "sprites/anim_link.h"
 #include "sprites/sprite.h"
+#include "support/anim_view_probe.h"
 
 CPlaySession::CPlaySession(const std::string& folder)
     : savedBaseDirectory(g_baseDirectory), savedPage(CPageCursor::Instance()->GetPageIndex()) {
@@ -57,7 +58,8 @@ bool CPlaySession::GrabPoint(int32_t k, POINT* at) const {
 }
 
 void CPlaySession::CarryTo(int32_t left, int32_t top, POINT* pointer) {
-    const POINT at{left + view.GetGrabOffsetX(), top + view.GetGrabOffsetY()};
+    const POINT at{left + CAnimViewProbe::GrabOffsetX(view),
+                   top + CAnimViewProbe::GrabOffsetY(view)};
     view.OnMouseMove(nullptr, 0, at.x, at.y);
     if (pointer != nullptr)
         *pointer = at;

@@ -10,6 +10,10 @@
 #include <cstdint>
 #include <string>
 
+// The page-change direction that stores the page and shows it again, as a
+// reload from the save file.
+constexpr int32_t kSamePage = 2;
+
 class CPlaySession {
 public:
     // folder is a game folder (Data\... pictures, save\ optional); it is the

@@ -27,7 +27,7 @@ int PageOf(int piece) {
 }
 
 std::string PieceFileName(Kind kind, int piece) {
-    return g_pieceFileNames[static_cast<size_t>(NameIndex(static_cast<int32_t>(kind), piece))];
+    return g_pieceFileNames[static_cast<size_t>(TagOf(static_cast<int32_t>(kind), piece))];
 }
 
 int MaxBodyWidth(int pieceCount) {

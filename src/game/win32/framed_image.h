@@ -46,8 +46,6 @@ public:
 
     // Moves the state machine on for a request and gives the frame to show.
     int32_t TakeState(int32_t requested);
-    int32_t GetState() const { return state; }
-    int32_t GetFrame() const { return frame; }
 
 private:
     int32_t state = 5; // kButtonNew

@@ -1,6 +1,8 @@
 #include "game/win32/game_controller.h"
 #include "audio/music_playlist.h"
 #include "game/commands.h"
+#include "game/key_commands.h"
+#include "game/page_cursor.h"
 #include "game/sound_effects.h"
 #include "game/win32/picture_dialogs.h"
 #include "game/win32/screens.h"
@@ -10,6 +12,7 @@
 #include "persist/mapped_file.h"
 #include "persist/settings.h"
 #include "persist/store_locations.h"
+#include "platform/win32/present.h"
 #include "sprites/anim_doc.h"
 #include "sprites/anim_view.h"
 
@@ -27,7 +30,7 @@ LRESULT CGameController::OnCreate(HWND window, const CREATESTRUCTA* creation) {
     CInitialization::GetInstance()->Initialize(base.ResolvePath(""));
     // Beside the options file, so the two always travel together.
     CSettings::GetInstance()->Initialize(base.ResolvePath(""));
-    ApplySoundSetting(window);
+    soundSwitch.Apply(window);
     // The game begins at the title screen with no page loaded; the state word
     // says so together with the current screen.
     state = kStateTitle;
@@ -44,6 +47,8 @@ LRESULT CGameController::OnCreate(HWND window, const CREATESTRUCTA* creation) {
 LRESULT CGameController::OnPaint(HWND window) {
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(window, &paint);
+    // A picture scaled to a larger screen or a window: drawn to its scale.
+    present::PreparePaint(dc);
     if (g_currentScreen != nullptr)
         g_currentScreen->Paint(dc);
     EndPaint(window, &paint);
@@ -105,12 +110,12 @@ LRESULT CGameController::OnCommand(HWND window, int32_t id, int32_t) {
         SetFocus(window);
         break;
     case ID_SOUND:
-        CycleSound(window);
+        soundSwitch.Cycle(window);
         SetFocus(window);
         break;
     case ID_BOOK:
         if (state == kStateBook)
-            CloseBook(window, book.CurrentPage());
+            CloseBook(window, bookPlay.CurrentPage());
         else
             OpenBook(window);
         break;
@@ -172,4 +177,81 @@ void CGameController::OnEndSession(HWND) {
     if (HasPage())
         document->StorePage();
     CInitialization::GetInstance()->Save();
+}
+
+void CGameController::OpenBook(HWND window) {
+    if (state != kStatePlaying)
+        return;
+    // The page stays in memory as it is: a piece in the air goes back, and
+    // the sparkle of a page just finished ends.
+    view->CancelDrag(window);
+    view->Finish().StopSparkle();
+    bookPlay.Open();
+    gameScreen->HideControls();
+    state = kStateBook;
+    g_currentScreen = bookPlay.Screen();
+    bookPlay.Enter(window);
+    cursors->SetKind(kCursorArrow);
+    cursors->ApplyCursor();
+    InvalidateRect(window, nullptr, FALSE);
+    SetFocus(window);
+}
+
+void CGameController::CloseBook(HWND window, int32_t page) {
+    if (state != kStateBook)
+        return;
+    bookPlay.EndHold();
+    state = kStatePlaying;
+    g_currentScreen = gameScreen;
+    // Another page is a page change like any other: the page left is stored.
+    if (page != document->GetPageCursor()->GetPageIndex()) {
+        sounds->Play(window, kSoundChangePage);
+        document->GoToPage(page);
+    }
+    gameScreen->ShowControls(window);
+    SetFocus(window);
+}
+
+void CGameController::OnBookKey(HWND window, int32_t key) {
+    if (state != kStateBook)
+        return;
+    switch (key) {
+    case kBookKeyClose:
+        CloseBook(window, bookPlay.CurrentPage());
+        break;
+    case kBookKeyOpen:
+        CloseBook(window, bookPlay.Highlight());
+        break;
+    case kBookKeySound:
+        soundSwitch.Cycle(window);
+        break;
+    case kBookKeyLeft:
+        bookPlay.MoveHighlight(BookMove::kLeft);
+        break;
+    case kBookKeyRight:
+        bookPlay.MoveHighlight(BookMove::kRight);
+        break;
+    case kBookKeyUp:
+        bookPlay.MoveHighlight(BookMove::kUp);
+        break;
+    case kBookKeyDown:
+        bookPlay.MoveHighlight(BookMove::kDown);
+        break;
+    default:
+        break;
+    }
+}
+
+void CGameController::OnBookMouse(HWND window, uint32_t message, int32_t x, int32_t y) {
+    if (state != kStateBook)
+        return;
+    const int32_t page = bookPlay.OnMouse(window, message, x, y);
+    if (page != 0)
+        CloseBook(window, page);
+}
+
+void CGameController::TickBook(HWND window) {
+    if (state != kStateBook)
+        return;
+    bookPlay.Tick(window);
 }

@@ -6,10 +6,10 @@
 #pragma once
 
 #include "game/game_state.h"
-#include "game/picture_book.h"
+#include "game/win32/book_play.h"
 #include "game/win32/screens.h"
+#include "game/win32/sound_switch.h"
 #include "platform/win_types.h"
-#include "sprites/book_view.h"
 
 #include <cstdint>
 
@@ -43,15 +43,14 @@ public:
 
     int32_t GetState() const { return state; }
 
-    // The picture book (game_controller_book.cpp). A key the book answers
-    // (a BookKey), and the mouse while the book is open (WM_LBUTTONDOWN,
-    // WM_MOUSEMOVE, WM_LBUTTONUP at client x, y).
+    // The picture book (book_play.h). A key the book answers (a BookKey),
+    // and the mouse while the book is open (WM_LBUTTONDOWN, WM_MOUSEMOVE,
+    // WM_LBUTTONUP at client x, y).
     void OnBookKey(HWND window, int32_t key);
     void OnBookMouse(HWND window, uint32_t message, int32_t x, int32_t y);
     // The main loop's periodic call while the book is open: the start-again
     // control's hold moves on, and the changes reach the screen.
     void TickBook(HWND window);
-    const CPictureBook& Book() const { return book; }
 
     CGameController(const CGameController&) = delete;
     CGameController& operator=(const CGameController&) = delete;
@@ -61,20 +60,10 @@ private:
     void ChangePage(HWND window, int32_t direction);
     void ShowAboutBox(HWND window);
     void ShowDirectionsOnce(HWND window);
-    // The sound switch (game_controller_sound.cpp): the next setting, stored;
-    // and the setting in force applied to the effects, the music and the
-    // speaker button's face.
-    void CycleSound(HWND window);
-    void ApplySoundSetting(HWND window);
     // The picture book: opened over the page in play, which stays in memory;
     // closed onto page (the one it was opened on, or one chosen in it).
     void OpenBook(HWND window);
     void CloseBook(HWND window, int32_t page);
-    void MoveHighlight(BookMove move);
-    // Lets go of the start-again control before its time.
-    void EndHold();
-    // Every page's progress cleared, the old save files put aside.
-    void StartAgain(HWND window);
     // Tells the player, the first time it happens, that nothing the game
     // writes could be kept anywhere.
     void NoticeStoreFailure(HWND window);
@@ -89,15 +78,12 @@ private:
     CGameScreen* gameScreen;
     CAnimDoc* document;
     CAnimView* view;
+    // The speaker button's switch and the picture book: the game's own.
+    CSoundSwitch soundSwitch{gameScreen, document, sounds};
     // Set while the ending picture is up, so that a second close request
     // cannot end the game twice.
     bool closing = false;
-    CPictureBook book;
-    CBookView bookView{&book};
-    CBookScreen bookScreen{&bookView};
-    // The page under the last button press in the book; a click opens a
-    // page only when the button is let go over the same one.
-    int32_t pressedPage = 0;
+    CBookPlay bookPlay{document, sounds};
 };
 
 extern CGameController g_gameController;

@@ -128,7 +128,7 @@ void CGameScreen::DrawPageLabel(HDC dc) {
     pageLabels.DrawFrame(dc, pageCursor->GetPageIndex(), &kPageLabelPosition);
     // The view shows the star as a sprite too; drawn here as well, so that
     // the label drawn straight into the window never hides it.
-    if (view->FinishedStarShown())
+    if (view->Finish().StarShown())
         finishedStar.DrawFrame(dc, 0, &kFinishedStarPosition);
 }
 

@@ -45,6 +45,10 @@ public:
     HWND StartButton() const { return buttons.ButtonWindow(0); }
 
 private:
+    // Fills canvas (the whole screen) with the background tile in 8-pixel
+    // steps.
+    void CoverWithTile(HDC canvas);
+
     CFramedImage titlePicture;
     CFramedImage backgroundTile;
     CTitleButtonGroup buttons;

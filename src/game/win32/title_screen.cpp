@@ -4,6 +4,8 @@
 #include "game/win32/screens.h"
 #include "platform/win32/gdi.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr POINT kTitlePosition = {kTitlePicture.x, kTitlePicture.y};
@@ -37,16 +39,38 @@ void CTitleScreen::Paint(HDC dc) {
     HBITMAP screen = CreateCompatibleBitmap(dc, kScreenWidth, kScreenHeight);
     {
         const gdi::MemoryDC buffer(dc, screen);
-        for (int32_t y = 0; y < kScreenHeight; y += kTitleTileSize) {
-            for (int32_t x = 0; x < kScreenWidth; x += kTitleTileSize) {
-                const POINT at = {x, y};
-                backgroundTile.DrawFrame(buffer.Get(), 0, &at);
-            }
-        }
+        CoverWithTile(buffer.Get());
         titlePicture.DrawFrame(buffer.Get(), 0, &kTitlePosition);
         BitBlt(dc, 0, 0, kScreenWidth, kScreenHeight, buffer.Get(), 0, 0, SRCCOPY);
     }
     DeleteObject(screen);
+}
+
+void CTitleScreen::CoverWithTile(HDC canvas) {
+    // Every draw of a picture makes a memory device context of its own, which
+    // is slow under Wine; twelve thousand of them made the title screen take
+    // half a second. So the tile is drawn once at (0, 0) and the part already
+    // covered is copied beside itself, then below itself, doubling each time:
+    // every 8-pixel step ends up holding the tile, as if drawn there, after
+    // a handful of copies within the one canvas.
+    const POINT origin = {0, 0};
+    if (!backgroundTile.DrawFrame(canvas, 0, &origin)) {
+        // Nothing to copy: let every step try (and report) for itself.
+        for (int32_t y = 0; y < kScreenHeight; y += kTitleTileSize) {
+            for (int32_t x = 0; x < kScreenWidth; x += kTitleTileSize) {
+                const POINT at = {x, y};
+                if (x != 0 || y != 0)
+                    backgroundTile.DrawFrame(canvas, 0, &at);
+            }
+        }
+        return;
+    }
+    for (int32_t covered = kTitleTileSize; covered < kScreenWidth; covered *= 2)
+        BitBlt(canvas, covered, 0, std::min(covered, kScreenWidth - covered), kTitleTileSize,
+               canvas, 0, 0, SRCCOPY);
+    for (int32_t covered = kTitleTileSize; covered < kScreenHeight; covered *= 2)
+        BitBlt(canvas, 0, covered, kScreenWidth, std::min(covered, kScreenHeight - covered), canvas,
+               0, 0, SRCCOPY);
 }
 
 void CTitleScreen::ShowControls(HWND window) {

@@ -1,5 +1,6 @@
-// Files for the native builds: open, pread/pwrite and mmap.
-#include "platform/platform.h"
+// Files for the native builds: open, pread/pwrite and mmap, folders and the
+// synced rename.
+#include "platform/files.h"
 
 #include <cerrno>
 #include <climits>
@@ -9,6 +10,8 @@
 #include <unistd.h>
 
 namespace {
+
+thread_local uint32_t t_lastError = 0;
 
 // The Windows code that best matches errno, so callers see one vocabulary.
 uint32_t ErrorFromErrno(int error) {
@@ -52,9 +55,34 @@ platform::FileHandle Open(const std::string& path, int flags) {
     return AsFile(descriptor);
 }
 
+// fsync through a descriptor of its own: the writer's stream does not give
+// its descriptor away.
+bool SyncToDisk(const std::string& path, int flags) {
+    const int fd = open(path.c_str(), flags | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    const bool synced = fsync(fd) == 0;
+    close(fd);
+    return synced;
+}
+
+std::string FolderOf(const std::string& path) {
+    const size_t slash = path.find_last_of('/');
+    if (slash == std::string::npos)
+        return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
 } // namespace
 
 namespace platform {
+
+uint32_t LastErrorCode() {
+    return t_lastError;
+}
+void SetLastErrorCode(uint32_t code) {
+    t_lastError = code;
+}
 
 FileHandle OpenFileForReading(const std::string& path, int64_t* size) {
     const FileHandle file = Open(path, O_RDONLY);
@@ -123,6 +151,19 @@ bool IsReadOnlyFile(const std::string& path) {
 std::string WorkingDirectory() {
     char buffer[PATH_MAX] = {};
     return getcwd(buffer, sizeof buffer) != nullptr ? buffer : "";
+}
+
+// The file's bytes must be on disk before its new name is, or a crash could
+// leave an empty file under the old name.
+bool MoveFileReplacing(const std::string& from, const std::string& to) {
+    if (!SyncToDisk(from, O_RDONLY))
+        return false;
+    if (std::rename(from.c_str(), to.c_str()) != 0)
+        return false;
+    // The rename itself lasts once its folder is flushed; if that fails, the
+    // move has still happened.
+    SyncToDisk(FolderOf(to), O_RDONLY | O_DIRECTORY);
+    return true;
 }
 
 std::FILE* OpenSharedAppend(const char* path) {

@@ -1,6 +1,6 @@
 // Folders for the native builds: opendir, rename and unlink.
 #include "platform/folders.h"
-#include "platform/platform.h"
+#include "platform/files.h"
 
 #include <cerrno>
 #include <cstdio>

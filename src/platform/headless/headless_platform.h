@@ -10,23 +10,30 @@
 
 namespace headless {
 
-// The clock MillisecondClock reports; tests set it to pin Log's time stamps.
-void SetClock(uint32_t milliseconds);
-
-// ---- Stored files, sound effects and the mouse pointer ------------------
 // Each Take* returns what the seam was asked for since the previous call,
 // oldest first, and forgets it, so that one test never sees another's calls.
 
+// ---- The clock (platform/clock.h) ----------------------------------------
+
+// The clock MillisecondClock reports; tests set it to pin Log's time stamps.
+void SetClock(uint32_t milliseconds);
+
+// ---- Sound effects (platform/sound.h) --------------------------------------
+
 // The resource names PlaySoundResource was asked to play.
 std::vector<std::string> TakePlayedSounds();
+
+// ---- The mouse (platform/mouse.h) ------------------------------------------
+
+// The capture and clip calls, as "capture", "release", "clip l,t,r,b" and
+// "unclip".
+std::vector<std::string> TakeMouseCalls();
 // The handles ShowCursorShape was given (null included).
 std::vector<HCURSOR> TakeShownCursors();
 // The handles DestroyCursorShape was given.
 std::vector<HCURSOR> TakeDestroyedCursors();
 
-// ---- end of stored files, sound effects and the mouse pointer -----------
-
-// ---- The play screen: offscreen image, copies to the window, the mouse --
+// ---- The play screen's copies (platform/play_screen.h) ---------------------
 // Offscreen sections are plain memory here; nothing is ever shown.
 
 // One copy the view asked for; pixels are not kept.
@@ -38,11 +45,7 @@ struct WindowCopy {
 std::vector<WindowCopy> TakeWindowCopies();
 // The windows InvalidateWindow was asked to repaint.
 std::vector<HWND> TakeInvalidations();
-// The mouse calls, as "capture", "release", "clip l,t,r,b" and "unclip".
-std::vector<std::string> TakeMouseCalls();
 // Offscreen sections made and not yet deleted.
 int LiveOffscreenSections();
-
-// ---- end of the play screen ---------------------------------------------
 
 } // namespace headless

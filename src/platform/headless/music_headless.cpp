@@ -1,12 +1,12 @@
 // The music half of the headless platform: a recording MIDI system and a
 // music timer that tests fire themselves.
 #include "platform/headless/headless_music.h"
-#include "platform/platform.h"
+#include "platform/midi_out.h"
+#include "platform/music_timer.h"
 
 #include <algorithm>
 #include <map>
 #include <mutex>
-#include <unistd.h>
 
 namespace {
 
@@ -269,10 +269,6 @@ void SleepMilliseconds(uint32_t milliseconds) {
         Midi().slept += milliseconds;
     }
     std::this_thread::yield();
-}
-
-bool CurrentDirectory(char* buffer, size_t size) {
-    return getcwd(buffer, size) != nullptr;
 }
 
 } // namespace platform

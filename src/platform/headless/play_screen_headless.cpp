@@ -1,7 +1,7 @@
 // The play screen's system calls without a system: offscreen sections are
-// plain memory, and copies, repaints and mouse calls are only recorded.
+// plain memory, and copies and repaints are only recorded.
 #include "platform/headless/headless_platform.h"
-#include "platform/platform.h"
+#include "platform/play_screen.h"
 
 #include <cstddef>
 #include <new>
@@ -15,18 +15,12 @@ struct HeadlessSection {
 
 std::vector<headless::WindowCopy> g_windowCopies;
 std::vector<HWND> g_invalidations;
-std::vector<std::string> g_mouseCalls;
 int g_liveSections = 0;
 
 template <typename T> std::vector<T> Take(std::vector<T>& record) {
     std::vector<T> taken;
     taken.swap(record);
     return taken;
-}
-
-std::string RectText(const RECT& r) {
-    return std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) +
-           "," + std::to_string(r.bottom);
 }
 
 } // namespace
@@ -38,9 +32,6 @@ std::vector<WindowCopy> TakeWindowCopies() {
 }
 std::vector<HWND> TakeInvalidations() {
     return Take(g_invalidations);
-}
-std::vector<std::string> TakeMouseCalls() {
-    return Take(g_mouseCalls);
 }
 int LiveOffscreenSections() {
     return g_liveSections;
@@ -93,18 +84,6 @@ void CopyPixelsToWindow(HWND window, const void*, int32_t, int32_t, const RECT& 
 void InvalidateWindow(HWND window) {
     if (window != nullptr)
         g_invalidations.push_back(window);
-}
-
-void CaptureMouse(HWND) {
-    g_mouseCalls.emplace_back("capture");
-}
-
-void ReleaseMouse() {
-    g_mouseCalls.emplace_back("release");
-}
-
-void ClipPointer(const RECT* rect) {
-    g_mouseCalls.push_back(rect != nullptr ? "clip " + RectText(*rect) : "unclip");
 }
 
 } // namespace platform

@@ -1,6 +1,7 @@
-// Files on Windows: CreateFileA, ReadFile and WriteFile at an offset, and a
-// read-only file mapping.
-#include "platform/platform.h"
+// Files on Windows: CreateFileA, ReadFile and WriteFile at an offset, a
+// read-only file mapping, folders and the write-through move.
+#include "platform/files.h"
+#include "platform/win_types.h"
 
 #include <share.h>
 #include <vector>
@@ -22,9 +23,33 @@ bool MoveTo(HANDLE file, int64_t offset) {
     return SetFilePointerEx(file, target, nullptr, FILE_BEGIN) != 0;
 }
 
+// The data must reach the disk before the name does; write-through on the
+// move alone only covers the move.
+bool FlushToDisk(const std::string& path) {
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return false;
+    const BOOL flushed = FlushFileBuffers(file);
+    CloseHandle(file);
+    return flushed != FALSE;
+}
+
 } // namespace
 
 namespace platform {
+
+uint32_t LastErrorCode() {
+    return GetLastError();
+}
+void SetLastErrorCode(uint32_t code) {
+    SetLastError(code);
+}
+
+// Windows already reads game paths as they are written.
+std::string NativePath(const std::string& gamePath) {
+    return gamePath;
+}
 
 FileHandle OpenFileForReading(const std::string& path, int64_t* size) {
     HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
@@ -119,6 +144,12 @@ std::string WorkingDirectory() {
     std::vector<char> buffer(length + 1, '\0');
     GetCurrentDirectoryA(length, buffer.data());
     return buffer.data();
+}
+
+bool MoveFileReplacing(const std::string& from, const std::string& to) {
+    return FlushToDisk(from) &&
+           MoveFileExA(from.c_str(), to.c_str(),
+                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;
 }
 
 std::FILE* OpenSharedAppend(const char* path) {

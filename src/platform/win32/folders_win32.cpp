@@ -1,6 +1,6 @@
 // Folders on Windows: FindFirstFileA, MoveFileExA and RemoveDirectoryA.
 #include "platform/folders.h"
-#include "platform/platform.h"
+#include "platform/files.h"
 
 namespace platform {
 

@@ -36,12 +36,47 @@ HBITMAP CreateSection(HWND window, const BITMAPINFO* info, void** pixels) {
     return section;
 }
 
+namespace {
+
+// The memory device context every 1:1 copy of a bitmap reads through, made
+// once. A context of its own for each copy is what the design's steps say,
+// but under Wine each new context looks up X resources and costs server
+// round trips: a page change made two dozen of them, the title screen
+// twelve thousand. A context compatible with the screen serves every
+// target on it; the copy converts the pixels the same way whichever
+// context holds the source.
+class SharedSource {
+public:
+    SharedSource() : dc(CreateCompatibleDC(nullptr)) {}
+    ~SharedSource() {
+        if (dc != nullptr)
+            DeleteDC(dc);
+    }
+    const HDC dc;
+};
+
+HDC SharedSourceDC() {
+    static const SharedSource source;
+    return source.dc;
+}
+
+} // namespace
+
 bool BlitBitmap(HDC dc, int32_t x, int32_t y, int32_t width, int32_t height, HBITMAP bitmap,
                 int32_t srcX, int32_t srcY) {
-    const MemoryDC memory(dc, bitmap);
-    if (memory.Get() == nullptr)
-        return false;
-    BitBlt(dc, x, y, width, height, memory.Get(), srcX, srcY, SRCCOPY);
+    HDC shared = SharedSourceDC();
+    // A bitmap held by another context cannot be selected here; such a copy,
+    // and any copy without the shared context, makes a context of its own.
+    const HGDIOBJ previous = shared != nullptr ? SelectObject(shared, bitmap) : nullptr;
+    if (previous == nullptr) {
+        const MemoryDC memory(dc, bitmap);
+        if (memory.Get() == nullptr)
+            return false;
+        BitBlt(dc, x, y, width, height, memory.Get(), srcX, srcY, SRCCOPY);
+        return true;
+    }
+    BitBlt(dc, x, y, width, height, shared, srcX, srcY, SRCCOPY);
+    SelectObject(shared, previous);
     return true;
 }
 

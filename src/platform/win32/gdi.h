@@ -55,7 +55,9 @@ BITMAPINFO BitmapInfo(int32_t width, int32_t height, WORD bitCount = 24);
 HBITMAP CreateSection(HWND window, const BITMAPINFO* info, void** pixels);
 
 // Copies the width x height block at (srcX, srcY) of bitmap 1:1 to (x, y) of
-// dc. False when no memory device context could be made for the copy.
+// dc, through one memory device context kept for all such copies. False when
+// no memory device context could be had for the copy. Called by the DIB
+// sections' Draw, the play screen's copy to the window and the dialogs.
 bool BlitBitmap(HDC dc, int32_t x, int32_t y, int32_t width, int32_t height, HBITMAP bitmap,
                 int32_t srcX, int32_t srcY);
 

@@ -1,6 +1,7 @@
 // The music half of the Win32 platform: WINMM's MIDI output and multimedia
 // timer.
-#include "platform/platform.h"
+#include "platform/midi_out.h"
+#include "platform/music_timer.h"
 #include "platform/win_types.h"
 
 #include <mmsystem.h>
@@ -126,11 +127,6 @@ void UnlockMusicTimer() {
 
 void SleepMilliseconds(uint32_t milliseconds) {
     Sleep(milliseconds);
-}
-
-bool CurrentDirectory(char* buffer, size_t size) {
-    const DWORD length = GetCurrentDirectoryA(static_cast<DWORD>(size), buffer);
-    return length != 0 && length < size;
 }
 
 } // namespace platform

@@ -1,8 +1,11 @@
 // The play screen's system calls on Windows: the offscreen image is a DIB
 // section, so a changed rectangle reaches the window with one block copy and
 // no conversion.
-#include "platform/platform.h"
+#include "platform/play_screen.h"
 #include "platform/win32/gdi.h"
+#include "platform/win32/present.h"
+
+#include <cstdlib>
 
 namespace platform {
 
@@ -24,6 +27,13 @@ void DeleteOffscreenSection(HBITMAP section) {
 void CopySectionToWindow(HWND window, HBITMAP section, const RECT& rect) {
     if (window == nullptr || section == nullptr)
         return;
+    // Scaled to a window or screen of another size, when the player has one.
+    DIBSECTION described = {};
+    if (present::CurrentFit().IsIdentity() == false &&
+        GetObjectA(section, sizeof described, &described) == sizeof described &&
+        present::CopyScaled(window, described.dsBm.bmBits, described.dsBm.bmWidth,
+                            std::abs(described.dsBm.bmHeight), rect))
+        return;
     const gdi::WindowDC windowDC(window);
     if (windowDC.Get() != nullptr)
         gdi::BlitBitmap(windowDC.Get(), rect.left, rect.top, rect.right - rect.left,
@@ -33,6 +43,8 @@ void CopySectionToWindow(HWND window, HBITMAP section, const RECT& rect) {
 void CopyPixelsToWindow(HWND window, const void* pixels, int32_t width, int32_t height,
                         const RECT& rect) {
     if (window == nullptr || pixels == nullptr)
+        return;
+    if (present::CopyScaled(window, pixels, width, height, rect))
         return;
     const gdi::WindowDC windowDC(window);
     if (windowDC.Get() == nullptr)
@@ -49,19 +61,6 @@ void InvalidateWindow(HWND window) {
     // A null window would mean every window on the desktop.
     if (window != nullptr)
         InvalidateRect(window, nullptr, FALSE);
-}
-
-void CaptureMouse(HWND window) {
-    if (window != nullptr)
-        SetCapture(window);
-}
-
-void ReleaseMouse() {
-    ReleaseCapture();
-}
-
-void ClipPointer(const RECT* rect) {
-    ClipCursor(rect);
 }
 
 } // namespace platform

@@ -4,7 +4,7 @@
 #include "app/main_window.h"
 #include "app/window_proc.h"
 #include "audio/music_playlist.h"
-#include "platform/platform.h"
+#include "platform/music_timer.h"
 #include "support/temp_dir.h"
 
 #include <atomic>

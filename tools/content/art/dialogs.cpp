@@ -72,7 +72,9 @@ Image DrawAboutDialog() {
     PieceIcon(cr, 292, 26, 40, Hex(0x5ab0e8));
     Heading(cr, "Varnolt", 84, 44);
     Line(cr, "Picture Puzzles", 180, 114, 18, Font::kSansBold, Align::kCentre);
-    Line(cr, "Version 1.0.0", 180, 150, 16, Font::kSans, Align::kCentre);
+    // The project's version, the one the program's resources and the
+    // installer package carry too.
+    Line(cr, "Version " VARNOLT_VERSION, 180, 150, 16, Font::kSans, Align::kCentre);
     Line(cr, "Thirty pictures to piece together,", 180, 196, 14, Font::kSans, Align::kCentre);
     Line(cr, "at your own pace.", 180, 216, 14, Font::kSans, Align::kCentre);
     Line(cr, "Pictures, music and sounds", 180, 252, 13, Font::kSerifItalic, Align::kCentre);

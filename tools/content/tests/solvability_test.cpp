@@ -22,17 +22,17 @@ TEST_P(Solvability, EveryPieceGoesIntoItsHoleByKeyboardAlone) {
     const int32_t pieces = PieceCountOfPage(page);
     for (int32_t k = 0; k < pieces; ++k) {
         SCOPED_TRACE("piece " + std::to_string(FirstPieceOfPage(page) + k));
-        for (int32_t tabs = 0; view.GetSelectedPiece() != k; ++tabs) {
+        for (int32_t tabs = 0; view.Keyboard().SelectedPiece() != k; ++tabs) {
             ASSERT_LT(tabs, pieces);
             view.OnPlayKey(nullptr, PlayKey::kNextPiece);
         }
         // Its ring and its hole's glow are there to be shown.
-        EXPECT_TRUE(view.SelectionRing().IsShown());
+        EXPECT_TRUE(view.Keyboard().SelectionRing().IsShown());
         view.OnPlayKey(nullptr, PlayKey::kLiftOrDrop);
-        ASSERT_TRUE(view.IsCarriedByKeyboard());
+        ASSERT_TRUE(view.Carry().ByKeyboard());
         view.OnPlayKey(nullptr, PlayKey::kHint);
         EXPECT_TRUE(view.Hint().IsRunning());
-        for (int32_t rights = 0; view.GetTargetHole() != k; ++rights) {
+        for (int32_t rights = 0; view.Keyboard().TargetHole() != k; ++rights) {
             ASSERT_LT(rights, pieces);
             view.OnPlayKey(nullptr, PlayKey::kNextHole);
         }

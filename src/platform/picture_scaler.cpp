@@ -1,0 +1,113 @@
+#include "platform/picture_scaler.h"
+
+#include <algorithm>
+#include <cstddef>
+#include <cstring>
+
+std::vector<CPictureScaler::Tap> CPictureScaler::MakeTaps(int32_t areaSize, int32_t pictureSize,
+                                                          int32_t factor) {
+    std::vector<Tap> taps(static_cast<size_t>(std::max(areaSize, 0)));
+    for (int32_t i = 0; i < areaSize; ++i) {
+        if (factor != 0) {
+            const int32_t p = std::min(i / factor, pictureSize - 1);
+            taps[i] = Tap{p, p, 0};
+            continue;
+        }
+        // The client pixel's middle, in picture pixels with 8 fraction bits,
+        // measured from the first picture pixel's middle.
+        const int64_t centre =
+            (2 * static_cast<int64_t>(i) + 1) * pictureSize * 256 / (2 * int64_t{areaSize}) - 128;
+        const int64_t clamped = std::clamp<int64_t>(centre, 0, int64_t{pictureSize - 1} * 256);
+        const int32_t first = static_cast<int32_t>(clamped >> 8);
+        taps[i] =
+            Tap{first, std::min(first + 1, pictureSize - 1), static_cast<uint32_t>(clamped & 255)};
+    }
+    return taps;
+}
+
+void CPictureScaler::SetFit(const PictureFit& newFit) {
+    fit = newFit;
+    columns = MakeTaps(fit.AreaWidth(), fit.pictureWidth, fit.factor);
+    rows = MakeTaps(fit.AreaHeight(), fit.pictureHeight, fit.factor);
+    rowScratch.assign(static_cast<size_t>(std::max(fit.pictureWidth, 0)), 0);
+}
+
+namespace {
+
+// A pixel's three channels spread into 16-bit lanes of one 64-bit number
+// (blue, green, red from the low end), so that one multiplication weighs all
+// three at once: a channel times a weight of at most 256 still fits its lane.
+constexpr uint64_t kLaneMask = 0x000000FF00FF00FFull;
+constexpr uint64_t kLaneHalf = 0x0000008000800080ull;
+
+uint64_t Spread(const uint8_t* p) {
+    return uint64_t{p[0]} | uint64_t{p[1]} << 16 | uint64_t{p[2]} << 32;
+}
+
+uint64_t Blend(uint64_t a, uint64_t b, uint32_t weightOfB) {
+    return ((a * (256 - weightOfB) + b * weightOfB + kLaneHalf) >> 8) & kLaneMask;
+}
+
+uint32_t Pack(uint64_t lanes) {
+    return static_cast<uint32_t>((lanes & 0xFF) | ((lanes >> 8) & 0xFF00) |
+                                 ((lanes >> 16) & 0xFF0000));
+}
+
+} // namespace
+
+void CPictureScaler::ScaleRow(const uint8_t* upper, const uint8_t* lower, uint32_t weight,
+                              uint32_t* out, int32_t fromColumn, int32_t toColumn) const {
+    if (fit.factor != 0) {
+        // Whole factors: each client pixel is its picture pixel, unblended.
+        for (int32_t c = fromColumn; c < toColumn; ++c) {
+            const uint8_t* p = upper + 3 * columns[c].first;
+            out[c] = uint32_t{p[0]} | uint32_t{p[1]} << 8 | uint32_t{p[2]} << 16;
+        }
+        return;
+    }
+    // First the two picture rows blended, over the columns this block reads;
+    // then each client pixel blends two of those.
+    const int32_t first = columns[fromColumn].first;
+    const int32_t last = columns[toColumn - 1].second;
+    uint64_t* blended = rowScratch.data();
+    if (weight == 0) {
+        for (int32_t c = first; c <= last; ++c)
+            blended[c] = Spread(upper + 3 * c);
+    } else {
+        for (int32_t c = first; c <= last; ++c)
+            blended[c] = Blend(Spread(upper + 3 * c), Spread(lower + 3 * c), weight);
+    }
+    for (int32_t c = fromColumn; c < toColumn; ++c) {
+        const Tap& tap = columns[c];
+        out[c] = Pack(Blend(blended[tap.first], blended[tap.second], tap.weight));
+    }
+}
+
+void CPictureScaler::Scale(const uint8_t* source, int32_t sourceStride, uint32_t* dst,
+                           int32_t dstStride, const RECT& clientRect) const {
+    const RECT& area = fit.area;
+    const int32_t left = std::max(clientRect.left, area.left);
+    const int32_t right = std::min(clientRect.right, area.right);
+    const int32_t top = std::max(clientRect.top, area.top);
+    const int32_t bottom = std::min(clientRect.bottom, area.bottom);
+    if (left >= right || top >= bottom || columns.empty() || rows.empty())
+        return;
+    const auto sourceRow = [&](int32_t pictureRow) {
+        return source +
+               static_cast<std::ptrdiff_t>(fit.pictureHeight - 1 - pictureRow) * sourceStride;
+    };
+    // Columns are indexed from the area's left edge; out is shifted to match.
+    const int32_t from = left - area.left;
+    const int32_t to = right - area.left;
+    for (int32_t y = top; y < bottom; ++y) {
+        uint32_t* out = dst + static_cast<std::ptrdiff_t>(y) * dstStride + area.left;
+        const Tap& tap = rows[y - area.top];
+        // A whole factor repeats the row above when it shows the same picture
+        // row: one copy instead of the arithmetic.
+        if (fit.factor != 0 && y > top && rows[y - 1 - area.top].first == tap.first) {
+            std::memcpy(out + from, out + from - dstStride, sizeof(uint32_t) * (to - from));
+            continue;
+        }
+        ScaleRow(sourceRow(tap.first), sourceRow(tap.second), tap.weight, out, from, to);
+    }
+}
