@@ -8,6 +8,9 @@
 - Photo pages (src/photos/) are built on the designed engine (platform,
   diagnostics, storage, images, the game's catalogue and layout) and nothing
   designed depends on them: only the Windows shell and the tools may use them.
+- The player's own pages on the game's screen (src/shelf/) build on the
+  whole portable engine, photo pages included; only the Windows shell and
+  the tools may use them.
 - The folders under src/ include each other without a cycle.
 - In the sprite engine and the game (src/sprites/, src/game/) no files call
   each other in a cycle: a file's header and its .cpp are one unit, and a
@@ -32,6 +35,7 @@ BRIDGES = {("src/platform/win_types.h", "platform/win32/windows_api.h")}
 # What the photo pages may build on, and the designed folders that must not
 # reach them.
 PHOTOS = "src/photos"
+SHELF = "src/shelf"
 PHOTOS_MAY_USE = {"src/platform", "src/diag", "src/persist", "src/image", "src/game", PHOTOS}
 DESIGNED = ("src/platform", "src/diag", "src/persist", "src/image", "src/game", "src/sprites",
             "src/audio")
@@ -93,7 +97,7 @@ def check_file(relative, found, graph):
             breaches.append(f"{relative}: storage includes {name}")
         if folder == PHOTOS and target not in PHOTOS_MAY_USE:
             breaches.append(f"{relative}: photo pages include {name}")
-        if target == PHOTOS and folder.startswith(DESIGNED) and not is_shell(folder):
+        if target in (PHOTOS, SHELF) and folder.startswith(DESIGNED) and not is_shell(folder):
             breaches.append(f"{relative}: designed code includes {name}")
         if folder.startswith("src/") and target != folder:
             graph.setdefault(folder, set()).add(target)

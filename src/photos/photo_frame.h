@@ -16,6 +16,10 @@ constexpr Box kLandscapeFrame{224, 127, 576, 432};
 // pieces keep clear of it.
 constexpr int kFrameBorder = 16;
 
+// The built-in pages' background frames the portrait picture; landscape
+// photos are drawn over a second one, framing theirs.
+constexpr char kLandscapeBackgroundPath[] = "\\data\\m0012.dat";
+
 // The piece counts a player can choose from.
 constexpr int32_t kPieceCounts[] = {4, 6, 9, 12, 16};
 

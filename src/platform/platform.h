@@ -13,5 +13,6 @@
 #include "platform/midi_out.h"    // the MIDI output device
 #include "platform/mouse.h"       // capture, clip and the pointer's shape
 #include "platform/music_timer.h" // the music timer, its lock, short waits
+#include "platform/photo_decoder.h" // photo files to pixels
 #include "platform/play_screen.h" // the offscreen section and its copies
 #include "platform/sound.h"       // sound effects

@@ -7,12 +7,16 @@
 #include "persist/store_locations.h"
 #include "sprites/document_view.h"
 #include "sprites/page_completion.h"
+#include "sprites/page_source.h"
 #include "sprites/page_storage.h"
 
 CAnimDoc::CAnimDoc() : pageCursor(CPageCursor::Instance()), fileOps(PuzzleFileOps::Instance()) {}
 
 void CAnimDoc::ChangePage(int32_t direction) {
     StorePage();
+    // Turning a page leaves the player's own pages for the built-in ones.
+    if (direction == kNextPage || direction == kPreviousPage)
+        pageSource = nullptr;
     if (direction == kNextPage)
         pageCursor->Next();
     else if (direction == kPreviousPage)
@@ -24,7 +28,14 @@ void CAnimDoc::GoToPage(int32_t page) {
     if (page < 1 || page > kPageCount)
         return;
     StorePage();
+    pageSource = nullptr;
     pageCursor->GoTo(page);
+    LoadPage(mainWindow);
+}
+
+void CAnimDoc::ShowOwnPage(const CPageSource* source) {
+    StorePage();
+    pageSource = source;
     LoadPage(mainWindow);
 }
 
@@ -36,6 +47,10 @@ void CAnimDoc::StorePage() {
 }
 
 void CAnimDoc::LoadPage(HWND window) {
+    if (pageSource != nullptr) {
+        LoadOwnPage(window);
+        return;
+    }
     if (!SetBackground(window, kPageBackgroundPath)) {
         // The old background stays, but the page being left must not stay
         // under the new one: its sprites carry the same kinds of tags, and
@@ -51,6 +66,32 @@ void CAnimDoc::LoadPage(HWND window) {
     else
         healing.AddMissingPieces(*this, page);
     AddFurniture(page);
+}
+
+void CAnimDoc::LoadOwnPage(HWND window) {
+    if (!SetBackground(window, pageSource->BackgroundPath())) {
+        DeleteSprites();
+        if (view != nullptr)
+            view->NewPageOnOldBackground();
+    }
+    pageSprites->firstLoose = kOwnFirstLoose;
+    pageSprites->firstHole = kOwnFirstHole;
+    pageSprites->firstPlaced = kOwnFirstPlaced;
+    pageSprites->firstDrag = kOwnFirstDrag;
+    pageSprites->pieceCount = pageSource->PieceCount();
+    if (!RestoreCurrentPage())
+        AddOwnPieces();
+    else
+        healing.AddMissingPieces(*this, *pageSource);
+    AddFurniture(0);
+}
+
+void CAnimDoc::AddOwnPieces() {
+    for (int32_t kind = 0; kind < kPieceKindCount; ++kind)
+        for (int32_t k = 0; k < pageSource->PieceCount(); ++k) {
+            const SpriteRecord record = pageSource->Record(kind, k);
+            AddPieceSprite(record, pageSource->Piece(record.nameIndex));
+        }
 }
 
 std::string CAnimDoc::SavePathOf(int32_t page) const {
@@ -73,6 +114,8 @@ std::string CAnimDoc::CurrentSavePath() const {
 }
 
 bool CAnimDoc::StoreCurrentPage() {
+    if (pageSource != nullptr)
+        return fileOps->WriteSaveFile(pageSource->SavePath(), RecordPage(*this));
     const std::string name = CurrentSaveName();
     if (name.empty())
         return false;
@@ -83,7 +126,7 @@ bool CAnimDoc::StoreCurrentPage() {
 
 bool CAnimDoc::RestoreCurrentPage() {
     SavedPage saved;
-    const std::string path = CurrentSavePath();
+    const std::string path = pageSource != nullptr ? pageSource->SavePath() : CurrentSavePath();
     if (path.empty() || !fileOps->ReadSaveFile(path, &saved))
         return false;
     RestorePage(saved, *this);
@@ -100,7 +143,7 @@ void CAnimDoc::AddPiecesFromCatalogue(int32_t page) {
     }
 }
 
-void CAnimDoc::AddFurniture(int32_t page) {
+void CAnimDoc::AddFurniture(int32_t label) {
     for (int32_t button = 0; button < kButtonCount; ++button) {
         SpriteRecord record = g_buttonRecords[button];
         // The sound switch shows the face of the setting in force.
@@ -108,7 +151,7 @@ void CAnimDoc::AddFurniture(int32_t page) {
             record.frameColumn = CSettings::GetInstance()->GetSound();
         AddGridSprite(record, g_buttonPicturePaths[button], record.nameIndex);
     }
-    g_pageNumberRecord.frameRow = page;
+    g_pageNumberRecord.frameRow = label;
     AddGridSprite(g_pageNumberRecord, kPageNumberPicturePath, kPageNumberTag);
     // A page loaded finished shows its star, without any celebration.
     SpriteRecord star = g_finishedStarRecord;

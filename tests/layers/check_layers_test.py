@@ -19,7 +19,8 @@ SOUND_TREE = {
     "src/app/main.cpp": '#include <ddraw.h>\n#include "game/win32/controller.h"\n',
     "src/game/win32/controller.h": "",
     "src/photos/cut.h": '#include "game/catalogue.h"\n#include "persist/store.h"\n',
-    "src/game/win32/photo_dialog.cpp": '#include "photos/cut.h"\n',
+    "src/game/win32/photo_dialog.cpp": '#include "photos/cut.h"\n#include "shelf/page.h"\n',
+    "src/shelf/page.h": '#include "photos/cut.h"\n#include "sprites/doc.h"\n',
 }
 
 
@@ -49,6 +50,8 @@ class LayerCheck(unittest.TestCase):
             "storage includes game": {"src/persist/save.cpp": '#include "game/catalogue.h"\n'},
             "photos include sprites": {"src/photos/cut.cpp": '#include "sprites/doc.h"\n'},
             "designed includes photos": {"src/game/page.cpp": '#include "photos/cut.h"\n'},
+            "designed includes the shelf": {"src/sprites/view.cpp": '#include "shelf/page.h"\n'},
+            "photos include the shelf": {"src/photos/cut.cpp": '#include "shelf/page.h"\n'},
             "cycle": {"src/platform/clock.cpp": '#include "persist/store.h"\n'},
         }
         for what, extra in breaches.items():

@@ -8,10 +8,12 @@
 #include "art/pictures.h"
 #include "art/screens.h"
 #include "game/book_layout.h"
+#include "game/photo_dialogs_layout.h"
 #include "game/play_aids.h"
 #include "game_files.h"
 #include "layout.h"
 #include "music.h"
+#include "photos/photo_frame.h"
 #include "picture_file.h"
 #include "piece_art.h"
 #include "pointers.h"
@@ -69,6 +71,7 @@ void GenerateScreens(const std::string& folder) {
     MakeFolders(folder);
     const Image background = DrawBackground();
     WritePicture(folder, kBackgroundFile, background);
+    WritePicture(folder, photos::kLandscapeBackgroundPath, DrawBackground(photos::kLandscapeFrame));
     const Image title = DrawTitlePicture();
     WritePicture(folder, kTitleFile, title);
     WritePicture(folder, kTitleTileFile, DrawTitleTile());
@@ -103,6 +106,8 @@ void GenerateResources(const std::string& folder) {
         {"AboutDialogBkg", about},
         {"OneTimeDirectionsDialogBkg", DrawDirectionsDialog()},
         {"CannotSaveDialogBkg", DrawCannotSaveDialog()},
+        {kPictureRefusedDialogName, DrawPictureRefusedDialog()},
+        {kPieceCountDialogName, DrawPieceCountDialog()},
         {"EndingScrnDialogBkg", ending},
         {"OKButtonUp", DrawOkButton(about, 0)},
         {"OKButtonDown", DrawOkButton(about, 1)},

@@ -7,6 +7,9 @@
 #include "lettering.h"
 #include "outline.h"
 
+#include "game/photo_dialogs_layout.h"
+
+#include <algorithm>
 #include <string>
 
 namespace content {
@@ -142,6 +145,62 @@ Image DrawCannotSaveDialog() {
     for (const char* text : lines) {
         Line(cr, text, 180, y, 15, Font::kSans, Align::kCentre);
         y += 20;
+    }
+    return Finish(canvas);
+}
+
+Image DrawPictureRefusedDialog() {
+    Canvas canvas(kPictureDialogSize, kPictureDialogSize);
+    cairo_t* cr = canvas.Context();
+    Card(cr);
+    PieceIcon(cr, 160, 24, 40, Hex(0x9bb7d4));
+    Heading(cr, "Oh dear", 100, 28);
+    const char* lines[] = {
+        "This picture could not be used.",
+        "",
+        "It may be too small, too big,",
+        "damaged, or not a picture at all.",
+        "",
+        "Try another photo: everything",
+        "else stays just as it was.",
+    };
+    double y = 140;
+    for (const char* text : lines) {
+        Line(cr, text, 180, y, 15, Font::kSans, Align::kCentre);
+        y += 20;
+    }
+    return Finish(canvas);
+}
+
+Image DrawPieceCountDialog() {
+    Canvas canvas(kPictureDialogSize, kPictureDialogSize);
+    cairo_t* cr = canvas.Context();
+    Card(cr);
+    PieceIcon(cr, 160, 24, 40, Hex(0x7cc07a));
+    Heading(cr, "How many pieces?", 100, 26);
+    Line(cr, "Choose, and your picture", 180, 250, 15, Font::kSans, Align::kCentre);
+    Line(cr, "becomes a page at once.", 180, 270, 15, Font::kSans, Align::kCentre);
+    for (int32_t i = 0; i < kPieceCountChoices; ++i) {
+        const ScreenBox b = PieceCountButton(i);
+        RoundedRect(cr, b.x, b.y, b.width, b.height, 8);
+        SetColour(cr, Hex(0xfff6e0));
+        FillWithOutline(cr, Hex(0xc9a66b), 1.5);
+        // A little picture cut into that many cells, the count below it.
+        const int32_t count = kPieceCountChoice[i];
+        const int columns = count == 4 ? 2 : count == 16 || count == 12 ? 4 : 3;
+        const int rows = (count + columns - 1) / columns;
+        const double cell = 40.0 / std::max(columns, rows);
+        const double left = b.x + (b.width - cell * columns) / 2, top = b.y + 8;
+        for (int r = 0; r < rows; ++r)
+            for (int c = 0; c < columns; ++c) {
+                cairo_rectangle(cr, left + c * cell + 1, top + r * cell + 1, cell - 2, cell - 2);
+                SetColour(cr, Mix(Hex(0x6fa8dc), Hex(0xf6b26b), (r + c) / 6.0));
+                cairo_fill(cr);
+            }
+        UseFont(cr, Font::kSansBold, 22);
+        SetColour(cr, kAccent);
+        DrawText(cr, std::to_string(count), b.x + b.width / 2.0, b.y + b.height - 10,
+                 Align::kCentre);
     }
     return Finish(canvas);
 }
