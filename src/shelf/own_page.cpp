@@ -94,7 +94,7 @@ bool COwnPage::Open(const std::string& pageFolder) {
 }
 
 std::string COwnPage::BackgroundPath() const {
-    return photos::SameBox(info.frame, photos::kLandscapeFrame) ? kLandscapeBackgroundPath
+    return photos::SameBox(info.frame, photos::kLandscapeFrame) ? photos::kLandscapeBackgroundPath
                                                                 : kPageBackgroundPath;
 }
 

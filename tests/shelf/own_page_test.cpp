@@ -135,7 +135,7 @@ TEST_F(OwnPages, ALandscapePhotoGetsTheLandscapeFrameAndIsDecodedNoLargerThanItN
     COwnPage page;
     ASSERT_TRUE(page.Open(Add(2400, 1800, 16)));
     EXPECT_TRUE(photos::SameBox(page.Info().frame, photos::kLandscapeFrame));
-    EXPECT_EQ(page.BackgroundPath(), kLandscapeBackgroundPath);
+    EXPECT_EQ(page.BackgroundPath(), photos::kLandscapeBackgroundPath);
     const std::vector<platform::PhotoSize> sizes = headless::TakeDecodedPhotoSizes();
     ASSERT_EQ(sizes.size(), 1u);
     EXPECT_EQ(sizes[0].width, 2 * photos::kLandscapeFrame.w);
