@@ -16,6 +16,7 @@ constexpr uint32_t kKeyLeft = 37;
 constexpr uint32_t kKeyUp = 38;
 constexpr uint32_t kKeyRight = 39;
 constexpr uint32_t kKeyDown = 40;
+constexpr uint32_t kKeyA = 65;
 constexpr uint32_t kKeyB = 66;
 constexpr uint32_t kKeyC = 67;
 constexpr uint32_t kKeyH = 72;
@@ -64,6 +65,8 @@ KeyResponse RespondWhilePlaying(uint32_t key, bool shift) {
         return Press(ID_SOUND);
     case kKeyB:
         return Press(ID_BOOK);
+    case kKeyA:
+        return {KeyAction::kCommand, ID_ADD_PICTURE, nullptr};
     case kKeyQ:
         return Press(ID_QUIT, "VK_Q");
     default:

@@ -14,6 +14,7 @@ enum class KeyAction {
     kPressButton, // press the game button of `command` visibly, then send it
     kPlay,        // hand `playKey` to the view
     kBook,        // hand the picture book the BookKey in `command`
+    kCommand,     // send `command`, which has no button to press
 };
 
 // What a key asks of the open picture book.

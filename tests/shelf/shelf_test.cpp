@@ -1,7 +1,7 @@
 // The shelf's folder: pages listed in the order they were added, names
 // never reused, removal moving a page aside, and stepping among the pages
 // wrapping round.
-#include "support/scratch_folder.h"
+#include "support/temp_dir.h"
 
 #include "persist/store_locations.h"
 #include "photos/page_import.h"
@@ -17,21 +17,22 @@ namespace {
 
 class ShelfFolderTest : public ::testing::Test {
 protected:
-    ShelfFolderTest() {
-        SetUserDataDirectory(user.path);
+    ShelfFolderTest() : user(dir.Path().string()) {
+        SetUserDataDirectory(user);
         shelf = ShelfFolder();
     }
     ~ShelfFolderTest() override { SetUserDataDirectory(""); }
-    void MakePage(const std::string& name) { fs::create_directory(user.path + "/pictures/" + name); }
+    void MakePage(const std::string& name) { fs::create_directory(user + "/pictures/" + name); }
 
-    ScratchFolder user{"varnolt-shelf"};
+    ScopedTempDir dir;
+    std::string user;
     std::string shelf;
 };
 
 TEST_F(ShelfFolderTest, IsMadeWhenMissingAndSweptOfUnfinishedImports) {
-    EXPECT_EQ(shelf, user.path + "\\pictures");
+    EXPECT_EQ(shelf, user + "\\pictures");
     ASSERT_TRUE(PrepareShelf(shelf));
-    EXPECT_TRUE(fs::is_directory(user.path + "/pictures"));
+    EXPECT_TRUE(fs::is_directory(user + "/pictures"));
     MakePage(std::string("page000001") + photos::kUnfinishedSuffix);
     MakePage("page000002");
     ASSERT_TRUE(PrepareShelf(shelf));
@@ -44,11 +45,11 @@ TEST_F(ShelfFolderTest, ListsPagesOldestFirstAndNamesNewOnesAfterEvenRemovedOnes
     EXPECT_EQ(NextPageName(shelf), "page000001");
     for (const char* name : {"page000010", "page000002", "notes", "page00003x"})
         MakePage(name);
-    std::ofstream(user.path + "/pictures/page000011") << "a file, not a page";
+    std::ofstream(user + "/pictures/page000011") << "a file, not a page";
     EXPECT_EQ(ListShelf(shelf), (std::vector<std::string>{"page000002", "page000010"}));
     EXPECT_EQ(NextPageName(shelf), "page000011");
     ASSERT_TRUE(RemoveFromShelf(shelf, "page000010"));
-    EXPECT_TRUE(fs::is_directory(user.path + "/pictures/removed/page000010"));
+    EXPECT_TRUE(fs::is_directory(user + "/pictures/removed/page000010"));
     EXPECT_EQ(ListShelf(shelf), std::vector<std::string>{"page000002"});
     EXPECT_EQ(NextPageName(shelf), "page000011");
     EXPECT_FALSE(RemoveFromShelf(shelf, "page000010"));

@@ -1,0 +1,82 @@
+#include "game/win32/own_pictures.h"
+#include "diag/log.h"
+#include "game/win32/photo_dialogs.h"
+#include "photos/photo_frame.h"
+#include "shelf/photo_adding.h"
+#include "shelf/shelf.h"
+#include "sprites/anim_doc.h"
+
+void COwnPictures::AddFromDialog(HWND window) {
+    const std::vector<std::string> paths = ChoosePhotos(window);
+    if (!paths.empty())
+        AddFiles(window, paths);
+    SetFocus(window);
+}
+
+void COwnPictures::AddDropped(HWND window, HDROP drop) {
+    const std::vector<std::string> paths = DroppedFiles(drop);
+    if (!paths.empty())
+        AddFiles(window, paths);
+    SetFocus(window);
+}
+
+void COwnPictures::AddFiles(HWND window, const std::vector<std::string>& paths) {
+    const std::string shelf = ShelfFolder();
+    if (!PrepareShelf(shelf)) {
+        Log("COwnPictures: the shelf folder cannot be made");
+        ShowPictureRefused(window);
+        return;
+    }
+    const int32_t count = ChoosePieceCount(window);
+    if (!photos::IsPieceCount(count))
+        return;
+    std::string first;
+    bool refused = false;
+    for (const std::string& path : paths) {
+        std::string name;
+        if (AddPhotoToShelf(path, count, shelf, &name) == AddedPhoto::kAdded) {
+            if (first.empty())
+                first = name;
+        } else {
+            refused = true;
+        }
+    }
+    // The first new page opens once every picture is done; one notice for
+    // the pictures that could not be used.
+    if (!first.empty())
+        Open(first);
+    if (refused)
+        ShowPictureRefused(window);
+}
+
+bool COwnPictures::Open(const std::string& name) {
+    auto next = std::make_unique<COwnPage>();
+    if (!next->Open(ShelfFolder() + "\\" + name))
+        return false;
+    // The page being left is stored through the old source, which stays
+    // alive until the new page is shown.
+    document->ShowOwnPage(next.get());
+    page = std::move(next);
+    pageName = name;
+    return true;
+}
+
+bool COwnPictures::Showing() const {
+    return page != nullptr && document->GetPageSource() == page.get();
+}
+
+bool COwnPictures::Step(HWND, int32_t step) {
+    if (!Showing())
+        return false;
+    const std::string next = StepAmong(ListShelf(ShelfFolder()), pageName, step);
+    if (!next.empty() && next != pageName)
+        Open(next);
+    return true;
+}
+
+void COwnPictures::Forget() {
+    if (page != nullptr && document->GetPageSource() != page.get()) {
+        page.reset();
+        pageName.clear();
+    }
+}
