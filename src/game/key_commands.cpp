@@ -23,6 +23,7 @@ constexpr uint32_t kKeyH = 72;
 constexpr uint32_t kKeyI = 73;
 constexpr uint32_t kKeyM = 77;
 constexpr uint32_t kKeyQ = 81;
+constexpr uint32_t kKeyY = 89;
 
 constexpr KeyResponse kIgnored = {KeyAction::kNothing, 0, nullptr};
 
@@ -67,6 +68,8 @@ KeyResponse RespondWhilePlaying(uint32_t key, bool shift) {
         return Press(ID_BOOK);
     case kKeyA:
         return {KeyAction::kCommand, ID_ADD_PICTURE, nullptr};
+    case kKeyY:
+        return {KeyAction::kCommand, ID_YOUR_PICTURES, nullptr};
     case kKeyQ:
         return Press(ID_QUIT, "VK_Q");
     default:

@@ -78,6 +78,10 @@ bool COwnPage::Open(const std::string& pageFolder) {
     }
     pieces = cut.layout.pieces;
     const size_t count = pieces.size();
+    // Where each piece lies and where it goes, for whoever reads the log.
+    for (size_t k = 0; k < count; ++k)
+        Log("COwnPage: piece %d loose %d %d hole %d %d", static_cast<int>(k), pieces[k].loose.x,
+            pieces[k].loose.y, pieces[k].hole.x, pieces[k].hole.y);
     pictures.assign(kPieceKindCount * count, {});
     rings.clear();
     glows.clear();

@@ -23,6 +23,8 @@ public:
     bool Open(const std::string& folder);
 
     const std::string& Folder() const { return folder; }
+    // The page's place among the player's pages (1 ...), for its label.
+    void SetLabel(int32_t place) { label = place; }
     const photos::PhotoPageInfo& Info() const { return info; }
 
     std::string BackgroundPath() const override;
@@ -32,11 +34,13 @@ public:
     PictureBytes Piece(int32_t tag) const override;
     PictureBytes SelectionRing(int32_t k) const override;
     PictureBytes HoleGlow(int32_t k) const override;
+    int32_t Label() const override { return label; }
 
 private:
     static PictureBytes Bytes(const std::vector<uint8_t>& bytes);
 
     std::string folder;
+    int32_t label = 0;
     photos::PhotoPageInfo info;
     std::vector<photos::PieceGeometry> pieces;
     // kind * piece count + k: the four pictures of every piece.

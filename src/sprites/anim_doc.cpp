@@ -83,7 +83,7 @@ void CAnimDoc::LoadOwnPage(HWND window) {
         AddOwnPieces();
     else
         healing.AddMissingPieces(*this, *pageSource);
-    AddFurniture(0);
+    AddFurniture(pageSource->Label());
 }
 
 void CAnimDoc::AddOwnPieces() {
@@ -151,8 +151,16 @@ void CAnimDoc::AddFurniture(int32_t label) {
             record.frameColumn = CSettings::GetInstance()->GetSound();
         AddGridSprite(record, g_buttonPicturePaths[button], record.nameIndex);
     }
-    g_pageNumberRecord.frameRow = label;
-    AddGridSprite(g_pageNumberRecord, kPageNumberPicturePath, kPageNumberTag);
+    if (pageSource != nullptr) {
+        // The player's own pages are labelled apart from the thirty.
+        SpriteRecord own = g_pageNumberRecord;
+        own.frameRows = kOwnPageLabelFrames;
+        own.frameRow = label >= 0 && label < kOwnPageLabelFrames ? label : 0;
+        AddGridSprite(own, kOwnPageLabelPath, kPageNumberTag);
+    } else {
+        g_pageNumberRecord.frameRow = label;
+        AddGridSprite(g_pageNumberRecord, kPageNumberPicturePath, kPageNumberTag);
+    }
     // A page loaded finished shows its star, without any celebration.
     SpriteRecord star = g_finishedStarRecord;
     star.visible = PageProgressOf(*this).Finished() ? 1 : 0;

@@ -44,7 +44,17 @@ public:
     // hole's glow, laid out as the built-in pieces' are.
     virtual PictureBytes SelectionRing(int32_t k) const = 0;
     virtual PictureBytes HoleGlow(int32_t k) const = 0;
+    // Called by the document when it lays out the page's furniture: the
+    // row of kOwnPageLabelPath the page's label shows (its place among the
+    // player's pages, 1 ... kOwnPageLabelFrames - 1), 0 for a blank label.
+    virtual int32_t Label() const = 0;
 };
+
+// The labels of the player's own pages, one row each as in the page-number
+// strip, in a colour of their own with a heart beside the number, so that
+// such a page never looks like one of the thirty.
+constexpr const char* kOwnPageLabelPath = "\\data\\m0013.dat";
+constexpr int32_t kOwnPageLabelFrames = 100;
 
 // The first tags of the four kinds on such a page, for CPageSpriteIndex.
 constexpr int32_t kOwnFirstLoose = TagOf(kLooseKind, 1);

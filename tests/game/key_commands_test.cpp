@@ -41,6 +41,9 @@ TEST(KeyCommands, KeysNoScenarioPressesAnswerInTheirOwnStateOnly) {
         {kStatePlaying, 65u, {KeyAction::kCommand, ID_ADD_PICTURE, nullptr}},
         {kStateBook, 65u, {KeyAction::kNothing, 0, nullptr}},
         {kStateTitle, 65u, {KeyAction::kNothing, 0, nullptr}},
+        // Y: the player's own pages.
+        {kStatePlaying, 89u, {KeyAction::kCommand, ID_YOUR_PICTURES, nullptr}},
+        {kStateBook, 89u, {KeyAction::kNothing, 0, nullptr}},
     };
     for (const auto& a : answers) {
         SCOPED_TRACE(testing::Message() << "state " << a.state << " key " << a.key);

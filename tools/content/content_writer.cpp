@@ -15,6 +15,7 @@
 #include "music.h"
 #include "photos/photo_frame.h"
 #include "picture_file.h"
+#include "sprites/page_source.h"
 #include "piece_art.h"
 #include "pointers.h"
 #include "sound.h"
@@ -80,6 +81,7 @@ void GenerateScreens(const std::string& folder) {
         WritePicture(folder, GameButtonFile(button), DrawGameButton(button, background));
     const Image labels = DrawPageLabels(background);
     WritePicture(folder, kPageLabelsFile, labels);
+    WritePicture(folder, kOwnPageLabelPath, DrawOwnPageLabels(background));
     WritePicture(folder, kFinishedStarPath, DrawFinishedStar(labels));
     WritePicture(folder, kSparklePicturePath, DrawSparkle());
     const Image book = DrawBookBackground();

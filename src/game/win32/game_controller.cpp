@@ -121,6 +121,13 @@ LRESULT CGameController::OnCommand(HWND window, int32_t id, int32_t) {
             ownPictures.AddFromDialog(window);
         }
         break;
+    case ID_YOUR_PICTURES:
+        if (state == kStatePlaying) {
+            view->CancelDrag(window);
+            sounds->Play(window, kSoundChangePage);
+            ownPictures.ShowShelf(window);
+        }
+        break;
     case ID_BOOK:
         if (state == kStateBook)
             CloseBook(window, bookPlay.CurrentPage());

@@ -6,6 +6,8 @@
 #include "shelf/shelf.h"
 #include "sprites/anim_doc.h"
 
+#include <algorithm>
+
 void COwnPictures::AddFromDialog(HWND window) {
     const std::vector<std::string> paths = ChoosePhotos(window);
     if (!paths.empty())
@@ -53,12 +55,27 @@ bool COwnPictures::Open(const std::string& name) {
     auto next = std::make_unique<COwnPage>();
     if (!next->Open(ShelfFolder() + "\\" + name))
         return false;
+    const std::vector<std::string> names = ListShelf(ShelfFolder());
+    next->SetLabel(static_cast<int32_t>(
+        std::find(names.begin(), names.end(), name) - names.begin() + 1));
+    Log("COwnPictures: %s opened", name.c_str());
     // The page being left is stored through the old source, which stays
     // alive until the new page is shown.
     document->ShowOwnPage(next.get());
     page = std::move(next);
     pageName = name;
     return true;
+}
+
+void COwnPictures::ShowShelf(HWND window) {
+    const std::string shelf = ShelfFolder();
+    if (!Showing() && PrepareShelf(shelf)) {
+        const std::vector<std::string> names = ListShelf(shelf);
+        for (const std::string& name : names)
+            if (Open(name))
+                break;
+    }
+    SetFocus(window);
 }
 
 bool COwnPictures::Showing() const {

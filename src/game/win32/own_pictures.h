@@ -25,6 +25,9 @@ public:
     void AddFromDialog(HWND window);
     // WM_DROPFILES while a page is played: every file dropped, one count.
     void AddDropped(HWND window, HDROP drop);
+    // "Your pictures": the first of the player's pages, unless one is shown
+    // already. Nothing when the shelf is empty.
+    void ShowShelf(HWND window);
     // Whether one of the player's pages is shown.
     bool Showing() const;
     // Page Up (-1) or Page Down (1) on one of the player's pages: the

@@ -4,6 +4,7 @@
 #include "art/buttons.h"
 #include "art/motifs.h"
 #include "canvas.h"
+#include "sprites/page_source.h"
 #include "game/page_furniture.h"
 #include "layout.h"
 #include "lettering.h"
@@ -155,6 +156,32 @@ Image DrawPageLabels(const Image& background) {
             DrawText(cr, number, kPageLabel.width / 2.0 + 1, 30, Align::kCentre);
             SetColour(cr, Hex(0x3b2608));
             DrawText(cr, number, kPageLabel.width / 2.0, 29, Align::kCentre);
+        }
+        strip.Paste(canvas.ToImage(), 0, frame * kPageLabel.height);
+    }
+    Avoid(strip, kKey);
+    return strip;
+}
+
+Image DrawOwnPageLabels(const Image& background) {
+    const Image slot =
+        background.Crop(kPageLabel.x, kPageLabel.y, kPageLabel.width, kPageLabel.height);
+    Image strip(kPageLabel.width, kPageLabel.height * kOwnPageLabelFrames);
+    for (int frame = 0; frame < kOwnPageLabelFrames; ++frame) {
+        Canvas canvas(slot);
+        cairo_t* cr = canvas.Context();
+        if (frame > 0) {
+            // A green plate with a heart: one of the player's own pictures.
+            RoundedRect(cr, 2, 2, kPageLabel.width - 4, kPageLabel.height - 4, 6);
+            UseLinearGradient(cr, 0, 2, 0, kPageLabel.height - 2,
+                              {{0, Hex(0xd8f0c8)}, {0.5, Hex(0x8cc47a)}, {1, Hex(0x4f8a3c)}});
+            FillWithOutline(cr, Hex(0x24461a), 1.5);
+            UseFont(cr, Font::kSansBold, 20);
+            SetColour(cr, Hex(0xc0304a));
+            DrawText(cr, "\u2665", 22, 28, Align::kCentre);
+            UseFont(cr, Font::kSerifBold, 24);
+            SetColour(cr, Hex(0x16300e));
+            DrawText(cr, std::to_string(frame), kPageLabel.width / 2.0 + 12, 29, Align::kCentre);
         }
         strip.Paste(canvas.ToImage(), 0, frame * kPageLabel.height);
     }
