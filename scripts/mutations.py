@@ -18,6 +18,7 @@ MIDI_TESTS = r"Midi|Music"
 SEQUENCER_TESTS = r"MidiPlayer|MusicPlaylist|MusicStress"
 SOUND_TESTS = r"SoundEffects|PlaceSoundBag|HeadlessPageOne|Random"
 PHOTO_TESTS = r"ExifOrientation|PhotoPixels|PhotoCut|PageFile|PhotoImport|PlatformFolders"
+SHELF_TESTS = r"OwnPages|ShelfFolderTest|ShelfSteps|PhotoSize"
 PRESENT_TESTS = r"PictureFit|PictureScaler"
 PRESENTATION_SETTINGS_TESTS = r"PresentationSettings|SettingsTest"
 
@@ -48,6 +49,8 @@ PIXELS = "src/photos/photo_pixels.cpp"
 CUT = "src/photos/page_cut.cpp"
 PAGE_FILE = "src/photos/page_file.cpp"
 IMPORT = "src/photos/page_import.cpp"
+PHOTO_SIZE = "src/photos/photo_size.cpp"
+SHELF = "src/shelf/shelf.cpp"
 KEYED = "src/image/keyed_row.cpp"
 READER = "src/audio/midi_reader.cpp"
 EVENTS = "src/audio/midi_events.cpp"
@@ -133,8 +136,8 @@ FAULTS = [
           "a piece the keyboard carries goes into whatever hole it hovers over",
           r"KeyboardPageOne"),
     fault("heal-uncovers-hole", HEALING,
-          "(kind == kLooseKind || kind == kHoleKind) && IsPlaced(document, *record);",
-          "kind == kLooseKind && IsPlaced(document, *record);",
+          "(kind == kLooseKind || kind == kHoleKind) && IsPlaced(document, record);",
+          "kind == kLooseKind && IsPlaced(document, record);",
           "a healed page shows the hole of a piece that sits in it",
           FIT_TESTS + r"|SaveFile|PageHeal"),
     fault("page-change-keeps-drag", DOC,
@@ -522,6 +525,37 @@ FAULTS = [
           "    if (false)",
           "a damaged page file is accepted",
           PHOTO_TESTS),
+    # The player's own pages in play.
+    fault("photo-too-small-let-through", PHOTO_SIZE,
+          "if (storedWidth < kSmallestPhotoSide || storedHeight < kSmallestPhotoSide)",
+          "if (storedWidth < kSmallestPhotoSide && storedHeight < kSmallestPhotoSide)",
+          "a picture narrow in one direction only is cut into a page",
+          SHELF_TESTS),
+    fault("photo-decoded-whole", PHOTO_SIZE,
+          "    if (byWidth ? across >= storedWidth : down >= storedHeight) {",
+          "    if (true) {",
+          "a large photo is decoded at its full size, whatever its frame needs",
+          SHELF_TESTS),
+    fault("own-page-stored-as-built-in", "src/sprites/anim_doc.cpp",
+          "    if (pageSource != nullptr)\n        return fileOps->WriteSaveFile(pageSource->SavePath(), RecordPage(*this));\n",
+          "",
+          "the player's page is stored over the built-in page's save file",
+          SHELF_TESTS),
+    fault("own-page-progress-by-catalogue", "src/sprites/page_completion.cpp",
+          "    if (document.GetPageSource() != nullptr)\n",
+          "    if (false)\n",
+          "a finished page of the player's own is counted as the built-in page 1",
+          SHELF_TESTS),
+    fault("removed-names-reused", SHELF,
+          "         {shelfFolder, shelfFolder + \"\\\\\" + std::string(kRemovedFolderName)})",
+          "         {shelfFolder})",
+          "a new page takes the name of one moved aside, so putting it back fails",
+          SHELF_TESTS),
+    fault("step-does-not-wrap", SHELF,
+          "    const int64_t at = ((found - names.begin()) + step % count + count) % count;",
+          "    const int64_t at = std::min<int64_t>(std::max<int64_t>((found - names.begin()) + step, 0), count - 1);",
+          "Page Down on the last of the player's pages stays there",
+          SHELF_TESTS),
     fault("import-leaves-partial", IMPORT,
           "    platform::RemoveFolderTree(unfinished);\n    Log(",
           "    Log(",

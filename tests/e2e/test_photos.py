@@ -8,6 +8,7 @@ import time
 import unittest
 
 from harness import Game, GameTestCase, wait_until
+from pictures import Picture
 from player import Player, started_game
 
 PHOTOS = os.path.normpath(os.path.join(os.environ.get("VARNOLT_SOURCE_DIR", "."), "..", "shared",
@@ -126,6 +127,65 @@ class PhotosTest(GameTestCase):
         player.answer_dialog("PictureRefusedDialogBkg")
         self.assertFalse(os.path.isdir(game.user_folder("pictures", "page000001")))
         player.page_key("Next", 2)
+
+
+    def test_a_photo_taken_sideways_is_stored_upright(self):
+        game, player = started_game(self)
+        for name in ("Landscape_0.jpg", "Landscape_6.jpg"):
+            self.choose_in_open_dialog(game, os.path.join(PHOTOS, "exif-orientation", name))
+            self.choose_count(game, 4)
+        game.wait_log("COwnPictures: page000002 opened")
+        upright = Picture.read(game.user_folder("pictures", "page000001", "picture.dat"))
+        turned = Picture.read(game.user_folder("pictures", "page000002", "picture.dat"))
+        self.assertEqual((turned.width, turned.height), (upright.width, upright.height))
+        # The same picture, decoded from another encoding: close, where any
+        # wrong turn or mirror would be far off.
+        difference = sum(abs(a - b) for a, b in zip(upright.rgb, turned.rgb)) / len(upright.rgb)
+        self.assertLess(difference, 12)
+        mirrored = b"".join(
+            b"".join(upright.row(y, x, 1) for x in reversed(range(upright.width)))
+            for y in range(upright.height))
+        self.assertGreater(sum(abs(a - b) for a, b in zip(mirrored, turned.rgb)) / len(mirrored),
+                           3 * difference)
+
+    def test_every_corpus_picture_becomes_a_page_or_is_refused_and_the_game_plays_on(self):
+        game, player = started_game(self)
+        offered = 0
+        for folder in sorted(os.listdir(PHOTOS)):
+            path = os.path.join(PHOTOS, folder)
+            if not os.path.isdir(path):
+                continue
+            names = sorted(n for n in os.listdir(path)
+                           if not n.upper().startswith("LICENSE") and n != "derived")
+            for start in range(0, len(names), 25):
+                batch = names[start:start + 25]
+                game.key("a")
+                wait_until(game.dialog, "the Open dialog")
+                # The folder first, then the batch by name, as a player may type them.
+                game.session.run("xdotool", "type", "--delay", "5", windows_path(path) + "\\")
+                game.key("Return")
+                names = " ".join(f'"{n}"' for n in batch) if len(batch) > 1 else batch[0]
+                game.session.run("xdotool", "type", "--delay", "5", names)
+                # Several names are taken by the Open button, not by Enter.
+                game.key("alt+o")
+                self.choose_count(game, 4)
+                offered += len(batch)
+                refused = lambda: sum(1 for line in game.log_lines()
+                                      if line.startswith(("AddPhotoToShelf:", "PhotoImport:")))
+                pages = lambda: len([n for n in os.listdir(game.user_folder("pictures"))
+                                     if n.startswith("page")])
+                wait_until(lambda: pages() + refused() >= offered or player.shows_picture_dialog(
+                    "PictureRefusedDialogBkg"), "the batch to be taken")
+                if player.shows_picture_dialog("PictureRefusedDialogBkg"):
+                    player.answer_dialog("PictureRefusedDialogBkg")
+                wait_until(lambda: pages() + refused() >= offered, "every picture answered")
+        print(f"\n{offered} pictures offered: {len(os.listdir(game.user_folder('pictures')))} "
+              f"entries on the shelf")
+        self.assertTrue(game.running())
+        game.key("a")
+        wait_until(game.dialog, "the Open dialog: the game still answers")
+        game.key("Escape")
+        wait_until(lambda: not game.dialog(), "the Open dialog to close")
 
 
 if __name__ == "__main__":

@@ -9,6 +9,7 @@
 #include <cctype>
 #include <cstring>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -143,9 +144,7 @@ PhotoDecode DecodePhoto(const uint8_t* data, size_t size, const PhotoSizeChoice&
 namespace headless {
 
 std::vector<platform::PhotoSize> TakeDecodedPhotoSizes() {
-    std::vector<platform::PhotoSize> taken;
-    taken.swap(g_decodedSizes);
-    return taken;
+    return std::exchange(g_decodedSizes, {});
 }
 
 } // namespace headless

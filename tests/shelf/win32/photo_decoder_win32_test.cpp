@@ -10,25 +10,26 @@
 
 namespace {
 
-void Put(std::vector<uint8_t>& out, uint32_t value, int bytes) {
-    for (int i = 0; i < bytes; ++i)
-        out.push_back(static_cast<uint8_t>(value >> (8 * i)));
+// Windows runs little-endian, as the file wants its numbers.
+template <typename T>
+void Put(std::vector<uint8_t>& out, T value) {
+    const auto* bytes = reinterpret_cast<const uint8_t*>(&value);
+    out.insert(out.end(), bytes, bytes + sizeof value);
 }
 
 // A 24-bit BMP of width x height whose left half is red and right half blue.
 std::vector<uint8_t> SplitBmp(int width, int height) {
     const uint32_t stride = (static_cast<uint32_t>(width) * 3 + 3) & ~3u;
     std::vector<uint8_t> out = {'B', 'M'};
-    Put(out, 54 + stride * height, 4);
-    Put(out, 0, 4);
-    Put(out, 54, 4);
-    Put(out, 40, 4);
-    Put(out, width, 4);
-    Put(out, height, 4);
-    Put(out, 1, 2);
-    Put(out, 24, 2);
-    for (int i = 0; i < 6; ++i)
-        Put(out, 0, 4);
+    // File header: size, reserved, pixels' offset; then the 40-byte info
+    // header: its size, width, height, planes, bits, and six zero fields.
+    for (const uint32_t field : {54 + stride * height, 0u, 54u, 40u})
+        Put(out, field);
+    Put(out, int32_t{width});
+    Put(out, int32_t{height});
+    Put(out, uint16_t{1});
+    Put(out, uint16_t{24});
+    out.resize(out.size() + 24, 0);
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
             const bool left = x < width / 2;

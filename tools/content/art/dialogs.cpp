@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <string>
+#include <vector>
 
 namespace content {
 
@@ -126,22 +127,17 @@ Image DrawDirectionsDialog() {
     return Finish(canvas);
 }
 
-Image DrawCannotSaveDialog() {
+namespace {
+
+// A small notice: an icon, a heading and centred lines from firstLine down.
+Image Notice(Rgb icon, const char* heading, const std::vector<const char*>& lines,
+             double firstLine) {
     Canvas canvas(kPictureDialogSize, kPictureDialogSize);
     cairo_t* cr = canvas.Context();
     Card(cr);
-    PieceIcon(cr, 160, 24, 40, Hex(0xe8a25a));
-    Heading(cr, "Just so you know", 100, 28);
-    const char* lines[] = {
-        "Your progress cannot be kept",
-        "this time: neither the game's",
-        "folder nor your own can be",
-        "written to just now.",
-        "",
-        "Play on as you like. Each page",
-        "stays as it is while you play it.",
-    };
-    double y = 134;
+    PieceIcon(cr, 160, 24, 40, icon);
+    Heading(cr, heading, 100, 28);
+    double y = firstLine;
     for (const char* text : lines) {
         Line(cr, text, 180, y, 15, Font::kSans, Align::kCentre);
         y += 20;
@@ -149,27 +145,22 @@ Image DrawCannotSaveDialog() {
     return Finish(canvas);
 }
 
+} // namespace
+
+Image DrawCannotSaveDialog() {
+    return Notice(Hex(0xe8a25a), "Just so you know",
+                  {"Your progress cannot be kept", "this time: neither the game's",
+                   "folder nor your own can be", "written to just now.", "",
+                   "Play on as you like. Each page", "stays as it is while you play it."},
+                  134);
+}
+
 Image DrawPictureRefusedDialog() {
-    Canvas canvas(kPictureDialogSize, kPictureDialogSize);
-    cairo_t* cr = canvas.Context();
-    Card(cr);
-    PieceIcon(cr, 160, 24, 40, Hex(0x9bb7d4));
-    Heading(cr, "Oh dear", 100, 28);
-    const char* lines[] = {
-        "This picture could not be used.",
-        "",
-        "It may be too small, too big,",
-        "damaged, or not a picture at all.",
-        "",
-        "Try another photo: everything",
-        "else stays just as it was.",
-    };
-    double y = 140;
-    for (const char* text : lines) {
-        Line(cr, text, 180, y, 15, Font::kSans, Align::kCentre);
-        y += 20;
-    }
-    return Finish(canvas);
+    return Notice(Hex(0x9bb7d4), "Oh dear",
+                  {"This picture could not be used.", "", "It may be too small, too big,",
+                   "damaged, or not a picture at all.", "", "Try another photo: everything",
+                   "else stays just as it was."},
+                  140);
 }
 
 Image DrawPieceCountDialog() {
