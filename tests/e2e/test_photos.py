@@ -164,8 +164,8 @@ class PhotosTest(GameTestCase):
                 # The folder first, then the batch by name, as a player may type them.
                 game.session.run("xdotool", "type", "--delay", "5", windows_path(path) + "\\")
                 game.key("Return")
-                names = " ".join(f'"{n}"' for n in batch) if len(batch) > 1 else batch[0]
-                game.session.run("xdotool", "type", "--delay", "5", names)
+                typed = " ".join(f'"{n}"' for n in batch) if len(batch) > 1 else batch[0]
+                game.session.run("xdotool", "type", "--delay", "5", typed)
                 # Several names are taken by the Open button, not by Enter.
                 game.key("alt+o")
                 self.choose_count(game, 4)
