@@ -2,6 +2,7 @@
 #include "diag/log.h"
 #include "game/win32/photo_dialogs.h"
 #include "photos/photo_frame.h"
+#include "platform/clock.h"
 #include "shelf/photo_adding.h"
 #include "shelf/shelf.h"
 #include "sprites/anim_doc.h"
@@ -32,8 +33,10 @@ void COwnPictures::AddFiles(HWND window, const std::vector<std::string>& paths) 
     const int32_t count = ChoosePieceCount(window);
     if (!photos::IsPieceCount(count))
         return;
+    Log("COwnPictures: %d pieces chosen", static_cast<int>(count));
     std::string first;
     bool refused = false;
+    const uint32_t started = platform::MillisecondClock();
     for (const std::string& path : paths) {
         std::string name;
         if (AddPhotoToShelf(path, count, shelf, &name) == AddedPhoto::kAdded) {
@@ -45,6 +48,8 @@ void COwnPictures::AddFiles(HWND window, const std::vector<std::string>& paths) 
     }
     // The first new page opens once every picture is done; one notice for
     // the pictures that could not be used.
+    Log("COwnPictures: %u pictures taken in %u ms", static_cast<unsigned>(paths.size()),
+        static_cast<unsigned>(platform::MillisecondClock() - started));
     if (!first.empty())
         Open(first);
     if (refused)
@@ -52,16 +57,20 @@ void COwnPictures::AddFiles(HWND window, const std::vector<std::string>& paths) 
 }
 
 bool COwnPictures::Open(const std::string& name) {
+    const uint32_t started = platform::MillisecondClock();
     auto next = std::make_unique<COwnPage>();
     if (!next->Open(ShelfFolder() + "\\" + name))
         return false;
+    Log("COwnPictures: page cut in %u ms", static_cast<unsigned>(platform::MillisecondClock() - started));
     const std::vector<std::string> names = ListShelf(ShelfFolder());
     next->SetLabel(static_cast<int32_t>(
         std::find(names.begin(), names.end(), name) - names.begin() + 1));
     Log("COwnPictures: %s opened", name.c_str());
     // The page being left is stored through the old source, which stays
     // alive until the new page is shown.
+    const uint32_t cut = platform::MillisecondClock();
     document->ShowOwnPage(next.get());
+    Log("COwnPictures: page shown in %u ms", static_cast<unsigned>(platform::MillisecondClock() - cut));
     page = std::move(next);
     pageName = name;
     return true;
