@@ -18,8 +18,8 @@ Box FrameForStored(int32_t storedWidth, int32_t storedHeight, Orientation orient
                                    : FrameFor(storedWidth, storedHeight);
 }
 
-void DecodeSize(int32_t storedWidth, int32_t storedHeight, Orientation orientation,
-                int32_t* width, int32_t* height) {
+void DecodeSize(int32_t storedWidth, int32_t storedHeight, Orientation orientation, int32_t* width,
+                int32_t* height) {
     const Box frame = FrameForStored(storedWidth, storedHeight, orientation);
     // The frame's sides as they lie across the stored rows.
     const int64_t across = (SwapsSides(orientation) ? frame.h : frame.w) * kDecodeOversampling;
@@ -34,12 +34,12 @@ void DecodeSize(int32_t storedWidth, int32_t storedHeight, Orientation orientati
     }
     if (byWidth) {
         *width = static_cast<int32_t>(across);
-        *height = static_cast<int32_t>(
-            std::max<int64_t>(down, (int64_t{storedHeight} * across + storedWidth - 1) / storedWidth));
+        *height = static_cast<int32_t>(std::max<int64_t>(
+            down, (int64_t{storedHeight} * across + storedWidth - 1) / storedWidth));
     } else {
         *height = static_cast<int32_t>(down);
-        *width = static_cast<int32_t>(
-            std::max<int64_t>(across, (int64_t{storedWidth} * down + storedHeight - 1) / storedHeight));
+        *width = static_cast<int32_t>(std::max<int64_t>(
+            across, (int64_t{storedWidth} * down + storedHeight - 1) / storedHeight));
     }
     *width = std::min(*width, storedWidth);
     *height = std::min(*height, storedHeight);

@@ -33,7 +33,7 @@ Box FrameForStored(int32_t storedWidth, int32_t storedHeight, Orientation orient
 // The size to decode a usable photo at, in its stored orientation: the
 // stored size scaled down (never up) until it just covers the frame
 // kDecodeOversampling times over, keeping its shape.
-void DecodeSize(int32_t storedWidth, int32_t storedHeight, Orientation orientation,
-                int32_t* width, int32_t* height);
+void DecodeSize(int32_t storedWidth, int32_t storedHeight, Orientation orientation, int32_t* width,
+                int32_t* height);
 
 } // namespace photos

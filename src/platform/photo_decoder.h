@@ -22,9 +22,9 @@ struct PhotoSize {
 using PhotoSizeChoice = std::function<bool(PhotoSize reported, PhotoSize* decoded)>;
 
 enum class PhotoDecode {
-    kDecoded,      // *pixels holds the picture
-    kNotAPicture,  // no decoder takes the bytes, or they are damaged
-    kRefusedSize,  // choose said no
+    kDecoded,     // *pixels holds the picture
+    kNotAPicture, // no decoder takes the bytes, or they are damaged
+    kRefusedSize, // choose said no
 };
 
 // Called by the photo import with the whole file: the first frame (an

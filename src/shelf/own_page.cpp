@@ -37,7 +37,8 @@ photos::Image LoadPictureAt(const std::string& path) {
 
 bool ReadWholeFile(const std::string& path, size_t limit, std::vector<uint8_t>* bytes) {
     int64_t size = 0;
-    const platform::FileHandle file = platform::OpenFileForReading(platform::NativePath(path), &size);
+    const platform::FileHandle file =
+        platform::OpenFileForReading(platform::NativePath(path), &size);
     if (file == platform::kNoFile)
         return false;
     bool read = size >= 0 && static_cast<uint64_t>(size) <= limit;

@@ -60,8 +60,7 @@ AddedPhoto AddPhotoToShelf(const std::string& photoPath, int32_t pieceCount,
         verdict = photos::JudgePhotoSize(size.width, size.height);
         if (verdict != photos::PhotoVerdict::kUsable)
             return false;
-        photos::DecodeSize(size.width, size.height, orientation, &decoded->width,
-                           &decoded->height);
+        photos::DecodeSize(size.width, size.height, orientation, &decoded->width, &decoded->height);
         return true;
     };
     platform::PhotoSize size;

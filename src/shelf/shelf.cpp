@@ -1,9 +1,9 @@
 #include "shelf/shelf.h"
 #include "diag/log.h"
+#include "persist/store_locations.h"
 #include "photos/page_import.h"
 #include "platform/files.h"
 #include "platform/folders.h"
-#include "persist/store_locations.h"
 
 #include <algorithm>
 #include <cstdio>

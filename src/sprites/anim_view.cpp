@@ -13,10 +13,10 @@
 #include "image/cursor_set.h"
 #include "image/dib_image.h"
 #include "platform/platform.h"
-#include "sprites/page_source.h"
 #include "sprites/anim_doc.h"
 #include "sprites/grid_sprite.h"
 #include "sprites/page_pieces.h"
+#include "sprites/page_source.h"
 #include "sprites/rect_math.h"
 #include "sprites/sprite.h"
 

@@ -2,9 +2,9 @@
 // the mouse and the keyboard like a built-in page, is stored in its own
 // folder and comes back as it was left, and the thirty pages stay as they
 // are around it. Photos are in the headless platform's test format.
+#include "photos/photo_test_support.h"
 #include "shelf_test_support.h"
 #include "support/play_page_test.h"
-#include "photos/photo_test_support.h"
 
 #include "game/page_cursor.h"
 #include "game/page_progress.h"
@@ -92,8 +92,7 @@ TEST_F(OwnPages, APhotoBecomesAPageThatPlaysIsStoredAndComesBackAsItWasLeft) {
     // Stored into its own folder, not over any built-in page's save file.
     session->Document().ChangePage(kSamePage);
     EXPECT_TRUE(fs::exists(platform::NativePath(page.SavePath())));
-    const PageProgress pageOne =
-        ReadPageProgress((dir.Path() / "save" / "page01.sav").string(), 1);
+    const PageProgress pageOne = ReadPageProgress((dir.Path() / "save" / "page01.sav").string(), 1);
     EXPECT_EQ(pageOne, (PageProgress{0, PieceCountOfPage(1)}));
     EXPECT_TRUE(ReadOwnPageProgress(page.SavePath(), 4).Finished());
 

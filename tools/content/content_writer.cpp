@@ -15,10 +15,10 @@
 #include "music.h"
 #include "photos/photo_frame.h"
 #include "picture_file.h"
-#include "sprites/page_source.h"
 #include "piece_art.h"
 #include "pointers.h"
 #include "sound.h"
+#include "sprites/page_source.h"
 
 #include <algorithm>
 #include <filesystem>

@@ -8,12 +8,12 @@
 #include "game_files.h"
 #include "layout.h"
 #include "lettering.h"
-#include "photos/photo_frame.h"
-#include "sprites/page_source.h"
 #include "page_view.h"
 #include "paint.h"
+#include "photos/photo_frame.h"
 #include "picture_file.h"
 #include "pointers.h"
+#include "sprites/page_source.h"
 
 #include <cstring>
 #include <fstream>

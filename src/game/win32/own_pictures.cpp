@@ -61,16 +61,18 @@ bool COwnPictures::Open(const std::string& name) {
     auto next = std::make_unique<COwnPage>();
     if (!next->Open(ShelfFolder() + "\\" + name))
         return false;
-    Log("COwnPictures: page cut in %u ms", static_cast<unsigned>(platform::MillisecondClock() - started));
+    Log("COwnPictures: page cut in %u ms",
+        static_cast<unsigned>(platform::MillisecondClock() - started));
     const std::vector<std::string> names = ListShelf(ShelfFolder());
-    next->SetLabel(static_cast<int32_t>(
-        std::find(names.begin(), names.end(), name) - names.begin() + 1));
+    next->SetLabel(
+        static_cast<int32_t>(std::find(names.begin(), names.end(), name) - names.begin() + 1));
     Log("COwnPictures: %s opened", name.c_str());
     // The page being left is stored through the old source, which stays
     // alive until the new page is shown.
     const uint32_t cut = platform::MillisecondClock();
     document->ShowOwnPage(next.get());
-    Log("COwnPictures: page shown in %u ms", static_cast<unsigned>(platform::MillisecondClock() - cut));
+    Log("COwnPictures: page shown in %u ms",
+        static_cast<unsigned>(platform::MillisecondClock() - cut));
     page = std::move(next);
     pageName = name;
     return true;

@@ -7,8 +7,8 @@
 
 #include "platform/win_types.h"
 
-#include <shellapi.h>
 #include "shelf/own_page.h"
+#include <shellapi.h>
 
 #include <cstdint>
 #include <memory>

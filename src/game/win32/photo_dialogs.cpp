@@ -24,8 +24,8 @@ void DrawCountButton(const DRAWITEMSTRUCT* item) {
     MapWindowPoints(nullptr, GetParent(item->hwndItem), reinterpret_cast<POINT*>(&place), 2);
     HBITMAP bitmap = LoadBitmapA(GetModuleHandleA(nullptr), g_chooserBackground);
     if (bitmap != nullptr) {
-        gdi::BlitBitmap(item->hDC, 0, 0, place.right - place.left, place.bottom - place.top,
-                        bitmap, place.left, place.top);
+        gdi::BlitBitmap(item->hDC, 0, 0, place.right - place.left, place.bottom - place.top, bitmap,
+                        place.left, place.top);
         DeleteObject(bitmap);
     }
     const bool pressed = (item->itemState & ODS_SELECTED) != 0;

@@ -1,6 +1,6 @@
 // Folders on Windows: FindFirstFileA, MoveFileExA and RemoveDirectoryA.
-#include "platform/folders.h"
 #include "platform/files.h"
+#include "platform/folders.h"
 #include "platform/win_types.h"
 
 namespace platform {

@@ -13,8 +13,7 @@
 namespace {
 
 // Holds one COM interface and releases it.
-template <typename T>
-class Held {
+template <typename T> class Held {
 public:
     Held() = default;
     ~Held() {
@@ -39,25 +38,23 @@ bool CopyConverted(IWICImagingFactory* factory, IWICBitmapSource* source, PhotoS
                    std::vector<uint8_t>* pixels) {
     Held<IWICFormatConverter> converter;
     if (FAILED(factory->CreateFormatConverter(converter.Out())) ||
-        FAILED(converter->Initialize(source, GUID_WICPixelFormat32bppBGRA,
-                                     WICBitmapDitherTypeNone, nullptr, 0.0,
-                                     WICBitmapPaletteTypeCustom)))
+        FAILED(converter->Initialize(source, GUID_WICPixelFormat32bppBGRA, WICBitmapDitherTypeNone,
+                                     nullptr, 0.0, WICBitmapPaletteTypeCustom)))
         return false;
     const UINT stride = static_cast<UINT>(size.width) * 4;
     const uint64_t bytes = uint64_t{stride} * static_cast<uint32_t>(size.height);
     if (bytes > std::numeric_limits<UINT>::max())
         return false;
     pixels->assign(static_cast<size_t>(bytes), 0);
-    return SUCCEEDED(converter->CopyPixels(nullptr, stride, static_cast<UINT>(bytes),
-                                           pixels->data()));
+    return SUCCEEDED(
+        converter->CopyPixels(nullptr, stride, static_cast<UINT>(bytes), pixels->data()));
 }
 
 PhotoDecode Decode(const uint8_t* data, size_t size, const platform::PhotoSizeChoice& choose,
                    PhotoSize* decodedSize, std::vector<uint8_t>* pixels) {
     Held<IWICImagingFactory> factory;
     if (FAILED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
-                                IID_IWICImagingFactory,
-                                reinterpret_cast<void**>(factory.Out()))))
+                                IID_IWICImagingFactory, reinterpret_cast<void**>(factory.Out()))))
         return PhotoDecode::kNotAPicture;
     Held<IWICStream> stream;
     Held<IWICBitmapDecoder> decoder;

@@ -11,8 +11,7 @@
 namespace {
 
 // Windows runs little-endian, as the file wants its numbers.
-template <typename T>
-void Put(std::vector<uint8_t>& out, T value) {
+template <typename T> void Put(std::vector<uint8_t>& out, T value) {
     const auto* bytes = reinterpret_cast<const uint8_t*>(&value);
     out.insert(out.end(), bytes, bytes + sizeof value);
 }

@@ -4,12 +4,12 @@
 #include "art/buttons.h"
 #include "art/motifs.h"
 #include "canvas.h"
-#include "sprites/page_source.h"
 #include "game/page_furniture.h"
 #include "layout.h"
 #include "lettering.h"
 #include "outline.h"
 #include "persist/settings.h"
+#include "sprites/page_source.h"
 
 #include <string>
 
@@ -141,8 +141,7 @@ namespace {
 
 // A strip of frames labels on the label slot of background: frame 0 the
 // empty slot, every other one as plate draws it.
-template <typename Plate>
-Image LabelStrip(const Image& background, int frames, Plate plate) {
+template <typename Plate> Image LabelStrip(const Image& background, int frames, Plate plate) {
     const Image slot =
         background.Crop(kPageLabel.x, kPageLabel.y, kPageLabel.width, kPageLabel.height);
     Image strip(kPageLabel.width, kPageLabel.height * frames);

@@ -200,12 +200,12 @@ TEST(PictureFiles, TheManifestListsEveryFile) {
     EXPECT_EQ(std::count_if(files.begin(), files.end(),
                             [](const std::string& f) { return f.rfind("Data/", 0) == 0; }),
               880 + 2 * 220 + 10 + 3 + 6 + 2); // the pieces with their rings and glows,
-                                           // the screens, then the sound switch,
-                                           // the sparkle, the finished page's
-                                           // star, the book button and the
-                                           // book's five, the landscape
-                                           // photo pages' background and
-                                           // their labels
+                                               // the screens, then the sound switch,
+                                               // the sparkle, the finished page's
+                                               // star, the book button and the
+                                               // book's five, the landscape
+                                               // photo pages' background and
+                                               // their labels
 }
 
 } // namespace
