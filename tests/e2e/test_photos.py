@@ -161,46 +161,6 @@ class PhotosTest(GameTestCase):
         self.assertGreater(sum(abs(a - b) for a, b in zip(mirrored, turned.rgb)) / len(mirrored),
                            3 * difference)
 
-    def test_every_corpus_picture_becomes_a_page_or_is_refused_and_the_game_plays_on(self):
-        game, player = started_game(self)
-        offered = 0
-        for folder in sorted(os.listdir(PHOTOS)):
-            path = os.path.join(PHOTOS, folder)
-            if not os.path.isdir(path):
-                continue
-            names = sorted(n for n in os.listdir(path)
-                           if not n.upper().startswith("LICENSE") and n != "derived")
-            # The Open dialog's name box takes at most 260 characters.
-            for start in range(0, len(names), 10):
-                batch = names[start:start + 10]
-                game.key("a")
-                wait_until(game.dialog, "the Open dialog")
-                # The folder first, then the batch by name, as a player may type them.
-                game.session.run("xdotool", "type", "--delay", "5", windows_path(path) + "\\")
-                game.key("Return")
-                typed = " ".join(f'"{n}"' for n in batch) if len(batch) > 1 else batch[0]
-                game.session.run("xdotool", "type", "--delay", "5", typed)
-                # Several names are taken by the Open button, not by Enter.
-                game.key("alt+o")
-                self.choose_count(game, 4)
-                offered += len(batch)
-                refused = lambda: sum(1 for line in game.log_lines()
-                                      if line.startswith(("AddPhotoToShelf:", "PhotoImport:")))
-                pages = lambda: len([n for n in os.listdir(game.user_folder("pictures"))
-                                     if n.startswith("page")])
-                wait_until(lambda: pages() + refused() >= offered or player.shows_picture_dialog(
-                    "PictureRefusedDialogBkg"), "the batch to be taken")
-                if player.shows_picture_dialog("PictureRefusedDialogBkg"):
-                    player.answer_dialog("PictureRefusedDialogBkg")
-                wait_until(lambda: pages() + refused() >= offered, "every picture answered")
-        print(f"\n{offered} pictures offered: {len(os.listdir(game.user_folder('pictures')))} "
-              f"entries on the shelf")
-        self.assertTrue(game.running())
-        game.key("a")
-        wait_until(game.dialog, "the Open dialog: the game still answers")
-        game.key("Escape")
-        wait_until(lambda: not game.dialog(), "the Open dialog to close")
-
 
 if __name__ == "__main__":
     unittest.main()
