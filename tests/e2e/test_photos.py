@@ -95,6 +95,12 @@ class PhotosTest(GameTestCase):
         self.assertEqual(len(own_layout(game)), 4)
         self.finish_by_keyboard(game)
         player.wait_star()
+        # The book opened over the finished photo page marks page 1, the
+        # page the cursor is on, as its own save file has it: untouched.
+        game.key("b")
+        player.wait_book()
+        player.wait_mark(1, 0, len(player.pieces_of(1)))
+        game.key("b")
         shelf = game.user_folder("pictures", "page000001")
         self.assertTrue(os.path.isfile(os.path.join(shelf, "photo.jpg")))
         self.assertTrue(os.path.isfile(os.path.join(shelf, "picture.dat")))
