@@ -3,11 +3,14 @@
 // version, one of a later version. Settings: the sound switch alone, with a
 // window's presentation, and with a household's corner settings and players.
 // Page 1: as it is first laid out, partly and wholly solved, cleared again,
-// and a file of the header alone.
+// and a file of the header alone. Photo page files: each piece count in both
+// frames.
 //   make_seeds SEEDS_FOLDER
 #include "persist/initialization.h"
 #include "persist/puzzle_file_ops.h"
 #include "persist/settings.h"
+#include "photos/page_file.h"
+#include "photos/photo_frame.h"
 #include "sprites/page_storage.h"
 #include "support/page_folder.h"
 #include "support/play_session.h"
@@ -15,6 +18,7 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
 #include <string>
 
 namespace {
@@ -76,6 +80,26 @@ bool WritePageSeeds(const std::string& seeds) {
     return failures == 0 && std::filesystem::exists(seeds + "/solved.sav");
 }
 
+bool WritePhotoPageSeeds(const std::string& seeds) {
+    for (const int32_t count : photos::kPieceCounts)
+        for (const bool landscape : {false, true}) {
+            photos::PhotoPageInfo info;
+            info.pieceCount = count;
+            info.cutSeed = static_cast<uint32_t>(count * 2654435761u);
+            info.frame = landscape ? photos::kLandscapeFrame : photos::kPortraitFrame;
+            info.photoName = landscape ? "photo.jpg" : "photo.png";
+            const std::vector<uint8_t> bytes = photos::EncodePageFile(info);
+            std::ofstream out(seeds + "/" + std::to_string(count) + (landscape ? "l" : "p") +
+                                  ".dta",
+                              std::ios::binary);
+            out.write(reinterpret_cast<const char*>(bytes.data()),
+                      static_cast<std::streamsize>(bytes.size()));
+            if (bytes.empty() || !out)
+                return false;
+        }
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -108,6 +132,10 @@ int main(int argc, char** argv) {
     }
     if (!WritePageSeeds(std::string(argv[1]) + "/fuzz_save_file")) {
         std::fprintf(stderr, "make_seeds: page 1 could not be played\n");
+        return 1;
+    }
+    if (!WritePhotoPageSeeds(std::string(argv[1]) + "/fuzz_photo_page_file")) {
+        std::fprintf(stderr, "make_seeds: photo page files could not be written\n");
         return 1;
     }
     return 0;

@@ -5,6 +5,12 @@
   headers; the portable engine reaches the system through src/platform/.
 - A portable folder never includes from a Windows one, nor from src/app/.
 - Storage (src/persist/) knows nothing of sprites or of the game.
+- Photo pages (src/photos/) are built on the designed engine (platform,
+  diagnostics, storage, images, the game's catalogue and layout) and nothing
+  designed depends on them: only the Windows shell and the tools may use them.
+- The player's own pages on the game's screen (src/shelf/) build on the
+  whole portable engine, photo pages included; only the Windows shell and
+  the tools may use them.
 - The folders under src/ include each other without a cycle.
 - In the sprite engine and the game (src/sprites/, src/game/) no files call
   each other in a cycle: a file's header and its .cpp are one unit, and a
@@ -26,6 +32,13 @@ SOURCES = ("*.cpp", "*.h")
 # The seam's one bridge: on Windows the engine's few Windows types are the
 # real ones, so that values pass to GDI unconverted.
 BRIDGES = {("src/platform/win_types.h", "platform/win32/windows_api.h")}
+# What the photo pages may build on, and the designed folders that must not
+# reach them.
+PHOTOS = "src/photos"
+SHELF = "src/shelf"
+PHOTOS_MAY_USE = {"src/platform", "src/diag", "src/persist", "src/image", "src/game", PHOTOS}
+DESIGNED = ("src/platform", "src/diag", "src/persist", "src/image", "src/game", "src/sprites",
+            "src/audio")
 # Where a cycle of mutual calls between files is a breach.
 ACYCLIC_FOLDERS = ("src/sprites/", "src/game/")
 
@@ -82,6 +95,10 @@ def check_file(relative, found, graph):
             breaches.append(f"{relative}: portable code includes {name}")
         if folder.startswith("src/persist") and target.split("/")[1] in ("sprites", "game"):
             breaches.append(f"{relative}: storage includes {name}")
+        if folder == PHOTOS and target not in PHOTOS_MAY_USE:
+            breaches.append(f"{relative}: photo pages include {name}")
+        if target in (PHOTOS, SHELF) and folder.startswith(DESIGNED) and not is_shell(folder):
+            breaches.append(f"{relative}: designed code includes {name}")
         if folder.startswith("src/") and target != folder:
             graph.setdefault(folder, set()).add(target)
     return breaches

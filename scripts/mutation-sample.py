@@ -31,7 +31,8 @@ from mutations import FAULTS  # noqa: E402
 # The content tool's test generates all the content and takes minutes; the
 # unit tests cover the engine code the faults go into.
 ALWAYS_EXCLUDED = "content_tests"
-FAILED_LINE = re.compile(r"^\s*\d+ - (\S+) \((.+)\)\s*$")
+# A parameterised test carries its parameter as a comment after its name.
+FAILED_LINE = re.compile(r"^\s*\d+ - (\S+)(?:\s+#.*?)? \(([^()]+)\)\s*$")
 GTEST_END = "ran. ("
 
 

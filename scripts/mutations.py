@@ -17,6 +17,8 @@ IMAGE_TESTS = (r"DIBImage|BmpCorpus|SectionHeader|SpriteTest|GridSprite|Composed
 MIDI_TESTS = r"Midi|Music"
 SEQUENCER_TESTS = r"MidiPlayer|MusicPlaylist|MusicStress"
 SOUND_TESTS = r"SoundEffects|PlaceSoundBag|HeadlessPageOne|Random"
+PHOTO_TESTS = r"ExifOrientation|PhotoPixels|PhotoCut|PageFile|PhotoImport|PlatformFolders"
+SHELF_TESTS = r"OwnPages|ShelfFolderTest|ShelfSteps|PhotoSize"
 PRESENT_TESTS = r"PictureFit|PictureScaler"
 PRESENTATION_SETTINGS_TESTS = r"PresentationSettings|SettingsTest"
 FAMILY_SETTINGS_TESTS = r"FamilySettings|FamilyChoice"
@@ -49,6 +51,13 @@ HEALING = "src/sprites/page_healing.cpp"
 IMAGE = "src/image/dib_image.cpp"
 COPY = "src/image/dib_copy.cpp"
 FORMAT = "src/image/dib_format.cpp"
+EXIF = "src/photos/exif_orientation.cpp"
+PIXELS = "src/photos/photo_pixels.cpp"
+CUT = "src/photos/page_cut.cpp"
+PAGE_FILE = "src/photos/page_file.cpp"
+IMPORT = "src/photos/page_import.cpp"
+PHOTO_SIZE = "src/photos/photo_size.cpp"
+SHELF = "src/shelf/shelf.cpp"
 KEYED = "src/image/keyed_row.cpp"
 READER = "src/audio/midi_reader.cpp"
 EVENTS = "src/audio/midi_events.cpp"
@@ -134,8 +143,8 @@ FAULTS = [
           "a piece the keyboard carries goes into whatever hole it hovers over",
           r"KeyboardPageOne"),
     fault("heal-uncovers-hole", HEALING,
-          "(kind == kLooseKind || kind == kHoleKind) && IsPlaced(document, *record);",
-          "kind == kLooseKind && IsPlaced(document, *record);",
+          "(kind == kLooseKind || kind == kHoleKind) && IsPlaced(document, record);",
+          "kind == kLooseKind && IsPlaced(document, record);",
           "a healed page shows the hole of a piece that sits in it",
           FIT_TESTS + r"|SaveFile|PageHeal"),
     fault("page-change-keeps-drag", DOC,
@@ -477,6 +486,88 @@ FAULTS = [
           "the place-sound bag starts each cycle one sound short",
           SOUND_TESTS),
 
+    # Photo pages.
+    fault("exif-byte-order-ignored", EXIF,
+          "*out = bigEndian ? static_cast<uint16_t>(data[at] << 8 | data[at + 1])",
+          "*out = !bigEndian ? static_cast<uint16_t>(data[at] << 8 | data[at + 1])",
+          "the orientation tag is read in the wrong byte order",
+          PHOTO_TESTS),
+    fault("exif-value-unchecked", EXIF,
+          "if (type != kShortType || count != 1 || value < 1 || value > 8)",
+          "if (type != kShortType || count != 1)",
+          "an orientation out of range is passed on",
+          PHOTO_TESTS),
+    fault("turn-left-as-right", PIXELS,
+          "    case Orientation::kTurnedLeft:\n        return {y, sh - 1 - x};",
+          "    case Orientation::kTurnedLeft:\n        return {sw - 1 - y, x};",
+          "a photo taken sideways is turned the wrong way",
+          PHOTO_TESTS),
+    fault("alpha-over-black", PIXELS,
+          "(channel * alpha + 255 * (255 - alpha) + 127) / 255",
+          "(channel * alpha + 127) / 255",
+          "transparency is laid over black instead of white",
+          PHOTO_TESTS),
+    fault("crop-from-corner", PIXELS,
+          "    crop.x = static_cast<int>((uw - crop.w) / 2);",
+          "    crop.x = 0;",
+          "the frame shows the photo's left edge instead of its middle",
+          PHOTO_TESTS),
+    fault("holes-too-close", CUT,
+          "const int half = kPhotoHoleGap / 2;",
+          "const int half = 2;",
+          "holes are cut almost touching, so one's picture covers another's body",
+          PHOTO_TESTS),
+    fault("loose-over-frame", CUT,
+          "        footprint.Intersects(keepOut))",
+          "        footprint.Intersects(keepOut.Inflated(-kFrameBorder - 8)))",
+          "loose pieces may lie on the picture's border",
+          PHOTO_TESTS),
+    fault("page-file-newer-accepted", PAGE_FILE,
+          "    if (version > kPageFileVersion)",
+          "    if (version > kPageFileVersion + 1)",
+          "a page file of the next version is read as if it were this one",
+          PHOTO_TESTS),
+    fault("page-file-checksum-ignored", PAGE_FILE,
+          "    if (Get32(data + kFixedBytes + nameLength) != Crc32(data, kFixedBytes + nameLength))",
+          "    if (false)",
+          "a damaged page file is accepted",
+          PHOTO_TESTS),
+    # The player's own pages in play.
+    fault("photo-too-small-let-through", PHOTO_SIZE,
+          "if (storedWidth < kSmallestPhotoSide || storedHeight < kSmallestPhotoSide)",
+          "if (storedWidth < kSmallestPhotoSide && storedHeight < kSmallestPhotoSide)",
+          "a picture narrow in one direction only is cut into a page",
+          SHELF_TESTS),
+    fault("photo-decoded-whole", PHOTO_SIZE,
+          "    if (byWidth ? across >= storedWidth : down >= storedHeight) {",
+          "    if (true) {",
+          "a large photo is decoded at its full size, whatever its frame needs",
+          SHELF_TESTS),
+    fault("own-page-stored-as-built-in", "src/sprites/anim_doc.cpp",
+          "    if (pageSource != nullptr)\n        return fileOps->WriteSaveFile(pageSource->SavePath(), RecordPage(*this));\n",
+          "",
+          "the player's page is stored over the built-in page's save file",
+          SHELF_TESTS),
+    fault("own-page-progress-by-catalogue", "src/sprites/page_completion.cpp",
+          "    if (document.GetPageSource() != nullptr)\n",
+          "    if (false)\n",
+          "a finished page of the player's own is counted as the built-in page 1",
+          SHELF_TESTS),
+    fault("removed-names-reused", SHELF,
+          "         {shelfFolder, shelfFolder + \"\\\\\" + std::string(kRemovedFolderName)})",
+          "         {shelfFolder})",
+          "a new page takes the name of one moved aside, so putting it back fails",
+          SHELF_TESTS),
+    fault("step-does-not-wrap", SHELF,
+          "    const int64_t at = ((found - names.begin()) + step % count + count) % count;",
+          "    const int64_t at = std::min<int64_t>(std::max<int64_t>((found - names.begin()) + step, 0), count - 1);",
+          "Page Down on the last of the player's pages stays there",
+          SHELF_TESTS),
+    fault("import-leaves-partial", IMPORT,
+          "    platform::RemoveFolderTree(unfinished);\n    Log(",
+          "    Log(",
+          "a failed import leaves its half-written folder behind",
+          PHOTO_TESTS),
     # The scaled picture: where it lies, how a press maps back, the scaler
     # and the settings that remember the choice.
     fault("fit-takes-one-smooth-factor-whole", "src/platform/picture_fit.cpp",

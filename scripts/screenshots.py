@@ -1,8 +1,10 @@
 #!/usr/bin/env python3
 """Plays the staged game under the build's Wine session (Xvfb) and keeps a
 screenshot of each of its screens for review: the title screen with three
-players' badges, page 1 as it starts (the player's badge on the bar), page 1 finished (sparkling, then at rest with its star), the
-picture book, the about box and the ending picture.
+players' badges, page 1 as it starts (the player's badge on the bar), page 1
+finished (sparkling, then at rest with its star), the picture book, the about
+box, the piece-count chooser, a page made from a corpus photo, the notice for
+a picture that cannot be used and the ending picture.
 
 Usage: scripts/screenshots.py BUILD_DIR CONTENT_DIR OUTPUT_DIR
 """
@@ -24,6 +26,7 @@ def main():
     from harness import Game, Session, wait_until  # noqa: E402 (needs the environment above)
     from layout import PLACED, household_settings_file  # noqa: E402
     from player import Player  # noqa: E402
+    from test_photos import PHOTOS, COUNTS, count_button_centre, windows_path  # noqa: E402
 
     os.makedirs(output, exist_ok=True)
     session = Session()
@@ -72,6 +75,30 @@ def main():
         keep("6-about")
         game.key("Escape")
         wait_until(lambda: game.dialog() is None, "the about box to close")
+        chooser = session.resource_picture("PieceCountDialogBkg").crop(0, 0, 360, 120)
+
+        def open_photo(*parts):
+            game.key("a")
+            wait_until(game.dialog, "the Open dialog")
+            session.run("xdotool", "type", "--delay", "20", windows_path(os.path.join(PHOTOS, *parts)))
+            game.key("Return")
+            return wait_until(lambda: (lambda r: r if r and game.grab(r[0], r[1], 360, 120)
+                                       .shows(chooser) else None)(game.dialog()),
+                              "the piece-count chooser")
+
+        rect = open_photo("exif-orientation", "Landscape_6.jpg")
+        keep("6b-pieces-chooser")
+        x, y = count_button_centre(COUNTS.index(9))
+        game.click(rect[0] + x, rect[1] + y)
+        game.wait_log("COwnPictures: page000001 opened")
+        wait_until(lambda: game.dialog() is None, "the chooser to close")
+        keep("6c-your-picture")
+        rect = open_photo("libjpeg-turbo", "monkey12.jpg")
+        x, y = count_button_centre(COUNTS.index(4))
+        game.click(rect[0] + x, rect[1] + y)
+        player.wait_picture_dialog("PictureRefusedDialogBkg")
+        keep("6d-picture-refused")
+        player.answer_dialog("PictureRefusedDialogBkg")
         game.key("q")
         player.wait_ending()
         keep("7-ending")

@@ -36,6 +36,9 @@ void OnKeyDown(HWND window, uint32_t key) {
     case KeyAction::kPlay:
         g_animView.OnPlayKey(window, response.playKey);
         break;
+    case KeyAction::kCommand:
+        PostMessageA(window, WM_COMMAND, static_cast<WPARAM>(response.command), 0);
+        break;
     case KeyAction::kBook:
         g_gameController.OnBookKey(window, response.command);
         break;

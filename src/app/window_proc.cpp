@@ -173,6 +173,9 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case UWM_TITLE_SCREEN_READY:
         OnScreenReady(window);
         return 0;
+    case WM_DROPFILES:
+        g_gameController.OnDropFiles(window, reinterpret_cast<HDROP>(wParam));
+        return 0;
     case WM_DESTROY:
         PostQuitMessage(0);
         return 0;

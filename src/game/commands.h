@@ -15,6 +15,9 @@ constexpr int32_t ID_CLEAR_PAGE = 10005; // take every placed piece out again
 // number's 10006.
 constexpr int32_t ID_SOUND = 10011; // the sound switch: all on, music off, all off
 constexpr int32_t ID_BOOK = 10012;  // open the picture book, or close it again
+// The player's own pictures.
+constexpr int32_t ID_ADD_PICTURE = 10013;   // the Open dialog: a photo becomes a page
+constexpr int32_t ID_YOUR_PICTURES = 10014; // the first of the player's own pages
 
 // Neither carries parameters; the window procedure handles both alike.
 constexpr uint32_t UWM_GAME_SCREEN_READY = 2024;

@@ -16,12 +16,14 @@ constexpr uint32_t kKeyLeft = 37;
 constexpr uint32_t kKeyUp = 38;
 constexpr uint32_t kKeyRight = 39;
 constexpr uint32_t kKeyDown = 40;
+constexpr uint32_t kKeyA = 65;
 constexpr uint32_t kKeyB = 66;
 constexpr uint32_t kKeyC = 67;
 constexpr uint32_t kKeyH = 72;
 constexpr uint32_t kKeyI = 73;
 constexpr uint32_t kKeyM = 77;
 constexpr uint32_t kKeyQ = 81;
+constexpr uint32_t kKeyY = 89;
 
 constexpr KeyResponse kIgnored = {KeyAction::kNothing, 0, nullptr};
 
@@ -64,6 +66,10 @@ KeyResponse RespondWhilePlaying(uint32_t key, bool shift) {
         return Press(ID_SOUND);
     case kKeyB:
         return Press(ID_BOOK);
+    case kKeyA:
+        return {KeyAction::kCommand, ID_ADD_PICTURE, nullptr};
+    case kKeyY:
+        return {KeyAction::kCommand, ID_YOUR_PICTURES, nullptr};
     case kKeyQ:
         return Press(ID_QUIT, "VK_Q");
     default:

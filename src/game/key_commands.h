@@ -15,6 +15,7 @@ enum class KeyAction {
     kPlay,         // hand `playKey` to the view
     kBook,         // hand the picture book the BookKey in `command`
     kChoosePlayer, // move the title screen's badge highlight `command` (-1, 1) badges
+    kCommand,      // send `command`, which has no button to press
 };
 
 // What a key asks of the open picture book.

@@ -27,8 +27,18 @@ struct PageProgress {
 // loading restores each piece once.
 PageProgress CountProgress(int32_t page, const std::vector<SavedSprite>& records);
 
+// The same count for a page whose placed pictures carry the tags
+// firstPlaced .. firstPlaced + pieceCount - 1 (at most 32 pieces): the
+// thirty pages' and the player's own pages alike.
+PageProgress CountPlacedPieces(int32_t firstPlaced, int32_t pieceCount,
+                               const std::vector<SavedSprite>& records);
+
 // Page's progress as the save file at path records it. A missing file, or
 // one whose header is wrong or cut short, is a page not yet started, which
 // is how the game then lays it out; a file that ends inside a record counts
 // the records before it, as loading keeps them.
 PageProgress ReadPageProgress(const std::string& path, int32_t page);
+
+// A page of the player's own with pieceCount pieces, as its save file at
+// path records it (sprites/page_source.h gives its tags).
+PageProgress ReadOwnPageProgress(const std::string& path, int32_t pieceCount);

@@ -9,12 +9,16 @@
 #include "persist/store_locations.h"
 #include "sprites/document_view.h"
 #include "sprites/page_completion.h"
+#include "sprites/page_source.h"
 #include "sprites/page_storage.h"
 
 CAnimDoc::CAnimDoc() : pageCursor(CPageCursor::Instance()), fileOps(PuzzleFileOps::Instance()) {}
 
 void CAnimDoc::ChangePage(int32_t direction) {
     StorePage();
+    // Turning a page leaves the player's own pages for the built-in ones.
+    if (direction == kNextPage || direction == kPreviousPage)
+        pageSource = nullptr;
     if (direction == kNextPage)
         pageCursor->Next();
     else if (direction == kPreviousPage)
@@ -26,7 +30,14 @@ void CAnimDoc::GoToPage(int32_t page) {
     if (page < 1 || page > kPageCount)
         return;
     StorePage();
+    pageSource = nullptr;
     pageCursor->GoTo(page);
+    LoadPage(mainWindow);
+}
+
+void CAnimDoc::ShowOwnPage(const CPageSource* source) {
+    StorePage();
+    pageSource = source;
     LoadPage(mainWindow);
 }
 
@@ -38,6 +49,10 @@ void CAnimDoc::StorePage() {
 }
 
 void CAnimDoc::LoadPage(HWND window) {
+    if (pageSource != nullptr) {
+        LoadOwnPage(window);
+        return;
+    }
     if (!SetBackground(window, kPageBackgroundPath)) {
         // The old background stays, but the page being left must not stay
         // under the new one: its sprites carry the same kinds of tags, and
@@ -53,6 +68,32 @@ void CAnimDoc::LoadPage(HWND window) {
     else
         healing.AddMissingPieces(*this, page);
     AddFurniture(page);
+}
+
+void CAnimDoc::LoadOwnPage(HWND window) {
+    if (!SetBackground(window, pageSource->BackgroundPath())) {
+        DeleteSprites();
+        if (view != nullptr)
+            view->NewPageOnOldBackground();
+    }
+    pageSprites->firstLoose = kOwnFirstLoose;
+    pageSprites->firstHole = kOwnFirstHole;
+    pageSprites->firstPlaced = kOwnFirstPlaced;
+    pageSprites->firstDrag = kOwnFirstDrag;
+    pageSprites->pieceCount = pageSource->PieceCount();
+    if (!RestoreCurrentPage())
+        AddOwnPieces();
+    else
+        healing.AddMissingPieces(*this, *pageSource);
+    AddFurniture(pageSource->Label());
+}
+
+void CAnimDoc::AddOwnPieces() {
+    for (int32_t kind = 0; kind < kPieceKindCount; ++kind)
+        for (int32_t k = 0; k < pageSource->PieceCount(); ++k) {
+            const SpriteRecord record = pageSource->Record(kind, k);
+            AddPieceSprite(record, pageSource->Piece(record.nameIndex));
+        }
 }
 
 std::string CAnimDoc::SavePathOf(int32_t page) const {
@@ -77,6 +118,8 @@ std::string CAnimDoc::CurrentSavePath() const {
 }
 
 bool CAnimDoc::StoreCurrentPage() {
+    if (pageSource != nullptr)
+        return fileOps->WriteSaveFile(pageSource->SavePath(), RecordPage(*this));
     const std::string name = CurrentSaveName();
     if (name.empty())
         return false;
@@ -87,7 +130,7 @@ bool CAnimDoc::StoreCurrentPage() {
 
 bool CAnimDoc::RestoreCurrentPage() {
     SavedPage saved;
-    const std::string path = CurrentSavePath();
+    const std::string path = pageSource != nullptr ? pageSource->SavePath() : CurrentSavePath();
     if (path.empty() || !fileOps->ReadSaveFile(path, &saved))
         return false;
     RestorePage(saved, *this);
@@ -104,7 +147,7 @@ void CAnimDoc::AddPiecesFromCatalogue(int32_t page) {
     }
 }
 
-void CAnimDoc::AddFurniture(int32_t page) {
+void CAnimDoc::AddFurniture(int32_t label) {
     for (int32_t button = 0; button < kButtonCount; ++button) {
         SpriteRecord record = g_buttonRecords[button];
         // The sound switch shows the face of the setting in force.
@@ -112,8 +155,16 @@ void CAnimDoc::AddFurniture(int32_t page) {
             record.frameColumn = CSettings::GetInstance()->GetSound();
         AddGridSprite(record, g_buttonPicturePaths[button], record.nameIndex);
     }
-    g_pageNumberRecord.frameRow = page;
-    AddGridSprite(g_pageNumberRecord, kPageNumberPicturePath, kPageNumberTag);
+    if (pageSource != nullptr) {
+        // The player's own pages are labelled apart from the thirty.
+        SpriteRecord own = g_pageNumberRecord;
+        own.frameRows = kOwnPageLabelFrames;
+        own.frameRow = label >= 0 && label < kOwnPageLabelFrames ? label : 0;
+        AddGridSprite(own, kOwnPageLabelPath, kPageNumberTag);
+    } else {
+        g_pageNumberRecord.frameRow = label;
+        AddGridSprite(g_pageNumberRecord, kPageNumberPicturePath, kPageNumberTag);
+    }
     // A page loaded finished shows its star, without any celebration.
     SpriteRecord star = g_finishedStarRecord;
     star.visible = PageProgressOf(*this).Finished() ? 1 : 0;

@@ -11,6 +11,7 @@
 #include <string>
 
 class CPageCursor;
+class CPageSource;
 class PuzzleFileOps;
 
 // Directions of a page change; any other direction stores the page and
@@ -45,6 +46,15 @@ public:
     // changes nothing.
     void GoToPage(int32_t page);
 
+    // Stores the page being left and shows a page of the player's own
+    // instead (sprites/page_source.h), which the caller keeps alive while it
+    // is shown. Null goes back to the built-in page the cursor names. A page
+    // change or GoToPage leaves the player's page for the built-in ones.
+    void ShowOwnPage(const CPageSource* source);
+    // Forgets the player's page without storing it: its source is going
+    // away (the page was removed). The built-in page is not loaded.
+    void ForgetOwnPage() { pageSource = nullptr; }
+
     // Page (1..30)'s save file to read, as CurrentSavePath says it; empty
     // for any other number.
     std::string SavePathOf(int32_t page) const;
@@ -64,8 +74,11 @@ public:
     bool RestoreCurrentPage();
 
 private:
+    void LoadOwnPage(HWND window);
     void AddPiecesFromCatalogue(int32_t page);
-    void AddFurniture(int32_t page);
+    void AddOwnPieces();
+    // label: the page number's row in its strip (0 shows none).
+    void AddFurniture(int32_t label);
 
     CPageCursor* pageCursor;
     PuzzleFileOps* fileOps;

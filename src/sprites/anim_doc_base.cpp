@@ -4,6 +4,7 @@
 #include "image/dib_image.h"
 #include "sprites/document_view.h"
 #include "sprites/grid_sprite.h"
+#include "sprites/page_source.h"
 #include "sprites/sprite.h"
 
 #include <memory>
@@ -105,11 +106,37 @@ CSprite* CAnimDocBase::AddPieceSprite(const SpriteRecord& record, const std::str
     return sprite.release();
 }
 
+CSprite* CAnimDocBase::AddPieceSprite(const SpriteRecord& record, const PictureBytes& picture) {
+    auto sprite = std::make_unique<CSprite>(nextSerial++, record.nameIndex, nullptr);
+    if (!sprite->LoadFromMemory(picture.data, picture.size))
+        return nullptr;
+    sprite->OnLoaded();
+    sprite->MoveTo(record.x, record.y);
+    sprite->SetDepth(record.depth);
+    sprite->SetVisibleQuiet(record.visible != 0);
+    Place(sprite.get());
+    return sprite.release();
+}
+
 CGridSprite* CAnimDocBase::AddGridSprite(const SpriteRecord& record, const std::string& path,
                                          int32_t tag) {
     auto sprite = std::make_unique<CGridSprite>(nextSerial++, tag);
     if (!sprite->LoadFromPath(path))
         return nullptr;
+    return PlaceGrid(std::move(sprite), record);
+}
+
+CGridSprite* CAnimDocBase::AddGridSprite(const SpriteRecord& record, const PictureBytes& picture,
+                                         int32_t tag) {
+    auto sprite = std::make_unique<CGridSprite>(nextSerial++, tag);
+    if (!sprite->LoadFromMemory(picture.data, picture.size))
+        return nullptr;
+    sprite->OnLoaded();
+    return PlaceGrid(std::move(sprite), record);
+}
+
+CGridSprite* CAnimDocBase::PlaceGrid(std::unique_ptr<CGridSprite> sprite,
+                                     const SpriteRecord& record) {
     // The cell size comes from the loaded picture, so the grid is set after
     // loading, columns and rows before the cell shown.
     sprite->SetColumns(record.frameColumns);

@@ -9,11 +9,14 @@
 #include "sprites/sprite_list.h"
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 class CDIBImage;
 class CDocumentView;
 class CGridSprite;
+class CPageSource;
+struct PictureBytes;
 class CPageSpriteIndex;
 class CSprite;
 
@@ -38,6 +41,12 @@ public:
     CSprite* AddSprite(const std::string& path, int32_t tag, const POINT* pos);
     CSprite* AddPieceSprite(const SpriteRecord& record, const std::string& path);
     CGridSprite* AddGridSprite(const SpriteRecord& record, const std::string& path, int32_t tag);
+    // The same two from a picture held in memory (a page of the player's
+    // own, sprites/page_source.h); null, with nothing added, when the bytes
+    // hold no picture.
+    CSprite* AddPieceSprite(const SpriteRecord& record, const PictureBytes& picture);
+    CGridSprite* AddGridSprite(const SpriteRecord& record, const PictureBytes& picture,
+                               int32_t tag);
     // The lowest sprite with this tag, or null.
     CSprite* FindByTag(int32_t tag) const { return sprites.FindByTag(tag); }
 
@@ -49,6 +58,9 @@ public:
     CDocumentView* GetView() const { return view; }
     void SetView(CDocumentView* newView) { view = newView; }
     CPageSpriteIndex* GetPageSprites() const { return pageSprites; }
+    // The page of the player's own being shown, or null on the thirty
+    // built-in pages (sprites/page_source.h).
+    const CPageSource* GetPageSource() const { return pageSource; }
 
     CAnimDocBase(const CAnimDocBase&) = delete;
     CAnimDocBase& operator=(const CAnimDocBase&) = delete;
@@ -61,10 +73,14 @@ protected:
     void DeleteSprites();
     // Adds a loaded sprite on top and lets the view know.
     void Place(CSprite* sprite);
+    // Sets a loaded grid sprite up from record and places it.
+    CGridSprite* PlaceGrid(std::unique_ptr<CGridSprite> sprite, const SpriteRecord& record);
 
     CPageSpriteIndex* pageSprites;
     CDIBImage* background = nullptr;
     CSpriteList sprites;
     CDocumentView* view = nullptr;
     int32_t nextSerial = 0;
+    // Not owned; set by CAnimDoc::ShowOwnPage.
+    const CPageSource* pageSource = nullptr;
 };

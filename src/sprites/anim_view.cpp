@@ -17,6 +17,7 @@
 #include "sprites/anim_doc.h"
 #include "sprites/grid_sprite.h"
 #include "sprites/page_pieces.h"
+#include "sprites/page_source.h"
 #include "sprites/rect_math.h"
 #include "sprites/sprite.h"
 
@@ -283,6 +284,13 @@ void CAnimView::ReturnDragSprite() {
     // The home position is the catalogue's. k came from a drag picture of
     // this page, but the table is never read outside its bounds whatever
     // the index says.
+    if (const CPageSource* own = document != nullptr ? document->GetPageSource() : nullptr) {
+        if (k >= 0 && k < own->PieceCount()) {
+            const SpriteRecord home = own->Record(kDragKind, k);
+            drag->MoveTo(home.x, home.y);
+        }
+        return;
+    }
     const int32_t page = pageCursor->GetPageIndex();
     if (page < 1 || page > kPageCount || k < 0 || k >= pageSprites->pieceCount ||
         k >= kMostPiecesOnAPage)

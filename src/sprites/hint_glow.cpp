@@ -4,7 +4,10 @@
 #include "game/play_aids.h"
 #include "sprites/anim_doc_base.h"
 #include "sprites/page_pieces.h"
+#include "sprites/page_source.h"
 #include "sprites/sprite.h"
+
+#include <string>
 
 namespace {
 
@@ -29,8 +32,14 @@ void CHintGlow::ShowForPiece(CAnimDocBase* document, int32_t k, uint32_t now) {
                               : nullptr;
     if (k < 0 || hole == nullptr)
         return;
-    Start(document, HoleGlowPath(PieceNumber(k)), hole->GetX() + kFitOffsetX - kAidMargin,
-          hole->GetY() + kFitOffsetY - kAidMargin, now);
+    const int32_t x = hole->GetX() + kFitOffsetX - kAidMargin;
+    const int32_t y = hole->GetY() + kFitOffsetY - kAidMargin;
+    if (const CPageSource* own = document->GetPageSource()) {
+        if (glow.Show(document, "glow" + std::to_string(k), own->HoleGlow(k), x, y))
+            startedAt = now;
+        return;
+    }
+    Start(document, HoleGlowPath(PieceNumber(k)), x, y, now);
 }
 
 void CHintGlow::Start(CAnimDocBase* document, const std::string& path, int32_t x, int32_t y,

@@ -6,10 +6,12 @@
 #include "sprites/anim_doc_base.h"
 #include "sprites/hint_glow.h"
 #include "sprites/page_pieces.h"
+#include "sprites/page_source.h"
 #include "sprites/piece_hands.h"
 #include "sprites/reading_order.h"
 #include "sprites/sprite.h"
 
+#include <string>
 #include <vector>
 
 namespace {
@@ -123,9 +125,13 @@ void CKeyboardPlay::ShowSelection() {
         selectionRing.Remove();
         return;
     }
-    selectionRing.Show(document, SelectionRingPath(PieceNumber(selectedPiece)),
-                       loose->GetX() + kDragRestOffsetX - kAidMargin,
-                       loose->GetY() + kDragRestOffsetY - kAidMargin);
+    const int32_t x = loose->GetX() + kDragRestOffsetX - kAidMargin;
+    const int32_t y = loose->GetY() + kDragRestOffsetY - kAidMargin;
+    if (const CPageSource* own = document->GetPageSource())
+        selectionRing.Show(document, "ring" + std::to_string(selectedPiece),
+                           own->SelectionRing(selectedPiece), x, y);
+    else
+        selectionRing.Show(document, SelectionRingPath(PieceNumber(selectedPiece)), x, y);
 }
 
 void CKeyboardPlay::LiftSelected(HWND window) {

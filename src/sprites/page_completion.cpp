@@ -12,6 +12,8 @@ PageProgress PageProgressOf(CAnimDocBase& document) {
     const CPageSpriteIndex& page = *document.GetPageSprites();
     // The records carry tags, not page numbers: the page is the one whose
     // placed pictures the index names.
+    if (document.GetPageSource() != nullptr)
+        return CountPlacedPieces(page.firstPlaced, page.pieceCount, RecordPage(document).sprites);
     const int32_t number = PageOfPiece(PieceOf(page.firstPlaced));
     return CountProgress(number, RecordPage(document).sprites);
 }

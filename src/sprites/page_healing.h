@@ -7,6 +7,8 @@
 #include <cstdint>
 
 class CAnimDocBase;
+class CPageSource;
+struct SpriteRecord;
 
 class CPageHealing {
 public:
@@ -15,4 +17,11 @@ public:
     // as the catalogue has it, except that a placed piece's loose picture
     // and hole stay hidden. Any other page number adds nothing.
     void AddMissingPieces(CAnimDocBase& document, int32_t page) const;
+    // The same for a page of the player's own, laid out as source has it.
+    void AddMissingPieces(CAnimDocBase& document, const CPageSource& source) const;
+
+private:
+    // Adds record's sprite through add unless the page has it already.
+    template <typename Add>
+    void Heal(CAnimDocBase& document, int32_t kind, const SpriteRecord& record, Add add) const;
 };

@@ -2,12 +2,28 @@
 #include "game/catalogue.h"
 #include "sprites/anim_doc_base.h"
 #include "sprites/grid_sprite.h"
+#include "sprites/page_source.h"
 
 CPageOverlay::CPageOverlay(int32_t tag, int32_t rows, int32_t depth)
     : tag(tag), rows(rows), depth(depth) {}
 
 bool CPageOverlay::Show(CAnimDocBase* newDocument, const std::string& newPath, int32_t x,
                         int32_t y) {
+    return ShowThrough(newDocument, newPath, x, y, [&](const SpriteRecord& record) {
+        return newDocument->AddGridSprite(record, newPath, tag);
+    });
+}
+
+bool CPageOverlay::Show(CAnimDocBase* newDocument, const std::string& name,
+                        const PictureBytes& picture, int32_t x, int32_t y) {
+    return ShowThrough(newDocument, name, x, y, [&](const SpriteRecord& record) {
+        return newDocument->AddGridSprite(record, picture, tag);
+    });
+}
+
+template <typename Add>
+bool CPageOverlay::ShowThrough(CAnimDocBase* newDocument, const std::string& newPath, int32_t x,
+                               int32_t y, Add add) {
     if (sprite != nullptr && document == newDocument && path == newPath) {
         sprite->MoveTo(x, y);
         ShowFrame(0);
@@ -17,7 +33,7 @@ bool CPageOverlay::Show(CAnimDocBase* newDocument, const std::string& newPath, i
     if (newDocument == nullptr)
         return false;
     const SpriteRecord record = {rows, 1, 0, 0, x, y, depth, 1, tag};
-    sprite = newDocument->AddGridSprite(record, newPath, tag);
+    sprite = add(record);
     if (sprite == nullptr)
         return false;
     document = newDocument;

@@ -10,6 +10,7 @@
 
 class CAnimDocBase;
 class CGridSprite;
+struct PictureBytes;
 
 class CPageOverlay {
 public:
@@ -20,6 +21,10 @@ public:
     // Shows the picture at path with its top-left at (x, y), on top of the
     // page. False, with nothing shown, when the picture cannot be read.
     bool Show(CAnimDocBase* document, const std::string& path, int32_t x, int32_t y);
+    // The same for a picture in memory (a page of the player's own); name
+    // tells one picture from another, as a path does.
+    bool Show(CAnimDocBase* document, const std::string& name, const PictureBytes& picture,
+              int32_t x, int32_t y);
     // Shows another frame (0 is the first); nothing when none is shown.
     void ShowFrame(int32_t frame);
     // Takes the picture off the page; the screen under it is drawn again.
@@ -33,6 +38,10 @@ public:
     CPageOverlay& operator=(const CPageOverlay&) = delete;
 
 private:
+    template <typename Add>
+    bool ShowThrough(CAnimDocBase* document, const std::string& name, int32_t x, int32_t y,
+                     Add add);
+
     int32_t tag;
     int32_t rows;
     int32_t depth;

@@ -5,6 +5,7 @@
 #include "game/page_sprite_index.h"
 #include "sprites/anim_doc_base.h"
 #include "sprites/document_view.h"
+#include "sprites/page_source.h"
 #include "sprites/sprite.h"
 
 namespace {
@@ -38,7 +39,14 @@ void RestoreSprite(const SavedSprite& record, CAnimDocBase& document,
         return;
     }
     const POINT at{record.x, record.y};
-    CSprite* sprite = document.AddSprite(g_pieceFileNames[static_cast<size_t>(tag)], tag, &at);
+    CSprite* sprite = nullptr;
+    if (const CPageSource* own = document.GetPageSource()) {
+        // The player's own page: its pictures are in memory, not in files.
+        const SpriteRecord placed = {1, 1, 0, 0, at.x, at.y, kCatalogueDepth, 1, tag};
+        sprite = document.AddPieceSprite(placed, own->Piece(tag));
+    } else {
+        sprite = document.AddSprite(g_pieceFileNames[static_cast<size_t>(tag)], tag, &at);
+    }
     // Without a redraw of its own: the new page is drawn whole anyway.
     if (sprite != nullptr)
         sprite->SetVisibleQuiet(record.visible != 0);

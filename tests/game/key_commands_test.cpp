@@ -39,6 +39,13 @@ TEST(KeyCommands, KeysNoScenarioPressesAnswerInTheirOwnStateOnly) {
         {kStateBook, kUp, {KeyAction::kBook, kBookKeyUp, nullptr}},
         {kStateBook, kDown, {KeyAction::kBook, kBookKeyDown, nullptr}},
         {kStateBook, kM, {KeyAction::kBook, kBookKeySound, nullptr}},
+        // A: add a picture of the player's own; it has no button to press.
+        {kStatePlaying, 65u, {KeyAction::kCommand, ID_ADD_PICTURE, nullptr}},
+        {kStateBook, 65u, {KeyAction::kNothing, 0, nullptr}},
+        {kStateTitle, 65u, {KeyAction::kNothing, 0, nullptr}},
+        // Y: the player's own pages.
+        {kStatePlaying, 89u, {KeyAction::kCommand, ID_YOUR_PICTURES, nullptr}},
+        {kStateBook, 89u, {KeyAction::kNothing, 0, nullptr}},
     };
     for (const auto& a : answers) {
         SCOPED_TRACE(testing::Message() << "state " << a.state << " key " << a.key);
@@ -55,7 +62,7 @@ TEST(KeyCommands, KeysNoScenarioPressesAnswerInTheirOwnStateOnly) {
         EXPECT_EQ(RespondToKey(kStateTitle, key).action, KeyAction::kNothing) << key;
     for (uint32_t key : {kTab, kC, kQ, kSpace, 8u, 72u, 73u, 33u, 34u})
         EXPECT_EQ(RespondToKey(kStateBook, key).action, KeyAction::kNothing) << key;
-    for (uint32_t key : {0u, 7u, 10u, 65u, 255u})
+    for (uint32_t key : {0u, 7u, 10u, 90u, 255u})
         EXPECT_EQ(RespondToKey(kStatePlaying, key).action, KeyAction::kNothing) << key;
 }
 

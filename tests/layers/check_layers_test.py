@@ -18,6 +18,9 @@ SOUND_TREE = {
     "src/persist/store.h": '#include "platform/platform.h"\n',
     "src/app/main.cpp": '#include <ddraw.h>\n#include "game/win32/controller.h"\n',
     "src/game/win32/controller.h": "",
+    "src/photos/cut.h": '#include "game/catalogue.h"\n#include "persist/store.h"\n',
+    "src/game/win32/photo_dialog.cpp": '#include "photos/cut.h"\n#include "shelf/page.h"\n',
+    "src/shelf/page.h": '#include "photos/cut.h"\n#include "sprites/doc.h"\n',
 }
 
 
@@ -45,6 +48,10 @@ class LayerCheck(unittest.TestCase):
             "portable includes app": {"src/audio/song.cpp": '#include "app/main.h"\n', "src/app/main.h": ""},
             "storage includes sprites": {"src/persist/save.cpp": '#include "sprites/doc.h"\n'},
             "storage includes game": {"src/persist/save.cpp": '#include "game/catalogue.h"\n'},
+            "photos include sprites": {"src/photos/cut.cpp": '#include "sprites/doc.h"\n'},
+            "designed includes photos": {"src/game/page.cpp": '#include "photos/cut.h"\n'},
+            "designed includes the shelf": {"src/sprites/view.cpp": '#include "shelf/page.h"\n'},
+            "photos include the shelf": {"src/photos/cut.cpp": '#include "shelf/page.h"\n'},
             "cycle": {"src/platform/clock.cpp": '#include "persist/store.h"\n'},
         }
         for what, extra in breaches.items():

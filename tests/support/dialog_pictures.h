@@ -21,4 +21,6 @@ inline constexpr DialogPicture kDialogPictures[] = {
     {"QuitButtonUp", kEndingQuitButton.width, kEndingQuitButton.height},
     {"QuitButtonDown", kEndingQuitButton.width, kEndingQuitButton.height},
     {"CannotSaveDialogBkg", kPictureDialogSize, kPictureDialogSize},
+    {"PictureRefusedDialogBkg", kPictureDialogSize, kPictureDialogSize},
+    {"PieceCountDialogBkg", kPictureDialogSize, kPictureDialogSize},
 };

@@ -1,27 +1,19 @@
-// The pictures that help a player find a piece and its hole, drawn from the
-// piece's body shape: the selection ring round a loose piece, and the glow
-// strip that pulses round a hole for a hint. Each frame lies kAidMargin
-// pixels further out on every side than the drag picture's body box
-// (game/play_aids.h), so the game places both from the drag picture's
-// position alone. Outside the ring or glow every pixel is the key colour.
+// The pictures that help a player find a piece and its hole (the selection
+// ring and the hole glow), drawn by the engine's aid art from a piece's
+// body shape, and the child lock's notice drawn the same way.
 #pragma once
 
 #include "image.h"
+#include "photos/aid_art.h"
 
 namespace content {
 
-// A dark, a bright and a dark band round the body: plain on any picture.
-Image DrawSelectionRing(const Mask& body);
-
-// kGlowFrameCount frames stacked top to bottom: a warm outline that grows
-// wider and brighter from frame to frame.
-Image DrawHoleGlow(const Mask& body);
+using photos::AidBodyOffset;
+using photos::DrawHoleGlow;
+using photos::DrawSelectionRing;
 
 // The child lock's notice: the hole glow's frames round the quit button's
 // shape (a rectangle with its corners rounded off).
 Image DrawHoldNotice();
-
-// Where the body's top-left lies inside either picture's frame.
-int AidBodyOffset();
 
 } // namespace content

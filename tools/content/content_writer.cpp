@@ -9,15 +9,18 @@
 #include "art/pictures.h"
 #include "art/screens.h"
 #include "game/book_layout.h"
+#include "game/photo_dialogs_layout.h"
 #include "game/play_aids.h"
 #include "game/player_badges.h"
 #include "game_files.h"
 #include "layout.h"
 #include "music.h"
+#include "photos/photo_frame.h"
 #include "picture_file.h"
 #include "piece_art.h"
 #include "pointers.h"
 #include "sound.h"
+#include "sprites/page_source.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -71,6 +74,7 @@ void GenerateScreens(const std::string& folder) {
     MakeFolders(folder);
     const Image background = DrawBackground();
     WritePicture(folder, kBackgroundFile, background);
+    WritePicture(folder, photos::kLandscapeBackgroundPath, DrawBackground(photos::kLandscapeFrame));
     const Image title = DrawTitlePicture();
     WritePicture(folder, kTitleFile, title);
     WritePicture(folder, kTitleTileFile, DrawTitleTile());
@@ -79,6 +83,7 @@ void GenerateScreens(const std::string& folder) {
         WritePicture(folder, GameButtonFile(button), DrawGameButton(button, background));
     const Image labels = DrawPageLabels(background);
     WritePicture(folder, kPageLabelsFile, labels);
+    WritePicture(folder, kOwnPageLabelPath, DrawOwnPageLabels(background));
     WritePicture(folder, kFinishedStarPath, DrawFinishedStar(labels));
     WritePicture(folder, kSparklePicturePath, DrawSparkle());
     WritePicture(folder, kHoldNoticePath, DrawHoldNotice());
@@ -107,6 +112,8 @@ void GenerateResources(const std::string& folder) {
         {"AboutDialogBkg", about},
         {"OneTimeDirectionsDialogBkg", DrawDirectionsDialog()},
         {"CannotSaveDialogBkg", DrawCannotSaveDialog()},
+        {kPictureRefusedDialogName, DrawPictureRefusedDialog()},
+        {kPieceCountDialogName, DrawPieceCountDialog()},
         {"EndingScrnDialogBkg", ending},
         {"OKButtonUp", DrawOkButton(about, 0)},
         {"OKButtonDown", DrawOkButton(about, 1)},

@@ -30,35 +30,6 @@ std::string PieceFileName(Kind kind, int piece) {
     return g_pieceFileNames[static_cast<size_t>(TagOf(static_cast<int32_t>(kind), piece))];
 }
 
-Box PieceLayout::HoleBody() const {
-    return {hole.x + kDragFromHole.x + kBodyInset, hole.y + kDragFromHole.y + kBodyInset, w, h};
-}
-
-Box PieceLayout::LooseBody() const {
-    return {loose.x + kDragFromLoose.x + kBodyInset, loose.y + kDragFromLoose.y + kBodyInset, w, h};
-}
-
-Box PieceLayout::LooseFootprint() const {
-    const Box body = LooseBody();
-    return {body.x, body.y, w + kShadowReach, h + kShadowReach};
-}
-
-Box PieceLayout::DragRect(Point topLeft) const {
-    return {topLeft.x, topLeft.y, kBodyInset + w + kShadowReach, kBodyInset + h + kShadowReach};
-}
-
-Box PieceLayout::LooseRect() const {
-    const Box drag = DragAtRest();
-    return {loose.x, loose.y, drag.Right() - loose.x, drag.Bottom() - loose.y};
-}
-
-Box PieceLayout::HoleRect() const {
-    if (first)
-        return kPictureArea;
-    const Box body = HoleBody();
-    return {hole.x, hole.y, body.Right() - hole.x, body.Bottom() - hole.y};
-}
-
 int MaxBodyWidth(int pieceCount) {
     if (pieceCount >= 9)
         return 112;

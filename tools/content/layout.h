@@ -6,6 +6,7 @@
 #include "game/catalogue.h"
 #include "game/screen_layout.h"
 #include "image.h"
+#include "photos/piece_geometry.h"
 
 #include <string>
 #include <vector>
@@ -21,23 +22,19 @@ constexpr Box ToBox(const ScreenBox& place) {
 }
 
 // The page picture: the rectangle every page's first hole covers.
-constexpr Box kPictureArea{299, 54, 426, 576};
+constexpr Box kPictureArea = photos::kBuiltInPictureArea;
 // The wooden frame the background draws around the picture area; loose
 // pieces keep clear of it.
 constexpr int kFrameWidth = 16;
 // Loose pieces, shadows included, end two pixels above the button bar.
 constexpr int kLooseBottom = kButtonBarTop - 2;
 
-// The game carries a drag picture with its top-left 10 right of and 9 below
-// its hole when it fits exactly, and rests it 14 right of and 7 below the
-// loose piece. Every picture is laid out around these two offsets.
-constexpr Point kDragFromHole{kFitOffsetX, kFitOffsetY};
-constexpr Point kDragFromLoose{kDragRestOffsetX, kDragRestOffsetY};
-// The piece body starts one pixel inside its drag picture: the hit test
-// ignores a sprite's left and top edge, so every body pixel stays pickable.
-constexpr int kBodyInset = 1;
-// How far the drag picture's shadow reaches right of and below the body.
-constexpr int kShadowReach = 10;
+// The offsets every picture is laid out around, shared with the game's
+// photo pages.
+using photos::kBodyInset;
+using photos::kDragFromHole;
+using photos::kDragFromLoose;
+using photos::kShadowReach;
 
 // Gaps that keep recesses apart in the picture and loose pieces apart.
 constexpr int kHoleGap = 8;
@@ -56,29 +53,10 @@ int PageOf(int piece);
 // "\Data\h007.dat" and so on.
 std::string PieceFileName(Kind kind, int piece);
 
-struct PieceLayout {
+// A piece's positions and body size (photos::PieceGeometry, with the picture
+// area of the built-in pages) and its catalogue number.
+struct PieceLayout : photos::PieceGeometry {
     int piece = 0;
-    bool first = false; // the page's first piece covers the whole picture area
-    Point loose;        // top-left of the loose picture
-    Point hole;         // top-left of the hole and placed pictures
-    int w = 0;          // body size
-    int h = 0;
-
-    // Screen boxes of the body where it sits in its hole and where it lies loose.
-    Box HoleBody() const;
-    Box LooseBody() const;
-    // The loose body with its shadow: what a loose piece covers on screen.
-    Box LooseFootprint() const;
-    // Sizes and screen rectangles of the four pictures.
-    Box DragRect(Point topLeft) const;
-    Box DragAtRest() const {
-        return DragRect({loose.x + kDragFromLoose.x, loose.y + kDragFromLoose.y});
-    }
-    Box DragOverHole() const {
-        return DragRect({hole.x + kDragFromHole.x, hole.y + kDragFromHole.y});
-    }
-    Box LooseRect() const;
-    Box HoleRect() const;
 };
 
 // The page's pieces in catalogue order, sized by GrowSizes.

@@ -1,20 +1,19 @@
-// Piece outlines: jigsaw pieces with round tabs and blanks, or smooth
-// pebbles, each filling its body box. Outlines are rasterised here rather
-// than by Cairo so the masks, and with them the game's hit shapes, never
-// depend on a library version.
+// Piece outlines of the built-in pages: jigsaw pieces with round tabs and
+// blanks, or smooth pebbles, each filling its body box, drawn with the
+// engine's outlines (photos/piece_outline.h) from draws of their own page
+// and piece.
 #pragma once
 
 #include "image.h"
+#include "photos/piece_outline.h"
 
 #include <vector>
 
 namespace content {
 
-struct Vec {
-    double x = 0;
-    double y = 0;
-};
-using Polygon = std::vector<Vec>;
+using photos::Polygon;
+using photos::Rasterize;
+using photos::Vec;
 
 enum class OutlineStyle { kJigsaw, kPebble };
 
@@ -23,9 +22,6 @@ OutlineStyle StyleOfPage(int page);
 // The outline of piece `piece` in a w x h box; the same arguments always give
 // the same outline, and two pieces of one page never share one.
 Polygon PieceOutline(int page, int piece, int w, int h);
-
-// Pixels whose centres lie inside the polygon (even-odd rule).
-Mask Rasterize(const Polygon& polygon, int w, int h);
 
 Mask PieceMask(int page, int piece, int w, int h);
 

@@ -4,6 +4,7 @@
 #include "art/screens.h"
 #include "canvas.h"
 #include "game/page_furniture.h"
+#include "game/photo_dialogs_layout.h"
 #include "game/play_aids.h"
 #include "game/player_badges.h"
 #include "game_files.h"
@@ -11,8 +12,10 @@
 #include "lettering.h"
 #include "page_view.h"
 #include "paint.h"
+#include "photos/photo_frame.h"
 #include "picture_file.h"
 #include "pointers.h"
+#include "sprites/page_source.h"
 
 #include <cstring>
 #include <fstream>
@@ -163,6 +166,26 @@ void PutPlayers(Sheet& sheet, const std::string& folder, double x, double y) {
     sheet.Put(quit, x + 2 * kBadgeRows * (kBadgeSize + 8) + 20, y, 1);
 }
 
+// The player's own pictures: the landscape photos' background, the
+// piece-count chooser, the refusal notice and the first own-page labels.
+void WriteOwnPicturesSheet(const std::string& folder, const std::string& sheetFolder) {
+    Sheet sheet(1340, 560);
+    sheet.Label("Background of landscape photo pages", 0, 24);
+    sheet.Put(LoadPicture(folder, photos::kLandscapeBackgroundPath), 0, 36, 0.5);
+    sheet.Label("How many pieces?", 540, 24);
+    sheet.Put(LoadBitmap(folder, kPieceCountDialogName), 540, 36, 1);
+    sheet.Label("Picture refused", 940, 24);
+    sheet.Put(WithButton(LoadBitmap(folder, kPictureRefusedDialogName),
+                         LoadBitmap(folder, "OKButtonUp"), ToBox(kDialogOkButton)),
+              940, 36, 1);
+    const Image labels = LoadPicture(folder, kOwnPageLabelPath);
+    sheet.Label("Own page labels 0-15", 0, 440);
+    for (int frame = 0; frame < 16; ++frame)
+        sheet.Put(labels.Crop(0, frame * 40, 106, 40), (frame % 8) * 124, 456 + (frame / 8) * 52,
+                  1);
+    sheet.Save(sheetFolder + "/own-pictures.png");
+}
+
 } // namespace
 
 void WriteScreenSheet(const std::string& folder, const std::string& sheetFolder) {
@@ -231,6 +254,7 @@ void WriteScreenSheet(const std::string& folder, const std::string& sheetFolder)
     PutReward(sheet, folder, 1000, 1000);
     PutPlayers(sheet, folder, 0, 1280);
     sheet.Save(sheetFolder + "/screens.png");
+    WriteOwnPicturesSheet(folder, sheetFolder);
 }
 
 } // namespace content

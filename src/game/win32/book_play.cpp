@@ -2,6 +2,7 @@
 #include "game/book_layout.h"
 #include "game/catalogue.h"
 #include "game/page_cursor.h"
+#include "game/page_progress.h"
 #include "game/sound_effects.h"
 #include "persist/player_saves.h"
 #include "persist/puzzle_file_ops.h"
@@ -18,8 +19,13 @@ CBookPlay::CBookPlay(CAnimDoc* document, CSoundEffects* sounds)
     : document(document), sounds(sounds) {}
 
 void CBookPlay::Open() {
-    book.Open(document->GetPageCursor()->GetPageIndex(), PageProgressOf(*document),
-              [this](int32_t page) { return document->SavePathOf(page); });
+    const int32_t page = document->GetPageCursor()->GetPageIndex();
+    // Over one of the player's own pictures the page in memory is not the
+    // cursor's: that one is counted from its save file, as every other is.
+    const PageProgress current = document->GetPageSource() == nullptr
+                                     ? PageProgressOf(*document)
+                                     : ReadPageProgress(document->SavePathOf(page), page);
+    book.Open(page, current, [this](int32_t number) { return document->SavePathOf(number); });
 }
 
 void CBookPlay::MoveHighlight(BookMove move) {

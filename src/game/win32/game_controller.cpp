@@ -43,6 +43,8 @@ LRESULT CGameController::OnCreate(HWND window, const CREATESTRUCTA* creation) {
     PostMessageA(window, UWM_TITLE_SCREEN_READY, 0, 0);
     LoadCursors(cursors, creation != nullptr ? creation->hInstance : nullptr);
     cursors->SetKind(kCursorArrow);
+    // Pictures dropped onto the window become pages of the player's own.
+    DragAcceptFiles(window, TRUE);
     return 0;
 }
 
@@ -120,6 +122,19 @@ LRESULT CGameController::OnCommand(HWND window, int32_t id, int32_t) {
         soundSwitch.Cycle(window);
         SetFocus(window);
         break;
+    case ID_ADD_PICTURE:
+        if (state == kStatePlaying) {
+            view->CancelDrag(window);
+            ownPictures.AddFromDialog(window);
+        }
+        break;
+    case ID_YOUR_PICTURES:
+        if (state == kStatePlaying) {
+            view->CancelDrag(window);
+            sounds->Play(window, kSoundChangePage);
+            ownPictures.ShowShelf(window);
+        }
+        break;
     case ID_BOOK:
         if (state == kStateBook)
             CloseBook(window, bookPlay.CurrentPage());
@@ -149,7 +164,9 @@ void CGameController::Start(HWND window) {
 void CGameController::ChangePage(HWND window, int32_t direction) {
     // Started first: the sound plays while the new page loads.
     sounds->Play(window, kSoundChangePage);
-    document->ChangePage(direction);
+    // On one of the player's own pages the page keys go round those.
+    if (!ownPictures.Step(window, direction == kNextPage ? 1 : -1))
+        document->ChangePage(direction);
     gameScreen->RedrawPageLabel(window);
     NoticeStoreFailure(window);
     SetFocus(window);
@@ -206,6 +223,15 @@ void CGameController::OpenBook(HWND window) {
     SetFocus(window);
 }
 
+void CGameController::OnDropFiles(HWND window, HDROP drop) {
+    if (state != kStatePlaying) {
+        DragFinish(drop);
+        return;
+    }
+    view->CancelDrag(window);
+    ownPictures.AddDropped(window, drop);
+}
+
 void CGameController::CloseBook(HWND window, int32_t page) {
     if (state != kStateBook)
         return;
@@ -216,6 +242,7 @@ void CGameController::CloseBook(HWND window, int32_t page) {
     if (page != document->GetPageCursor()->GetPageIndex()) {
         sounds->Play(window, kSoundChangePage);
         document->GoToPage(page);
+        ownPictures.Forget();
     }
     gameScreen->ShowControls(window);
     SetFocus(window);

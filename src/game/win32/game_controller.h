@@ -8,10 +8,13 @@
 #include "game/game_state.h"
 #include "game/win32/book_play.h"
 #include "game/win32/house_rules.h"
+#include "game/win32/own_pictures.h"
 #include "game/win32/screens.h"
 #include "game/win32/sound_switch.h"
 #include "game/win32/title_players.h"
 #include "platform/win_types.h"
+
+#include <shellapi.h>
 
 #include <cstdint>
 
@@ -50,6 +53,9 @@ public:
     // WM_LBUTTONUP at client x, y).
     void OnBookKey(HWND window, int32_t key);
     void OnBookMouse(HWND window, uint32_t message, int32_t x, int32_t y);
+    // WM_DROPFILES: pictures dropped onto the window become pages while a
+    // page is played; at any other time the drop is let go.
+    void OnDropFiles(HWND window, HDROP drop);
     // The main loop's periodic call while the book is open: the start-again
     // control's hold moves on, and the changes reach the screen.
     void TickBook(HWND window);
@@ -94,6 +100,8 @@ private:
     CBookPlay bookPlay{document, sounds};
     CHouseRules houseRules{view, sounds};
     CTitlePlayers titlePlayers;
+    // The player's own pictures: adding them and paging among them.
+    COwnPictures ownPictures{document};
 };
 
 extern CGameController g_gameController;

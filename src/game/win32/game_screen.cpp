@@ -123,7 +123,8 @@ void CGameScreen::DrawItem(const DRAWITEMSTRUCT* item, uint32_t id) {
 }
 
 void CGameScreen::DrawPageLabel(HDC dc) {
-    if (pageCursor == nullptr)
+    // The player's own pages show their label as the view's sprite alone.
+    if (pageCursor == nullptr || document->GetPageSource() != nullptr)
         return;
     pageLabels.DrawFrame(dc, pageCursor->GetPageIndex(), &kPageLabelPosition);
     // The view shows the star as a sprite too; drawn here as well, so that

@@ -2,6 +2,7 @@
 // back instead of a real system.
 #pragma once
 
+#include "platform/photo_decoder.h"
 #include "platform/win_types.h"
 
 #include <cstdint>
@@ -53,5 +54,10 @@ std::vector<WindowCopy> TakeWindowCopies();
 std::vector<HWND> TakeInvalidations();
 // Offscreen sections made and not yet deleted.
 int LiveOffscreenSections();
+
+// ---- Picture decoding (platform/photo_decoder.h) ---------------------------
+
+// The sizes DecodePhoto decoded to, for pictures it decoded.
+std::vector<platform::PhotoSize> TakeDecodedPhotoSizes();
 
 } // namespace headless

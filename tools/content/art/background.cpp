@@ -75,8 +75,8 @@ void WoodFill(cairo_t* cr, double x, double y, double w, double h, Rgb light, Rg
     cairo_restore(cr);
 }
 
-void DrawFrame(cairo_t* cr) {
-    const Box outer = kPictureArea.Inflated(kFrameWidth);
+void DrawFrame(cairo_t* cr, const Box& area) {
+    const Box outer = area.Inflated(kFrameWidth);
     SoftShadow(cr, outer.x, outer.y, outer.w, outer.h, 10);
     const Rgb light = Hex(0xc8935a), dark = Hex(0x8a5a30);
     const double f = kFrameWidth;
@@ -119,7 +119,7 @@ void DrawFrame(cairo_t* cr) {
         cairo_stroke(cr);
     }
     SetColour(cr, Hex(0x202428));
-    cairo_rectangle(cr, kPictureArea.x, kPictureArea.y, kPictureArea.w, kPictureArea.h);
+    cairo_rectangle(cr, area.x, area.y, area.w, area.h);
     cairo_fill(cr);
 }
 
@@ -150,14 +150,14 @@ void DrawBar(cairo_t* cr) {
 
 } // namespace
 
-Image DrawBackground() {
+Image DrawBackground(const Box& pictureArea) {
     Canvas felt(kScreenWidth, kScreenHeight);
     DrawFelt(felt.Context());
     Image image = felt.ToImage();
     AddFeltTexture(image);
     Canvas canvas(image);
     cairo_t* cr = canvas.Context();
-    DrawFrame(cr);
+    DrawFrame(cr, pictureArea);
     DrawBar(cr);
     Image out = canvas.ToImage();
     Avoid(out, kKey);

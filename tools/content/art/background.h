@@ -3,9 +3,12 @@
 #pragma once
 
 #include "image.h"
+#include "layout.h"
 
 namespace content {
 
-Image DrawBackground();
+// pictureArea: where the picture lies inside its frame; the built-in pages'
+// area, or the landscape frame of the player's own photos.
+Image DrawBackground(const Box& pictureArea = kPictureArea);
 
 } // namespace content

@@ -7,7 +7,11 @@
 #include "lettering.h"
 #include "outline.h"
 
+#include "game/photo_dialogs_layout.h"
+
+#include <algorithm>
 #include <string>
+#include <vector>
 
 namespace content {
 
@@ -123,25 +127,71 @@ Image DrawDirectionsDialog() {
     return Finish(canvas);
 }
 
-Image DrawCannotSaveDialog() {
+namespace {
+
+// A small notice: an icon, a heading and centred lines from firstLine down.
+Image Notice(Rgb icon, const char* heading, const std::vector<const char*>& lines,
+             double firstLine) {
     Canvas canvas(kPictureDialogSize, kPictureDialogSize);
     cairo_t* cr = canvas.Context();
     Card(cr);
-    PieceIcon(cr, 160, 24, 40, Hex(0xe8a25a));
-    Heading(cr, "Just so you know", 100, 28);
-    const char* lines[] = {
-        "Your progress cannot be kept",
-        "this time: neither the game's",
-        "folder nor your own can be",
-        "written to just now.",
-        "",
-        "Play on as you like. Each page",
-        "stays as it is while you play it.",
-    };
-    double y = 134;
+    PieceIcon(cr, 160, 24, 40, icon);
+    Heading(cr, heading, 100, 28);
+    double y = firstLine;
     for (const char* text : lines) {
         Line(cr, text, 180, y, 15, Font::kSans, Align::kCentre);
         y += 20;
+    }
+    return Finish(canvas);
+}
+
+} // namespace
+
+Image DrawCannotSaveDialog() {
+    return Notice(Hex(0xe8a25a), "Just so you know",
+                  {"Your progress cannot be kept", "this time: neither the game's",
+                   "folder nor your own can be", "written to just now.", "",
+                   "Play on as you like. Each page", "stays as it is while you play it."},
+                  134);
+}
+
+Image DrawPictureRefusedDialog() {
+    return Notice(Hex(0x9bb7d4), "Oh dear",
+                  {"This picture could not be used.", "", "It may be too small, too big,",
+                   "damaged, or not a picture at all.", "", "Try another photo: everything",
+                   "else stays just as it was."},
+                  140);
+}
+
+Image DrawPieceCountDialog() {
+    Canvas canvas(kPictureDialogSize, kPictureDialogSize);
+    cairo_t* cr = canvas.Context();
+    Card(cr);
+    PieceIcon(cr, 160, 24, 40, Hex(0x7cc07a));
+    Heading(cr, "How many pieces?", 100, 26);
+    Line(cr, "Choose, and your picture", 180, 250, 15, Font::kSans, Align::kCentre);
+    Line(cr, "becomes a page at once.", 180, 270, 15, Font::kSans, Align::kCentre);
+    for (int32_t i = 0; i < kPieceCountChoices; ++i) {
+        const ScreenBox b = PieceCountButton(i);
+        RoundedRect(cr, b.x, b.y, b.width, b.height, 8);
+        SetColour(cr, Hex(0xfff6e0));
+        FillWithOutline(cr, Hex(0xc9a66b), 1.5);
+        // A little picture cut into that many cells, the count below it.
+        const int32_t count = kPieceCountChoice[i];
+        const int columns = count == 4 ? 2 : count == 16 || count == 12 ? 4 : 3;
+        const int rows = (count + columns - 1) / columns;
+        const double cell = 40.0 / std::max(columns, rows);
+        const double left = b.x + (b.width - cell * columns) / 2, top = b.y + 8;
+        for (int r = 0; r < rows; ++r)
+            for (int c = 0; c < columns; ++c) {
+                cairo_rectangle(cr, left + c * cell + 1, top + r * cell + 1, cell - 2, cell - 2);
+                SetColour(cr, Mix(Hex(0x6fa8dc), Hex(0xf6b26b), (r + c) / 6.0));
+                cairo_fill(cr);
+            }
+        UseFont(cr, Font::kSansBold, 22);
+        SetColour(cr, kAccent);
+        DrawText(cr, std::to_string(count), b.x + b.width / 2.0, b.y + b.height - 10,
+                 Align::kCentre);
     }
     return Finish(canvas);
 }

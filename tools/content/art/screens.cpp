@@ -9,6 +9,7 @@
 #include "lettering.h"
 #include "outline.h"
 #include "persist/settings.h"
+#include "sprites/page_source.h"
 
 #include <string>
 
@@ -136,30 +137,57 @@ Image DrawGameButton(int button, const Image& background) {
     return DrawButton(behind, kCreamButton, symbols[button]);
 }
 
-Image DrawPageLabels(const Image& background) {
+namespace {
+
+// A strip of frames labels on the label slot of background: frame 0 the
+// empty slot, every other one as plate draws it.
+template <typename Plate> Image LabelStrip(const Image& background, int frames, Plate plate) {
     const Image slot =
         background.Crop(kPageLabel.x, kPageLabel.y, kPageLabel.width, kPageLabel.height);
-    Image strip(kPageLabel.width, kPageLabel.height * kPageLabelFrames);
-    for (int frame = 0; frame < kPageLabelFrames; ++frame) {
+    Image strip(kPageLabel.width, kPageLabel.height * frames);
+    for (int frame = 0; frame < frames; ++frame) {
         Canvas canvas(slot);
-        cairo_t* cr = canvas.Context();
-        if (frame > 0) {
-            // A brass plate with the page number.
-            RoundedRect(cr, 2, 2, kPageLabel.width - 4, kPageLabel.height - 4, 6);
-            UseLinearGradient(cr, 0, 2, 0, kPageLabel.height - 2,
-                              {{0, Hex(0xfbe7a1)}, {0.5, Hex(0xe0b44c)}, {1, Hex(0xb98a2a)}});
-            FillWithOutline(cr, Hex(0x6a4a14), 1.5);
-            UseFont(cr, Font::kSerifBold, 26);
-            const std::string number = std::to_string(frame);
-            SetColour(cr, Hex(0xfff6d0), 0.7);
-            DrawText(cr, number, kPageLabel.width / 2.0 + 1, 30, Align::kCentre);
-            SetColour(cr, Hex(0x3b2608));
-            DrawText(cr, number, kPageLabel.width / 2.0, 29, Align::kCentre);
-        }
+        if (frame > 0)
+            plate(canvas.Context(), frame);
         strip.Paste(canvas.ToImage(), 0, frame * kPageLabel.height);
     }
     Avoid(strip, kKey);
     return strip;
+}
+
+// The label's plate, shaded from top to bottom.
+void Plate(cairo_t* cr, Rgb top, Rgb middle, Rgb bottom, Rgb outline) {
+    RoundedRect(cr, 2, 2, kPageLabel.width - 4, kPageLabel.height - 4, 6);
+    UseLinearGradient(cr, 0, 2, 0, kPageLabel.height - 2, {{0, top}, {0.5, middle}, {1, bottom}});
+    FillWithOutline(cr, outline, 1.5);
+}
+
+} // namespace
+
+Image DrawPageLabels(const Image& background) {
+    return LabelStrip(background, kPageLabelFrames, [](cairo_t* cr, int frame) {
+        // A brass plate with the page number.
+        Plate(cr, Hex(0xfbe7a1), Hex(0xe0b44c), Hex(0xb98a2a), Hex(0x6a4a14));
+        UseFont(cr, Font::kSerifBold, 26);
+        const std::string number = std::to_string(frame);
+        SetColour(cr, Hex(0xfff6d0), 0.7);
+        DrawText(cr, number, kPageLabel.width / 2.0 + 1, 30, Align::kCentre);
+        SetColour(cr, Hex(0x3b2608));
+        DrawText(cr, number, kPageLabel.width / 2.0, 29, Align::kCentre);
+    });
+}
+
+Image DrawOwnPageLabels(const Image& background) {
+    return LabelStrip(background, kOwnPageLabelFrames, [](cairo_t* cr, int frame) {
+        // A green plate with a heart: one of the player's own pictures.
+        Plate(cr, Hex(0xd8f0c8), Hex(0x8cc47a), Hex(0x4f8a3c), Hex(0x24461a));
+        UseFont(cr, Font::kSansBold, 20);
+        SetColour(cr, Hex(0xc0304a));
+        DrawText(cr, "\u2665", 22, 28, Align::kCentre);
+        UseFont(cr, Font::kSerifBold, 24);
+        SetColour(cr, Hex(0x16300e));
+        DrawText(cr, std::to_string(frame), kPageLabel.width / 2.0 + 12, 29, Align::kCentre);
+    });
 }
 
 } // namespace content

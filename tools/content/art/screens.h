@@ -13,5 +13,8 @@ Image DrawStartButton(const Image& title);
 // Button i of the game screen (quit, about, previous, next, clear).
 Image DrawGameButton(int button, const Image& background);
 Image DrawPageLabels(const Image& background);
+// The player's own pages' labels (sprites/page_source.h): row 0 blank, row n
+// a heart and n.
+Image DrawOwnPageLabels(const Image& background);
 
 } // namespace content

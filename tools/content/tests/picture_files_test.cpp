@@ -3,11 +3,13 @@
 #include "art/screens.h"
 #include "game/book_layout.h"
 #include "game/page_furniture.h"
+#include "game/photo_dialogs_layout.h"
 #include "game_files.h"
 #include "generated_content.h"
 #include "image/dib_image.h"
 #include "layout.h"
 #include "page_view.h"
+#include "photos/photo_frame.h"
 #include "picture_file.h"
 #include "support/dialog_pictures.h"
 #include "support/memory_file.h"
@@ -144,6 +146,8 @@ TEST(PictureFiles, ButtonsShowADifferentPressedFaceAndBlendIntoWhatIsBehindThem)
     const Image directions = LoadResourceBitmap(folder, "OneTimeDirectionsDialogBkg");
     const Box ok = ToBox(kDialogOkButton);
     const Image notice = LoadResourceBitmap(folder, "CannotSaveDialogBkg");
+    const Image refused = LoadResourceBitmap(folder, kPictureRefusedDialogName);
+    EXPECT_EQ(about.Crop(ok.x, ok.y, ok.w, ok.h), refused.Crop(ok.x, ok.y, ok.w, ok.h));
     // One OK button serves every small dialog, so all look the same behind it.
     EXPECT_EQ(about.Crop(ok.x, ok.y, ok.w, ok.h), directions.Crop(ok.x, ok.y, ok.w, ok.h));
     EXPECT_EQ(about.Crop(ok.x, ok.y, ok.w, ok.h), notice.Crop(ok.x, ok.y, ok.w, ok.h));
@@ -153,6 +157,23 @@ TEST(PictureFiles, ButtonsShowADifferentPressedFaceAndBlendIntoWhatIsBehindThem)
     check(LoadResourceBitmap(folder, "QuitButtonUp"), LoadResourceBitmap(folder, "QuitButtonDown"),
           LoadResourceBitmap(folder, "EndingScrnDialogBkg").Crop(quit.x, quit.y, quit.w, quit.h),
           "Quit");
+}
+
+TEST(PictureFiles, TheLandscapeBackgroundFramesTheLandscapePictureAndIsOtherwiseTheSame) {
+    const std::string& folder = GeneratedContent();
+    const Image portrait = LoadPicture(folder, kBackgroundFile);
+    const Image landscape = LoadPicture(folder, photos::kLandscapeBackgroundPath);
+    ASSERT_EQ(landscape.Width(), portrait.Width());
+    ASSERT_EQ(landscape.Height(), portrait.Height());
+    const photos::Box frame = photos::kLandscapeFrame;
+    // Inside the landscape frame but outside the portrait one: the empty
+    // picture area on one, the felt or frame on the other.
+    const photos::Rgb empty = landscape.At(frame.x + 2, frame.y + frame.h / 2);
+    EXPECT_EQ(empty, landscape.At(frame.Right() - 3, frame.Bottom() - 3));
+    EXPECT_NE(empty, portrait.At(frame.x + 2, frame.y + frame.h / 2));
+    // The bottom bar is the same on both.
+    EXPECT_EQ(landscape.Crop(0, kButtonBarTop, 1024, 768 - kButtonBarTop),
+              portrait.Crop(0, kButtonBarTop, 1024, 768 - kButtonBarTop));
 }
 
 TEST(PictureFiles, PageLabelZeroIsBlankAndEveryOtherShowsItsOwnNumber) {
@@ -183,7 +204,9 @@ TEST(PictureFiles, TheManifestListsEveryFile) {
                                                // the sparkle, the finished page's
                                                // star, the book button and the
                                                // book's five, the child lock's notice,
-                                               // the players' badges
+                                               // the players' badges, the landscape
+                                               // photo pages' background and
+                                               // their labels
 }
 
 } // namespace

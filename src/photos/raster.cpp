@@ -1,9 +1,9 @@
-#include "image.h"
+#include "photos/raster.h"
 
 #include <algorithm>
 #include <cmath>
 
-namespace content {
+namespace photos {
 
 Image::Image(int w, int h, Rgb fill)
     : width(w), height(h), pixels(static_cast<size_t>(w) * h, fill) {}
@@ -74,4 +74,4 @@ std::vector<float> Coverage(const Mask& mask, int radius) {
     return out;
 }
 
-} // namespace content
+} // namespace photos

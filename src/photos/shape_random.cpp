@@ -1,6 +1,6 @@
-#include "random.h"
+#include "photos/shape_random.h"
 
-namespace content {
+namespace photos {
 
 namespace {
 
@@ -31,4 +31,4 @@ int Random::Between(int low, int high) {
     return low + static_cast<int>(Next() % span);
 }
 
-} // namespace content
+} // namespace photos

@@ -1,13 +1,13 @@
-#include "aid_art.h"
+#include "photos/aid_art.h"
 
 #include "game/play_aids.h"
-#include "game/screen_layout.h"
-#include "layout.h"
+#include "photos/piece_geometry.h"
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
-namespace content {
+namespace photos {
 
 namespace {
 
@@ -25,10 +25,24 @@ public:
         : w(body.Width() + 2 * AidBodyOffset()), h(body.Height() + 2 * AidBodyOffset()),
           values(static_cast<size_t>(w) * h, kFar) {
         const int offset = AidBodyOffset();
+        const int reach = kAidMargin + 1;
+        for (int dy = -reach; dy <= reach; ++dy)
+            for (int dx = -reach; dx <= reach; ++dx)
+                steps.push_back(std::hypot(dx, dy));
+        // The nearest body pixel to a pixel off the body is always on the
+        // body's edge (one step from it towards the pixel would be nearer
+        // otherwise), so only edge pixels spread; the rest are 0 themselves.
+        // The photo cutter draws these for every piece while the player waits.
         for (int by = 0; by < body.Height(); ++by)
-            for (int bx = 0; bx < body.Width(); ++bx)
-                if (body.At(bx, by))
+            for (int bx = 0; bx < body.Width(); ++bx) {
+                if (!body.At(bx, by))
+                    continue;
+                if (body.At(bx - 1, by) && body.At(bx + 1, by) && body.At(bx, by - 1) &&
+                    body.At(bx, by + 1))
+                    values[static_cast<size_t>(by + offset) * w + bx + offset] = 0.0;
+                else
                     Spread(bx + offset, by + offset);
+            }
     }
     int Width() const { return w; }
     int Height() const { return h; }
@@ -41,7 +55,8 @@ private:
         const int reach = kAidMargin + 1;
         for (int y = std::max(0, cy - reach); y <= std::min(h - 1, cy + reach); ++y)
             for (int x = std::max(0, cx - reach); x <= std::min(w - 1, cx + reach); ++x) {
-                const double d = std::hypot(x - cx, y - cy);
+                const double d =
+                    steps[static_cast<size_t>((y - cy + reach) * (2 * reach + 1) + x - cx + reach)];
                 double& value = values[static_cast<size_t>(y) * w + x];
                 value = std::min(value, d);
             }
@@ -50,6 +65,7 @@ private:
     int w;
     int h;
     std::vector<double> values;
+    std::vector<double> steps; // distance to each offset within reach
 };
 
 } // namespace
@@ -91,17 +107,4 @@ Image DrawHoleGlow(const Mask& body) {
     return out;
 }
 
-Image DrawHoldNotice() {
-    const ScreenBox& quit = kGameButtons[kQuitButton];
-    Mask body(quit.width, quit.height);
-    constexpr int kCorner = 6;
-    for (int y = 0; y < quit.height; ++y)
-        for (int x = 0; x < quit.width; ++x) {
-            const int cx = std::clamp(x, kCorner, quit.width - 1 - kCorner);
-            const int cy = std::clamp(y, kCorner, quit.height - 1 - kCorner);
-            body.Set(x, y, std::hypot(x - cx, y - cy) <= kCorner);
-        }
-    return DrawHoleGlow(body);
-}
-
-} // namespace content
+} // namespace photos

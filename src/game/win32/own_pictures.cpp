@@ -1,0 +1,110 @@
+#include "game/win32/own_pictures.h"
+#include "diag/log.h"
+#include "game/win32/photo_dialogs.h"
+#include "photos/photo_frame.h"
+#include "platform/clock.h"
+#include "shelf/photo_adding.h"
+#include "shelf/shelf.h"
+#include "sprites/anim_doc.h"
+
+#include <algorithm>
+
+void COwnPictures::AddFromDialog(HWND window) {
+    const std::vector<std::string> paths = ChoosePhotos(window);
+    if (!paths.empty())
+        AddFiles(window, paths);
+    SetFocus(window);
+}
+
+void COwnPictures::AddDropped(HWND window, HDROP drop) {
+    const std::vector<std::string> paths = DroppedFiles(drop);
+    if (!paths.empty())
+        AddFiles(window, paths);
+    SetFocus(window);
+}
+
+void COwnPictures::AddFiles(HWND window, const std::vector<std::string>& paths) {
+    const std::string shelf = ShelfFolder();
+    if (!PrepareShelf(shelf)) {
+        Log("COwnPictures: the shelf folder cannot be made");
+        ShowPictureRefused(window);
+        return;
+    }
+    const int32_t count = ChoosePieceCount(window);
+    if (!photos::IsPieceCount(count))
+        return;
+    Log("COwnPictures: %d pieces chosen", static_cast<int>(count));
+    std::string first;
+    bool refused = false;
+    const uint32_t started = platform::MillisecondClock();
+    for (const std::string& path : paths) {
+        std::string name;
+        if (AddPhotoToShelf(path, count, shelf, &name) == AddedPhoto::kAdded) {
+            if (first.empty())
+                first = name;
+        } else {
+            refused = true;
+        }
+    }
+    // The first new page opens once every picture is done; one notice for
+    // the pictures that could not be used.
+    Log("COwnPictures: %u pictures taken in %u ms", static_cast<unsigned>(paths.size()),
+        static_cast<unsigned>(platform::MillisecondClock() - started));
+    if (!first.empty())
+        Open(first);
+    if (refused)
+        ShowPictureRefused(window);
+}
+
+bool COwnPictures::Open(const std::string& name) {
+    const uint32_t started = platform::MillisecondClock();
+    auto next = std::make_unique<COwnPage>();
+    if (!next->Open(ShelfFolder() + "\\" + name))
+        return false;
+    Log("COwnPictures: page cut in %u ms",
+        static_cast<unsigned>(platform::MillisecondClock() - started));
+    const std::vector<std::string> names = ListShelf(ShelfFolder());
+    next->SetLabel(
+        static_cast<int32_t>(std::find(names.begin(), names.end(), name) - names.begin() + 1));
+    Log("COwnPictures: %s opened", name.c_str());
+    // The page being left is stored through the old source, which stays
+    // alive until the new page is shown.
+    const uint32_t cut = platform::MillisecondClock();
+    document->ShowOwnPage(next.get());
+    Log("COwnPictures: page shown in %u ms",
+        static_cast<unsigned>(platform::MillisecondClock() - cut));
+    page = std::move(next);
+    pageName = name;
+    return true;
+}
+
+void COwnPictures::ShowShelf(HWND window) {
+    const std::string shelf = ShelfFolder();
+    if (!Showing() && PrepareShelf(shelf)) {
+        const std::vector<std::string> names = ListShelf(shelf);
+        for (const std::string& name : names)
+            if (Open(name))
+                break;
+    }
+    SetFocus(window);
+}
+
+bool COwnPictures::Showing() const {
+    return page != nullptr && document->GetPageSource() == page.get();
+}
+
+bool COwnPictures::Step(HWND, int32_t step) {
+    if (!Showing())
+        return false;
+    const std::string next = StepAmong(ListShelf(ShelfFolder()), pageName, step);
+    if (!next.empty() && next != pageName)
+        Open(next);
+    return true;
+}
+
+void COwnPictures::Forget() {
+    if (page != nullptr && document->GetPageSource() != page.get()) {
+        page.reset();
+        pageName.clear();
+    }
+}

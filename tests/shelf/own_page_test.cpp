@@ -1,0 +1,227 @@
+// A photo added to the shelf and opened as a page of the game: it plays by
+// the mouse and the keyboard like a built-in page, is stored in its own
+// folder and comes back as it was left, and the thirty pages stay as they
+// are around it. Photos are in the headless platform's test format.
+#include "photos/photo_test_support.h"
+#include "shelf_test_support.h"
+#include "support/play_page_test.h"
+
+#include "game/page_cursor.h"
+#include "game/page_progress.h"
+#include "game/page_sprite_index.h"
+#include "persist/store_locations.h"
+#include "photos/page_import.h"
+#include "photos/photo_frame.h"
+#include "platform/headless/headless_platform.h"
+#include "shelf/own_page.h"
+#include "shelf/photo_adding.h"
+#include "shelf/shelf.h"
+#include "sprites/page_completion.h"
+#include "sprites/page_source.h"
+#include "sprites/sprite.h"
+
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+
+namespace fs = std::filesystem;
+
+void WritePpm(const std::string& path, const photos::Image& picture) {
+    std::ofstream out(path, std::ios::binary);
+    out << "P6\n# made up\n" << picture.Width() << " " << picture.Height() << "\n255\n";
+    for (int y = 0; y < picture.Height(); ++y)
+        for (int x = 0; x < picture.Width(); ++x) {
+            const photos::Rgb c = picture.At(x, y);
+            out.put(static_cast<char>(c.r)).put(static_cast<char>(c.g)).put(static_cast<char>(c.b));
+        }
+}
+
+void WriteClaimedPpm(const std::string& path, int width, int height) {
+    std::ofstream out(path, std::ios::binary);
+    out << "P6\n" << width << " " << height << "\n255\n" << std::string(300, '\x40');
+}
+
+namespace {
+
+class OwnPages : public PlayPageTest {
+protected:
+    OwnPages() : PlayPageTest({1, 2, 3}) {
+        // Landscape photos are drawn over a background of their own.
+        const fs::path data = dir.Path() / "Data";
+        fs::copy_file(data / "m0011.dat", data / "m0012.dat");
+        fs::create_directory(dir.Path() / "user");
+        SetUserDataDirectory((dir.Path() / "user").string());
+        shelf = ShelfFolder();
+        EXPECT_TRUE(PrepareShelf(shelf));
+        EXPECT_TRUE(session->ShowPage(1));
+        headless::TakeDecodedPhotoSizes();
+    }
+    ~OwnPages() override { SetUserDataDirectory(""); }
+
+    // A photo of width x height added with count pieces; its page's folder.
+    std::string Add(int width, int height, int32_t count) {
+        const std::string photo = (dir.Path() / "photo.ppm").string();
+        WritePpm(photo, PatternPicture(width, height));
+        std::string name;
+        EXPECT_EQ(AddPhotoToShelf(photo, count, shelf, &name), AddedPhoto::kAdded);
+        return shelf + "\\" + name;
+    }
+    bool Placed(int32_t k) { return Piece(kPlacedKind, k)->IsVisible(); }
+
+    std::string shelf;
+};
+
+TEST_F(OwnPages, APhotoBecomesAPageThatPlaysIsStoredAndComesBackAsItWasLeft) {
+    COwnPage page;
+    ASSERT_TRUE(page.Open(Add(300, 400, 4)));
+    EXPECT_TRUE(photos::SameBox(page.Info().frame, photos::kPortraitFrame));
+    session->Document().ShowOwnPage(&page);
+    const CPageSpriteIndex& index = *CPageSpriteIndex::Instance();
+    EXPECT_EQ(index.pieceCount, 4);
+    EXPECT_EQ(index.firstHole, TagOf(kHoleKind, 1));
+    for (int32_t k = 0; k < 4; ++k) {
+        ASSERT_NE(Piece(kLooseKind, k), nullptr);
+        EXPECT_TRUE(session->PlacePiece(k)) << "piece " << k;
+    }
+    EXPECT_EQ(View().GetPlacedCount(), 4);
+    EXPECT_TRUE(PageProgressOf(session->Document()).Finished());
+    EXPECT_TRUE(View().Finish().StarShown());
+
+    // Stored into its own folder, not over any built-in page's save file.
+    session->Document().ChangePage(kSamePage);
+    EXPECT_TRUE(fs::exists(platform::NativePath(page.SavePath())));
+    const PageProgress pageOne = ReadPageProgress((dir.Path() / "save" / "page01.sav").string(), 1);
+    EXPECT_EQ(pageOne, (PageProgress{0, PieceCountOfPage(1)}));
+    EXPECT_TRUE(ReadOwnPageProgress(page.SavePath(), 4).Finished());
+
+    // Opened afresh, as after a restart: every piece still placed.
+    COwnPage again;
+    ASSERT_TRUE(again.Open(page.Folder()));
+    session->Document().ShowOwnPage(&again);
+    for (int32_t k = 0; k < 4; ++k)
+        EXPECT_TRUE(Placed(k)) << "piece " << k;
+    EXPECT_EQ(View().GetPlacedCount(), 4);
+    EXPECT_TRUE(View().Finish().StarShown());
+    View().ClearPage(nullptr);
+    EXPECT_FALSE(Placed(0));
+}
+
+TEST_F(OwnPages, APageIsSolvedByTheKeyboardAloneWithItsOwnRingAndHint) {
+    COwnPage page;
+    ASSERT_TRUE(page.Open(Add(200, 260, 9)));
+    session->Document().ShowOwnPage(&page);
+    for (int32_t placed = 0; placed < 9; ++placed) {
+        View().OnPlayKey(nullptr, PlayKey::kNextPiece);
+        const int32_t k = View().Keyboard().SelectedPiece();
+        ASSERT_GE(k, 0);
+        EXPECT_TRUE(View().Keyboard().SelectionRing().IsShown());
+        View().OnPlayKey(nullptr, PlayKey::kLiftOrDrop);
+        View().OnPlayKey(nullptr, PlayKey::kHint);
+        EXPECT_TRUE(View().Hint().Overlay().IsShown());
+        for (int32_t steps = 0; View().Keyboard().TargetHole() != k; ++steps) {
+            ASSERT_LT(steps, 20);
+            View().OnPlayKey(nullptr, PlayKey::kNextHole);
+        }
+        View().OnPlayKey(nullptr, PlayKey::kLiftOrDrop);
+        EXPECT_TRUE(Placed(k)) << "piece " << k;
+    }
+    EXPECT_TRUE(PageProgressOf(session->Document()).Finished());
+}
+
+TEST_F(OwnPages, ALandscapePhotoGetsTheLandscapeFrameAndIsDecodedNoLargerThanItNeeds) {
+    COwnPage page;
+    ASSERT_TRUE(page.Open(Add(2400, 1800, 16)));
+    EXPECT_TRUE(photos::SameBox(page.Info().frame, photos::kLandscapeFrame));
+    EXPECT_EQ(page.BackgroundPath(), photos::kLandscapeBackgroundPath);
+    const std::vector<platform::PhotoSize> sizes = headless::TakeDecodedPhotoSizes();
+    ASSERT_EQ(sizes.size(), 1u);
+    EXPECT_EQ(sizes[0].width, 2 * photos::kLandscapeFrame.w);
+    EXPECT_EQ(sizes[0].height, 2 * photos::kLandscapeFrame.h);
+    session->Document().ShowOwnPage(&page);
+    EXPECT_EQ(CPageSpriteIndex::Instance()->pieceCount, 16);
+    for (int32_t k = 0; k < 16; ++k) {
+        RECT r;
+        Piece(kLooseKind, k)->GetRect(&r);
+        EXPECT_TRUE(r.left >= 0 && r.top >= 0 && r.right <= 1024 && r.bottom <= 768) << k;
+        EXPECT_TRUE(session->PlacePiece(k)) << "piece " << k;
+    }
+}
+
+TEST_F(OwnPages, LeavingTheOwnPageShowsTheBuiltInPagesAsTheCatalogueHasThem) {
+    COwnPage page;
+    ASSERT_TRUE(page.Open(Add(300, 300, 6)));
+    session->Document().ShowOwnPage(&page);
+    EXPECT_TRUE(session->PlacePiece(0));
+    session->Document().ChangePage(kNextPage);
+    EXPECT_EQ(session->Document().GetPageSource(), nullptr);
+    EXPECT_EQ(CPageCursor::Instance()->GetPageIndex(), 2);
+    EXPECT_EQ(CPageSpriteIndex::Instance()->pieceCount, PieceCountOfPage(2));
+    EXPECT_EQ(CPageSpriteIndex::Instance()->firstLoose, TagOf(kLooseKind, FirstPieceOfPage(2)));
+    session->Document().GoToPage(3);
+    EXPECT_EQ(CPageSpriteIndex::Instance()->pieceCount, PieceCountOfPage(3));
+    // The own page's save file holds only its own pieces.
+    EXPECT_EQ(ReadOwnPageProgress(page.SavePath(), 6).total, 6);
+}
+
+TEST_F(OwnPages, PicturesThatCannotBeUsedAreRefusedAndLeaveTheShelfAsItWas) {
+    const std::string photo = (dir.Path() / "refused.ppm").string();
+    std::string name;
+    WritePpm(photo, PatternPicture(63, 200));
+    EXPECT_EQ(AddPhotoToShelf(photo, 4, shelf, &name), AddedPhoto::kTooSmall);
+    WriteClaimedPpm(photo, 20000, 20000);
+    EXPECT_EQ(AddPhotoToShelf(photo, 4, shelf, &name), AddedPhoto::kTooLarge);
+    std::ofstream(photo, std::ios::binary) << "this is a letter, not a picture";
+    EXPECT_EQ(AddPhotoToShelf(photo, 4, shelf, &name), AddedPhoto::kNotAPicture);
+    WriteClaimedPpm(photo, 300, 300); // cut short
+    EXPECT_EQ(AddPhotoToShelf(photo, 4, shelf, &name), AddedPhoto::kNotAPicture);
+    EXPECT_EQ(AddPhotoToShelf((dir.Path() / "missing.ppm").string(), 4, shelf, &name),
+              AddedPhoto::kNotAPicture);
+    EXPECT_TRUE(headless::TakeDecodedPhotoSizes().empty());
+    EXPECT_TRUE(ListShelf(shelf).empty());
+    EXPECT_EQ(std::distance(fs::directory_iterator(platform::NativePath(shelf)),
+                            fs::directory_iterator()),
+              0);
+}
+
+TEST_F(OwnPages, ADamagedPageFileOrPictureOpensNothing) {
+    const std::string folder = Add(300, 400, 4);
+    const std::string pageFile = platform::NativePath(folder + "\\" + photos::kPageFileName);
+    const std::string picture = platform::NativePath(folder + "\\" + photos::kPagePictureName);
+    fs::copy_file(picture, picture + ".kept");
+    fs::resize_file(picture, 100);
+    COwnPage page;
+    EXPECT_FALSE(page.Open(folder));
+    fs::rename(picture + ".kept", picture);
+    EXPECT_TRUE(page.Open(folder));
+    {
+        std::fstream file(pageFile, std::ios::in | std::ios::out | std::ios::binary);
+        file.seekp(13);
+        file.put('\x7f');
+    }
+    COwnPage damaged;
+    EXPECT_FALSE(damaged.Open(folder));
+}
+
+TEST_F(OwnPages, TheSamePhotoAndCountGiveTheSamePageEveryTime) {
+    COwnPage first;
+    COwnPage second;
+    ASSERT_TRUE(first.Open(Add(320, 240, 12)));
+    ASSERT_TRUE(second.Open(Add(320, 240, 12)));
+    EXPECT_NE(first.Folder(), second.Folder());
+    EXPECT_EQ(first.Info().cutSeed, second.Info().cutSeed);
+    for (int32_t kind = 0; kind < kPieceKindCount; ++kind)
+        for (int32_t k = 0; k < 12; ++k) {
+            const SpriteRecord a = first.Record(kind, k);
+            const SpriteRecord b = second.Record(kind, k);
+            EXPECT_TRUE(a.x == b.x && a.y == b.y && a.nameIndex == b.nameIndex);
+            const PictureBytes pa = first.Piece(a.nameIndex);
+            const PictureBytes pb = second.Piece(b.nameIndex);
+            ASSERT_EQ(pa.size, pb.size);
+            EXPECT_EQ(std::memcmp(pa.data, pb.data, pa.size), 0);
+        }
+    EXPECT_EQ(first.Piece(TagOf(kLooseKind, 13)).size, 0u);
+}
+
+} // namespace
