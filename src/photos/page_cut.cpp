@@ -29,24 +29,17 @@ struct Grid {
 };
 
 Grid GridFor(int32_t count, bool landscape) {
-    Grid grid;
-    switch (count) {
-    case 4:
-        grid = {2, 2};
-        break;
-    case 6:
-        grid = {3, 2};
-        break;
-    case 9:
-        grid = {3, 3};
-        break;
-    case 12:
-        grid = {4, 3};
-        break;
-    default:
-        grid = {4, 4};
-        break;
-    }
+    // Columns x rows of a landscape page for each count; any other count
+    // is cut as sixteen.
+    struct CountGrid {
+        int32_t count;
+        Grid grid;
+    };
+    constexpr CountGrid kGrids[] = {{4, {2, 2}}, {6, {3, 2}}, {9, {3, 3}}, {12, {4, 3}}};
+    Grid grid{4, 4};
+    for (const CountGrid& entry : kGrids)
+        if (entry.count == count)
+            grid = entry.grid;
     if (!landscape)
         std::swap(grid.columns, grid.rows);
     return grid;
