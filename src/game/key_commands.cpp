@@ -100,6 +100,14 @@ KeyResponse RespondInBook(uint32_t key) {
         return Book(kBookKeyDown);
     case kKeyM:
         return Book(kBookKeySound);
+    case kKeyPageDown:
+        return Book(kBookKeyNextPage);
+    case kKeyPageUp:
+        return Book(kBookKeyPreviousPage);
+    case kKeyY:
+        return Book(kBookKeyTurn);
+    case kKeyA:
+        return Book(kBookKeyAddPicture);
     default:
         return kIgnored;
     }
