@@ -32,6 +32,7 @@ enum BookKey : int32_t {
     kBookKeyPreviousPage, // the same, backwards
     kBookKeyTurn,         // between the thirty pages and "your pictures"
     kBookKeyAddPicture,   // "add a picture", as A while playing
+    kBookKeyRemove,       // held: the highlighted picture taken off the shelf
 };
 
 struct KeyResponse {

@@ -81,12 +81,21 @@ class ShelfTest(GameTestCase):
             game.user_folder("pictures", "removed", "page000001", "picture.dat")))
         game.wait_shown(empty_slot(game, 1), SHELF.cell(1)[:2], "the second cell empty")
         wait_until(lambda: thumbnail_shown(game, 0, "page000002"), "the second photo moved up")
-        # The picture being played, held away too: no pictures are left, so
-        # the book is the thirty pages' as it always was, and Escape goes
-        # back to page 1.
-        game.press(*centre(SHELF.remove(0)))
-        game.wait_log("CBookPlay: page000002 taken off the shelf")
-        game.release()
+        # The picture being played, now highlighted, held away with Delete
+        # (a tap of it takes nothing): no pictures are left, so the book is
+        # the thirty pages' as it always was, and Escape goes back to page 1.
+        taps = game.log_lines().count("CBookPlay: a picture is removed only when held")
+        game.key("Delete")
+        wait_until(lambda: game.log_lines().count(
+            "CBookPlay: a picture is removed only when held") == taps + 1, "Delete tapped")
+        self.assertTrue(os.path.isdir(game.user_folder("pictures", "page000002")))
+        pressed = time.monotonic()
+        game.session.run("xdotool", "keydown", "Delete")
+        try:
+            game.wait_log("CBookPlay: page000002 taken off the shelf")
+            self.assertGreaterEqual(time.monotonic() - pressed, 1.9)
+        finally:
+            game.session.run("xdotool", "keyup", "Delete")
         player.wait_book()
         self.assertEqual(sorted(os.listdir(game.user_folder("pictures", "removed"))),
                          ["page000001", "page000002"])

@@ -50,6 +50,10 @@ TEST(KeyCommands, KeysNoScenarioPressesAnswerInTheirOwnStateOnly) {
         {kStateBook, 89u, {KeyAction::kBook, kBookKeyTurn, nullptr}},
         {kStateBook, 33u, {KeyAction::kBook, kBookKeyPreviousPage, nullptr}},
         {kStateBook, 34u, {KeyAction::kBook, kBookKeyNextPage, nullptr}},
+        // Delete, held, takes the highlighted picture off the shelf; while
+        // playing it does nothing.
+        {kStateBook, 46u, {KeyAction::kBook, kBookKeyRemove, nullptr}},
+        {kStatePlaying, 46u, {KeyAction::kNothing, 0, nullptr}},
     };
     for (const auto& a : answers) {
         SCOPED_TRACE(testing::Message() << "state " << a.state << " key " << a.key);

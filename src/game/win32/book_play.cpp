@@ -171,14 +171,14 @@ BookChoice CBookPlay::OnShelfMouse(HWND window, uint32_t message, int32_t x, int
     switch (message) {
     case WM_LBUTTONDOWN:
         pressedSpot = spot;
-        if (spot.kind == ShelfSpotKind::kRemove &&
+        if (spot.kind == ShelfSpotKind::kRemove && !shelf.HoldingRemove() &&
             shelf.PressRemove(spot.slot, platform::MillisecondClock()))
             platform::CaptureMouse(window);
         shelfView.SetAddPressed(spot.kind == ShelfSpotKind::kAddPicture);
         break;
     case WM_MOUSEMOVE:
         // Sliding off the remove control lets go of it without a word.
-        if (shelf.HoldingRemove() && !(spot == pressedSpot)) {
+        if (shelf.HoldingRemove() && !removeByKey && !(spot == pressedSpot)) {
             shelf.CancelRemove();
             platform::ReleaseMouse();
         }
@@ -186,7 +186,7 @@ BookChoice CBookPlay::OnShelfMouse(HWND window, uint32_t message, int32_t x, int
                                 spot == pressedSpot);
         break;
     case WM_LBUTTONUP: {
-        if (shelf.HoldingRemove()) {
+        if (shelf.HoldingRemove() && !removeByKey) {
             if (shelf.ReleaseRemove(platform::MillisecondClock()))
                 Log("CBookPlay: a picture is removed only when held");
             platform::ReleaseMouse();
@@ -214,11 +214,34 @@ BookChoice CBookPlay::OnShelfMouse(HWND window, uint32_t message, int32_t x, int
     return choice;
 }
 
+void CBookPlay::PressRemoveKey() {
+    if (!onShelf || shelf.HoldingRemove())
+        return;
+    removeByKey = shelf.PressRemove(shelf.HighlightSlot(), platform::MillisecondClock());
+}
+
+void CBookPlay::ReleaseRemoveKey() {
+    if (!removeByKey)
+        return;
+    removeByKey = false;
+    if (shelf.HoldingRemove() && shelf.ReleaseRemove(platform::MillisecondClock()))
+        Log("CBookPlay: a picture is removed only when held");
+}
+
+void CBookPlay::CancelRemoveKey() {
+    if (!removeByKey)
+        return;
+    removeByKey = false;
+    shelf.CancelRemove();
+}
+
 void CBookPlay::EndHold() {
     if (shelf.HoldingRemove()) {
         shelf.CancelRemove();
-        platform::ReleaseMouse();
+        if (!removeByKey)
+            platform::ReleaseMouse();
     }
+    removeByKey = false;
     if (!book.Holding())
         return;
     book.EndHold();
@@ -245,8 +268,9 @@ void CBookPlay::Tick(HWND window) {
 }
 
 void CBookPlay::TakeOffShelf(HWND window, const std::string& name) {
-    if (shelf.HoldingRemove())
+    if (shelf.HoldingRemove() && !removeByKey)
         platform::ReleaseMouse();
+    removeByKey = false;
     // The picture being played is left for the thirty pages' page first,
     // its progress stored into the folder that moves aside.
     const bool wasShown = name == ownPictures->ShownName();

@@ -57,6 +57,13 @@ public:
     // WM_LBUTTONDOWN, WM_MOUSEMOVE and WM_LBUTTONUP at client x, y: what
     // was clicked (pressed and let go over the same thing), if anything.
     BookChoice OnMouse(HWND window, uint32_t message, int32_t x, int32_t y);
+    // Delete pressed on "your pictures": the highlighted picture's remove
+    // control held (the key's repeats keep the first press's time); and
+    // let go, a tap showing it must be held.
+    void PressRemoveKey();
+    void ReleaseRemoveKey();
+    // The keyboard went elsewhere: a hold by Delete is forgotten.
+    void CancelRemoveKey();
     // Lets go of a held control before its time.
     void EndHold();
     // The main loop's periodic call while the book is open: a held
@@ -95,4 +102,6 @@ private:
     bool pressedTurn = false;
     // The same on "your pictures".
     ShelfSpot pressedSpot;
+    // The remove control is held by Delete, not the mouse.
+    bool removeByKey = false;
 };

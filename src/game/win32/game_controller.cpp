@@ -273,6 +273,9 @@ void CGameController::OnBookKey(HWND window, int32_t key) {
     case kBookKeyAddPicture:
         AddFromBook(window);
         break;
+    case kBookKeyRemove:
+        bookPlay.PressRemoveKey();
+        break;
     case kBookKeySound:
         soundSwitch.Cycle(window);
         break;
@@ -291,6 +294,16 @@ void CGameController::OnBookKey(HWND window, int32_t key) {
     default:
         break;
     }
+}
+
+void CGameController::OnBookRemoveKeyUp() {
+    if (state == kStateBook)
+        bookPlay.ReleaseRemoveKey();
+}
+
+void CGameController::OnBookLostKeyboard() {
+    if (state == kStateBook)
+        bookPlay.CancelRemoveKey();
 }
 
 void CGameController::OnBookMouse(HWND window, uint32_t message, int32_t x, int32_t y) {

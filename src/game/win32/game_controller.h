@@ -53,6 +53,10 @@ public:
     // and the mouse while the book is open (WM_LBUTTONDOWN, WM_MOUSEMOVE,
     // WM_LBUTTONUP at client x, y).
     void OnBookKey(HWND window, int32_t key);
+    // Delete let go while the book is open (a hold of it removes a picture),
+    // and the keyboard lost (a key let go elsewhere never comes up here).
+    void OnBookRemoveKeyUp();
+    void OnBookLostKeyboard();
     void OnBookMouse(HWND window, uint32_t message, int32_t x, int32_t y);
     // WM_DROPFILES: pictures dropped onto the window become pages while a
     // page is played; at any other time the drop is let go.
