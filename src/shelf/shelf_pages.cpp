@@ -1,10 +1,12 @@
 #include "shelf/shelf_pages.h"
+#include "diag/log.h"
 #include "game/shelf_layout.h"
 #include "image/dib_image.h"
 #include "photos/game_picture.h"
 #include "photos/page_file.h"
 #include "photos/page_import.h"
 #include "photos/photo_pixels.h"
+#include "platform/clock.h"
 #include "shelf/own_page.h"
 #include "shelf/shelf.h"
 
@@ -82,6 +84,7 @@ const CDIBImage* CShelfThumbnails::Get(const std::string& shelfFolder, const std
     if (found != kept.end())
         return found->second.get();
     std::unique_ptr<CDIBImage> thumbnail;
+    const uint32_t started = platform::MillisecondClock();
     const photos::Image picture =
         ReadPagePicture(shelfFolder + "\\" + name + "\\" + photos::kPagePictureName);
     if (picture.Width() > 0) {
@@ -89,6 +92,9 @@ const CDIBImage* CShelfThumbnails::Get(const std::string& shelfFolder, const std
         thumbnail = std::make_unique<CDIBImage>(1, 1);
         if (!photos::CopyToDib(MakeShelfThumbnail(picture), thumbnail.get()))
             thumbnail.reset();
+        // For whoever weighs what the book costs.
+        Log("CShelfThumbnails: %s made in %u ms", name.c_str(),
+            static_cast<unsigned>(platform::MillisecondClock() - started));
     }
     // A picture that cannot be read is not tried again on every draw.
     return (kept[name] = std::move(thumbnail)).get();

@@ -36,6 +36,16 @@ class ShelfTest(GameTestCase):
         wait_shelf(game)
         wait_until(lambda: thumbnail_shown(game, 0, "page000001"), "the photo's thumbnail")
         game.wait_shown(shelf_mark(game, 0, 0, 4), SHELF.mark(0)[:2], "the photo's mark: new")
+        made = [line for line in game.log_lines() if line.startswith("CShelfThumbnails: ")]
+        print("\n" + "\n".join(made))
+        # "Add a picture" opens the Open dialog, as A does; cancelled, the
+        # book shows again.
+        game.click(*centre(SHELF.add_picture))
+        wait_until(game.dialog, "the Open dialog")
+        game.key("Escape")
+        wait_until(lambda: game.dialog() is None, "the Open dialog to close")
+        wait_shelf(game)
+        self.assertFalse(os.path.exists(game.user_folder("pictures", "page000002")))
         game.click(*centre(SHELF.turn_tab))
         player.wait_book(turn_tab=True)
         game.click(*centre(player.book.thumbnail(2)))
