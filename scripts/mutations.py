@@ -19,7 +19,7 @@ SEQUENCER_TESTS = r"MidiPlayer|MusicPlaylist|MusicStress"
 SOUND_TESTS = r"SoundEffects|PlaceSoundBag|HeadlessPageOne|Random"
 PHOTO_TESTS = r"ExifOrientation|PhotoPixels|PhotoCut|PageFile|PhotoImport|PlatformFolders"
 SHELF_TESTS = r"OwnPages|ShelfFolderTest|ShelfSteps|PhotoSize"
-SHELF_BOOK_TESTS = r"ShelfLayout|ShelfBook|ShelfPages"
+SHELF_BOOK_TESTS = r"ShelfLayout|ShelfBook|ShelfPages|ShelfView"
 PRESENT_TESTS = r"PictureFit|PictureScaler"
 PRESENTATION_SETTINGS_TESTS = r"PresentationSettings|SettingsTest"
 FAMILY_SETTINGS_TESTS = r"FamilySettings|FamilyChoice"
@@ -62,6 +62,7 @@ SHELF = "src/shelf/shelf.cpp"
 SHELF_LAYOUT = "src/game/shelf_layout.cpp"
 SHELF_BOOK = "src/game/shelf_book.cpp"
 SHELF_PAGES = "src/shelf/shelf_pages.cpp"
+SHELF_VIEW = "src/shelf/shelf_view.cpp"
 KEYED = "src/image/keyed_row.cpp"
 READER = "src/audio/midi_reader.cpp"
 EVENTS = "src/audio/midi_events.cpp"
@@ -602,6 +603,16 @@ FAULTS = [
           "    if (found != kept.end())\n        return found->second.get();\n",
           "",
           "every draw of the book reads and shrinks the stored pictures again",
+          SHELF_BOOK_TESTS),
+    fault("shelf-mark-cell-swapped", SHELF_VIEW,
+          "        CopyPart(marks.get(), column * kShelfMarkWidth, placed * kShelfMarkHeight,",
+          "        CopyPart(marks.get(), placed * kShelfMarkWidth, column * kShelfMarkHeight,",
+          "a picture's mark is taken from the wrong cell of the marks",
+          SHELF_BOOK_TESTS),
+    fault("shelf-remove-face-not-redrawn", SHELF_VIEW,
+          "        const RECT control = ShelfRemoveRect(slot);\n        AddDirtyRect(&control);\n",
+          "",
+          "the remove control's face never changes on the screen while it is held",
           SHELF_BOOK_TESTS),
     fault("import-leaves-partial", IMPORT,
           "    platform::RemoveFolderTree(unfinished);\n    Log(",

@@ -113,12 +113,12 @@ TEST_F(ShelfPages, ThumbnailsAreMadeOnceFromTheStoredPictureInThePagesShape) {
     ASSERT_NE(tall, nullptr);
     EXPECT_EQ(tall->GetHeight(), kShelfThumbHeight);
     EXPECT_LT(tall->GetWidth(), kShelfThumbWidth);
-    // True to the picture: the middle pixel is the photo's colour (stored
-    // blue, green, red).
-    const uint8_t* middle = wide->PixelAddress(wide->GetWidth() / 2, wide->GetHeight() / 2);
-    EXPECT_NEAR(middle[2], 200, 2);
-    EXPECT_NEAR(middle[1], 40, 2);
-    EXPECT_NEAR(middle[0], 30, 2);
+    // True to the picture: the middle pixel is the photo's colour.
+    uint32_t middle = 0;
+    ASSERT_TRUE(wide->GetPixel(wide->GetWidth() / 2, wide->GetHeight() / 2, &middle));
+    EXPECT_NEAR(static_cast<int>(middle & 0xFF), 200, 2);
+    EXPECT_NEAR(static_cast<int>((middle >> 8) & 0xFF), 40, 2);
+    EXPECT_NEAR(static_cast<int>(middle >> 16), 30, 2);
     EXPECT_EQ(thumbnails.MadeCount(), 2);
 
     // Kept: the stored picture is not read again, even when it has gone.
