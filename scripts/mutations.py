@@ -19,6 +19,7 @@ SEQUENCER_TESTS = r"MidiPlayer|MusicPlaylist|MusicStress"
 SOUND_TESTS = r"SoundEffects|PlaceSoundBag|HeadlessPageOne|Random"
 PHOTO_TESTS = r"ExifOrientation|PhotoPixels|PhotoCut|PageFile|PhotoImport|PlatformFolders"
 SHELF_TESTS = r"OwnPages|ShelfFolderTest|ShelfSteps|PhotoSize"
+SHELF_BOOK_TESTS = r"ShelfLayout|ShelfBook|ShelfPages|ShelfView"
 PRESENT_TESTS = r"PictureFit|PictureScaler"
 PRESENTATION_SETTINGS_TESTS = r"PresentationSettings|SettingsTest"
 FAMILY_SETTINGS_TESTS = r"FamilySettings|FamilyChoice"
@@ -58,6 +59,10 @@ PAGE_FILE = "src/photos/page_file.cpp"
 IMPORT = "src/photos/page_import.cpp"
 PHOTO_SIZE = "src/photos/photo_size.cpp"
 SHELF = "src/shelf/shelf.cpp"
+SHELF_LAYOUT = "src/game/shelf_layout.cpp"
+SHELF_BOOK = "src/game/shelf_book.cpp"
+SHELF_PAGES = "src/shelf/shelf_pages.cpp"
+SHELF_VIEW = "src/shelf/shelf_view.cpp"
 KEYED = "src/image/keyed_row.cpp"
 READER = "src/audio/midi_reader.cpp"
 EVENTS = "src/audio/midi_events.cpp"
@@ -563,6 +568,52 @@ FAULTS = [
           "    const int64_t at = std::min<int64_t>(std::max<int64_t>((found - names.begin()) + step, 0), count - 1);",
           "Page Down on the last of the player's pages stays there",
           SHELF_TESTS),
+    # The picture book's page of the player's own pictures.
+    fault("shelf-tap-removes", SHELF_BOOK,
+          "    if (removeHold.Completed(now))\n        pendingRemoval = removeName;",
+          "    pendingRemoval = removeName;",
+          "a tap on a picture's remove control takes it off the shelf",
+          SHELF_BOOK_TESTS),
+    fault("shelf-remove-face-still", SHELF_BOOK,
+          "        return 2 + removeHold.Progress(now, kRemoveSteps);",
+          "        return 2;",
+          "the remove control never shows how far the hold has come",
+          SHELF_BOOK_TESTS),
+    fault("shelf-remove-hit-as-picture", SHELF_LAYOUT,
+          "    if (Inside(ShelfRemoveRect(slot), x, y))\n        return {ShelfSpotKind::kRemove, slot};\n",
+          "",
+          "a press on remove opens the picture instead",
+          SHELF_BOOK_TESTS),
+    fault("shelf-thumbnail-in-the-corner", SHELF_LAYOUT,
+          "    return At(slot, kShelfThumbLeft + (kShelfThumbWidth - width) / 2,",
+          "    return At(slot, kShelfThumbLeft,",
+          "a portrait thumbnail sits in its box's corner, not its middle",
+          SHELF_BOOK_TESTS),
+    fault("shelf-down-stays-on-last-row", SHELF_BOOK,
+          "                                                      : highlight % kShelfColumns;",
+          "                                                      : highlight;",
+          "Down on the last row does not go round its column",
+          SHELF_BOOK_TESTS),
+    fault("shelf-progress-first-players", SHELF_PAGES,
+          "ReadOwnPageProgress(folder + \"\\\\\" + OwnSaveNameOf(playerFolder), info.pieceCount);",
+          "ReadOwnPageProgress(folder + \"\\\\\" + OwnSaveNameOf(0), info.pieceCount);",
+          "every player's marks on their own pictures are the first player's",
+          SHELF_BOOK_TESTS),
+    fault("shelf-thumbnails-not-kept", SHELF_PAGES,
+          "    if (found != kept.end())\n        return found->second.get();\n",
+          "",
+          "every draw of the book reads and shrinks the stored pictures again",
+          SHELF_BOOK_TESTS),
+    fault("shelf-mark-cell-swapped", SHELF_VIEW,
+          "        CopyPart(marks.get(), column * kShelfMarkWidth, placed * kShelfMarkHeight,",
+          "        CopyPart(marks.get(), placed * kShelfMarkWidth, column * kShelfMarkHeight,",
+          "a picture's mark is taken from the wrong cell of the marks",
+          SHELF_BOOK_TESTS),
+    fault("shelf-remove-face-not-redrawn", SHELF_VIEW,
+          "        const RECT control = ShelfRemoveRect(slot);\n        AddDirtyRect(&control);\n",
+          "",
+          "the remove control's face never changes on the screen while it is held",
+          SHELF_BOOK_TESTS),
     fault("import-leaves-partial", IMPORT,
           "    platform::RemoveFolderTree(unfinished);\n    Log(",
           "    Log(",

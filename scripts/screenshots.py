@@ -4,7 +4,8 @@ screenshot of each of its screens for review: the title screen with three
 players' badges, page 1 as it starts (the player's badge on the bar), page 1
 finished (sparkling, then at rest with its star), the picture book, the about
 box, the piece-count chooser, a page made from a corpus photo, the notice for
-a picture that cannot be used and the ending picture.
+a picture that cannot be used, the picture book's page of the player's own
+pictures and the ending picture.
 
 Usage: scripts/screenshots.py BUILD_DIR CONTENT_DIR OUTPUT_DIR
 """
@@ -24,9 +25,11 @@ def main():
     os.environ.update(VARNOLT_BUILD_DIR=build, VARNOLT_SOURCE_DIR=source,
                       VARNOLT_CONTENT_DIR=content)
     from harness import Game, Session, wait_until  # noqa: E402 (needs the environment above)
-    from layout import PLACED, household_settings_file  # noqa: E402
+    from layout import PAGE_LABEL, PLACED, household_settings_file  # noqa: E402
+    from pictures import frame  # noqa: E402
     from player import Player  # noqa: E402
     from test_photos import PHOTOS, COUNTS, count_button_centre, windows_path  # noqa: E402
+    from shelf_page import thumbnail_shown, wait_shelf  # noqa: E402
 
     os.makedirs(output, exist_ok=True)
     session = Session()
@@ -99,6 +102,15 @@ def main():
         player.wait_picture_dialog("PictureRefusedDialogBkg")
         keep("6d-picture-refused")
         player.answer_dialog("PictureRefusedDialogBkg")
+        wait_until(lambda: game.dialog() is None, "the notice to close")
+        # The book opened over the photo's page shows the player's pictures.
+        game.key("b")
+        wait_shelf(game)
+        wait_until(lambda: thumbnail_shown(game, 0, "page000001"), "the photo's thumbnail")
+        keep("6e-book-your-pictures")
+        game.key("b")
+        own_label = frame(game.picture("m0013.dat"), 1, PAGE_LABEL[2], PAGE_LABEL[3])
+        game.wait_shown(own_label, PAGE_LABEL[:2], "the photo's page again")
         game.key("q")
         player.wait_ending()
         keep("7-ending")

@@ -52,4 +52,7 @@ void OnKeyUp(HWND, uint32_t key) {
     // it needs holding.
     if (key == VK_ESCAPE || key == 'Q')
         g_gameController.HouseRules().LockedRelease();
+    // Delete held in the book removes a picture of the player's own.
+    if (key == VK_DELETE)
+        g_gameController.OnBookRemoveKeyUp();
 }

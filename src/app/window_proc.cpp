@@ -168,6 +168,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_KILLFOCUS:
         // A key let go elsewhere never comes up here.
         g_gameController.HouseRules().Cancel();
+        g_gameController.OnBookLostKeyboard();
         return 0;
     case UWM_GAME_SCREEN_READY:
     case UWM_TITLE_SCREEN_READY:

@@ -16,6 +16,7 @@ constexpr uint32_t kKeyLeft = 37;
 constexpr uint32_t kKeyUp = 38;
 constexpr uint32_t kKeyRight = 39;
 constexpr uint32_t kKeyDown = 40;
+constexpr uint32_t kKeyDelete = 46;
 constexpr uint32_t kKeyA = 65;
 constexpr uint32_t kKeyB = 66;
 constexpr uint32_t kKeyC = 67;
@@ -100,6 +101,16 @@ KeyResponse RespondInBook(uint32_t key) {
         return Book(kBookKeyDown);
     case kKeyM:
         return Book(kBookKeySound);
+    case kKeyPageDown:
+        return Book(kBookKeyNextPage);
+    case kKeyPageUp:
+        return Book(kBookKeyPreviousPage);
+    case kKeyY:
+        return Book(kBookKeyTurn);
+    case kKeyA:
+        return Book(kBookKeyAddPicture);
+    case kKeyDelete:
+        return Book(kBookKeyRemove);
     default:
         return kIgnored;
     }

@@ -27,6 +27,12 @@ enum BookKey : int32_t {
     kBookKeyOpen,  // open the highlighted page
     kBookKeyClose, // back to the page that was showing
     kBookKeySound, // the sound switch, whose button the book covers
+    // For a player with pictures of their own:
+    kBookKeyNextPage,     // on to "your pictures" and through its sheets
+    kBookKeyPreviousPage, // the same, backwards
+    kBookKeyTurn,         // between the thirty pages and "your pictures"
+    kBookKeyAddPicture,   // "add a picture", as A while playing
+    kBookKeyRemove,       // held: the highlighted picture taken off the shelf
 };
 
 struct KeyResponse {

@@ -3,6 +3,7 @@
 #include "game/book_layout.h"
 #include "game/catalogue.h"
 #include "game/picture_book.h"
+#include "game/shelf_layout.h"
 #include "image/dib_image.h"
 #include "sprites/rect_math.h"
 
@@ -37,6 +38,7 @@ void CBookView::LoadPictures() {
     marks = ReadPicture(kBookMarksPath);
     outlines = ReadPicture(kBookOutlinesPath);
     control = ReadPicture(kStartAgainPath);
+    turnTab = ReadPicture(kTurnTabPath);
 }
 
 bool CBookView::Show(HWND newWindow) {
@@ -71,6 +73,9 @@ void CBookView::Render(const RECT* r) {
     }
     CopyPart(control.get(), 0, controlFrame * kControlHeight, kStartAgainRect, c,
              kTransparentColour);
+    if (turnTabShown)
+        CopyPart(turnTab.get(), 0, kTurnToShelfFrame * kTurnTabBox.height, BoxRect(kTurnTabBox), c,
+                 kTransparentColour);
 }
 
 void CBookView::DrawPage(int32_t page, const RECT& clip) {
@@ -116,4 +121,12 @@ void CBookView::SetControlFrame(int32_t frame) {
         return;
     controlFrame = frame;
     AddDirtyRect(&kStartAgainRect);
+}
+
+void CBookView::ShowTurnTab(bool shown) {
+    if (shown == turnTabShown)
+        return;
+    turnTabShown = shown;
+    const RECT tab = BoxRect(kTurnTabBox);
+    AddDirtyRect(&tab);
 }

@@ -36,6 +36,9 @@ public:
     void AllPagesChanged();
     // Shows the start-again control's face `frame` (CPictureBook::HoldFrame).
     void SetControlFrame(int32_t frame);
+    // The control that turns to the player's own pictures: drawn only for
+    // a player who has some, so that everyone else's book is as it was.
+    void ShowTurnTab(bool shown);
 
     CBookView(const CBookView&) = delete;
     CBookView& operator=(const CBookView&) = delete;
@@ -53,7 +56,9 @@ private:
     std::unique_ptr<CDIBImage> marks;
     std::unique_ptr<CDIBImage> outlines;
     std::unique_ptr<CDIBImage> control;
+    std::unique_ptr<CDIBImage> turnTab;
     bool picturesRead = false;
     int32_t controlFrame = 0;
+    bool turnTabShown = false;
     HWND window = nullptr;
 };

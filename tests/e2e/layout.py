@@ -123,6 +123,49 @@ class BookLayout:
         return (x + v[part + "Left"], y + v[part + "Top"], v[part + "Width"], v[part + "Height"])
 
 
+class ShelfLayout:
+    """The picture book's "your pictures" page as src/game/shelf_layout.h
+    holds it, and its pictures' files."""
+
+    FILES = {"background": "m0061.dat", "marks": "m0062.dat", "outlines": "m0063.dat",
+             "remove": "m0064.dat", "turn": "m0065.dat", "add": "m0066.dat",
+             "arrows": "m0067.dat"}
+
+    def __init__(self):
+        constants = game_constants("shelf_layout.h")
+        self.turn_tab = constants["kTurnTabBox"]
+        self.add_picture = constants["kAddPictureBox"]
+        self.mark_counts = constants["kShelfMarkCounts"]
+        self.value = {name: numbers[0] for name, numbers in constants.items() if numbers}
+
+    def cell(self, slot):
+        v = self.value
+        return (v["kShelfGridLeft"] + slot % v["kShelfColumns"] * v["kShelfCellWidth"],
+                v["kShelfGridTop"] + slot // v["kShelfColumns"] * v["kShelfCellHeight"],
+                v["kShelfCellWidth"], v["kShelfCellHeight"])
+
+    def thumb_box(self, slot):
+        return self._in_cell(slot, "kShelfThumb")
+
+    def mark(self, slot):
+        return self._in_cell(slot, "kShelfMark")
+
+    def remove(self, slot):
+        return self._in_cell(slot, "kRemove")
+
+    def fitted(self, width, height):
+        """A page picture's thumbnail size (game/shelf_layout.cpp's rule)."""
+        box_w, box_h = self.value["kShelfThumbWidth"], self.value["kShelfThumbHeight"]
+        if width * box_h >= height * box_w:
+            return box_w, max(1, min(box_h, (height * box_w + width // 2) // width))
+        return max(1, min(box_w, (width * box_h + height // 2) // height)), box_h
+
+    def _in_cell(self, slot, part):
+        x, y, _, _ = self.cell(slot)
+        v = self.value
+        return (x + v[part + "Left"], y + v[part + "Top"], v[part + "Width"], v[part + "Height"])
+
+
 def name_index(kind, piece):
     return kind * PIECES_IN_GAME + piece - 1
 

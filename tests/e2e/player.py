@@ -4,7 +4,7 @@ moves a player makes (start, turn pages, carry pieces, quit)."""
 
 from harness import wait_until
 from layout import (ADD_BADGE_ROW, BADGES_FILE, BADGE_SIZE, BAR_BADGE, DRAG, ENDING_BUTTON,
-                    FINISHED_STAR, BookLayout, FINISHED_STAR_FILE, FIT_OFFSET, badge_boxes,
+                    FINISHED_STAR, BookLayout, ShelfLayout, FINISHED_STAR_FILE, FIT_OFFSET, badge_boxes,
                     GAME_BUTTONS, HOLE, LOOSE, PAGE_LABEL,
                     PICTURE_DIALOG, PICTURE_DIALOG_BUTTON, PLACED, SCREEN, START_BUTTON,
                     TITLE_AT, BUTTON_FILES, piece_file)
@@ -28,6 +28,7 @@ class Player:
         self.game = game
         self.catalogue = game.session.catalogue
         self.book = BookLayout()
+        self.shelf = ShelfLayout()
 
     # -- what the screens look like ----------------------------------------
     def title_screen(self, badges=(0,), highlight=0):
@@ -146,9 +147,15 @@ class Player:
     def book_picture(self, name):
         return self.game.picture(BookLayout.FILES[name])
 
-    def wait_book(self):
-        """Waits for the book's title band, left of the start-again control."""
+    def wait_book(self, turn_tab=False):
+        """Waits for the book's title band, left of the start-again control;
+        for a player with pictures of their own it carries the control that
+        turns to them."""
         title = self.book_picture("background").crop(0, 0, self.book.start_again[0], 90)
+        if turn_tab:
+            x, y, width, height = self.shelf.turn_tab
+            title = laid_on(title, (self.game.picture(ShelfLayout.FILES["turn"])
+                                    .crop(0, 0, width, height), (x, y)), key=MAGENTA)
         self.game.wait_shown(title, (0, 0), "the picture book")
 
     def book_mark(self, page, placed, total):

@@ -10,6 +10,7 @@ import unittest
 from harness import Game, GameTestCase, wait_until
 from pictures import Picture
 from player import Player, started_game
+from shelf_page import SHELF, shelf_mark, wait_shelf
 
 PHOTOS = os.path.normpath(os.path.join(os.environ.get("VARNOLT_SOURCE_DIR", "."), "..", "shared",
                                        "corpora", "photos"))
@@ -95,10 +96,15 @@ class PhotosTest(GameTestCase):
         self.assertEqual(len(own_layout(game)), 4)
         self.finish_by_keyboard(game)
         player.wait_star()
-        # The book opened over the finished photo page marks page 1, the
-        # page the cursor is on, as its own save file has it: untouched.
+        # The book opened over the finished photo page shows the player's
+        # pictures, the photo finished; turned to the thirty pages it marks
+        # page 1, the page the cursor is on, as its own save file has it:
+        # untouched.
         game.key("b")
-        player.wait_book()
+        wait_shelf(game)
+        game.wait_shown(shelf_mark(game, 0, 4, 4), SHELF.mark(0)[:2], "the photo's rosette")
+        game.key("y")
+        player.wait_book(turn_tab=True)
         player.wait_mark(1, 0, len(player.pieces_of(1)))
         game.key("b")
         shelf = game.user_folder("pictures", "page000001")

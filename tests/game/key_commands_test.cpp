@@ -41,11 +41,19 @@ TEST(KeyCommands, KeysNoScenarioPressesAnswerInTheirOwnStateOnly) {
         {kStateBook, kM, {KeyAction::kBook, kBookKeySound, nullptr}},
         // A: add a picture of the player's own; it has no button to press.
         {kStatePlaying, 65u, {KeyAction::kCommand, ID_ADD_PICTURE, nullptr}},
-        {kStateBook, 65u, {KeyAction::kNothing, 0, nullptr}},
+        // In the book too, and there Y turns to the player's own pictures and
+        // Page Up and Down turn the book's pages.
+        {kStateBook, 65u, {KeyAction::kBook, kBookKeyAddPicture, nullptr}},
         {kStateTitle, 65u, {KeyAction::kNothing, 0, nullptr}},
         // Y: the player's own pages.
         {kStatePlaying, 89u, {KeyAction::kCommand, ID_YOUR_PICTURES, nullptr}},
-        {kStateBook, 89u, {KeyAction::kNothing, 0, nullptr}},
+        {kStateBook, 89u, {KeyAction::kBook, kBookKeyTurn, nullptr}},
+        {kStateBook, 33u, {KeyAction::kBook, kBookKeyPreviousPage, nullptr}},
+        {kStateBook, 34u, {KeyAction::kBook, kBookKeyNextPage, nullptr}},
+        // Delete, held, takes the highlighted picture off the shelf; while
+        // playing it does nothing.
+        {kStateBook, 46u, {KeyAction::kBook, kBookKeyRemove, nullptr}},
+        {kStatePlaying, 46u, {KeyAction::kNothing, 0, nullptr}},
     };
     for (const auto& a : answers) {
         SCOPED_TRACE(testing::Message() << "state " << a.state << " key " << a.key);
@@ -60,7 +68,7 @@ TEST(KeyCommands, KeysNoScenarioPressesAnswerInTheirOwnStateOnly) {
     // book's keys are not the page's.
     for (uint32_t key : {kEscape, kTab, kC, kQ, kM, kUp, kDown})
         EXPECT_EQ(RespondToKey(kStateTitle, key).action, KeyAction::kNothing) << key;
-    for (uint32_t key : {kTab, kC, kQ, kSpace, 8u, 72u, 73u, 33u, 34u})
+    for (uint32_t key : {kTab, kC, kQ, kSpace, 8u, 72u, 73u})
         EXPECT_EQ(RespondToKey(kStateBook, key).action, KeyAction::kNothing) << key;
     for (uint32_t key : {0u, 7u, 10u, 90u, 255u})
         EXPECT_EQ(RespondToKey(kStatePlaying, key).action, KeyAction::kNothing) << key;

@@ -8,10 +8,12 @@
 #include "art/dialogs.h"
 #include "art/pictures.h"
 #include "art/screens.h"
+#include "art/shelf.h"
 #include "game/book_layout.h"
 #include "game/photo_dialogs_layout.h"
 #include "game/play_aids.h"
 #include "game/player_badges.h"
+#include "game/shelf_layout.h"
 #include "game_files.h"
 #include "layout.h"
 #include "music.h"
@@ -94,6 +96,14 @@ void GenerateScreens(const std::string& folder) {
     WritePicture(folder, kBookMarksPath, DrawBookMarks());
     WritePicture(folder, kBookOutlinesPath, DrawBookOutlines());
     WritePicture(folder, kStartAgainPath, DrawStartAgainControl(book));
+    const Image shelf = DrawShelfBackground();
+    WritePicture(folder, kShelfBackgroundPath, shelf);
+    WritePicture(folder, kShelfMarksPath, DrawShelfMarks());
+    WritePicture(folder, kShelfOutlinesPath, DrawShelfOutlines());
+    WritePicture(folder, kRemoveControlPath, DrawRemoveControl());
+    WritePicture(folder, kTurnTabPath, DrawTurnTab(book, shelf));
+    WritePicture(folder, kAddPicturePath, DrawAddPictureControl(shelf));
+    WritePicture(folder, kSheetArrowsPath, DrawSheetArrows(shelf));
 }
 
 void GenerateResources(const std::string& folder) {

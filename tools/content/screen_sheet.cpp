@@ -1,4 +1,5 @@
 #include "screen_sheet.h"
+#include "shelf_sheet.h"
 
 #include "art/dialogs.h"
 #include "art/screens.h"
@@ -255,6 +256,7 @@ void WriteScreenSheet(const std::string& folder, const std::string& sheetFolder)
     PutPlayers(sheet, folder, 0, 1280);
     sheet.Save(sheetFolder + "/screens.png");
     WriteOwnPicturesSheet(folder, sheetFolder);
+    WriteShelfSheet(folder, sheetFolder);
 }
 
 } // namespace content

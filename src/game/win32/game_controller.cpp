@@ -137,7 +137,7 @@ LRESULT CGameController::OnCommand(HWND window, int32_t id, int32_t) {
         break;
     case ID_BOOK:
         if (state == kStateBook)
-            CloseBook(window, bookPlay.CurrentPage());
+            CloseBook(window, 0);
         else
             OpenBook(window);
         break;
@@ -239,7 +239,10 @@ void CGameController::CloseBook(HWND window, int32_t page) {
     state = kStatePlaying;
     g_currentScreen = gameScreen;
     // Another page is a page change like any other: the page left is stored.
-    if (page != document->GetPageCursor()->GetPageIndex()) {
+    // Over one of the player's own pictures even the cursor's page is
+    // another page.
+    if (page != 0 && (page != document->GetPageCursor()->GetPageIndex() ||
+                      document->GetPageSource() != nullptr)) {
         sounds->Play(window, kSoundChangePage);
         document->GoToPage(page);
         ownPictures.Forget();
@@ -253,10 +256,25 @@ void CGameController::OnBookKey(HWND window, int32_t key) {
         return;
     switch (key) {
     case kBookKeyClose:
-        CloseBook(window, bookPlay.CurrentPage());
+        CloseBook(window, 0);
         break;
     case kBookKeyOpen:
-        CloseBook(window, bookPlay.Highlight());
+        TakeBookChoice(window, bookPlay.Highlighted());
+        break;
+    case kBookKeyNextPage:
+        bookPlay.TurnPage(window, 1);
+        break;
+    case kBookKeyPreviousPage:
+        bookPlay.TurnPage(window, -1);
+        break;
+    case kBookKeyTurn:
+        bookPlay.Turn(window);
+        break;
+    case kBookKeyAddPicture:
+        AddFromBook(window);
+        break;
+    case kBookKeyRemove:
+        bookPlay.PressRemoveKey();
         break;
     case kBookKeySound:
         soundSwitch.Cycle(window);
@@ -278,12 +296,60 @@ void CGameController::OnBookKey(HWND window, int32_t key) {
     }
 }
 
+void CGameController::OnBookRemoveKeyUp() {
+    if (state == kStateBook)
+        bookPlay.ReleaseRemoveKey();
+}
+
+void CGameController::OnBookLostKeyboard() {
+    if (state == kStateBook)
+        bookPlay.CancelRemoveKey();
+}
+
 void CGameController::OnBookMouse(HWND window, uint32_t message, int32_t x, int32_t y) {
     if (state != kStateBook)
         return;
-    const int32_t page = bookPlay.OnMouse(window, message, x, y);
-    if (page != 0)
-        CloseBook(window, page);
+    TakeBookChoice(window, bookPlay.OnMouse(window, message, x, y));
+}
+
+void CGameController::TakeBookChoice(HWND window, const BookChoice& choice) {
+    if (choice.addPicture)
+        AddFromBook(window);
+    else if (!choice.ownPage.empty())
+        CloseBookOnOwn(window, choice.ownPage);
+    else if (choice.page != 0)
+        CloseBook(window, choice.page);
+}
+
+void CGameController::CloseBookOnOwn(HWND window, const std::string& name) {
+    if (state != kStateBook)
+        return;
+    bookPlay.EndHold();
+    if (name != ownPictures.ShownName()) {
+        if (!ownPictures.Open(name))
+            return;
+        sounds->Play(window, kSoundChangePage);
+    }
+    state = kStatePlaying;
+    g_currentScreen = gameScreen;
+    gameScreen->ShowControls(window);
+    NoticeStoreFailure(window);
+    SetFocus(window);
+}
+
+void CGameController::AddFromBook(HWND window) {
+    if (state != kStateBook)
+        return;
+    bookPlay.EndHold();
+    if (ownPictures.AddFromDialog(window)) {
+        // The new page shows at once, as when added while playing.
+        state = kStatePlaying;
+        g_currentScreen = gameScreen;
+        gameScreen->ShowControls(window);
+    } else {
+        bookPlay.Refresh(window);
+    }
+    SetFocus(window);
 }
 
 void CGameController::TickBook(HWND window) {

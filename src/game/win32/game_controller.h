@@ -17,6 +17,7 @@
 #include <shellapi.h>
 
 #include <cstdint>
+#include <string>
 
 class CAnimDoc;
 class CAnimView;
@@ -52,6 +53,10 @@ public:
     // and the mouse while the book is open (WM_LBUTTONDOWN, WM_MOUSEMOVE,
     // WM_LBUTTONUP at client x, y).
     void OnBookKey(HWND window, int32_t key);
+    // Delete let go while the book is open (a hold of it removes a picture),
+    // and the keyboard lost (a key let go elsewhere never comes up here).
+    void OnBookRemoveKeyUp();
+    void OnBookLostKeyboard();
     void OnBookMouse(HWND window, uint32_t message, int32_t x, int32_t y);
     // WM_DROPFILES: pictures dropped onto the window become pages while a
     // page is played; at any other time the drop is let go.
@@ -75,9 +80,17 @@ private:
     void ShowAboutBox(HWND window);
     void ShowDirectionsOnce(HWND window);
     // The picture book: opened over the page in play, which stays in memory;
-    // closed onto page (the one it was opened on, or one chosen in it).
+    // closed onto page (one chosen in it), or with 0 back onto the page it
+    // was opened over.
     void OpenBook(HWND window);
     void CloseBook(HWND window, int32_t page);
+    // Closed onto one of the player's own pictures; the book stays open
+    // when the picture cannot be opened.
+    void CloseBookOnOwn(HWND window, const std::string& name);
+    // What was chosen in the book carried out.
+    void TakeBookChoice(HWND window, const BookChoice& choice);
+    // "Add a picture" from the book: the new page shows, or the book again.
+    void AddFromBook(HWND window);
     // Tells the player, the first time it happens, that nothing the game
     // writes could be kept anywhere.
     void NoticeStoreFailure(HWND window);
@@ -97,7 +110,7 @@ private:
     // Set while the ending picture is up, so that a second close request
     // cannot end the game twice.
     bool closing = false;
-    CBookPlay bookPlay{document, sounds};
+    CBookPlay bookPlay{document, sounds, &ownPictures};
     CHouseRules houseRules{view, sounds};
     CTitlePlayers titlePlayers;
     // The player's own pictures: adding them and paging among them.

@@ -1,5 +1,6 @@
 #include "game/win32/own_pictures.h"
 #include "diag/log.h"
+#include "game/page_cursor.h"
 #include "game/win32/photo_dialogs.h"
 #include "photos/photo_frame.h"
 #include "platform/clock.h"
@@ -9,11 +10,11 @@
 
 #include <algorithm>
 
-void COwnPictures::AddFromDialog(HWND window) {
+bool COwnPictures::AddFromDialog(HWND window) {
     const std::vector<std::string> paths = ChoosePhotos(window);
-    if (!paths.empty())
-        AddFiles(window, paths);
+    const bool added = !paths.empty() && AddFiles(window, paths);
     SetFocus(window);
+    return added;
 }
 
 void COwnPictures::AddDropped(HWND window, HDROP drop) {
@@ -23,16 +24,16 @@ void COwnPictures::AddDropped(HWND window, HDROP drop) {
     SetFocus(window);
 }
 
-void COwnPictures::AddFiles(HWND window, const std::vector<std::string>& paths) {
+bool COwnPictures::AddFiles(HWND window, const std::vector<std::string>& paths) {
     const std::string shelf = ShelfFolder();
     if (!PrepareShelf(shelf)) {
         Log("COwnPictures: the shelf folder cannot be made");
         ShowPictureRefused(window);
-        return;
+        return false;
     }
     const int32_t count = ChoosePieceCount(window);
     if (!photos::IsPieceCount(count))
-        return;
+        return false;
     Log("COwnPictures: %d pieces chosen", static_cast<int>(count));
     std::string first;
     bool refused = false;
@@ -50,10 +51,10 @@ void COwnPictures::AddFiles(HWND window, const std::vector<std::string>& paths) 
     // the pictures that could not be used.
     Log("COwnPictures: %u pictures taken in %u ms", static_cast<unsigned>(paths.size()),
         static_cast<unsigned>(platform::MillisecondClock() - started));
-    if (!first.empty())
-        Open(first);
+    const bool shown = !first.empty() && Open(first);
     if (refused)
         ShowPictureRefused(window);
+    return shown;
 }
 
 bool COwnPictures::Open(const std::string& name) {
@@ -91,6 +92,19 @@ void COwnPictures::ShowShelf(HWND window) {
 
 bool COwnPictures::Showing() const {
     return page != nullptr && document->GetPageSource() == page.get();
+}
+
+const std::string& COwnPictures::ShownName() const {
+    static const std::string kNone;
+    return Showing() ? pageName : kNone;
+}
+
+bool COwnPictures::Remove(const std::string& name) {
+    if (Showing() && pageName == name) {
+        document->GoToPage(document->GetPageCursor()->GetPageIndex());
+        Forget();
+    }
+    return RemoveFromShelf(ShelfFolder(), name);
 }
 
 bool COwnPictures::Step(HWND, int32_t step) {

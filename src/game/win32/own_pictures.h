@@ -21,15 +21,28 @@ class COwnPictures {
 public:
     explicit COwnPictures(CAnimDoc* document) : document(document) {}
 
-    // "Add a picture": the Open dialog, then the piece count, then the page.
-    void AddFromDialog(HWND window);
+    // "Add a picture" (A, or its control in the picture book): the Open
+    // dialog, then the piece count, then the page. True when a new page is
+    // shown.
+    bool AddFromDialog(HWND window);
     // WM_DROPFILES while a page is played: every file dropped, one count.
     void AddDropped(HWND window, HDROP drop);
     // "Your pictures": the first of the player's pages, unless one is shown
     // already. Nothing when the shelf is empty.
     void ShowShelf(HWND window);
-    // Whether one of the player's pages is shown.
+    // Whether one of the player's pages is shown, and its folder's name
+    // ("" when none is).
     bool Showing() const;
+    const std::string& ShownName() const;
+    // Called by the picture book: the player's page name shown, the page
+    // being left stored first. False, changing nothing, when it cannot be
+    // opened.
+    bool Open(const std::string& name);
+    // Called by the picture book when a remove control's hold is done: the
+    // page's folder moved into "removed". When that page is shown, the
+    // document goes back to the thirty pages' current page first, storing
+    // it into the folder that moves. False when the folder could not move.
+    bool Remove(const std::string& name);
     // Page Up (-1) or Page Down (1) on one of the player's pages: the
     // previous or next of them, wrapping round. False when none is shown.
     bool Step(HWND window, int32_t step);
@@ -40,8 +53,7 @@ public:
     COwnPictures& operator=(const COwnPictures&) = delete;
 
 private:
-    void AddFiles(HWND window, const std::vector<std::string>& paths);
-    bool Open(const std::string& name);
+    bool AddFiles(HWND window, const std::vector<std::string>& paths);
 
     CAnimDoc* document;
     std::unique_ptr<COwnPage> page;

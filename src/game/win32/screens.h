@@ -11,10 +11,12 @@
 #include "platform/win_types.h"
 
 #include <cstdint>
+#include <string>
 
 class CAnimDoc;
 class CAnimView;
 class CBookView;
+class CShelfView;
 class CPageCursor;
 
 class CScreen {
@@ -101,20 +103,31 @@ private:
     ButtonWindowInfo buttonWindows[kButtonCount];
 };
 
-// The picture book, full screen: drawn by the book's own view, with no
-// buttons of its own (the game screen's are hidden while it is up).
+// The picture book, full screen: drawn by the book's own views, the thirty
+// pages' or the player's own pictures', with no buttons of its own (the
+// game screen's are hidden while it is up).
 class CBookScreen : public CScreen {
 public:
-    explicit CBookScreen(CBookView* view) : view(view) {}
-    // Reads the book's pictures the first time and shows the book.
+    CBookScreen(CBookView* view, CShelfView* shelfView) : view(view), shelfView(shelfView) {}
+    // Reads the book's pictures the first time and shows the page the book
+    // is turned to.
     void Enter(HWND window) override;
     void Paint(HDC dc) override;
     void ShowControls(HWND) override {}
     void RemoveControls() override {}
     void DrawItem(const DRAWITEMSTRUCT*, uint32_t) override {}
+    // Called by the book when it opens or turns: which of its pages shows
+    // (the player's own pictures, from shelfFolder, or the thirty pages);
+    // shown at once when window is given.
+    void TurnTo(HWND window, bool shelf, const std::string& shelfFolder);
 
 private:
+    void ShowTurned(HWND window);
+
     CBookView* view;
+    CShelfView* shelfView;
+    bool onShelf = false;
+    std::string folder;
 };
 
 // The process-wide screens and the one that receives paint, owner-draw and

@@ -234,4 +234,20 @@ Image DrawStartAgainControl(const Image& bookBackground) {
     return faces;
 }
 
+Rgb BookCardColour() {
+    return kCard;
+}
+
+Image DrawBookMarkCell(int placed, int total) {
+    Canvas canvas(Image(kBookMarkWidth, kBookMarkHeight, kCard));
+    cairo_t* cr = canvas.Context();
+    if (placed == total)
+        Finished(cr);
+    else if (placed > 0)
+        Started(cr, placed, total);
+    else
+        Untouched(cr);
+    return KeyedOnCard(canvas);
+}
+
 } // namespace content

@@ -19,4 +19,9 @@ Image DrawBookOutlines();
 // At rest, then pressed with the hold 0/10 to 10/10 done, stacked.
 Image DrawStartAgainControl(const Image& bookBackground);
 
+// What the player's own pictures share with the thirty pages' book: the
+// cards' colour, and one mark (placed of total) keyed out around it.
+Rgb BookCardColour();
+Image DrawBookMarkCell(int placed, int total);
+
 } // namespace content
