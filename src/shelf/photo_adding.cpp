@@ -48,7 +48,7 @@ uint32_t SeedFor(const std::vector<uint8_t>& bytes, int32_t pieceCount) {
 AddedPhoto AddPhotoToShelf(const std::string& photoPath, int32_t pieceCount,
                            const std::string& shelfFolder, std::string* pageName) {
     std::vector<uint8_t> bytes;
-    if (!ReadWholeFile(photoPath, kLargestPhotoFile, &bytes)) {
+    if (!ReadPlayerFile(photoPath, kLargestPhotoFile, &bytes)) {
         Log("AddPhotoToShelf: %s cannot be read", photoPath.c_str());
         return AddedPhoto::kNotAPicture;
     }

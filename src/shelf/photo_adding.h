@@ -16,8 +16,9 @@ enum class AddedPhoto {
 };
 
 // Called by the shell for each photo the player chose or dropped. photoPath
-// is the player's file (a native path); shelfFolder the shelf's folder (a
-// game path), made when missing. On kAdded *pageName is the new page's
+// is the player's file (a native path in UTF-8, whatever the system's ANSI
+// code page); shelfFolder the shelf's folder (a game path), made when
+// missing. On kAdded *pageName is the new page's
 // folder name. Anything else leaves the shelf as it was, with a log line.
 AddedPhoto AddPhotoToShelf(const std::string& photoPath, int32_t pieceCount,
                            const std::string& shelfFolder, std::string* pageName);

@@ -40,9 +40,11 @@ void COwnPictures::AddFiles(HWND window, const std::vector<std::string>& paths) 
     for (const std::string& path : paths) {
         std::string name;
         if (AddPhotoToShelf(path, count, shelf, &name) == AddedPhoto::kAdded) {
+            Log("COwnPictures: %s added as %s", path.c_str(), name.c_str());
             if (first.empty())
                 first = name;
         } else {
+            Log("COwnPictures: %s refused", path.c_str());
             refused = true;
         }
     }
