@@ -18,7 +18,7 @@ MIDI_TESTS = r"Midi|Music"
 SEQUENCER_TESTS = r"MidiPlayer|MusicPlaylist|MusicStress"
 SOUND_TESTS = r"SoundEffects|PlaceSoundBag|HeadlessPageOne|Random"
 PHOTO_TESTS = r"ExifOrientation|PhotoPixels|PhotoCut|PageFile|PhotoImport|PlatformFolders"
-SHELF_TESTS = r"OwnPages|ShelfFolderTest|ShelfSteps|PhotoSize"
+SHELF_TESTS = r"OwnPages|ShelfFolderTest|ShelfSteps|PhotoSize|WholeFiles"
 PRESENT_TESTS = r"PictureFit|PictureScaler"
 PRESENTATION_SETTINGS_TESTS = r"PresentationSettings|SettingsTest"
 FAMILY_SETTINGS_TESTS = r"FamilySettings|FamilyChoice"
@@ -562,6 +562,26 @@ FAULTS = [
           "    const int64_t at = ((found - names.begin()) + step % count + count) % count;",
           "    const int64_t at = std::min<int64_t>(std::max<int64_t>((found - names.begin()) + step, 0), count - 1);",
           "Page Down on the last of the player's pages stays there",
+          SHELF_TESTS),
+    fault("prepared-cut-ignores-count", "src/shelf/photo_adding.cpp",
+          "    return contentHash ^ static_cast<uint32_t>(pieceCount) * 2654435761u;",
+          "    return contentHash;",
+          "a photo prepared before the count is cut the same way whatever count is chosen",
+          SHELF_TESTS),
+    fault("prepared-cut-ignores-photo", "src/shelf/photo_adding.cpp",
+          "    prepared.contentHash = HashOf(bytes);\n",
+          "",
+          "every photo added with the same count is cut the same way",
+          SHELF_TESTS),
+    fault("prepared-refusal-stored", "src/shelf/photo_adding.cpp",
+          "    if (photo.verdict != AddedPhoto::kAdded) {",
+          "    if (false) {",
+          "a photo refused while the chooser showed is stored all the same",
+          SHELF_TESTS),
+    fault("player-photo-size-unchecked", "src/shelf/own_page.cpp",
+          "    bool read = size >= 0 && static_cast<uint64_t>(size) <= limit;",
+          "    bool read = size >= 0;",
+          "a file of any size is read whole into memory",
           SHELF_TESTS),
     fault("import-leaves-partial", IMPORT,
           "    platform::RemoveFolderTree(unfinished);\n    Log(",
