@@ -8,10 +8,10 @@ import os
 import shutil
 import tempfile
 
-from harness import wait_until
-from harness import GameTestCase
+import test_photos
+from harness import GameTestCase, wait_until
 from player import started_game
-from test_photos import PHOTOS, PhotosTest, own_layout, windows_path
+from test_photos import PHOTOS, own_layout, windows_path
 
 # Names as families give their photos, one of them outside every Western
 # code page, copied from the corpus for the drop.
@@ -64,7 +64,8 @@ def corpus_files():
 
 
 class DropsTest(GameTestCase):
-    choose_count = PhotosTest.choose_count
+    # The chooser is answered as in the Open dialog's scenarios.
+    choose_count = test_photos.PhotosTest.choose_count
 
     def family_photos(self):
         folder = tempfile.mkdtemp(prefix="varnolt-drop-")
