@@ -18,7 +18,7 @@ MIDI_TESTS = r"Midi|Music"
 SEQUENCER_TESTS = r"MidiPlayer|MusicPlaylist|MusicStress"
 SOUND_TESTS = r"SoundEffects|PlaceSoundBag|HeadlessPageOne|Random"
 PHOTO_TESTS = r"ExifOrientation|PhotoPixels|PhotoCut|PageFile|PhotoImport|PlatformFolders"
-SHELF_TESTS = r"OwnPages|ShelfFolderTest|ShelfSteps|PhotoSize"
+SHELF_TESTS = r"OwnPages|ShelfFolderTest|ShelfSteps|PhotoSize|WholeFiles"
 SHELF_BOOK_TESTS = r"ShelfLayout|ShelfBook|ShelfPages|ShelfView"
 PRESENT_TESTS = r"PictureFit|PictureScaler"
 PRESENTATION_SETTINGS_TESTS = r"PresentationSettings|SettingsTest"
@@ -614,6 +614,26 @@ FAULTS = [
           "",
           "the remove control's face never changes on the screen while it is held",
           SHELF_BOOK_TESTS),
+    fault("prepared-cut-ignores-count", "src/shelf/photo_adding.cpp",
+          "    return contentHash ^ static_cast<uint32_t>(pieceCount) * 2654435761u;",
+          "    return contentHash;",
+          "a photo prepared before the count is cut the same way whatever count is chosen",
+          SHELF_TESTS),
+    fault("prepared-cut-ignores-photo", "src/shelf/photo_adding.cpp",
+          "    prepared.contentHash = HashOf(bytes);\n",
+          "",
+          "every photo added with the same count is cut the same way",
+          SHELF_TESTS),
+    fault("prepared-refusal-stored", "src/shelf/photo_adding.cpp",
+          "    if (photo.verdict != AddedPhoto::kAdded) {",
+          "    if (false) {",
+          "a photo refused while the chooser showed is stored all the same",
+          SHELF_TESTS),
+    fault("player-photo-size-unchecked", "src/shelf/own_page.cpp",
+          "    bool read = size >= 0 && static_cast<uint64_t>(size) <= limit;",
+          "    bool read = size >= 0;",
+          "a file of any size is read whole into memory",
+          SHELF_TESTS),
     fault("import-leaves-partial", IMPORT,
           "    platform::RemoveFolderTree(unfinished);\n    Log(",
           "    Log(",

@@ -2,8 +2,8 @@
 
 #include "diag/log.h"
 #include "photos/game_picture.h"
-#include "platform/folders.h"
 #include "platform/files.h"
+#include "platform/folders.h"
 
 #include <algorithm>
 #include <vector>
@@ -33,9 +33,10 @@ bool WriteAll(const std::string& path, const std::vector<uint8_t>& bytes) {
     return platform::CloseFileHandle(file) && written;
 }
 
+// from is the player's photo, whose name may lie outside the ANSI code page.
 bool CopyWhole(const std::string& from, const std::string& to) {
     int64_t size = 0;
-    const platform::FileHandle source = platform::OpenFileForReading(from, &size);
+    const platform::FileHandle source = platform::OpenPlayerFileForReading(from, &size);
     if (source == platform::kNoFile)
         return false;
     const platform::FileHandle target = platform::CreateFileForWriting(to);

@@ -21,7 +21,7 @@ struct PhotoImport {
     // Game paths (backslashes), as the rest of the game's files.
     std::string shelfFolder;        // the folder of all photo pages; it exists
     std::string pageName;           // the new page's folder name: a plain file name
-    std::string sourcePhoto;        // the player's photo, copied as info.photoName
+    std::string sourcePhoto;        // the player's photo (UTF-8), copied as info.photoName
     const Image* picture = nullptr; // the page picture, frame-sized
     PhotoPageInfo info;
 };

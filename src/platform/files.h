@@ -30,6 +30,12 @@ constexpr FileHandle kNoFile = 0;
 
 // Opens an existing file for reading and stores its length in *size.
 FileHandle OpenFileForReading(const std::string& path, int64_t* size);
+// Called by adding a photo, for the player's own photo (read, then copied
+// in): the same as OpenFileForReading, but path is in UTF-8 and may name a
+// file outside the system's ANSI code page ("Émile à la plage.jpg",
+// "Бабушка.jpg"); CreateFileW on Windows. The game's own files keep the
+// call above.
+FileHandle OpenPlayerFileForReading(const std::string& path, int64_t* size);
 // Creates the file, or empties the one there, for writing.
 FileHandle CreateFileForWriting(const std::string& path);
 // Reads or writes count bytes at offset; *done receives how many were moved.

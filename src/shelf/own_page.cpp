@@ -35,12 +35,10 @@ photos::Image LoadPictureAt(const std::string& path) {
     return photos::CopyFromDib(image);
 }
 
-} // namespace
-
-bool ReadWholeFile(const std::string& path, size_t limit, std::vector<uint8_t>* bytes) {
-    int64_t size = 0;
-    const platform::FileHandle file =
-        platform::OpenFileForReading(platform::NativePath(path), &size);
+// The whole of a file just opened, when it is no longer than limit; the
+// file is closed either way.
+bool ReadOpenedFile(platform::FileHandle file, int64_t size, size_t limit,
+                    std::vector<uint8_t>* bytes) {
     if (file == platform::kNoFile)
         return false;
     bool read = size >= 0 && static_cast<uint64_t>(size) <= limit;
@@ -58,6 +56,22 @@ bool ReadWholeFile(const std::string& path, size_t limit, std::vector<uint8_t>* 
     }
     platform::CloseFileHandle(file);
     return read;
+}
+
+} // namespace
+
+bool ReadWholeFile(const std::string& path, size_t limit, std::vector<uint8_t>* bytes) {
+    int64_t size = 0;
+    const platform::FileHandle file =
+        platform::OpenFileForReading(platform::NativePath(path), &size);
+    return ReadOpenedFile(file, size, limit, bytes);
+}
+
+bool ReadPlayerFile(const std::string& path, size_t limit, std::vector<uint8_t>* bytes) {
+    int64_t size = 0;
+    const platform::FileHandle file =
+        platform::OpenPlayerFileForReading(platform::NativePath(path), &size);
+    return ReadOpenedFile(file, size, limit, bytes);
 }
 
 bool COwnPage::Open(const std::string& pageFolder) {

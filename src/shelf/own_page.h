@@ -60,3 +60,6 @@ private:
 // Reads a whole file (a game path) into bytes; false when it cannot be read
 // or is larger than limit bytes.
 bool ReadWholeFile(const std::string& path, size_t limit, std::vector<uint8_t>* bytes);
+// Called by AddPhotoToShelf for the player's photo: the same for a path in
+// UTF-8 that may lie outside the system's ANSI code page.
+bool ReadPlayerFile(const std::string& path, size_t limit, std::vector<uint8_t>* bytes);

@@ -35,23 +35,28 @@ std::string CopyNameFor(const std::string& photoPath) {
     return extension.empty() ? "photo" : "photo." + extension;
 }
 
-// The cut's seed: the same photo and count always give the same page.
-uint32_t SeedFor(const std::vector<uint8_t>& bytes, int32_t pieceCount) {
+// The photo's part of the cut's seed: the same photo and count always give
+// the same page.
+uint32_t HashOf(const std::vector<uint8_t>& bytes) {
     uint32_t hash = 2166136261u;
     for (const uint8_t byte : bytes)
         hash = (hash ^ byte) * 16777619u;
-    return hash ^ static_cast<uint32_t>(pieceCount) * 2654435761u;
+    return hash;
+}
+
+uint32_t SeedFor(uint32_t contentHash, int32_t pieceCount) {
+    return contentHash ^ static_cast<uint32_t>(pieceCount) * 2654435761u;
 }
 
 } // namespace
 
-AddedPhoto AddPhotoToShelf(const std::string& photoPath, int32_t pieceCount,
-                           const std::string& shelfFolder, std::string* pageName) {
+PreparedPhoto PreparePhoto(const std::string& photoPath) {
+    PreparedPhoto prepared;
+    prepared.photoPath = photoPath;
     std::vector<uint8_t> bytes;
-    if (!ReadWholeFile(photoPath, kLargestPhotoFile, &bytes)) {
-        Log("AddPhotoToShelf: %s cannot be read", photoPath.c_str());
-        return AddedPhoto::kNotAPicture;
-    }
+    prepared.read = ReadPlayerFile(photoPath, kLargestPhotoFile, &bytes);
+    if (!prepared.read)
+        return prepared;
     const photos::Orientation orientation = photos::ReadExifOrientation(bytes.data(), bytes.size());
     photos::PhotoVerdict verdict = photos::PhotoVerdict::kUsable;
     platform::PhotoSize reported;
@@ -67,29 +72,52 @@ AddedPhoto AddPhotoToShelf(const std::string& photoPath, int32_t pieceCount,
     std::vector<uint8_t> pixels;
     const platform::PhotoDecode decode =
         platform::DecodePhoto(bytes.data(), bytes.size(), choose, &size, &pixels);
+    prepared.reportedWidth = reported.width;
+    prepared.reportedHeight = reported.height;
     if (decode != platform::PhotoDecode::kDecoded) {
-        Log("AddPhotoToShelf: %s refused (%d x %d)", photoPath.c_str(),
-            static_cast<int>(reported.width), static_cast<int>(reported.height));
-        return verdict == photos::PhotoVerdict::kTooSmall   ? AddedPhoto::kTooSmall
-               : verdict == photos::PhotoVerdict::kTooLarge ? AddedPhoto::kTooLarge
-                                                            : AddedPhoto::kNotAPicture;
+        prepared.verdict = verdict == photos::PhotoVerdict::kTooSmall   ? AddedPhoto::kTooSmall
+                           : verdict == photos::PhotoVerdict::kTooLarge ? AddedPhoto::kTooLarge
+                                                                        : AddedPhoto::kNotAPicture;
+        return prepared;
     }
     const photos::DecodedPhoto decoded{pixels.data(), size.width, size.height,
                                        static_cast<size_t>(size.width) * 4,
                                        photos::PixelLayout::kBgra32};
+    prepared.frame = photos::FrameForStored(reported.width, reported.height, orientation);
+    prepared.picture =
+        photos::FramePicture(decoded, orientation, prepared.frame.w, prepared.frame.h);
+    prepared.contentHash = HashOf(bytes);
+    prepared.verdict = AddedPhoto::kAdded;
+    return prepared;
+}
+
+AddedPhoto StorePreparedPhoto(const PreparedPhoto& photo, int32_t pieceCount,
+                              const std::string& shelfFolder, std::string* pageName) {
+    if (!photo.read) {
+        Log("AddPhotoToShelf: %s cannot be read", photo.photoPath.c_str());
+        return AddedPhoto::kNotAPicture;
+    }
+    if (photo.verdict != AddedPhoto::kAdded) {
+        Log("AddPhotoToShelf: %s refused (%d x %d)", photo.photoPath.c_str(),
+            static_cast<int>(photo.reportedWidth), static_cast<int>(photo.reportedHeight));
+        return photo.verdict;
+    }
     photos::PhotoImport import;
-    import.info.frame = photos::FrameForStored(reported.width, reported.height, orientation);
-    const photos::Image picture =
-        photos::FramePicture(decoded, orientation, import.info.frame.w, import.info.frame.h);
+    import.info.frame = photo.frame;
     import.shelfFolder = shelfFolder;
     import.pageName = NextPageName(shelfFolder);
-    import.sourcePhoto = photoPath;
-    import.picture = &picture;
+    import.sourcePhoto = photo.photoPath;
+    import.picture = &photo.picture;
     import.info.pieceCount = pieceCount;
-    import.info.cutSeed = SeedFor(bytes, pieceCount);
-    import.info.photoName = CopyNameFor(photoPath);
+    import.info.cutSeed = SeedFor(photo.contentHash, pieceCount);
+    import.info.photoName = CopyNameFor(photo.photoPath);
     if (!photos::ImportPhotoPage(import))
         return AddedPhoto::kNotStored;
     *pageName = import.pageName;
     return AddedPhoto::kAdded;
+}
+
+AddedPhoto AddPhotoToShelf(const std::string& photoPath, int32_t pieceCount,
+                           const std::string& shelfFolder, std::string* pageName) {
+    return StorePreparedPhoto(PreparePhoto(photoPath), pieceCount, shelfFolder, pageName);
 }

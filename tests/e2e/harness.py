@@ -22,6 +22,7 @@ import unittest
 
 from layout import DISPLAY_MODE_SET, SCREEN, Catalogue, options_file
 from pictures import Picture
+from xdnd import drop_files
 
 DEADLINE = float(os.environ.get("VARNOLT_E2E_DEADLINE", "90"))
 SCREEN_WIDTH, SCREEN_HEIGHT = SCREEN
@@ -310,6 +311,14 @@ class Game:
 
     def key(self, *names):
         self.session.run("xdotool", "key", *names)
+
+    def drop(self, paths, at=(512, 300)):
+        """Drags files (host paths, which Wine sees on its Z: drive) onto the
+        game's window as a file manager does, and lets go at `at`."""
+        window = int(self.wait_window())
+        dropped = drop_files(self.session.env["DISPLAY"], window, paths, at)
+        if not dropped:
+            raise AssertionError(f"the game's window did not take the drop of {len(paths)} files")
 
     # -- output ------------------------------------------------------------
     def screenshot(self):

@@ -165,6 +165,65 @@ TEST_F(OwnPages, LeavingTheOwnPageShowsTheBuiltInPagesAsTheCatalogueHasThem) {
     EXPECT_EQ(ReadOwnPageProgress(page.SavePath(), 6).total, 6);
 }
 
+// The photo is prepared while the player chooses the count: preparing
+// writes nothing, and the page stored afterwards is the page the photo
+// gives when added in one step (the same picture, frame and cut).
+TEST_F(OwnPages, APhotoPreparedBeforeTheCountGivesTheSamePage) {
+    const std::string photo = (dir.Path() / "prepared.ppm").string();
+    WritePpm(photo, PatternPicture(400, 300));
+    const PreparedPhoto prepared = PreparePhoto(photo);
+    ASSERT_EQ(prepared.verdict, AddedPhoto::kAdded);
+    EXPECT_TRUE(ListShelf(shelf).empty());
+    EXPECT_TRUE(photos::SameBox(prepared.frame, photos::kLandscapeFrame));
+    std::string stored;
+    std::string added;
+    ASSERT_EQ(StorePreparedPhoto(prepared, 9, shelf, &stored), AddedPhoto::kAdded);
+    ASSERT_EQ(AddPhotoToShelf(photo, 9, shelf, &added), AddedPhoto::kAdded);
+    ASSERT_NE(stored, added);
+    COwnPage one;
+    COwnPage other;
+    ASSERT_TRUE(one.Open(shelf + "\\" + stored));
+    ASSERT_TRUE(other.Open(shelf + "\\" + added));
+    EXPECT_EQ(one.Info().cutSeed, other.Info().cutSeed);
+    EXPECT_TRUE(photos::SameBox(one.Info().frame, other.Info().frame));
+    EXPECT_EQ(ReadAll(platform::NativePath(shelf + "\\" + stored + "\\picture.dat")),
+              ReadAll(platform::NativePath(shelf + "\\" + added + "\\picture.dat")));
+    // Another count cuts the same photo another way.
+    ASSERT_EQ(StorePreparedPhoto(prepared, 4, shelf, &stored), AddedPhoto::kAdded);
+    COwnPage four;
+    ASSERT_TRUE(four.Open(shelf + "\\" + stored));
+    EXPECT_NE(four.Info().cutSeed, one.Info().cutSeed);
+    // And another photo with the same count is cut its own way.
+    const std::string otherPhoto = (dir.Path() / "other.ppm").string();
+    WritePpm(otherPhoto, PatternPicture(300, 400));
+    ASSERT_EQ(StorePreparedPhoto(PreparePhoto(otherPhoto), 9, shelf, &stored), AddedPhoto::kAdded);
+    COwnPage portrait;
+    ASSERT_TRUE(portrait.Open(shelf + "\\" + stored));
+    EXPECT_NE(portrait.Info().cutSeed, one.Info().cutSeed);
+    // A refused photo stays refused when stored, and stores nothing.
+    std::ofstream(photo, std::ios::binary) << "not a picture";
+    const size_t pages = ListShelf(shelf).size();
+    EXPECT_EQ(StorePreparedPhoto(PreparePhoto(photo), 9, shelf, &stored), AddedPhoto::kNotAPicture);
+    EXPECT_EQ(ListShelf(shelf).size(), pages);
+}
+
+// Files are read whole only up to a limit: a photo or page file larger than
+// the game would ever need is not read into memory at all.
+TEST(WholeFiles, AFileOverItsLimitIsNotRead) {
+    ScopedTempDir dir;
+    const std::string path = dir.File(u8"\u00c9mile \u00e0 la plage.jpg");
+    WriteAll(path, Bytes(10, 0x42));
+    Bytes bytes;
+    EXPECT_TRUE(ReadPlayerFile(path, 10, &bytes));
+    EXPECT_EQ(bytes, Bytes(10, 0x42));
+    EXPECT_TRUE(ReadWholeFile(path, 10, &bytes));
+    bytes.clear();
+    EXPECT_FALSE(ReadPlayerFile(path, 9, &bytes));
+    EXPECT_FALSE(ReadWholeFile(path, 9, &bytes));
+    EXPECT_TRUE(bytes.empty());
+    EXPECT_FALSE(ReadPlayerFile(dir.File("missing.jpg"), 10, &bytes));
+}
+
 TEST_F(OwnPages, PicturesThatCannotBeUsedAreRefusedAndLeaveTheShelfAsItWas) {
     const std::string photo = (dir.Path() / "refused.ppm").string();
     std::string name;

@@ -9,6 +9,7 @@
 #include "sprites/anim_doc.h"
 
 #include <algorithm>
+#include <future>
 
 bool COwnPictures::AddFromDialog(HWND window) {
     const std::vector<std::string> paths = ChoosePhotos(window);
@@ -31,19 +32,30 @@ bool COwnPictures::AddFiles(HWND window, const std::vector<std::string>& paths) 
         ShowPictureRefused(window);
         return false;
     }
+    // The first photo is read, decoded and framed while the player looks at
+    // the chooser, so that little is left to do once the count is clicked.
+    // Nothing of it is written or logged before the count is known. Where
+    // no thread can be had, it runs at get() instead.
+    std::future<PreparedPhoto> firstPhoto =
+        std::async(std::launch::async | std::launch::deferred, PreparePhoto, paths.front());
     const int32_t count = ChoosePieceCount(window);
+    PreparedPhoto prepared = firstPhoto.get();
     if (!photos::IsPieceCount(count))
         return false;
     Log("COwnPictures: %d pieces chosen", static_cast<int>(count));
     std::string first;
     bool refused = false;
     const uint32_t started = platform::MillisecondClock();
-    for (const std::string& path : paths) {
+    for (size_t i = 0; i < paths.size(); ++i) {
         std::string name;
-        if (AddPhotoToShelf(path, count, shelf, &name) == AddedPhoto::kAdded) {
+        if (i > 0)
+            prepared = PreparePhoto(paths[i]);
+        if (StorePreparedPhoto(prepared, count, shelf, &name) == AddedPhoto::kAdded) {
+            Log("COwnPictures: %s added as %s", paths[i].c_str(), name.c_str());
             if (first.empty())
                 first = name;
         } else {
+            Log("COwnPictures: %s refused", paths[i].c_str());
             refused = true;
         }
     }

@@ -90,47 +90,60 @@ INT_PTR CALLBACK PieceCountDialogProc(HWND window, UINT message, WPARAM wParam, 
     }
 }
 
-std::string PicturesFolder() {
-    char path[MAX_PATH] = {};
-    if (SUCCEEDED(SHGetFolderPathA(nullptr, CSIDL_MYPICTURES, nullptr, SHGFP_TYPE_CURRENT, path)))
+// The Pictures folder as the wide Open dialog takes it.
+std::wstring PicturesFolder() {
+    wchar_t path[MAX_PATH] = {};
+    if (SUCCEEDED(SHGetFolderPathW(nullptr, CSIDL_MYPICTURES, nullptr, SHGFP_TYPE_CURRENT, path)))
         return path;
-    return std::string();
+    return std::wstring();
 }
 
-// GetOpenFileName's answer: one full path, or a folder followed by names.
-std::vector<std::string> SplitChoice(const char* buffer) {
-    std::vector<std::string> parts;
-    for (const char* at = buffer; *at != '\0'; at += parts.back().size() + 1)
-        parts.emplace_back(at);
-    if (parts.size() <= 1)
-        return parts;
-    std::vector<std::string> paths;
-    for (size_t i = 1; i < parts.size(); ++i)
-        paths.push_back(parts[0] + "\\" + parts[i]);
-    return paths;
+// The player's file names reach the engine in UTF-8: a photo may be called
+// anything, far outside the ANSI code page.
+std::string Utf8FromWide(const std::wstring& wide) {
+    const int length = WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()),
+                                           nullptr, 0, nullptr, nullptr);
+    if (length <= 0)
+        return std::string();
+    std::string text(static_cast<size_t>(length), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), &text[0], length,
+                        nullptr, nullptr);
+    return text;
 }
 
 } // namespace
 
+std::vector<std::string> SplitChosenFiles(const wchar_t* buffer) {
+    std::vector<std::wstring> parts;
+    for (const wchar_t* at = buffer; *at != L'\0'; at += parts.back().size() + 1)
+        parts.emplace_back(at);
+    std::vector<std::string> paths;
+    if (parts.size() == 1)
+        paths.push_back(Utf8FromWide(parts[0]));
+    for (size_t i = 1; i < parts.size(); ++i)
+        paths.push_back(Utf8FromWide(parts[0] + L"\\" + parts[i]));
+    return paths;
+}
+
 std::vector<std::string> ChoosePhotos(HWND parent) {
-    static char buffer[32768];
-    buffer[0] = '\0';
-    const std::string folder = PicturesFolder();
-    OPENFILENAMEA open = {};
+    static wchar_t buffer[32768];
+    buffer[0] = L'\0';
+    const std::wstring folder = PicturesFolder();
+    OPENFILENAMEW open = {};
     open.lStructSize = sizeof open;
     open.hwndOwner = parent;
-    open.lpstrFilter = "Pictures (JPEG, PNG, BMP, GIF, TIFF)\0"
-                       "*.jpg;*.jpeg;*.jpe;*.jfif;*.png;*.bmp;*.dib;*.gif;*.tif;*.tiff\0";
+    open.lpstrFilter = L"Pictures (JPEG, PNG, BMP, GIF, TIFF)\0"
+                       L"*.jpg;*.jpeg;*.jpe;*.jfif;*.png;*.bmp;*.dib;*.gif;*.tif;*.tiff\0";
     open.nFilterIndex = 1;
     open.lpstrFile = buffer;
-    open.nMaxFile = sizeof buffer;
+    open.nMaxFile = sizeof buffer / sizeof buffer[0];
     open.lpstrInitialDir = folder.empty() ? nullptr : folder.c_str();
-    open.lpstrTitle = "Add a picture";
+    open.lpstrTitle = L"Add a picture";
     open.Flags = OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_ALLOWMULTISELECT |
                  OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
-    if (!GetOpenFileNameA(&open))
+    if (!GetOpenFileNameW(&open))
         return {};
-    return SplitChoice(buffer);
+    return SplitChosenFiles(buffer);
 }
 
 int32_t ChoosePieceCount(HWND parent) {
@@ -144,11 +157,12 @@ void ShowPictureRefused(HWND parent) {
 
 std::vector<std::string> DroppedFiles(HDROP drop) {
     std::vector<std::string> paths;
-    const UINT count = DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
+    const UINT count = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
     for (UINT i = 0; i < count; ++i) {
-        char path[MAX_PATH] = {};
-        if (DragQueryFileA(drop, i, path, MAX_PATH) > 0)
-            paths.emplace_back(path);
+        std::wstring path(DragQueryFileW(drop, i, nullptr, 0) + 1, L'\0');
+        const UINT length = DragQueryFileW(drop, i, &path[0], static_cast<UINT>(path.size()));
+        if (length > 0)
+            paths.push_back(Utf8FromWide(path.substr(0, length)));
     }
     DragFinish(drop);
     return paths;

@@ -98,6 +98,11 @@ FileHandle OpenFileForReading(const std::string& path, int64_t* size) {
     return file;
 }
 
+// POSIX names are bytes: UTF-8 names need nothing of their own.
+FileHandle OpenPlayerFileForReading(const std::string& path, int64_t* size) {
+    return OpenFileForReading(path, size);
+}
+
 FileHandle CreateFileForWriting(const std::string& path) {
     return Open(path, O_WRONLY | O_CREAT | O_TRUNC);
 }

@@ -1,9 +1,11 @@
-// Files on Windows: CreateFileA, ReadFile and WriteFile at an offset, a
-// read-only file mapping, folders and the write-through move.
+// Files on Windows: CreateFileA (CreateFileW for the player's own photos),
+// ReadFile and WriteFile at an offset, a read-only file mapping, folders and
+// the write-through move.
 #include "platform/files.h"
 #include "platform/win_types.h"
 
 #include <share.h>
+#include <string>
 #include <vector>
 
 namespace {
@@ -35,6 +37,35 @@ bool FlushToDisk(const std::string& path) {
     return flushed != FALSE;
 }
 
+// A file just opened for reading, with its length in *size; kNoFile (the
+// handle closed, the reason kept) when either step failed.
+platform::FileHandle WithLength(HANDLE file, int64_t* size) {
+    if (file == INVALID_HANDLE_VALUE)
+        return platform::kNoFile;
+    LARGE_INTEGER length;
+    if (!GetFileSizeEx(file, &length)) {
+        const DWORD error = GetLastError();
+        CloseHandle(file);
+        SetLastError(error);
+        return platform::kNoFile;
+    }
+    *size = length.QuadPart;
+    return AsFile(file);
+}
+
+// A UTF-8 name as the wide calls take it; empty when it is empty or no
+// valid UTF-8.
+std::wstring WideFromUtf8(const std::string& text) {
+    const int length = MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, text.data(),
+                                           static_cast<int>(text.size()), nullptr, 0);
+    if (length <= 0)
+        return std::wstring();
+    std::wstring wide(static_cast<size_t>(length), L'\0');
+    MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, text.data(), static_cast<int>(text.size()),
+                        &wide[0], length);
+    return wide;
+}
+
 } // namespace
 
 namespace platform {
@@ -52,19 +83,20 @@ std::string NativePath(const std::string& gamePath) {
 }
 
 FileHandle OpenFileForReading(const std::string& path, int64_t* size) {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return kNoFile;
-    LARGE_INTEGER length;
-    if (!GetFileSizeEx(file, &length)) {
-        const DWORD error = GetLastError();
-        CloseHandle(file);
-        SetLastError(error);
+    return WithLength(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr),
+                      size);
+}
+
+FileHandle OpenPlayerFileForReading(const std::string& path, int64_t* size) {
+    const std::wstring wide = WideFromUtf8(path);
+    if (wide.empty()) {
+        SetLastError(ERROR_NO_UNICODE_TRANSLATION);
         return kNoFile;
     }
-    *size = length.QuadPart;
-    return AsFile(file);
+    return WithLength(CreateFileW(wide.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr),
+                      size);
 }
 
 FileHandle CreateFileForWriting(const std::string& path) {

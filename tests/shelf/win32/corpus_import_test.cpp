@@ -1,6 +1,7 @@
 // Every photo of the corpus offered once to the shelf through the system's
 // own decoders: each becomes a page that opens, or is refused as no
 // picture, too small or too large; none is half stored, none crashes.
+// A photo whose name lies outside the ANSI code page is taken like any.
 #include "persist/mapped_file.h"
 #include "persist/store_locations.h"
 #include "shelf/own_page.h"
@@ -19,16 +20,29 @@
 
 namespace fs = std::filesystem;
 
-TEST(CorpusImport, EveryPhotoBecomesAPageOrIsRefused) {
+// A game folder with the page backgrounds the cut lays pieces on, and the
+// shelf in a per-user folder of the test's own.
+class CorpusImport : public ::testing::Test {
+protected:
+    CorpusImport() : game((dir.Path() / "game").string()), savedBase(g_baseDirectory) {
+        WritePageFolder(game, {1});
+        fs::copy_file(fs::path(game) / "Data" / "m0011.dat", fs::path(game) / "Data" / "m0012.dat");
+        g_baseDirectory = game;
+        SetUserDataDirectory(dir.Path().string());
+        shelf = ShelfFolder();
+    }
+    ~CorpusImport() override {
+        SetUserDataDirectory("");
+        g_baseDirectory = savedBase;
+    }
+
     ScopedTempDir dir;
-    // A game folder with the page backgrounds the cut lays pieces on.
-    const std::string game = (dir.Path() / "game").string();
-    WritePageFolder(game, {1});
-    fs::copy_file(fs::path(game) / "Data" / "m0011.dat", fs::path(game) / "Data" / "m0012.dat");
-    const std::string savedBase = g_baseDirectory;
-    g_baseDirectory = game;
-    SetUserDataDirectory(dir.Path().string());
-    const std::string shelf = ShelfFolder();
+    const std::string game;
+    const std::string savedBase;
+    std::string shelf;
+};
+
+TEST_F(CorpusImport, EveryPhotoBecomesAPageOrIsRefused) {
     ASSERT_TRUE(PrepareShelf(shelf));
     std::map<AddedPhoto, int> results;
     for (const auto& entry : fs::recursive_directory_iterator(VARNOLT_PHOTO_CORPUS)) {
@@ -53,8 +67,30 @@ TEST(CorpusImport, EveryPhotoBecomesAPageOrIsRefused) {
     EXPECT_GT(results[AddedPhoto::kTooSmall], 10);
     EXPECT_GE(results[AddedPhoto::kNotAPicture], 1);
     EXPECT_EQ(static_cast<int>(ListShelf(shelf).size()), results[AddedPhoto::kAdded]);
-    SetUserDataDirectory("");
-    g_baseDirectory = savedBase;
+}
+
+// Family photos are named in every language, far outside the system's ANSI
+// code page: such a photo is read and copied in by its wide name all the
+// same.
+TEST_F(CorpusImport, APhotoNamedOutsideTheAnsiCodePageIsTaken) {
+    ASSERT_TRUE(PrepareShelf(shelf));
+    const fs::path original =
+        fs::path(VARNOLT_PHOTO_CORPUS) / "exif-orientation" / "Landscape_0.jpg";
+    for (const std::string name :
+         {u8"\u00c9mile \u00e0 la plage.jpg", u8"Oma\u2019s Geburtstag.jpg",
+          u8"\u0411\u0430\u0431\u0443\u0448\u043a\u0430 \u5976\u5976.jpg"}) {
+        SCOPED_TRACE(name);
+        fs::copy_file(original, dir.Path() / fs::u8path(name));
+        std::string page;
+        ASSERT_EQ(AddPhotoToShelf(dir.Path().u8string() + "\\" + name, 6, shelf, &page),
+                  AddedPhoto::kAdded);
+        EXPECT_EQ(ReadAll(shelf + "\\" + page + "\\photo.jpg"), ReadAll(original.string()));
+    }
+    EXPECT_EQ(ListShelf(shelf).size(), 3u);
+    // A name that is no UTF-8 at all names no file.
+    std::string page;
+    EXPECT_EQ(AddPhotoToShelf(dir.Path().u8string() + "\\\xff\xfe.jpg", 6, shelf, &page),
+              AddedPhoto::kNotAPicture);
 }
 
 #endif
