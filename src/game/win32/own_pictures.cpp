@@ -12,16 +12,30 @@
 #include <future>
 
 bool COwnPictures::AddFromDialog(HWND window) {
+    if (adding)
+        return false;
+    adding = true;
     const std::vector<std::string> paths = ChoosePhotos(window);
     const bool added = !paths.empty() && AddFiles(window, paths);
+    adding = false;
     SetFocus(window);
     return added;
 }
 
 void COwnPictures::AddDropped(HWND window, HDROP drop) {
+    // The Open dialog and the piece chooser keep messages flowing to the
+    // window: a second drop there would ask a second count inside the
+    // first and open its page under the first one's feet.
+    if (adding) {
+        DragFinish(drop);
+        Log("COwnPictures: a drop while pictures are being added is left alone");
+        return;
+    }
+    adding = true;
     const std::vector<std::string> paths = DroppedFiles(drop);
     if (!paths.empty())
         AddFiles(window, paths);
+    adding = false;
     SetFocus(window);
 }
 

@@ -26,6 +26,7 @@ public:
     // shown.
     bool AddFromDialog(HWND window);
     // WM_DROPFILES while a page is played: every file dropped, one count.
+    // A drop while photos are already being added is finished unread.
     void AddDropped(HWND window, HDROP drop);
     // "Your pictures": the first of the player's pages, unless one is shown
     // already. Nothing when the shelf is empty.
@@ -58,4 +59,6 @@ private:
     CAnimDoc* document;
     std::unique_ptr<COwnPage> page;
     std::string pageName;
+    // While a choice or drop is being added, further drops are turned away.
+    bool adding = false;
 };
