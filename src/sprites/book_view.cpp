@@ -3,7 +3,9 @@
 #include "game/book_layout.h"
 #include "game/catalogue.h"
 #include "game/picture_book.h"
+#include "game/player_badges.h"
 #include "image/dib_image.h"
+#include "persist/player_saves.h"
 #include "sprites/rect_math.h"
 
 #include <algorithm>
@@ -37,6 +39,7 @@ void CBookView::LoadPictures() {
     marks = ReadPicture(kBookMarksPath);
     outlines = ReadPicture(kBookOutlinesPath);
     control = ReadPicture(kStartAgainPath);
+    badges = ReadPicture(kBadgesPath);
 }
 
 bool CBookView::Show(HWND newWindow) {
@@ -71,6 +74,9 @@ void CBookView::Render(const RECT* r) {
     }
     CopyPart(control.get(), 0, controlFrame * kControlHeight, kStartAgainRect, c,
              kTransparentColour);
+    // Whose progress the book shows: the player's plain badge.
+    CopyPart(badges.get(), 0, CPlayerSaves::GetInstance()->Badge() * kBadgeSize, kBookBadgeRect, c,
+             kNoColourKey);
 }
 
 void CBookView::DrawPage(int32_t page, const RECT& clip) {

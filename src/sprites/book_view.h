@@ -53,6 +53,7 @@ private:
     std::unique_ptr<CDIBImage> marks;
     std::unique_ptr<CDIBImage> outlines;
     std::unique_ptr<CDIBImage> control;
+    std::unique_ptr<CDIBImage> badges; // the players' (player_badges.h)
     bool picturesRead = false;
     int32_t controlFrame = 0;
     HWND window = nullptr;

@@ -199,14 +199,15 @@ TEST(PictureFiles, TheManifestListsEveryFile) {
     EXPECT_EQ(listed, files);
     EXPECT_EQ(std::count_if(files.begin(), files.end(),
                             [](const std::string& f) { return f.rfind("Data/", 0) == 0; }),
-              880 + 2 * 220 + 10 + 3 + 6 + 2); // the pieces with their rings and glows,
-                                               // the screens, then the sound switch,
-                                               // the sparkle, the finished page's
-                                               // star, the book button and the
-                                               // book's five, the child lock's notice,
-                                               // the players' badges, the landscape
-                                               // photo pages' background and
-                                               // their labels
+              880 + 2 * 220 + 10 + 3 + 6 + 2 + 2 + 5); // the pieces with their rings and glows,
+                                                       // the screens, then the sound switch,
+                                                       // the sparkle, the finished page's
+                                                       // star, the book button and the
+                                                       // book's five, the child lock's notice,
+                                                       // the players' badges, the landscape
+                                                       // photo pages' background and
+                                                       // their labels, the grown-up
+                                                       // corner's four and its door
 }
 
 } // namespace
