@@ -3,7 +3,8 @@ screen must look like, built from the game's own picture files, and the
 moves a player makes (start, turn pages, carry pieces, quit)."""
 
 from harness import wait_until
-from layout import (ADD_BADGE_ROW, BADGES_FILE, BADGE_SIZE, BAR_BADGE, DRAG, ENDING_BUTTON,
+from layout import (ADD_BADGE_ROW, BADGES_FILE, BADGE_SIZE, BAR_BADGE, CORNER_DOOR,
+                    CORNER_DOOR_FILE, DRAG, ENDING_BUTTON,
                     FINISHED_STAR, BookLayout, FINISHED_STAR_FILE, FIT_OFFSET, badge_boxes,
                     GAME_BUTTONS, HOLE, LOOSE, PAGE_LABEL,
                     PICTURE_DIALOG, PICTURE_DIALOG_BUTTON, PLACED, SCREEN, START_BUTTON,
@@ -33,8 +34,9 @@ class Player:
     def title_screen(self, badges=(0,), highlight=0):
         """The title screen as it must appear: the 8 x 8 tile over the whole
         screen, the title picture at (282, 150), the start button's released
-        face at (450, 542), and the players' badges (by animal), the add
-        badge after them, the one at `highlight` highlighted."""
+        face at (450, 542), the players' badges (by animal), the add badge
+        after them, the one at `highlight` highlighted, and the grown-up
+        corner's door at rest."""
         width, height = SCREEN
         tile = self.game.picture("m0009.dat")
         row = b"".join(tile.row(y) * (width // tile.width) for y in range(tile.height))
@@ -43,7 +45,13 @@ class Player:
                  for slot, (animal, at) in enumerate(zip(rows, badge_boxes(len(rows))))]
         return laid_on(Picture(width, height, row * (height // tile.height)),
                        (self.game.picture("m0008.dat"), TITLE_AT),
-                       (self.button_face("start", pressed=False), START_BUTTON[:2]), *shown)
+                       (self.button_face("start", pressed=False), START_BUTTON[:2]), *shown,
+                       (self.corner_door(0), CORNER_DOOR[:2]))
+
+    def corner_door(self, face):
+        """The corner's door: 0 at rest, 1 + k when held k/10 of the way."""
+        _, _, width, height = CORNER_DOOR
+        return self.game.picture(CORNER_DOOR_FILE).crop(0, face * height, width, height)
 
     def badge(self, animal, highlighted=False):
         """A badge's face: its animal's row (ADD_BADGE_ROW for the add badge)."""
