@@ -106,6 +106,7 @@ class BookLayout:
     def __init__(self):
         constants = game_constants("book_layout.h")
         self.start_again = constants["kStartAgainBox"]
+        self.badge = constants["kBookBadgeBox"]
         self.value = {name: numbers[0] for name, numbers in constants.items()}
 
     def cell(self, page):

@@ -155,9 +155,13 @@ class Player:
         return self.game.picture(BookLayout.FILES[name])
 
     def wait_book(self):
-        """Waits for the book's title band, left of the start-again control."""
-        title = self.book_picture("background").crop(0, 0, self.book.start_again[0], 90)
+        """Waits for the book's title band, left of the player's badge."""
+        title = self.book_picture("background").crop(0, 0, self.book.badge[0], 90)
         self.game.wait_shown(title, (0, 0), "the picture book")
+
+    def wait_book_badge(self, animal):
+        self.game.wait_shown(self.badge(animal), self.book.badge[:2],
+                             f"badge {animal} in the book")
 
     def book_mark(self, page, placed, total):
         """Page's mark as the book must show it: the mark picture's cell for

@@ -187,6 +187,12 @@ class FamilyTest(GameTestCase):
         game.key("Return")
         player.wait_page(1)
         player.wait_bar_badge(1)
+        # The book shows whose progress it is.
+        game.key("b")
+        player.wait_book()
+        player.wait_book_badge(1)
+        game.key("b")
+        player.wait_page(1)
         player.place_piece(first)
         game.close_through_ending()
         self.assertEqual(game.wait_exit(), 0)
