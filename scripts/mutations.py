@@ -29,6 +29,7 @@ LOCK_TESTS = r"ChildLock|PressHold"
 EFFECTS_VOLUME_TESTS = r"EffectsVolume|WaveVolume"
 MUSIC_VOLUME_TESTS = r"MusicVolume"
 PLAYER_TESTS = r"PlayerSaves|PlayerPrefix|PlayerBadges|SaveFiles|KeyCommands"
+CORNER_TESTS = r"CornerDoor|CornerControls|GrownUpCorner|KeyCommands"
 
 
 def fault(name, file, find, replace, description, tests):
@@ -788,4 +789,39 @@ FAULTS = [
           "",
           "a new player gets a folder someone already has",
           PLAYER_TESTS),
+    fault("corner-door-opens-on-press", "src/game/corner_holds.cpp",
+          "    if (!hold.Completed(now))\n        return false;\n    // Opened once",
+          "    if (!hold.Holding())\n        return false;\n    // Opened once",
+          "the corner opens as soon as its door is pressed",
+          CORNER_TESTS),
+    fault("corner-door-click-still-holds", "src/game/corner_holds.cpp",
+          "    if (!HeldByMouse())\n        return false;\n    if (Opens(now))\n        return true;\n    hold.Release(now);",
+          "    if (!HeldByMouse())\n        return false;\n    if (Opens(now))\n        return true;",
+          "a click on the door keeps holding it, and the corner opens three seconds later",
+          CORNER_TESTS),
+    fault("corner-door-slide-off-kept", "src/game/corner_holds.cpp",
+          "    if (HeldByMouse() && !Inside(kCornerDoor, x, y))",
+          "    if (HeldByMouse() && !Inside(kCornerDoor, x, y) && y < 0)",
+          "sliding off the door does not let go of it",
+          CORNER_TESTS),
+    fault("corner-remove-acts-at-once", "src/game/grown_up_corner.cpp",
+          "    return act == CornerAct::kStartAgain || act == CornerAct::kRemove;",
+          "    return act == CornerAct::kStartAgain;",
+          "a click on a player's cross removes them without the hold",
+          CORNER_TESTS),
+    fault("corner-late-release-lost", "src/game/corner_holds.cpp",
+          "    const CornerHit done = Tick(now);\n    Cancel();",
+          "    const CornerHit done = {};\n    Cancel();",
+          "a hold let go before a tick saw it done is lost",
+          CORNER_TESTS),
+    fault("corner-keys-miss-the-add-badge", "src/game/corner_holds.cpp",
+          "    if (players < kMostPlayers)\n        controls.push_back({CornerAct::kAddPlayer, players});",
+          "",
+          "the keys' round never reaches the add badge",
+          CORNER_TESTS),
+    fault("corner-g-is-not-the-key", "src/game/key_commands.cpp",
+          "    if (state == kStateTitle && key == kKeyG)",
+          "    if (state == kStateTitle && key == kKeyH)",
+          "another key than G holds the corner's door",
+          CORNER_TESTS),
 ]

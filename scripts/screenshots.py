@@ -1,11 +1,12 @@
 #!/usr/bin/env python3
 """Plays the staged game under the build's Wine session (Xvfb) and keeps a
 screenshot of each of its screens for review: the title screen with three
-players' badges, page 1 as it starts (the player's badge on the bar), page 1
-finished (sparkling, then at rest with its star), the picture book, the about
-box, the piece-count chooser, a page made from a corpus photo, the notice for
-a picture that cannot be used, the picture book's page of the player's own
-pictures and the ending picture.
+players' badges, the grown-up corner (opened by holding G), page 1 as it
+starts (the player's badge on the bar), page 1 finished (sparkling, then at
+rest with its star), the picture book, the about box, the piece-count
+chooser, a page made from a corpus photo, the notice for a picture that
+cannot be used, the picture book's page of the player's own pictures and the
+ending picture.
 
 Usage: scripts/screenshots.py BUILD_DIR CONTENT_DIR OUTPUT_DIR
 """
@@ -30,6 +31,7 @@ def main():
     from player import Player  # noqa: E402
     from test_photos import PHOTOS, COUNTS, count_button_centre, windows_path  # noqa: E402
     from shelf_page import thumbnail_shown, wait_shelf  # noqa: E402
+    from test_family import Corner  # noqa: E402
 
     os.makedirs(output, exist_ok=True)
     session = Session()
@@ -48,6 +50,17 @@ def main():
     try:
         player.wait_title(badges)
         keep("1-title")
+        player.focus()
+        corner = Corner(game)
+        session.run("xdotool", "keydown", "g")
+        try:
+            corner.wait_open()
+        finally:
+            session.run("xdotool", "keyup", "g")
+        corner.wait_badges(player, badges)
+        keep("1b-corner")
+        game.key("Escape")
+        player.wait_title(badges)
         player.start_playing(badges=badges)
         keep("2-page-unsolved")
         pieces = player.pieces_of(1)

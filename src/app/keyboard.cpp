@@ -42,12 +42,18 @@ void OnKeyDown(HWND window, uint32_t key) {
     case KeyAction::kBook:
         g_gameController.OnBookKey(window, response.command);
         break;
+    case KeyAction::kCornerDoor:
+        g_gameController.Corner().OnDoorKey(window, true);
+        break;
+    case KeyAction::kCorner:
+        g_gameController.OnCornerKey(window, response.command);
+        break;
     case KeyAction::kNothing:
         break;
     }
 }
 
-void OnKeyUp(HWND, uint32_t key) {
+void OnKeyUp(HWND window, uint32_t key) {
     // Escape and Q are the child lock's keys; a tap of either shows that
     // it needs holding.
     if (key == VK_ESCAPE || key == 'Q')
@@ -55,4 +61,9 @@ void OnKeyUp(HWND, uint32_t key) {
     // Delete held in the book removes a picture of the player's own.
     if (key == VK_DELETE)
         g_gameController.OnBookRemoveKeyUp();
+    // G holds the corner's door; Enter and Space hold a corner control.
+    if (key == 'G')
+        g_gameController.Corner().OnDoorKey(window, false);
+    if (key == VK_RETURN || key == VK_SPACE)
+        g_gameController.OnCornerKeyUp(window);
 }

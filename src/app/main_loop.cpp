@@ -29,12 +29,14 @@ WPARAM RunMainLoop() {
         if (g_mainWindow != nullptr)
             g_gameController.HouseRules().Tick(g_mainWindow->windowHandle);
         // The page's (or the open book's) changes reach the screen here, as
-        // soon as the messages that made them are done; the title screen has
-        // nothing to animate.
+        // soon as the messages that made them are done.
         if (g_gameController.GetState() == kStatePlaying && g_mainWindow != nullptr)
             g_animView.Tick(g_mainWindow->windowHandle);
         else if (g_gameController.GetState() == kStateBook && g_mainWindow != nullptr)
             g_gameController.TickBook(g_mainWindow->windowHandle);
+        else if (g_mainWindow != nullptr)
+            // The title screen's door and the corner's held controls.
+            g_gameController.TickCorner(g_mainWindow->windowHandle);
         // Woken at once by input, so that a carried piece keeps up with the
         // pointer; otherwise the loop rests 10 ms, as little processor as
         // the plain sleep took.

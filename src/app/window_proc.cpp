@@ -65,11 +65,23 @@ bool ToBook(HWND window, UINT message, LPARAM lParam) {
     return true;
 }
 
+// The grown-up corner takes the mouse while it shows, and its door on the
+// title screen takes what falls on it there.
+bool ToCorner(HWND window, UINT message, LPARAM lParam) {
+    const int32_t state = g_gameController.GetState();
+    if (state == kStateCorner) {
+        g_gameController.OnCornerMouse(window, message, PointerX(lParam), PointerY(lParam));
+        return true;
+    }
+    return state == kStateTitle && g_gameController.Corner().OnDoorMouse(
+                                       window, message, PointerX(lParam), PointerY(lParam));
+}
+
 // The keys keep working after a click on a button, which takes the focus.
 void OnMouseMove(HWND window, WPARAM keys, LPARAM lParam) {
     if (GetFocus() != window)
         SetFocus(window);
-    if (ToBook(window, WM_MOUSEMOVE, lParam))
+    if (ToBook(window, WM_MOUSEMOVE, lParam) || ToCorner(window, WM_MOUSEMOVE, lParam))
         return;
     g_animView.OnMouseMove(window, static_cast<uint32_t>(keys), PointerX(lParam), PointerY(lParam));
 }
@@ -169,6 +181,10 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         // A key let go elsewhere never comes up here.
         g_gameController.HouseRules().Cancel();
         g_gameController.OnBookLostKeyboard();
+        g_gameController.Corner().Cancel(window);
+        return 0;
+    case UWM_OPEN_CORNER:
+        g_gameController.OpenCorner(window);
         return 0;
     case UWM_GAME_SCREEN_READY:
     case UWM_TITLE_SCREEN_READY:
@@ -190,7 +206,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         OnMouseMove(window, wParam, lParam);
         return 0;
     case WM_LBUTTONDOWN:
-        if (ToBook(window, message, lParam))
+        if (ToBook(window, message, lParam) || ToCorner(window, message, lParam))
             return 0;
         // The title screen's badges.
         if (g_gameController.GetState() == kStateTitle &&
@@ -200,7 +216,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
                                  PointerY(lParam));
         return 0;
     case WM_LBUTTONUP:
-        if (ToBook(window, message, lParam))
+        if (ToBook(window, message, lParam) || ToCorner(window, message, lParam))
             return 0;
         g_animView.OnLButtonUp(window, static_cast<uint32_t>(wParam), PointerX(lParam),
                                PointerY(lParam));

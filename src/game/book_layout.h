@@ -49,6 +49,13 @@ constexpr uint32_t kStartAgainHoldMs = 2000;
 constexpr int32_t kStartAgainSteps = 10;
 constexpr int32_t kStartAgainFrames = 2 + kStartAgainSteps;
 
+// The current player's badge, on the paper between the title and the way
+// back.
+constexpr ScreenBox kBookBadgeBox = {548, 10, 64, 64};
+constexpr RECT kBookBadgeRect = {kBookBadgeBox.x, kBookBadgeBox.y,
+                                 kBookBadgeBox.x + kBookBadgeBox.width,
+                                 kBookBadgeBox.y + kBookBadgeBox.height};
+
 // The rectangles of page 1..30's cell and of its parts, in screen pixels.
 RECT BookCellRect(int32_t page);
 RECT ThumbnailRect(int32_t page);

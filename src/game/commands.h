@@ -25,3 +25,6 @@ constexpr uint32_t UWM_TITLE_SCREEN_READY = 2025;
 // Sent by the quit button's hook when the mouse button goes down on it
 // (wParam 1) or comes up (wParam 0), for the child lock's hold.
 constexpr uint32_t UWM_QUIT_BUTTON = 2026;
+// Posted by the grown-up corner's door when it is let go after a hold long
+// enough (the main loop's tick opens it otherwise); no parameters.
+constexpr uint32_t UWM_OPEN_CORNER = 2040;

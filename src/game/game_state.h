@@ -1,6 +1,6 @@
 // The game's one state word, kept by the controller and read by the main
-// loop (which ticks the page while playing and the book while it is open)
-// and by the keyboard.
+// loop (which ticks the page while playing, the book while it is open and
+// the corner's holds) and by the keyboard.
 #pragma once
 
 #include <cstdint>
@@ -10,4 +10,5 @@ enum GameState : int32_t {
     kStateStarting = 1, // page 1 loaded but not yet painted: no key works
     kStatePlaying = 2,  // a page is shown and played
     kStateBook = 3,     // the picture book is open; the page waits in memory
+    kStateCorner = 4,   // the grown-up corner, opened from the title screen
 };

@@ -62,7 +62,7 @@ CornerHit CornerHitAt(const FamilyChoice& family, int32_t x, int32_t y) {
             return {CornerAct::kRemove, i};
     }
     if (players < kMostPlayers && Inside(CornerBadgeBox(players), x, y))
-        return {CornerAct::kAddPlayer, 0};
+        return {CornerAct::kAddPlayer, players};
     return {};
 }
 

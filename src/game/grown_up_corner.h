@@ -18,10 +18,10 @@ enum class CornerAct {
     kMusicUp,
     kEffectsDown,
     kEffectsUp,
-    kFit,  // value: the FitSetting chosen
-    kHelp, // help when stuck on or off
-    kLock, // the child lock on or off
-    kAddPlayer,
+    kFit,        // value: the FitSetting chosen
+    kHelp,       // help when stuck on or off
+    kLock,       // the child lock on or off
+    kAddPlayer,  // value: where it stands (the number of players)
     kStartAgain, // value: the player; held
     kRemove,     // value: the player; held, never the first
     kBack,

@@ -20,6 +20,7 @@ constexpr uint32_t kKeyDelete = 46;
 constexpr uint32_t kKeyA = 65;
 constexpr uint32_t kKeyB = 66;
 constexpr uint32_t kKeyC = 67;
+constexpr uint32_t kKeyG = 71;
 constexpr uint32_t kKeyH = 72;
 constexpr uint32_t kKeyI = 73;
 constexpr uint32_t kKeyM = 77;
@@ -116,6 +117,32 @@ KeyResponse RespondInBook(uint32_t key) {
     }
 }
 
+KeyResponse Corner(CornerKey key) {
+    return {KeyAction::kCorner, key, nullptr};
+}
+
+// The corner's controls are gone round with the arrows or Tab; Escape only
+// leaves the corner.
+KeyResponse RespondInCorner(uint32_t key, bool shift) {
+    switch (key) {
+    case kKeyTab:
+        return Corner(shift ? kCornerKeyPrevious : kCornerKeyNext);
+    case kKeyRight:
+    case kKeyDown:
+        return Corner(kCornerKeyNext);
+    case kKeyLeft:
+    case kKeyUp:
+        return Corner(kCornerKeyPrevious);
+    case kKeyReturn:
+    case kKeySpace:
+        return Corner(kCornerKeyPress);
+    case kKeyEscape:
+        return Corner(kCornerKeyBack);
+    default:
+        return kIgnored;
+    }
+}
+
 } // namespace
 
 KeyResponse RespondToKey(int32_t state, uint32_t key, bool shift) {
@@ -124,6 +151,10 @@ KeyResponse RespondToKey(int32_t state, uint32_t key, bool shift) {
     // The arrows choose among the players' badges.
     if (state == kStateTitle && (key == kKeyLeft || key == kKeyRight))
         return {KeyAction::kChoosePlayer, key == kKeyLeft ? -1 : 1, nullptr};
+    if (state == kStateTitle && key == kKeyG)
+        return {KeyAction::kCornerDoor, 0, nullptr};
+    if (state == kStateCorner)
+        return RespondInCorner(key, shift);
     // While starting, the page is loaded but not yet shown: nothing may act
     // on it before the player has seen it.
     if (state == kStatePlaying)

@@ -16,6 +16,16 @@ enum class KeyAction {
     kBook,         // hand the picture book the BookKey in `command`
     kChoosePlayer, // move the title screen's badge highlight `command` (-1, 1) badges
     kCommand,      // send `command`, which has no button to press
+    kCornerDoor,   // G on the title screen: the corner's door is held while it is down
+    kCorner,       // hand the grown-up corner the CornerKey in `command`
+};
+
+// What a key asks of the grown-up corner.
+enum CornerKey : int32_t {
+    kCornerKeyNext,     // the focus on to the next control
+    kCornerKeyPrevious, // back to the one before
+    kCornerKeyPress,    // the focused control pressed (held while the key is)
+    kCornerKeyBack,     // back to the title screen
 };
 
 // What a key asks of the open picture book.

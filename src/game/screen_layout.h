@@ -75,6 +75,14 @@ constexpr ScreenBox kCornerPlayers = {120, 500, 64, 64}; // the first badge
 constexpr int32_t kCornerPlayerStep = 136;
 constexpr ScreenBox kCornerHoldButton = {0, 72, 64, 40}; // below a badge; remove beside it
 constexpr ScreenBox kCornerBack = {860, 680, 124, 60};
+// Between each volume's lower and louder buttons, its steps from silent to
+// full.
+constexpr ScreenBox kCornerMusicSteps = {456, 120, 252, 64};
+constexpr ScreenBox kCornerEffectsSteps = {456, 210, 252, 64};
+// The title screen's small door into the corner, held for three seconds: in
+// its top right corner, on the background tile's 8-pixel steps so that its
+// picture can carry the tile behind it.
+constexpr ScreenBox kCornerDoor = {960, 16, 48, 48};
 constexpr ScreenBox kFinishedStar = {541, 714, 20, 20};
 
 // The picture dialogs: the about box and the directions are squares with

@@ -4,7 +4,9 @@
 #include "game/catalogue.h"
 #include "game/picture_book.h"
 #include "game/shelf_layout.h"
+#include "game/player_badges.h"
 #include "image/dib_image.h"
+#include "persist/player_saves.h"
 #include "sprites/rect_math.h"
 
 #include <algorithm>
@@ -39,6 +41,7 @@ void CBookView::LoadPictures() {
     outlines = ReadPicture(kBookOutlinesPath);
     control = ReadPicture(kStartAgainPath);
     turnTab = ReadPicture(kTurnTabPath);
+    badges = ReadPicture(kBadgesPath);
 }
 
 bool CBookView::Show(HWND newWindow) {
@@ -76,6 +79,9 @@ void CBookView::Render(const RECT* r) {
     if (turnTabShown)
         CopyPart(turnTab.get(), 0, kTurnToShelfFrame * kTurnTabBox.height, BoxRect(kTurnTabBox), c,
                  kTransparentColour);
+    // Whose progress the book shows: the player's plain badge.
+    CopyPart(badges.get(), 0, CPlayerSaves::GetInstance()->Badge() * kBadgeSize, kBookBadgeRect, c,
+             kNoColourKey);
 }
 
 void CBookView::DrawPage(int32_t page, const RECT& clip) {

@@ -57,6 +57,7 @@ private:
     std::unique_ptr<CDIBImage> outlines;
     std::unique_ptr<CDIBImage> control;
     std::unique_ptr<CDIBImage> turnTab;
+    std::unique_ptr<CDIBImage> badges; // the players' (player_badges.h)
     bool picturesRead = false;
     int32_t controlFrame = 0;
     bool turnTabShown = false;

@@ -41,6 +41,10 @@ BADGES_TOP = _screen["kTitleBadgesTop"][0]
 BAR_BADGE = _screen["kBarBadge"]
 BADGES_FILE = "m0041.dat"
 ADD_BADGE_ROW = 6
+# The grown-up corner's door in the title screen's top right corner: at
+# rest, then held 0/10 ... 10/10, one face under another.
+CORNER_DOOR = _screen["kCornerDoor"]
+CORNER_DOOR_FILE = "m0075.dat"
 
 
 def badge_boxes(count):
@@ -102,6 +106,7 @@ class BookLayout:
     def __init__(self):
         constants = game_constants("book_layout.h")
         self.start_again = constants["kStartAgainBox"]
+        self.badge = constants["kBookBadgeBox"]
         self.value = {name: numbers[0] for name, numbers in constants.items()}
 
     def cell(self, page):

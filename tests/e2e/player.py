@@ -3,8 +3,9 @@ screen must look like, built from the game's own picture files, and the
 moves a player makes (start, turn pages, carry pieces, quit)."""
 
 from harness import wait_until
-from layout import (ADD_BADGE_ROW, BADGES_FILE, BADGE_SIZE, BAR_BADGE, DRAG, ENDING_BUTTON,
-                    FINISHED_STAR, BookLayout, ShelfLayout, FINISHED_STAR_FILE, FIT_OFFSET, badge_boxes,
+from layout import (ADD_BADGE_ROW, BADGES_FILE, BADGE_SIZE, BAR_BADGE, CORNER_DOOR,
+                    CORNER_DOOR_FILE, DRAG, ENDING_BUTTON, FINISHED_STAR, BookLayout,
+                    ShelfLayout, FINISHED_STAR_FILE, FIT_OFFSET, badge_boxes,
                     GAME_BUTTONS, HOLE, LOOSE, PAGE_LABEL,
                     PICTURE_DIALOG, PICTURE_DIALOG_BUTTON, PLACED, SCREEN, START_BUTTON,
                     TITLE_AT, BUTTON_FILES, piece_file)
@@ -34,8 +35,9 @@ class Player:
     def title_screen(self, badges=(0,), highlight=0):
         """The title screen as it must appear: the 8 x 8 tile over the whole
         screen, the title picture at (282, 150), the start button's released
-        face at (450, 542), and the players' badges (by animal), the add
-        badge after them, the one at `highlight` highlighted."""
+        face at (450, 542), the players' badges (by animal), the add badge
+        after them, the one at `highlight` highlighted, and the grown-up
+        corner's door at rest."""
         width, height = SCREEN
         tile = self.game.picture("m0009.dat")
         row = b"".join(tile.row(y) * (width // tile.width) for y in range(tile.height))
@@ -44,7 +46,13 @@ class Player:
                  for slot, (animal, at) in enumerate(zip(rows, badge_boxes(len(rows))))]
         return laid_on(Picture(width, height, row * (height // tile.height)),
                        (self.game.picture("m0008.dat"), TITLE_AT),
-                       (self.button_face("start", pressed=False), START_BUTTON[:2]), *shown)
+                       (self.button_face("start", pressed=False), START_BUTTON[:2]), *shown,
+                       (self.corner_door(0), CORNER_DOOR[:2]))
+
+    def corner_door(self, face):
+        """The corner's door: 0 at rest, 1 + k when held k/10 of the way."""
+        _, _, width, height = CORNER_DOOR
+        return self.game.picture(CORNER_DOOR_FILE).crop(0, face * height, width, height)
 
     def badge(self, animal, highlighted=False):
         """A badge's face: its animal's row (ADD_BADGE_ROW for the add badge)."""
@@ -148,15 +156,21 @@ class Player:
         return self.game.picture(BookLayout.FILES[name])
 
     def wait_book(self, turn_tab=False):
-        """Waits for the book's title band, left of the start-again control;
-        for a player with pictures of their own it carries the control that
-        turns to them."""
-        title = self.book_picture("background").crop(0, 0, self.book.start_again[0], 90)
+        """Waits for the book's title band, left of the player's badge; for a
+        player with pictures of their own, also the control that turns to
+        them."""
+        title = self.book_picture("background").crop(0, 0, self.book.badge[0], 90)
+        self.game.wait_shown(title, (0, 0), "the picture book")
         if turn_tab:
             x, y, width, height = self.shelf.turn_tab
-            title = laid_on(title, (self.game.picture(ShelfLayout.FILES["turn"])
-                                    .crop(0, 0, width, height), (x, y)), key=MAGENTA)
-        self.game.wait_shown(title, (0, 0), "the picture book")
+            tab = laid_on(self.book_picture("background").crop(x, y, width, height),
+                          (self.game.picture(ShelfLayout.FILES["turn"]).crop(0, 0, width, height),
+                           (0, 0)), key=MAGENTA)
+            self.game.wait_shown(tab, (x, y), "the control that turns to the player's pictures")
+
+    def wait_book_badge(self, animal):
+        self.game.wait_shown(self.badge(animal), self.book.badge[:2],
+                             f"badge {animal} in the book")
 
     def book_mark(self, page, placed, total):
         """Page's mark as the book must show it: the mark picture's cell for

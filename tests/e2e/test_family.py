@@ -2,16 +2,82 @@
 on Escape and the quit button, the generous fit, and help when stuck."""
 
 import os
+import time
 import unittest
 
 from harness import GameTestCase, wait_until
-from layout import (FIT_GENEROUS, FIT_OFFSET, GAME_BUTTONS, PLACED, SaveFile, badge_boxes,
-                    household_settings_file, save_name)
+from layout import (CORNER_DOOR, FIT_GENEROUS, FIT_OFFSET, FIT_VERY_GENEROUS, GAME_BUTTONS,
+                    PLACED, SaveFile, badge_boxes, game_constants, household_settings_file,
+                    save_name)
 from pictures import MAGENTA, frame
 from player import Player, centre, loose_picture_back, started_game
 
 AID_MARGIN = 6  # the glows reach this far beyond what they surround
 GLOW_FRAMES = 3
+
+
+_screen = game_constants("screen_layout.h")
+CORNER_HOLD_S = 3.0
+VOLUME_STEPS = 5  # silent .. full
+CHOICE_FACES = 2  # each choice unchosen, then chosen
+HELP_KIND, LOCK_KIND = 3, 4  # after the three fits
+
+
+def corner_box(name):
+    return _screen[name]
+
+
+def corner_fit_box(fit):
+    x, y, width, height = _screen["kCornerFitChoices"]
+    return (x + fit * (width + _screen["kCornerChoiceGap"][0]), y, width, height)
+
+
+def corner_badge_box(player):
+    x, y, width, height = _screen["kCornerPlayers"]
+    return (x + player * _screen["kCornerPlayerStep"][0], y, width, height)
+
+
+class Corner:
+    """The grown-up corner as a grown-up sees it, from the game's own pictures."""
+
+    def __init__(self, game):
+        self.game = game
+
+    def face(self, name, index, box):
+        _, _, width, height = box
+        return self.game.picture(name).crop(0, index * height, width, height)
+
+    def shows(self, name, index, box):
+        return self.game.grab(*box).shows(self.face(name, index, box))
+
+    def wait(self, name, index, box, what):
+        self.game.wait_shown(self.face(name, index, box), box[:2], what)
+
+    def heading(self):
+        return self.game.picture("m0071.dat").crop(0, 0, 420, 100)
+
+    def showing(self):
+        return self.game.grab(0, 0, 420, 100).shows(self.heading())
+
+    def wait_open(self):
+        wait_until(self.showing, "the grown-up corner")
+
+    def wait_settings(self, music, effects, fit, help_when_stuck, child_lock):
+        self.wait("m0072.dat", music, corner_box("kCornerMusicSteps"), f"music at {music}")
+        self.wait("m0072.dat", effects, corner_box("kCornerEffectsSteps"),
+                  f"effects at {effects}")
+        for choice in range(3):
+            self.wait("m0073.dat", choice * CHOICE_FACES + (choice == fit), corner_fit_box(choice),
+                      f"fit {choice} {'chosen' if choice == fit else 'not chosen'}")
+        self.wait("m0073.dat", HELP_KIND * CHOICE_FACES + help_when_stuck,
+                  corner_box("kCornerHelp"), "help when stuck")
+        self.wait("m0073.dat", LOCK_KIND * CHOICE_FACES + child_lock, corner_box("kCornerLock"),
+                  "the child lock")
+
+    def wait_badges(self, player, animals):
+        for i, animal in enumerate(animals):
+            self.game.wait_shown(player.badge(animal), corner_badge_box(i)[:2],
+                                 f"badge {animal} in the corner")
 
 
 def glow_frames(game, name):
@@ -121,6 +187,12 @@ class FamilyTest(GameTestCase):
         game.key("Return")
         player.wait_page(1)
         player.wait_bar_badge(1)
+        # The book shows whose progress it is.
+        game.key("b")
+        player.wait_book()
+        player.wait_book_badge(1)
+        game.key("b")
+        player.wait_page(1)
         player.place_piece(first)
         game.close_through_ending()
         self.assertEqual(game.wait_exit(), 0)
@@ -163,6 +235,88 @@ class FamilyTest(GameTestCase):
         player.wait_bar_badge(0)
         player.wait_piece(PLACED, piece, "the installation's piece in its hole")
         self.assertEqual(game.read_bytes("save", save_name(1)), installed)
+
+    def test_the_corner_opens_on_a_hold_and_not_on_a_click(self):
+        game = self.new_game().skip_directions()
+        player = Player(game.start())
+        corner = Corner(game)
+        player.wait_title()
+        player.focus()
+        door = centre(CORNER_DOOR)
+        # A click on the door and a tap of G leave the title as it was.
+        game.click(*door)
+        game.key("g")
+        player.wait_title()
+
+        # Held, the door shows how far the hold has come, and only after
+        # three seconds does the corner open.
+        pressed = time.monotonic()
+        game.press(*door)
+        try:
+            wait_until(lambda: any(game.grab(*CORNER_DOOR).shows(player.corner_door(face))
+                                   for face in range(3, 11)), "the hold's progress on the door")
+            self.assertFalse(corner.showing())
+            corner.wait_open()
+            self.assertGreaterEqual(time.monotonic() - pressed, CORNER_HOLD_S)
+        finally:
+            game.release()
+        corner.wait_settings(4, 4, 0, False, False)
+        # Back leads to the title screen, whose start key still starts.
+        game.click(*centre(corner_box("kCornerBack")))
+        player.wait_title()
+        game.key("Return")
+        player.wait_page(1)
+
+    def test_settings_survive_a_restart(self):
+        game = self.new_game().skip_directions()
+        player = Player(game.start())
+        corner = Corner(game)
+        player.wait_title()
+        player.focus()
+        # The keyboard's way in: G held for three seconds.
+        game.session.run("xdotool", "keydown", "g")
+        try:
+            corner.wait_open()
+        finally:
+            game.session.run("xdotool", "keyup", "g")
+        for _ in range(2):
+            game.click(*centre(corner_box("kCornerMusicDown")))
+        game.click(*centre(corner_box("kCornerEffectsDown")))
+        game.click(*centre(corner_fit_box(FIT_VERY_GENEROUS)))
+        game.click(*centre(corner_box("kCornerHelp")))
+        game.click(*centre(corner_box("kCornerLock")))
+        game.click(*centre(corner_badge_box(1)))  # the add badge
+        corner.wait_settings(2, 3, FIT_VERY_GENEROUS, True, True)
+        corner.wait_badges(player, (0, 1))
+        # Kept at once, before the game ends.
+        expected = household_settings_file(music=2, effects=3, fit=FIT_VERY_GENEROUS,
+                                           help_when_stuck=True, child_lock=True,
+                                           players=((0, 0), (1, 1)))
+        wait_until(lambda: game.read_bytes("settings.dta") == expected, "the settings kept")
+        game.key("Escape")
+        player.wait_title(badges=(0, 1))
+        game.close_through_ending()
+        self.assertEqual(game.wait_exit(), 0)
+
+        # After a restart the corner shows them, and they are in force.
+        game = self.new_game(folder=game.folder)
+        player = Player(game.start())
+        corner = Corner(game)
+        player.wait_title(badges=(0, 1))
+        player.focus()
+        game.press(*centre(CORNER_DOOR))
+        try:
+            corner.wait_open()
+        finally:
+            game.release()
+        corner.wait_settings(2, 3, FIT_VERY_GENEROUS, True, True)
+        corner.wait_badges(player, (0, 1))
+        game.click(*centre(corner_box("kCornerBack")))
+        player.wait_title(badges=(0, 1))
+        game.key("Return")
+        player.wait_page(1)
+        player.wait_bar_badge(0)
+        self.assert_tap_only_shows_a_notice(game, lambda: game.key("Escape"))
 
 
 if __name__ == "__main__":

@@ -45,7 +45,7 @@ TEST(GrownUpCornerTest, EachControlIsHitWhereItStandsAndNowhereElse) {
         {CornerStartAgainBox(0), CornerAct::kStartAgain, 0},
         {CornerStartAgainBox(2), CornerAct::kStartAgain, 2},
         {CornerRemoveBox(2), CornerAct::kRemove, 2},
-        {CornerBadgeBox(3), CornerAct::kAddPlayer, 0},
+        {CornerBadgeBox(3), CornerAct::kAddPlayer, 3},
         {kCornerBack, CornerAct::kBack, 0},
     };
     std::vector<ScreenBox> boxes;

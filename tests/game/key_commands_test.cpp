@@ -54,13 +54,26 @@ TEST(KeyCommands, KeysNoScenarioPressesAnswerInTheirOwnStateOnly) {
         // playing it does nothing.
         {kStateBook, 46u, {KeyAction::kBook, kBookKeyRemove, nullptr}},
         {kStatePlaying, 46u, {KeyAction::kNothing, 0, nullptr}},
+        // G: held on the title screen, the grown-up corner's way in.
+        {kStateTitle, 71u, {KeyAction::kCornerDoor, 0, nullptr}},
+        {kStatePlaying, 71u, {KeyAction::kNothing, 0, nullptr}},
+        {kStateBook, 71u, {KeyAction::kNothing, 0, nullptr}},
+        {kStateCorner, 71u, {KeyAction::kNothing, 0, nullptr}},
+        {kStateCorner, kTab, {KeyAction::kCorner, kCornerKeyNext, nullptr}},
+        {kStateCorner, kRight, {KeyAction::kCorner, kCornerKeyNext, nullptr}},
+        {kStateCorner, kDown, {KeyAction::kCorner, kCornerKeyNext, nullptr}},
+        {kStateCorner, kLeft, {KeyAction::kCorner, kCornerKeyPrevious, nullptr}},
+        {kStateCorner, kUp, {KeyAction::kCorner, kCornerKeyPrevious, nullptr}},
+        {kStateCorner, kReturn, {KeyAction::kCorner, kCornerKeyPress, nullptr}},
+        {kStateCorner, kSpace, {KeyAction::kCorner, kCornerKeyPress, nullptr}},
+        {kStateCorner, kEscape, {KeyAction::kCorner, kCornerKeyBack, nullptr}},
     };
     for (const auto& a : answers) {
         SCOPED_TRACE(testing::Message() << "state " << a.state << " key " << a.key);
         EXPECT_EQ(Describe(RespondToKey(a.state, a.key)), Describe(a.response));
     }
     // While starting the page is not yet shown to act on; out of range is no state.
-    for (int32_t state : {int32_t{kStateStarting}, -1, 4}) {
+    for (int32_t state : {int32_t{kStateStarting}, -1, 5}) {
         for (uint32_t key = 0; key < 256; ++key)
             EXPECT_EQ(RespondToKey(state, key).action, KeyAction::kNothing) << state << " " << key;
     }
@@ -72,6 +85,10 @@ TEST(KeyCommands, KeysNoScenarioPressesAnswerInTheirOwnStateOnly) {
         EXPECT_EQ(RespondToKey(kStateBook, key).action, KeyAction::kNothing) << key;
     for (uint32_t key : {0u, 7u, 10u, 90u, 255u})
         EXPECT_EQ(RespondToKey(kStatePlaying, key).action, KeyAction::kNothing) << key;
+    // In the corner no key reaches the page, the title or the game's end.
+    for (uint32_t key : {kC, kQ, kM, 8u, 72u, 33u, 34u, 65u, 89u})
+        EXPECT_EQ(RespondToKey(kStateCorner, key).action, KeyAction::kNothing) << key;
+    EXPECT_EQ(RespondToKey(kStateCorner, kTab, true).command, kCornerKeyPrevious);
 }
 
 TEST(KeyCommands, ShiftTurnsTabRoundAndChangesNoOtherKey) {

@@ -3,6 +3,7 @@
 #include "canvas.h"
 #include "game/book_layout.h"
 #include "game/catalogue.h"
+#include "game/player_badges.h"
 #include "layout.h"
 #include "lettering.h"
 #include "page_view.h"
@@ -49,6 +50,9 @@ Image ComposeBook(const std::string& folder, int current, int highlight) {
     const Box control = BoxOf(kStartAgainRect);
     book.Paste(LoadPicture(folder, kStartAgainPath).Crop(0, 0, control.w, control.h), control.x,
                control.y, false);
+    // The player's badge: the second animal's.
+    book.Paste(LoadPicture(folder, kBadgesPath).Crop(0, kBadgeSize, kBadgeSize, kBadgeSize),
+               kBookBadgeBox.x, kBookBadgeBox.y);
     return book;
 }
 

@@ -5,11 +5,13 @@
 #include "art/badges.h"
 #include "art/book.h"
 #include "art/celebration.h"
+#include "art/corner.h"
 #include "art/dialogs.h"
 #include "art/pictures.h"
 #include "art/screens.h"
 #include "art/shelf.h"
 #include "game/book_layout.h"
+#include "game/corner_holds.h"
 #include "game/photo_dialogs_layout.h"
 #include "game/play_aids.h"
 #include "game/player_badges.h"
@@ -79,7 +81,8 @@ void GenerateScreens(const std::string& folder) {
     WritePicture(folder, photos::kLandscapeBackgroundPath, DrawBackground(photos::kLandscapeFrame));
     const Image title = DrawTitlePicture();
     WritePicture(folder, kTitleFile, title);
-    WritePicture(folder, kTitleTileFile, DrawTitleTile());
+    const Image tile = DrawTitleTile();
+    WritePicture(folder, kTitleTileFile, tile);
     WritePicture(folder, kStartButtonFile, DrawStartButton(title));
     for (int button = 0; button < kButtonCount; ++button)
         WritePicture(folder, GameButtonFile(button), DrawGameButton(button, background));
@@ -104,6 +107,12 @@ void GenerateScreens(const std::string& folder) {
     WritePicture(folder, kTurnTabPath, DrawTurnTab(book, shelf));
     WritePicture(folder, kAddPicturePath, DrawAddPictureControl(shelf));
     WritePicture(folder, kSheetArrowsPath, DrawSheetArrows(shelf));
+    const Image corner = DrawCornerBackground();
+    WritePicture(folder, kCornerBackgroundPath, corner);
+    WritePicture(folder, kCornerStepsPath, DrawCornerSteps(corner));
+    WritePicture(folder, kCornerChoicesPath, DrawCornerChoices(corner));
+    WritePicture(folder, kCornerHoldButtonsPath, DrawCornerHoldButtons(corner));
+    WritePicture(folder, kCornerDoorPath, DrawCornerDoor(DrawTitleScreen(tile, title)));
 }
 
 void GenerateResources(const std::string& folder) {

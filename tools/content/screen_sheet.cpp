@@ -4,6 +4,7 @@
 #include "art/dialogs.h"
 #include "art/screens.h"
 #include "canvas.h"
+#include "game/corner_holds.h"
 #include "game/page_furniture.h"
 #include "game/photo_dialogs_layout.h"
 #include "game/play_aids.h"
@@ -187,6 +188,71 @@ void WriteOwnPicturesSheet(const std::string& folder, const std::string& sheetFo
     sheet.Save(sheetFolder + "/own-pictures.png");
 }
 
+// The grown-up corner as the game composes it for family, with the second
+// player's remove held halfway.
+Image ComposeCorner(const std::string& folder, const FamilyChoice& family) {
+    Image corner = LoadPicture(folder, kCornerBackgroundPath);
+    const auto put = [&corner](const Image& picture, int frame, const ScreenBox& box) {
+        corner.Paste(picture.Crop(0, frame * box.height, box.width, box.height), box.x, box.y);
+    };
+    const Image steps = LoadPicture(folder, kCornerStepsPath);
+    put(steps, family.musicVolume, kCornerMusicSteps);
+    put(steps, family.effectsVolume, kCornerEffectsSteps);
+    const Image choices = LoadPicture(folder, kCornerChoicesPath);
+    for (int fit = 0; fit < kFitSettingCount; ++fit)
+        put(choices, fit * 2 + (family.fit == fit), CornerFitBox(fit));
+    put(choices, kFitSettingCount * 2 + family.helpWhenStuck, kCornerHelp);
+    put(choices, (kFitSettingCount + 1) * 2 + family.childLock, kCornerLock);
+    const Image badges = LoadPicture(folder, kBadgesPath);
+    const Image held = LoadPicture(folder, kCornerHoldButtonsPath);
+    const int players = static_cast<int>(family.players.size());
+    for (int i = 0; i < players; ++i) {
+        put(badges.Crop(0, 0, kBadgeSize, badges.Height()), family.players[i].badge,
+            CornerBadgeBox(i));
+        put(held, 0, CornerStartAgainBox(i));
+        if (i > 0)
+            put(held, kCornerHoldFaces + (i == 1 ? 1 + kCornerHoldSteps / 2 : 0),
+                CornerRemoveBox(i));
+    }
+    if (players < kMostPlayers)
+        put(badges.Crop(0, 0, kBadgeSize, badges.Height()), kAddBadgeRow, CornerBadgeBox(players));
+    return corner;
+}
+
+// The corner and its pictures' faces, and the title screen's door.
+void WriteCornerSheet(const std::string& folder, const std::string& sheetFolder) {
+    Sheet sheet(1720, 860);
+    FamilyChoice family;
+    family.players = {{0, 0}, {3, 1}, {5, 2}};
+    family.musicVolume = 2;
+    family.fit = kFitGenerous;
+    family.childLock = true;
+    sheet.Label("Grown-up corner: music 2 of 4, generous fit, child lock on, the second "
+                "player's remove held halfway",
+                0, 24);
+    sheet.Put(ComposeCorner(folder, family), 0, 36, 1);
+    const double x = 1060;
+    sheet.Label("Door on the title screen: at rest, held 0/10 ... 10/10", x, 24);
+    sheet.Put(LoadPicture(folder, kCornerDoorPath), x, 36, 1);
+    sheet.Label("Start again / remove faces", x + 80, 60);
+    const Image held = LoadPicture(folder, kCornerHoldButtonsPath);
+    const int h = kCornerHoldButton.height;
+    sheet.Put(held.Crop(0, 0, kCornerHoldButton.width, h * kCornerHoldFaces), x + 80, 72, 1);
+    sheet.Put(held.Crop(0, h * kCornerHoldFaces, kCornerHoldButton.width, h * kCornerHoldFaces),
+              x + 160, 72, 1);
+    sheet.Label("Steps, silent to full", x + 250, 60);
+    sheet.Put(LoadPicture(folder, kCornerStepsPath), x + 250, 72, 1);
+    sheet.Label("Choices, unchosen / chosen", x + 250, 420);
+    const Image choices = LoadPicture(folder, kCornerChoicesPath);
+    for (int kind = 0; kind < kCornerChoiceKinds; ++kind)
+        for (int chosen = 0; chosen < 2; ++chosen)
+            sheet.Put(choices.Crop(0, (kind * 2 + chosen) * kCornerHelp.height, kCornerHelp.width,
+                                   kCornerHelp.height),
+                      x + 250 + chosen * (kCornerHelp.width + 8),
+                      432 + kind * (kCornerHelp.height + 6), 1);
+    sheet.Save(sheetFolder + "/corner.png");
+}
+
 } // namespace
 
 void WriteScreenSheet(const std::string& folder, const std::string& sheetFolder) {
@@ -208,6 +274,9 @@ void WriteScreenSheet(const std::string& folder, const std::string& sheetFolder)
                                       row.RowOf(slot) * kBadgeSize, kBadgeSize, kBadgeSize),
                           box.x, box.y);
     }
+    titleScreen.Paste(
+        LoadPicture(folder, kCornerDoorPath).Crop(0, 0, kCornerDoor.width, kCornerDoor.height),
+        kCornerDoor.x, kCornerDoor.y);
     sheet.Label("Title screen", 0, 24);
     sheet.Put(titleScreen, 0, 36, 0.5);
     const Image ending = LoadBitmap(folder, "EndingScrnDialogBkg");
@@ -257,6 +326,7 @@ void WriteScreenSheet(const std::string& folder, const std::string& sheetFolder)
     sheet.Save(sheetFolder + "/screens.png");
     WriteOwnPicturesSheet(folder, sheetFolder);
     WriteShelfSheet(folder, sheetFolder);
+    WriteCornerSheet(folder, sheetFolder);
 }
 
 } // namespace content

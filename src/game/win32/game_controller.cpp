@@ -357,3 +357,48 @@ void CGameController::TickBook(HWND window) {
         return;
     bookPlay.Tick(window);
 }
+
+void CGameController::OpenCorner(HWND window) {
+    // Only from the title screen: no page is in play, and who plays is
+    // chosen only after it.
+    if (state != kStateTitle)
+        return;
+    ShowWindow(titleScreen->StartButton(), SW_HIDE);
+    state = kStateCorner;
+    g_currentScreen = corner.Open(window);
+    InvalidateRect(window, nullptr, FALSE);
+    SetFocus(window);
+}
+
+void CGameController::CloseCorner(HWND window) {
+    if (state != kStateCorner)
+        return;
+    state = kStateTitle;
+    g_currentScreen = titleScreen;
+    titlePlayers.Enter();
+    ShowWindow(titleScreen->StartButton(), SW_SHOW);
+    InvalidateRect(window, nullptr, FALSE);
+    SetFocus(window);
+}
+
+void CGameController::OnCornerMouse(HWND window, uint32_t message, int32_t x, int32_t y) {
+    if (state == kStateCorner && corner.OnMouse(window, message, x, y))
+        CloseCorner(window);
+}
+
+void CGameController::OnCornerKey(HWND window, int32_t key) {
+    if (state == kStateCorner && corner.OnKey(window, key))
+        CloseCorner(window);
+}
+
+void CGameController::OnCornerKeyUp(HWND window) {
+    if (state == kStateCorner && corner.OnKeyUp(window))
+        CloseCorner(window);
+}
+
+void CGameController::TickCorner(HWND window) {
+    if (state == kStateTitle && corner.TickDoor(window))
+        OpenCorner(window);
+    else if (state == kStateCorner)
+        corner.Tick(window);
+}

@@ -7,6 +7,7 @@
 
 #include "game/game_state.h"
 #include "game/win32/book_play.h"
+#include "game/win32/corner_play.h"
 #include "game/win32/house_rules.h"
 #include "game/win32/own_pictures.h"
 #include "game/win32/screens.h"
@@ -70,6 +71,19 @@ public:
     // The title screen's player badges (the keys and the window procedure
     // pass them on while the title shows).
     CTitlePlayers& TitlePlayers() { return titlePlayers; }
+    // The grown-up corner (corner_play.h): its door on the title screen
+    // takes the mouse and G there (the window procedure and the keys pass
+    // them on); UWM_OPEN_CORNER and the tick open it.
+    CCornerPlay& Corner() { return corner; }
+    void OpenCorner(HWND window);
+    // While the corner shows: the mouse (WM_LBUTTONDOWN, WM_MOUSEMOVE,
+    // WM_LBUTTONUP at x, y), a CornerKey, and Enter or Space coming up.
+    void OnCornerMouse(HWND window, uint32_t message, int32_t x, int32_t y);
+    void OnCornerKey(HWND window, int32_t key);
+    void OnCornerKeyUp(HWND window);
+    // The main loop's periodic call on the title screen and in the corner:
+    // the door's or a corner control's hold moves on.
+    void TickCorner(HWND window);
 
     CGameController(const CGameController&) = delete;
     CGameController& operator=(const CGameController&) = delete;
@@ -91,12 +105,15 @@ private:
     void TakeBookChoice(HWND window, const BookChoice& choice);
     // "Add a picture" from the book: the new page shows, or the book again.
     void AddFromBook(HWND window);
+    // Back from the corner to the title screen, its badges as the corner
+    // left the household.
+    void CloseCorner(HWND window);
     // Tells the player, the first time it happens, that nothing the game
     // writes could be kept anywhere.
     void NoticeStoreFailure(HWND window);
     // A page is loaded once the game screen has been entered; before that
     // the document is empty and must never be stored over a page's save.
-    bool HasPage() const { return state != kStateTitle; }
+    bool HasPage() const { return state != kStateTitle && state != kStateCorner; }
 
     int32_t state = kStateTitle;
     CCursorSet* cursors;
@@ -113,6 +130,7 @@ private:
     CBookPlay bookPlay{document, sounds, &ownPictures};
     CHouseRules houseRules{view, sounds};
     CTitlePlayers titlePlayers;
+    CCornerPlay corner{titleScreen, &houseRules, sounds};
     // The player's own pictures: adding them and paging among them.
     COwnPictures ownPictures{document};
 };

@@ -45,6 +45,9 @@ public:
     void DrawItem(const DRAWITEMSTRUCT* item, uint32_t id) override;
 
     HWND StartButton() const { return buttons.ButtonWindow(0); }
+    // The grown-up corner's door shows face (at rest, or how far its hold
+    // has come: corner_holds.h); the caller has the window painted.
+    void SetDoorFace(int32_t face) { doorFace = face; }
 
 private:
     // Fills canvas (the whole screen) with the background tile in 8-pixel
@@ -56,6 +59,8 @@ private:
     CFramedImage titlePicture;
     CFramedImage badgesPicture;
     CFramedImage backgroundTile;
+    CFramedImage doorPicture;
+    int32_t doorFace = 0;
     CTitleButtonGroup buttons;
     FramedImageInfo buttonInfo;
     ButtonWindowInfo buttonWindow;

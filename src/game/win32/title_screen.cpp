@@ -1,5 +1,6 @@
 #include "game/button_state.h"
 #include "game/commands.h"
+#include "game/corner_holds.h"
 #include "game/player_badges.h"
 #include "game/screen_layout.h"
 #include "game/win32/screens.h"
@@ -32,6 +33,18 @@ struct BadgeFrames {
 constexpr BadgeFrames kBadgeFrames;
 const FramedImageInfo kBadgesInfo = {kBadgeRows * 2, kBadgeFrames.frames, kBadgesPath, 0};
 
+// The corner's door: at rest, then held 0/10 ... 10/10, stacked.
+struct DoorFrames {
+    SourceRect frames[kCornerHoldFaces];
+    constexpr DoorFrames() : frames() {
+        for (int32_t i = 0; i < kCornerHoldFaces; ++i)
+            frames[i] = {0, i * kCornerDoor.height, kCornerDoor.width, kCornerDoor.height};
+    }
+};
+constexpr DoorFrames kDoorFrames;
+const FramedImageInfo kDoorInfo = {kCornerHoldFaces, kDoorFrames.frames, kCornerDoorPath, 0};
+constexpr POINT kDoorPosition = {kCornerDoor.x, kCornerDoor.y};
+
 } // namespace
 
 CTitleScreen::CTitleScreen()
@@ -40,12 +53,14 @@ CTitleScreen::CTitleScreen()
     titlePicture.SetInfo(&kTitleInfo);
     backgroundTile.SetInfo(&kTileInfo);
     badgesPicture.SetInfo(&kBadgesInfo);
+    doorPicture.SetInfo(&kDoorInfo);
 }
 
 void CTitleScreen::Enter(HWND window) {
     titlePicture.LoadFromInfo(window);
     backgroundTile.LoadFromInfo(window);
     badgesPicture.LoadFromInfo(window);
+    doorPicture.LoadFromInfo(window);
 }
 
 void CTitleScreen::Paint(HDC dc) {
@@ -56,6 +71,7 @@ void CTitleScreen::Paint(HDC dc) {
         CoverWithTile(buffer.Get());
         titlePicture.DrawFrame(buffer.Get(), 0, &kTitlePosition);
         DrawBadges(buffer.Get());
+        doorPicture.DrawFrame(buffer.Get(), doorFace, &kDoorPosition);
         BitBlt(dc, 0, 0, kScreenWidth, kScreenHeight, buffer.Get(), 0, 0, SRCCOPY);
     }
     DeleteObject(screen);
