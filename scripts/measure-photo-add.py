@@ -18,7 +18,13 @@ dialog is such a window, the game's own picture dialogs are not.
 The first photo is read, decoded and framed while the chooser is shown, so
 after the click only storing, cutting and showing the page remain.
 
-Usage: scripts/measure-photo-add.py [BUILD_DIR] [ROUNDS] [drop|dialog]
+With "unmanaged", Wine is told for the run that no window manager looks
+after its windows (its X11 driver's "Managed" set to "N" in the session's
+prefix, and removed again afterwards), as suits a bare X server: it then
+waits for none, and the numbers are what a desktop with a window manager
+would see.
+
+Usage: scripts/measure-photo-add.py [BUILD_DIR] [ROUNDS] [drop|dialog] [unmanaged]
 A measurement, not a test: numbers depend on the machine's load (printed).
 """
 
@@ -137,12 +143,33 @@ def measure(session, pointer, rounds, mode):
           f"{statistics.median(total) - 2000.0 * withdrawn / rounds:.0f} ms")
 
 
+X11_DRIVER = r"HKCU\Software\Wine\X11 Driver"
+
+
+def unmanaged(session, run):
+    """Runs run() with Wine's windows left to no window manager."""
+    session.run(session.wine, "reg", "add", X11_DRIVER, "/v", "Managed", "/d", "N", "/f")
+    try:
+        run()
+    finally:
+        session.run(session.wine, "reg", "delete", X11_DRIVER, "/v", "Managed", "/f",
+                    check=False)
+
+
 def main():
     rounds = int(sys.argv[2]) if len(sys.argv) > 2 else 5
     mode = sys.argv[3] if len(sys.argv) > 3 else "drop"
-    if mode not in ("drop", "dialog"):
+    managed = sys.argv[4] if len(sys.argv) > 4 else "managed"
+    if mode not in ("drop", "dialog") or managed not in ("managed", "unmanaged"):
         sys.exit(__doc__)
-    measuring.in_session(lambda session, pointer: measure(session, pointer, rounds, mode))
+
+    def run(session, pointer):
+        if managed == "unmanaged":
+            unmanaged(session, lambda: measure(session, pointer, rounds, mode))
+        else:
+            measure(session, pointer, rounds, mode)
+
+    measuring.in_session(run)
 
 
 if __name__ == "__main__":

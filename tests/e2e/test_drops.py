@@ -11,6 +11,7 @@ import tempfile
 import test_photos
 from harness import GameTestCase, wait_until
 from player import started_game
+from shelf_page import wait_shelf
 from test_photos import PHOTOS, own_layout, windows_path
 
 # Names as families give their photos, one of them outside every Western
@@ -142,11 +143,12 @@ class DropsTest(GameTestCase):
         self.assertGreater(len(pages), 10)
         for name in ("MANIFEST.txt", "monkey12.jpg", "basn0g01.png"):
             self.assertTrue(any(path.endswith("\\" + name) for path in refused), name)
-        # Still running, and answering: the picture book opens, and the
-        # Open dialog comes up and goes again.
+        # Still running, and answering: the picture book opens (on the
+        # player's pictures, as one of them is in play), and the Open dialog
+        # comes up and goes again.
         self.assertTrue(game.running())
         game.key("b")
-        player.wait_book()
+        wait_shelf(game)
         game.key("b")
         game.key("a")
         wait_until(game.dialog, "the Open dialog")
