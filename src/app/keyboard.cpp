@@ -7,13 +7,18 @@
 #include "sprites/anim_link.h"
 #include "sprites/anim_view.h"
 
-void OnKeyDown(HWND window, uint32_t key) {
+void OnKeyDown(HWND window, uint32_t key, bool repeated) {
     const bool shift = GetKeyState(VK_SHIFT) < 0;
     const KeyResponse response = RespondToKey(g_gameController.GetState(), key, shift);
     if (response.logLine != nullptr)
         Log("%s", response.logLine);
     switch (response.action) {
     case KeyAction::kStart:
+        // Only a press starts: Enter held down on the corner's back control
+        // (or on the add badge) would otherwise repeat into a start (or a
+        // row of new players) on the title screen.
+        if (repeated)
+            break;
         // On the add badge Enter adds a player instead.
         if (!g_gameController.TitlePlayers().OnStartKey(window))
             PostMessageA(window, WM_COMMAND, static_cast<WPARAM>(ID_START), 0);

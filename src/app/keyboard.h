@@ -6,9 +6,10 @@
 
 #include <cstdint>
 
-// Called by the window procedure with the key's virtual-key code; what a key
-// does depends on the controller's state (game/key_commands.h).
-void OnKeyDown(HWND window, uint32_t key);
+// Called by the window procedure with the key's virtual-key code, and
+// whether it is the repeat of a key held down; what a key does depends on
+// the controller's state (game/key_commands.h).
+void OnKeyDown(HWND window, uint32_t key, bool repeated);
 
 // The window procedure's WM_KEYUP: the end of a child lock's hold.
 void OnKeyUp(HWND window, uint32_t key);

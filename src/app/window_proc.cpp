@@ -166,7 +166,8 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         OnDrawItem(wParam, lParam);
         return 1;
     case WM_KEYDOWN:
-        OnKeyDown(window, static_cast<uint32_t>(wParam));
+        // Bit 30: the key was already down, so this is the keyboard's repeat.
+        OnKeyDown(window, static_cast<uint32_t>(wParam), (lParam & (1 << 30)) != 0);
         return 0;
     case WM_KEYUP:
         OnKeyUp(window, static_cast<uint32_t>(wParam));

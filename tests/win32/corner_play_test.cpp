@@ -2,7 +2,8 @@
 // from the title screen, its start button out of the way meanwhile; every
 // control's change kept in the settings file at once and put in force; a
 // player's progress put aside once their control has been held; and
-// Escape or back leading to the title again.
+// Escape or back leading to the title again, where only a fresh press of
+// Enter starts.
 #include "app/main_window.h"
 #include "app/window_proc.h"
 #include "game/commands.h"
@@ -183,4 +184,18 @@ TEST_F(CornerPlayTest, AHeldStartAgainOrRemovePutsThatPlayersSavesAside) {
     ASSERT_TRUE(HoldUntil(CornerRemoveBox(2), [&] { return aside(third); }));
     EXPECT_EQ(Kept(dir).players.size(), 2u);
     EXPECT_TRUE(std::filesystem::exists(first)) << "the first player's progress stays";
+}
+
+TEST_F(CornerPlayTest, EnterHeldOnTheWayBackDoesNotRepeatIntoAStart) {
+    SendMessageA(window, UWM_OPEN_CORNER, 0, 0);
+    SendMessageA(window, WM_KEYDOWN, VK_ESCAPE, 0);
+    ASSERT_EQ(g_gameController.GetState(), kStateTitle);
+    // The keyboard's repeats of a key held since the corner: bit 30 set.
+    SendMessageA(window, WM_KEYDOWN, VK_RETURN, LPARAM{1} << 30 | 1);
+    RunWaitingMessages();
+    EXPECT_EQ(g_gameController.GetState(), kStateTitle);
+    SendMessageA(window, WM_KEYUP, VK_RETURN, 0);
+    SendMessageA(window, WM_KEYDOWN, VK_RETURN, 1);
+    RunWaitingMessages();
+    EXPECT_NE(g_gameController.GetState(), kStateTitle) << "a fresh press starts";
 }
