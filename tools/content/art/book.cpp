@@ -92,15 +92,11 @@ Image Shrunk(const Image& picture, int w, int h) {
 } // namespace
 
 Image DrawBookBackground() {
-    Canvas canvas(kScreenWidth, kScreenHeight);
-    cairo_t* cr = canvas.Context();
-    BookPaper(cr, Hex(0x7a4e28), Hex(0xf6ead0), Hex(0xe2cda2));
-    Titles(cr);
-    for (int page = 1; page <= kPageCount; ++page)
-        Cell(cr, page);
-    Image image = canvas.ToImage();
-    Avoid(image, kKey);
-    return image;
+    return DrawBookPaper(Hex(0x7a4e28), Hex(0xf6ead0), Hex(0xe2cda2), [](cairo_t* cr) {
+        Titles(cr);
+        for (int page = 1; page <= kPageCount; ++page)
+            Cell(cr, page);
+    });
 }
 
 Image DrawBookThumbnails() {

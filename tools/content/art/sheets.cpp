@@ -18,10 +18,16 @@ void SheetOnEdge(cairo_t* cr, Rgb edge) {
     RoundedRect(cr, 8, 8, kScreenWidth - 16, kScreenHeight - 16, 14);
 }
 
-void BookPaper(cairo_t* cr, Rgb edge, Rgb centre, Rgb rim) {
+Image DrawBookPaper(Rgb edge, Rgb centre, Rgb rim, const std::function<void(cairo_t*)>& draw) {
+    Canvas canvas(kScreenWidth, kScreenHeight);
+    cairo_t* cr = canvas.Context();
     SheetOnEdge(cr, edge);
     UseRadialGradient(cr, 512, 360, 80, 512, 384, 760, {{0, centre}, {1, rim}});
     cairo_fill(cr);
+    draw(cr);
+    Image image = canvas.ToImage();
+    Avoid(image, kKey);
+    return image;
 }
 
 Rgb BookCardColour() {

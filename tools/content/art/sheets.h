@@ -7,15 +7,17 @@
 #include "canvas.h"
 #include "paint.h"
 
+#include <functional>
+
 namespace content {
 
 // Paints the whole screen in `edge` and leaves the rounded sheet inside it
 // as the current path, for the caller to fill.
 void SheetOnEdge(cairo_t* cr, Rgb edge);
 
-// A book page's paper on its edge: lighter (`centre`) in the middle and
-// darker (`rim`) towards the edge.
-void BookPaper(cairo_t* cr, Rgb edge, Rgb centre, Rgb rim);
+// A book page's background: its paper on its edge, lighter (`centre`) in
+// the middle and darker (`rim`) towards the edge, and what `draw` puts on it.
+Image DrawBookPaper(Rgb edge, Rgb centre, Rgb rim, const std::function<void(cairo_t*)>& draw);
 
 // The colour of the book's cards, where the marks and outlines are drawn
 // before it is keyed out.

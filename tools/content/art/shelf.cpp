@@ -87,15 +87,11 @@ static_assert(kPreviousSheetBox.width == kNextSheetBox.width &&
 } // namespace
 
 Image DrawShelfBackground() {
-    Canvas canvas(kScreenWidth, kScreenHeight);
-    cairo_t* cr = canvas.Context();
-    BookPaper(cr, Hex(0x4e6b3a), Hex(0xf3f0d8), Hex(0xd6dcb4));
-    Titles(cr);
-    for (int slot = 0; slot < kShelfPerSheet; ++slot)
-        Card(cr, slot);
-    Image image = canvas.ToImage();
-    Avoid(image, kKey);
-    return image;
+    return DrawBookPaper(Hex(0x4e6b3a), Hex(0xf3f0d8), Hex(0xd6dcb4), [](cairo_t* cr) {
+        Titles(cr);
+        for (int slot = 0; slot < kShelfPerSheet; ++slot)
+            Card(cr, slot);
+    });
 }
 
 Image DrawShelfMarks() {
