@@ -814,7 +814,7 @@ FAULTS = [
           "    const CornerHit done = {};\n    Cancel();",
           "a hold let go before a tick saw it done is lost",
           CORNER_TESTS),
-    fault("corner-keys-miss-the-add-badge", "src/game/corner_holds.cpp",
+    fault("corner-keys-miss-the-add-badge", "src/game/grown_up_corner.cpp",
           "    if (players < kMostPlayers)\n        controls.push_back({CornerAct::kAddPlayer, players});",
           "",
           "the keys' round never reaches the add badge",

@@ -102,8 +102,3 @@ private:
     CornerHit held;
     int32_t focus = 0;
 };
-
-// The corner's controls for family in reading order (the keys' round), and
-// where a control stands.
-std::vector<CornerHit> CornerControls(const FamilyChoice& family);
-ScreenBox CornerBoxOf(const CornerHit& hit);

@@ -2,6 +2,8 @@
 #include "game/catalogue.h"
 #include "persist/player_saves.h"
 
+#include <utility>
+
 namespace {
 
 bool Inside(const ScreenBox& box, int32_t x, int32_t y) {
@@ -12,6 +14,17 @@ int32_t Step(int32_t volume, int32_t by) {
     const int32_t next = volume + by;
     return next < 0 ? 0 : next > kVolumeFull ? kVolumeFull : next;
 }
+
+// The controls that are always there, each in its own place.
+constexpr std::pair<CornerAct, ScreenBox> kFixedControls[] = {
+    {CornerAct::kMusicDown, kCornerMusicDown},
+    {CornerAct::kMusicUp, kCornerMusicUp},
+    {CornerAct::kEffectsDown, kCornerEffectsDown},
+    {CornerAct::kEffectsUp, kCornerEffectsUp},
+    {CornerAct::kHelp, kCornerHelp},
+    {CornerAct::kLock, kCornerLock},
+    {CornerAct::kBack, kCornerBack},
+};
 
 } // namespace
 
@@ -37,32 +50,52 @@ ScreenBox CornerFitBox(int32_t fit) {
             kCornerFitChoices.y, kCornerFitChoices.width, kCornerFitChoices.height};
 }
 
-CornerHit CornerHitAt(const FamilyChoice& family, int32_t x, int32_t y) {
-    const std::pair<ScreenBox, CornerAct> fixed[] = {
-        {kCornerMusicDown, CornerAct::kMusicDown},
-        {kCornerMusicUp, CornerAct::kMusicUp},
-        {kCornerEffectsDown, CornerAct::kEffectsDown},
-        {kCornerEffectsUp, CornerAct::kEffectsUp},
-        {kCornerHelp, CornerAct::kHelp},
-        {kCornerLock, CornerAct::kLock},
-        {kCornerBack, CornerAct::kBack},
+std::vector<CornerHit> CornerControls(const FamilyChoice& family) {
+    std::vector<CornerHit> controls = {
+        {CornerAct::kMusicDown, 0},
+        {CornerAct::kMusicUp, 0},
+        {CornerAct::kEffectsDown, 0},
+        {CornerAct::kEffectsUp, 0},
+        {CornerAct::kFit, kFitNormal},
+        {CornerAct::kFit, kFitGenerous},
+        {CornerAct::kFit, kFitVeryGenerous},
+        {CornerAct::kHelp, 0},
+        {CornerAct::kLock, 0},
     };
-    for (const auto& [box, act] : fixed)
-        if (Inside(box, x, y))
-            return {act, 0};
-    for (int32_t fit = 0; fit < kFitSettingCount; ++fit)
-        if (Inside(CornerFitBox(fit), x, y))
-            return {CornerAct::kFit, fit};
     const auto players = static_cast<int32_t>(family.players.size());
     for (int32_t i = 0; i < players; ++i) {
-        if (Inside(CornerStartAgainBox(i), x, y))
-            return {CornerAct::kStartAgain, i};
+        controls.push_back({CornerAct::kStartAgain, i});
         // The first player's progress is the game's own: never removed.
-        if (i > 0 && Inside(CornerRemoveBox(i), x, y))
-            return {CornerAct::kRemove, i};
+        if (i > 0)
+            controls.push_back({CornerAct::kRemove, i});
     }
-    if (players < kMostPlayers && Inside(CornerBadgeBox(players), x, y))
-        return {CornerAct::kAddPlayer, players};
+    if (players < kMostPlayers)
+        controls.push_back({CornerAct::kAddPlayer, players});
+    controls.push_back({CornerAct::kBack, 0});
+    return controls;
+}
+
+ScreenBox CornerBoxOf(const CornerHit& hit) {
+    for (const auto& [act, box] : kFixedControls)
+        if (act == hit.act)
+            return box;
+    if (hit.act == CornerAct::kFit)
+        return CornerFitBox(hit.value);
+    if (hit.act == CornerAct::kStartAgain)
+        return CornerStartAgainBox(hit.value);
+    if (hit.act == CornerAct::kRemove)
+        return CornerRemoveBox(hit.value);
+    // The add badge stands where the next player's will.
+    if (hit.act == CornerAct::kAddPlayer)
+        return CornerBadgeBox(hit.value);
+    return {0, 0, 0, 0};
+}
+
+CornerHit CornerHitAt(const FamilyChoice& family, int32_t x, int32_t y) {
+    // The controls never overlap, so the first one found is the only one.
+    for (const CornerHit& control : CornerControls(family))
+        if (Inside(CornerBoxOf(control), x, y))
+            return control;
     return {};
 }
 

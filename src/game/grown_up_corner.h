@@ -39,6 +39,10 @@ ScreenBox CornerStartAgainBox(int32_t player);
 ScreenBox CornerRemoveBox(int32_t player);
 ScreenBox CornerFitBox(int32_t fit);
 
+// The corner's controls for family in reading order (the keys' round), and
+// where a control stands.
+std::vector<CornerHit> CornerControls(const FamilyChoice& family);
+ScreenBox CornerBoxOf(const CornerHit& hit);
 // The control under (x, y) for the household's family.
 CornerHit CornerHitAt(const FamilyChoice& family, int32_t x, int32_t y);
 // Whether the act only happens once its control has been held.

@@ -98,6 +98,16 @@ class FamilyTest(GameTestCase):
         game.write_file(household_settings_file(**settings), "settings.dta")
         return game
 
+    def at_title(self, game=None, **shown):
+        """A game (by default a new one past its directions) started, showing
+        its title screen as `shown` (Player.wait_title) and holding the
+        keyboard, and its player."""
+        game = game or self.new_game().skip_directions()
+        player = Player(game.start())
+        player.wait_title(**shown)
+        player.focus()
+        return game, player
+
     def assert_tap_only_shows_a_notice(self, game, tap):
         """tap() leaves the game running and makes the quit button's edge
         pulse for a moment: it needs holding."""
@@ -175,11 +185,8 @@ class FamilyTest(GameTestCase):
 
 
     def test_two_players_each_keep_their_own_progress(self):
-        game = self.new_game().skip_directions()
-        player = Player(game.start())
+        game, player = self.at_title()
         first, second = player.pieces_of(1)[:2]
-        player.wait_title()
-        player.focus()
         # The add badge adds a second player (the next animal), highlighted;
         # Enter starts them.
         game.click(*centre((*badge_boxes(2)[1], 64, 64)))
@@ -200,10 +207,7 @@ class FamilyTest(GameTestCase):
         self.assertFalse(os.path.exists(game.path("save", save_name(1))))
 
         # The second played last; a click on the first's badge starts them.
-        game = self.new_game(folder=game.folder)
-        player = Player(game.start())
-        player.wait_title(badges=(0, 1), highlight=1)
-        player.focus()
+        game, player = self.at_title(self.new_game(folder=game.folder), badges=(0, 1), highlight=1)
         game.click(*centre((*badge_boxes(3)[0], 64, 64)))
         player.wait_page(1)
         player.wait_bar_badge(0)
@@ -213,10 +217,8 @@ class FamilyTest(GameTestCase):
         game.wait_exit()
 
         # The arrows and Enter choose the second again: only their piece in.
-        game = self.new_game(folder=game.folder)
-        player = Player(game.start())
-        player.wait_title(badges=(0, 1), highlight=0)
-        player.focus()
+        game, player = self.at_title(self.new_game(folder=game.folder), badges=(0, 1),
+                                     highlight=0)
         game.key("Right")
         player.wait_title(badges=(0, 1), highlight=1)
         game.key("Return")
@@ -237,11 +239,8 @@ class FamilyTest(GameTestCase):
         self.assertEqual(game.read_bytes("save", save_name(1)), installed)
 
     def test_the_corner_opens_on_a_hold_and_not_on_a_click(self):
-        game = self.new_game().skip_directions()
-        player = Player(game.start())
+        game, player = self.at_title()
         corner = Corner(game)
-        player.wait_title()
-        player.focus()
         door = centre(CORNER_DOOR)
         # A click on the door and a tap of G leave the title as it was.
         game.click(*door)
@@ -268,11 +267,8 @@ class FamilyTest(GameTestCase):
         player.wait_page(1)
 
     def test_settings_survive_a_restart(self):
-        game = self.new_game().skip_directions()
-        player = Player(game.start())
+        game, player = self.at_title()
         corner = Corner(game)
-        player.wait_title()
-        player.focus()
         # The keyboard's way in: G held for three seconds.
         game.session.run("xdotool", "keydown", "g")
         try:
@@ -299,11 +295,8 @@ class FamilyTest(GameTestCase):
         self.assertEqual(game.wait_exit(), 0)
 
         # After a restart the corner shows them, and they are in force.
-        game = self.new_game(folder=game.folder)
-        player = Player(game.start())
+        game, player = self.at_title(self.new_game(folder=game.folder), badges=(0, 1))
         corner = Corner(game)
-        player.wait_title(badges=(0, 1))
-        player.focus()
         game.press(*centre(CORNER_DOOR))
         try:
             corner.wait_open()

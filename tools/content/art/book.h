@@ -19,9 +19,8 @@ Image DrawBookOutlines();
 // At rest, then pressed with the hold 0/10 to 10/10 done, stacked.
 Image DrawStartAgainControl(const Image& bookBackground);
 
-// What the player's own pictures share with the thirty pages' book: the
-// cards' colour, and one mark (placed of total) keyed out around it.
-Rgb BookCardColour();
+// One mark (placed of total) keyed out around it: the thirty pages' book's
+// and the player's own pictures'.
 Image DrawBookMarkCell(int placed, int total);
 
 } // namespace content

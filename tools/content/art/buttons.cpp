@@ -47,6 +47,21 @@ void DrawFace(cairo_t* cr, double w, double h, const ButtonColours& colours, boo
 
 } // namespace
 
+void HoldRing(cairo_t* cr, double cx, double cy, double r, double done, double width) {
+    cairo_set_line_width(cr, width);
+    cairo_new_sub_path(cr);
+    cairo_arc(cr, cx, cy, r, 0, 2 * kPi);
+    cairo_save(cr);
+    cairo_set_source_rgba(cr, 1, 1, 1, 0.55);
+    cairo_stroke(cr);
+    cairo_restore(cr);
+    if (done > 0) {
+        cairo_new_sub_path(cr);
+        cairo_arc(cr, cx, cy, r, -kPi / 2, -kPi / 2 + 2 * kPi * done);
+        cairo_stroke(cr);
+    }
+}
+
 Image DrawButton(const Image& behind, const ButtonColours& colours, const ButtonSymbol& symbol) {
     const int w = behind.Width(), h = behind.Height();
     Image both(w, 2 * h);

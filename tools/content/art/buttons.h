@@ -27,6 +27,10 @@ using ButtonSymbol = std::function<void(cairo_t* cr, double w, double h)>;
 // be the face's size.
 Image DrawButton(const Image& behind, const ButtonColours& colours, const ButtonSymbol& symbol);
 
+// A ring round (cx, cy) for a control that acts when held: faint, and
+// filling clockwise from the top as done goes from 0 to 1 in the ink colour.
+void HoldRing(cairo_t* cr, double cx, double cy, double r, double done, double width);
+
 // Symbols.
 ButtonSymbol TextSymbol(const char* text, double size);
 ButtonSymbol ArrowSymbol(bool left);

@@ -1,6 +1,7 @@
 #include "art/corner.h"
 
 #include "art/buttons.h"
+#include "art/sheets.h"
 #include "canvas.h"
 #include "game/corner_holds.h"
 #include "game/screen_layout.h"
@@ -84,31 +85,12 @@ void Fixed(cairo_t* cr, const Image& paper) {
 Image Paper() {
     Canvas canvas(kScreenWidth, kScreenHeight);
     cairo_t* cr = canvas.Context();
-    SetColour(cr, kEdge);
-    cairo_paint(cr);
-    RoundedRect(cr, 8, 8, kScreenWidth - 16, kScreenHeight - 16, 14);
+    SheetOnEdge(cr, kEdge);
     SetColour(cr, kPaper);
     cairo_fill(cr);
     Image image = canvas.ToImage();
     Avoid(image, kKey);
     return image;
-}
-
-// A ring round (cx, cy) that fills clockwise from the top as done goes
-// from 0 to 1.
-void Ring(cairo_t* cr, double cx, double cy, double r, double done, double width) {
-    cairo_set_line_width(cr, width);
-    cairo_new_sub_path(cr);
-    cairo_arc(cr, cx, cy, r, 0, 2 * kPi);
-    cairo_save(cr);
-    cairo_set_source_rgba(cr, 1, 1, 1, 0.55);
-    cairo_stroke(cr);
-    cairo_restore(cr);
-    if (done > 0) {
-        cairo_new_sub_path(cr);
-        cairo_arc(cr, cx, cy, r, -kPi / 2, -kPi / 2 + 2 * kPi * done);
-        cairo_stroke(cr);
-    }
 }
 
 // Faces of a held control: at rest, then pressed with the hold's ring.
@@ -120,7 +102,7 @@ Image HeldFaces(const Image& behind, const ButtonColours& colours,
         const bool pressed = face > 0;
         const double done = pressed ? static_cast<double>(face - 1) / kCornerHoldSteps : 0;
         const ButtonSymbol drawn = [&symbol, done](cairo_t* cr, double bw, double bh) {
-            Ring(cr, bw / 2, bh / 2, bh / 2 - 5, done, 3);
+            HoldRing(cr, bw / 2, bh / 2, bh / 2 - 5, done, 3);
             symbol(cr, bw / 2, bh / 2);
         };
         const Image both = DrawButton(behind, colours, drawn);

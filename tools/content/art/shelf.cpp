@@ -2,6 +2,7 @@
 
 #include "art/book.h"
 #include "art/buttons.h"
+#include "art/sheets.h"
 #include "canvas.h"
 #include "game/shelf_layout.h"
 #include "layout.h"
@@ -25,22 +26,8 @@ Image Crop(const Image& picture, const ScreenBox& box) {
     return picture.Crop(box.x, box.y, box.width, box.height);
 }
 
-void Paper(cairo_t* cr) {
-    SetColour(cr, Hex(0x4e6b3a));
-    cairo_paint(cr);
-    RoundedRect(cr, 8, 8, kScreenWidth - 16, kScreenHeight - 16, 14);
-    UseRadialGradient(cr, 512, 360, 80, 512, 384, 760, {{0, Hex(0xf3f0d8)}, {1, Hex(0xd6dcb4)}});
-    cairo_fill(cr);
-}
-
 void Titles(cairo_t* cr) {
-    UseFont(cr, Font::kSerifBold, 40);
-    SetColour(cr, kOwnAccent);
-    DrawText(cr, "Your pictures", 34, 52, Align::kLeft);
-    UseFont(cr, Font::kSans, 15);
-    SetColour(cr, kInk);
-    DrawText(cr, "Click a picture, or choose one with the arrow keys and Enter.", 36, 78,
-             Align::kLeft);
+    BookTitles(cr, "Your pictures", kOwnAccent);
     DrawText(cr, "B or Esc: back   Page Up/Down: turn", 840, 78, Align::kRight);
     DrawText(cr, "To take a picture off the shelf, hold its Remove for two seconds.", 512, 734,
              Align::kCentre);
@@ -48,12 +35,7 @@ void Titles(cairo_t* cr) {
 
 void Card(cairo_t* cr, int slot) {
     const RECT cell = ShelfCellRect(slot);
-    RoundedRect(cr, cell.left + 3.5, cell.top + 3.5, kShelfCellWidth - 7, kShelfCellHeight - 7, 9);
-    SetColour(cr, BookCardColour());
-    cairo_fill_preserve(cr);
-    SetColour(cr, Hex(0xa9b57a));
-    cairo_set_line_width(cr, 1.5);
-    cairo_stroke(cr);
+    BookCard(cr, cell.left, cell.top, kShelfCellWidth, kShelfCellHeight, Hex(0xa9b57a));
 }
 
 // A waste bin, its lid a little raised.
@@ -79,18 +61,7 @@ ButtonSymbol RemoveSymbol(int frame, double done) {
         const double cx = 19, cy = h / 2;
         if (frame >= 2) {
             // A ring around the bin fills as the hold goes on.
-            cairo_set_line_width(cr, 3);
-            cairo_new_sub_path(cr);
-            cairo_arc(cr, cx, cy, 14, 0, 2 * kPi);
-            cairo_save(cr);
-            cairo_set_source_rgba(cr, 1, 1, 1, 0.55);
-            cairo_stroke(cr);
-            cairo_restore(cr);
-            if (done > 0) {
-                cairo_new_sub_path(cr);
-                cairo_arc(cr, cx, cy, 14, -kPi / 2, -kPi / 2 + 2 * kPi * done);
-                cairo_stroke(cr);
-            }
+            HoldRing(cr, cx, cy, 14, done, 3);
         }
         Bin(cr, cx, cy + 1);
         UseFont(cr, Font::kSansBold, 12);
@@ -116,15 +87,11 @@ static_assert(kPreviousSheetBox.width == kNextSheetBox.width &&
 } // namespace
 
 Image DrawShelfBackground() {
-    Canvas canvas(kScreenWidth, kScreenHeight);
-    cairo_t* cr = canvas.Context();
-    Paper(cr);
-    Titles(cr);
-    for (int slot = 0; slot < kShelfPerSheet; ++slot)
-        Card(cr, slot);
-    Image image = canvas.ToImage();
-    Avoid(image, kKey);
-    return image;
+    return DrawBookPaper(Hex(0x4e6b3a), Hex(0xf3f0d8), Hex(0xd6dcb4), [](cairo_t* cr) {
+        Titles(cr);
+        for (int slot = 0; slot < kShelfPerSheet; ++slot)
+            Card(cr, slot);
+    });
 }
 
 Image DrawShelfMarks() {
@@ -139,36 +106,8 @@ Image DrawShelfMarks() {
 }
 
 Image DrawShelfOutlines() {
-    Image both(kShelfOutlineWidth, 2 * kShelfOutlineHeight, kKey);
-    const double w = kShelfOutlineWidth, h = kShelfOutlineHeight;
-    // As the thirty pages' book: a thin blue ring for the page being played,
-    // a broad orange one outside it for the highlight.
-    const struct {
-        double inset, width;
-        Rgb colour;
-    } rings[2] = {{4.75, 2.5, Hex(0x2a6fb0)}, {1.75, 3.5, Hex(0xf08a24)}};
-    const Rgb card = BookCardColour();
-    for (int frame = 0; frame < 2; ++frame) {
-        Canvas canvas(Image(kShelfOutlineWidth, kShelfOutlineHeight, card));
-        cairo_t* cr = canvas.Context();
-        const double inset = rings[frame].inset;
-        RoundedRect(cr, inset, inset, w - 2 * inset, h - 2 * inset, 4);
-        SetColour(cr, rings[frame].colour);
-        cairo_set_line_width(cr, rings[frame].width);
-        cairo_stroke(cr);
-        Image ring = canvas.ToImage();
-        Avoid(ring, kKey);
-        for (int y = 0; y < ring.Height(); ++y)
-            for (int x = 0; x < ring.Width(); ++x) {
-                const bool inside =
-                    x >= kShelfOutlineMargin && x < kShelfOutlineMargin + kShelfThumbWidth &&
-                    y >= kShelfOutlineMargin && y < kShelfOutlineMargin + kShelfThumbHeight;
-                if (inside || ring.At(x, y) == card)
-                    ring.At(x, y) = kKey;
-            }
-        both.Paste(ring, 0, frame * kShelfOutlineHeight);
-    }
-    return both;
+    return DrawThumbnailRings(kShelfOutlineWidth, kShelfOutlineHeight, kShelfOutlineMargin,
+                              kShelfThumbWidth, kShelfThumbHeight);
 }
 
 Image DrawRemoveControl() {
