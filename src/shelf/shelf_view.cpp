@@ -1,5 +1,4 @@
 #include "shelf/shelf_view.h"
-#include "diag/log.h"
 #include "game/shelf_book.h"
 #include "game/shelf_layout.h"
 #include "image/dib_image.h"
@@ -9,60 +8,22 @@
 
 static_assert(kShelfPerSheet == 15, "one remove face per slot");
 
-namespace {
-
-constexpr int32_t kCurrentOutline = 0;
-constexpr int32_t kHighlightOutline = 1;
-
-std::unique_ptr<CDIBImage> ReadPicture(const char* path) {
-    auto picture = std::make_unique<CDIBImage>(1, 1);
-    if (picture->LoadFile(path))
-        return picture;
-    Log("CShelfView: picture %s missing", path);
-    return nullptr;
-}
-
-} // namespace
-
-CShelfView::CShelfView(const CShelfBook* shelf) : CAnimViewBase(true), shelf(shelf) {}
+CShelfView::CShelfView(const CShelfBook* shelf) : CSheetView("CShelfView"), shelf(shelf) {}
 
 CShelfView::~CShelfView() = default;
 
 void CShelfView::LoadPictures() {
-    if (picturesRead)
-        return;
-    picturesRead = true;
-    background = ReadPicture(kShelfBackgroundPath);
-    marks = ReadPicture(kShelfMarksPath);
-    outlines = ReadPicture(kShelfOutlinesPath);
-    removeControl = ReadPicture(kRemoveControlPath);
-    turnTab = ReadPicture(kTurnTabPath);
-    addPicture = ReadPicture(kAddPicturePath);
-    arrows = ReadPicture(kSheetArrowsPath);
+    ReadPicturesOnce(
+        {&background, &marks, &outlines, &removeControl, &turnTab, &addPicture, &arrows},
+        {kShelfBackgroundPath, kShelfMarksPath, kShelfOutlinesPath, kRemoveControlPath,
+         kTurnTabPath, kAddPicturePath, kSheetArrowsPath});
 }
 
 bool CShelfView::Show(HWND newWindow, const std::string& shelfFolder) {
-    window = newWindow;
     folder = shelfFolder;
     removeFrames.fill(kRemoveRestFrame);
     addPressed = false;
-    if (background == nullptr)
-        return false;
-    if (offscreen == nullptr && !CreateOffscreen(window, background.get()))
-        return false;
-    RECT whole;
-    background->GetRect(&whole);
-    AddDirtyRect(&whole);
-    return true;
-}
-
-void CShelfView::RedrawAll() {
-    if (offscreen == nullptr)
-        return;
-    RECT whole;
-    offscreen->GetRect(&whole);
-    AddDirtyRect(&whole);
-    Flush(window);
+    return ShowOn(newWindow);
 }
 
 void CShelfView::Tick(uint32_t now) {
@@ -121,15 +82,6 @@ void CShelfView::DrawSlot(int32_t slot, const ShelfEntry& entry, const RECT& cli
     }
     CopyPart(removeControl.get(), 0, removeFrames[static_cast<size_t>(slot)] * kRemoveHeight,
              ShelfRemoveRect(slot), clip, kTransparentColour);
-}
-
-void CShelfView::CopyPart(const CDIBImage* picture, int32_t srcX, int32_t srcY, const RECT& dest,
-                          const RECT& clip, uint32_t key) {
-    const RECT part = RectIntersection(dest, clip);
-    if (picture == nullptr || RectIsEmpty(part))
-        return;
-    picture->CopyTo(offscreen, part.left, part.top, part.right - part.left, part.bottom - part.top,
-                    srcX + part.left - dest.left, srcY + part.top - dest.top, key);
 }
 
 void CShelfView::SlotChanged(int32_t slot) {
