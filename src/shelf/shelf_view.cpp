@@ -68,12 +68,8 @@ void CShelfView::DrawSlot(int32_t slot, const ShelfEntry& entry, const RECT& cli
         CopyPart(thumbnail, 0, 0,
                  ShelfThumbRect(slot, thumbnail->GetWidth(), thumbnail->GetHeight()), clip,
                  kNoColourKey);
-    if (entry.name == shelf->Current())
-        CopyPart(outlines.get(), 0, kCurrentOutline * kShelfOutlineHeight, ShelfOutlineRect(slot),
-                 clip, kTransparentColour);
-    if (slot == shelf->HighlightSlot())
-        CopyPart(outlines.get(), 0, kHighlightOutline * kShelfOutlineHeight, ShelfOutlineRect(slot),
-                 clip, kTransparentColour);
+    DrawOutlines(entry.name == shelf->Current(), slot == shelf->HighlightSlot(),
+                 kShelfOutlineHeight, ShelfOutlineRect(slot), clip);
     const int32_t column = ShelfMarkColumn(entry.progress.total);
     if (column >= 0) {
         const int32_t placed = std::clamp(entry.progress.placed, 0, entry.progress.total);
@@ -87,21 +83,17 @@ void CShelfView::DrawSlot(int32_t slot, const ShelfEntry& entry, const RECT& cli
 void CShelfView::SlotChanged(int32_t slot) {
     if (slot < 0 || slot >= kShelfPerSheet)
         return;
-    const RECT cell = ShelfCellRect(slot);
-    AddDirtyRect(&cell);
+    AddDirty(ShelfCellRect(slot));
 }
 
 void CShelfView::SheetChanged() {
-    const RECT grid = {kShelfGridLeft, kShelfGridTop,
-                       kShelfGridLeft + kShelfColumns * kShelfCellWidth,
-                       kNextSheetBox.y + kNextSheetBox.height};
-    AddDirtyRect(&grid);
+    AddDirty({kShelfGridLeft, kShelfGridTop, kShelfGridLeft + kShelfColumns * kShelfCellWidth,
+              kNextSheetBox.y + kNextSheetBox.height});
 }
 
 void CShelfView::SetAddPressed(bool pressed) {
     if (pressed == addPressed)
         return;
     addPressed = pressed;
-    const RECT control = BoxRect(kAddPictureBox);
-    AddDirtyRect(&control);
+    AddDirty(BoxRect(kAddPictureBox));
 }

@@ -51,12 +51,8 @@ void CBookView::Render(const RECT* r) {
 void CBookView::DrawPage(int32_t page, const RECT& clip) {
     CopyPart(thumbnails.get(), 0, (page - 1) * kThumbnailHeight, ThumbnailRect(page), clip,
              kNoColourKey);
-    if (page == book->CurrentPage())
-        CopyPart(outlines.get(), 0, kCurrentOutline * kOutlineHeight, OutlineRect(page), clip,
-                 kTransparentColour);
-    if (page == book->Highlight())
-        CopyPart(outlines.get(), 0, kHighlightOutline * kOutlineHeight, OutlineRect(page), clip,
-                 kTransparentColour);
+    DrawOutlines(page == book->CurrentPage(), page == book->Highlight(), kOutlineHeight,
+                 OutlineRect(page), clip);
     const PageProgress& progress = book->Progress(page);
     const int32_t total = std::clamp(progress.total, 0, kBookMarkCounts - 1);
     const int32_t placed = std::clamp(progress.placed, 0, total);
@@ -67,14 +63,12 @@ void CBookView::DrawPage(int32_t page, const RECT& clip) {
 void CBookView::PageChanged(int32_t page) {
     if (page < 1 || page > kPageCount)
         return;
-    const RECT cell = BookCellRect(page);
-    AddDirtyRect(&cell);
+    AddDirty(BookCellRect(page));
 }
 
 void CBookView::AllPagesChanged() {
-    const RECT grid = {BookCellRect(1).left, BookCellRect(1).top, BookCellRect(kPageCount).right,
-                       BookCellRect(kPageCount).bottom};
-    AddDirtyRect(&grid);
+    AddDirty({BookCellRect(1).left, BookCellRect(1).top, BookCellRect(kPageCount).right,
+              BookCellRect(kPageCount).bottom});
 }
 
 void CBookView::SetControlFrame(int32_t frame) {
@@ -88,6 +82,5 @@ void CBookView::ShowTurnTab(bool shown) {
     if (shown == turnTabShown)
         return;
     turnTabShown = shown;
-    const RECT tab = BoxRect(kTurnTabBox);
-    AddDirtyRect(&tab);
+    AddDirty(BoxRect(kTurnTabBox));
 }

@@ -5,6 +5,14 @@
 
 #include <utility>
 
+namespace {
+
+// The outline picture's rows: the page being played, the highlight.
+constexpr int32_t kCurrentOutline = 0;
+constexpr int32_t kHighlightOutline = 1;
+
+} // namespace
+
 CSheetView::CSheetView(const char* viewName) : CAnimViewBase(true), viewName(viewName) {}
 
 CSheetView::~CSheetView() = default;
@@ -53,4 +61,12 @@ void CSheetView::CopyPart(const CDIBImage* picture, int32_t srcX, int32_t srcY, 
         return;
     picture->CopyTo(offscreen, part.left, part.top, part.right - part.left, part.bottom - part.top,
                     srcX + part.left - dest.left, srcY + part.top - dest.top, key);
+}
+
+void CSheetView::DrawOutlines(bool current, bool highlighted, int32_t rowHeight, const RECT& where,
+                              const RECT& clip) {
+    if (current)
+        CopyPart(outlines.get(), 0, kCurrentOutline * rowHeight, where, clip, kTransparentColour);
+    if (highlighted)
+        CopyPart(outlines.get(), 0, kHighlightOutline * rowHeight, where, clip, kTransparentColour);
 }

@@ -42,10 +42,13 @@ protected:
     // where dest meets clip; nothing for a missing picture.
     void CopyPart(const CDIBImage* picture, int32_t srcX, int32_t srcY, const RECT& dest,
                   const RECT& clip, uint32_t key);
-
-    // The outline picture's rows: the page being played, the highlight.
-    static constexpr int32_t kCurrentOutline = 0;
-    static constexpr int32_t kHighlightOutline = 1;
+    // The outline picture's rows of height rowHeight around a cell's
+    // thumbnail at where: the page being played's when current, the
+    // keyboard's highlight's above it when highlighted.
+    void DrawOutlines(bool current, bool highlighted, int32_t rowHeight, const RECT& where,
+                      const RECT& clip);
+    // AddDirtyRect for a rectangle worked out on the spot.
+    void AddDirty(const RECT& r) { AddDirtyRect(&r); }
 
     // The pictures both pages have; each view reads its own.
     std::unique_ptr<CDIBImage> background;
