@@ -6,7 +6,9 @@ RECT GridCellRect(const CellGrid& grid, int32_t index) {
     return {left, top, left + grid.cellWidth, top + grid.cellHeight};
 }
 
-RECT WithinCell(const RECT& cell, int32_t left, int32_t top, int32_t width, int32_t height) {
+RECT GridPartRect(const CellGrid& grid, int32_t index, int32_t left, int32_t top, int32_t width,
+                  int32_t height) {
+    const RECT cell = GridCellRect(grid, index);
     return {cell.left + left, cell.top + top, cell.left + left + width, cell.top + top + height};
 }
 
@@ -14,7 +16,7 @@ bool InsideRect(const RECT& r, int32_t x, int32_t y) {
     return r.left <= x && x < r.right && r.top <= y && y < r.bottom;
 }
 
-int32_t GridCellAt(const CellGrid& grid, int32_t x, int32_t y, int32_t gutter) {
+int32_t GridCellAt(const CellGrid& grid, int32_t x, int32_t y) {
     if (x < grid.left || y < grid.top)
         return -1;
     const int32_t column = (x - grid.left) / grid.cellWidth;
@@ -23,7 +25,7 @@ int32_t GridCellAt(const CellGrid& grid, int32_t x, int32_t y, int32_t gutter) {
         return -1;
     const int32_t index = row * grid.columns + column;
     const RECT cell = GridCellRect(grid, index);
-    const RECT inner = {cell.left + gutter, cell.top + gutter, cell.right - gutter,
-                        cell.bottom - gutter};
+    const RECT inner = {cell.left + grid.gutter, cell.top + grid.gutter, cell.right - grid.gutter,
+                        cell.bottom - grid.gutter};
     return InsideRect(inner, x, y) ? index : -1;
 }

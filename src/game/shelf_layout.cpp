@@ -12,19 +12,10 @@ static_assert(kShelfOutlineWidth == kShelfThumbWidth + 2 * kShelfOutlineMargin &
               "the outlines go round the thumbnail box");
 static_assert(kRemoveFrames == 3 + kRemoveSteps, "rest, tap, then each step of the hold");
 
-namespace {
-
-constexpr CellGrid kShelfGrid = {kShelfGridLeft,   kShelfGridTop, kShelfCellWidth,
-                                 kShelfCellHeight, kShelfColumns, kShelfRows};
-// The cell's margin that belongs to no picture, so that a click between
+// Each cell's margin of 4 belongs to no picture, so that a click between
 // two cells opens neither.
-constexpr int32_t kCellGutter = 4;
-
-RECT At(int32_t slot, int32_t left, int32_t top, int32_t width, int32_t height) {
-    return WithinCell(ShelfCellRect(slot), left, top, width, height);
-}
-
-} // namespace
+constexpr CellGrid kShelfGrid = {
+    kShelfGridLeft, kShelfGridTop, kShelfCellWidth, kShelfCellHeight, kShelfColumns, kShelfRows, 4};
 
 RECT BoxRect(const ScreenBox& box) {
     return {box.x, box.y, box.x + box.width, box.y + box.height};
@@ -35,25 +26,28 @@ RECT ShelfCellRect(int32_t slot) {
 }
 
 RECT ShelfThumbBoxRect(int32_t slot) {
-    return At(slot, kShelfThumbLeft, kShelfThumbTop, kShelfThumbWidth, kShelfThumbHeight);
+    return GridPartRect(kShelfGrid, slot, kShelfThumbLeft, kShelfThumbTop, kShelfThumbWidth,
+                        kShelfThumbHeight);
 }
 
 RECT ShelfThumbRect(int32_t slot, int32_t width, int32_t height) {
-    return At(slot, kShelfThumbLeft + (kShelfThumbWidth - width) / 2,
-              kShelfThumbTop + (kShelfThumbHeight - height) / 2, width, height);
+    return GridPartRect(kShelfGrid, slot, kShelfThumbLeft + (kShelfThumbWidth - width) / 2,
+                        kShelfThumbTop + (kShelfThumbHeight - height) / 2, width, height);
 }
 
 RECT ShelfOutlineRect(int32_t slot) {
-    return At(slot, kShelfThumbLeft - kShelfOutlineMargin, kShelfThumbTop - kShelfOutlineMargin,
-              kShelfOutlineWidth, kShelfOutlineHeight);
+    return GridPartRect(kShelfGrid, slot, kShelfThumbLeft - kShelfOutlineMargin,
+                        kShelfThumbTop - kShelfOutlineMargin, kShelfOutlineWidth,
+                        kShelfOutlineHeight);
 }
 
 RECT ShelfMarkRect(int32_t slot) {
-    return At(slot, kShelfMarkLeft, kShelfMarkTop, kShelfMarkWidth, kShelfMarkHeight);
+    return GridPartRect(kShelfGrid, slot, kShelfMarkLeft, kShelfMarkTop, kShelfMarkWidth,
+                        kShelfMarkHeight);
 }
 
 RECT ShelfRemoveRect(int32_t slot) {
-    return At(slot, kRemoveLeft, kRemoveTop, kRemoveWidth, kRemoveHeight);
+    return GridPartRect(kShelfGrid, slot, kRemoveLeft, kRemoveTop, kRemoveWidth, kRemoveHeight);
 }
 
 ShelfSpot ShelfSpotAt(int32_t x, int32_t y, bool sheetArrows) {
@@ -65,7 +59,7 @@ ShelfSpot ShelfSpotAt(int32_t x, int32_t y, bool sheetArrows) {
         return {ShelfSpotKind::kPreviousSheet, -1};
     if (sheetArrows && InsideRect(BoxRect(kNextSheetBox), x, y))
         return {ShelfSpotKind::kNextSheet, -1};
-    const int32_t slot = GridCellAt(kShelfGrid, x, y, kCellGutter);
+    const int32_t slot = GridCellAt(kShelfGrid, x, y);
     if (slot < 0)
         return {};
     if (InsideRect(ShelfRemoveRect(slot), x, y))
