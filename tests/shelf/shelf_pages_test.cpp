@@ -27,30 +27,15 @@ namespace fs = std::filesystem;
 
 namespace {
 
-class ShelfPages : public PlayPageTest {
+class ShelfPages : public ShelfFixture {
 protected:
-    ShelfPages() : PlayPageTest({1}) {
-        const fs::path data = dir.Path() / "Data";
-        fs::copy_file(data / "m0011.dat", data / "m0012.dat");
-        fs::create_directory(dir.Path() / "user");
-        SetUserDataDirectory((dir.Path() / "user").string());
-        shelf = ShelfFolder();
-        EXPECT_TRUE(PrepareShelf(shelf));
-        EXPECT_TRUE(session->ShowPage(1));
-    }
-    ~ShelfPages() override {
-        CPlayerSaves::GetInstance()->SetFolder(0);
-        SetUserDataDirectory("");
-    }
+    ShelfPages() : ShelfFixture({1}) { EXPECT_TRUE(session->ShowPage(1)); }
+    ~ShelfPages() override { CPlayerSaves::GetInstance()->SetFolder(0); }
 
     // A photo of width x height, one colour, added with count pieces; its
     // page's folder name.
     std::string Add(int width, int height, int32_t count, photos::Rgb colour = {40, 90, 200}) {
-        const std::string photo = (dir.Path() / "photo.ppm").string();
-        WritePpm(photo, photos::Image(width, height, colour));
-        std::string name;
-        EXPECT_EQ(AddPhotoToShelf(photo, count, shelf, &name), AddedPhoto::kAdded);
-        return name;
+        return AddPhoto(photos::Image(width, height, colour), count);
     }
     // Plays `pieces` pieces of the page as the player in folder, and leaves
     // it as leaving it stores it.
@@ -63,8 +48,6 @@ protected:
             ASSERT_TRUE(session->PlacePiece(k)) << k;
         session->Document().GoToPage(1);
     }
-
-    std::string shelf;
 };
 
 } // namespace
