@@ -157,8 +157,7 @@ TEST_F(OwnPages, APhotoPreparedBeforeTheCountGivesTheSamePage) {
     ASSERT_TRUE(other.Open(shelf + "\\" + added));
     EXPECT_EQ(one.Info().cutSeed, other.Info().cutSeed);
     EXPECT_TRUE(photos::SameBox(one.Info().frame, other.Info().frame));
-    EXPECT_EQ(ReadAll(platform::NativePath(shelf + "\\" + stored + "\\picture.dat")),
-              ReadAll(platform::NativePath(shelf + "\\" + added + "\\picture.dat")));
+    EXPECT_EQ(ReadAll(PageFile(stored, "picture.dat")), ReadAll(PageFile(added, "picture.dat")));
     // Another count cuts the same photo another way.
     ASSERT_EQ(StorePreparedPhoto(prepared, 4, shelf, &stored), AddedPhoto::kAdded);
     COwnPage four;

@@ -61,9 +61,9 @@ TEST_F(ShelfPages, EachPlayersProgressOnAPictureIsTheirOwn) {
     // Each save lies in the page's own folder, named for its player.
     EXPECT_EQ(OwnSaveNameOf(0), kOwnSaveName);
     EXPECT_EQ(OwnSaveNameOf(2), "progress02.sav");
-    EXPECT_TRUE(fs::exists(platform::NativePath(shelf + "\\" + first + "\\progress.sav")));
-    EXPECT_TRUE(fs::exists(platform::NativePath(shelf + "\\" + first + "\\progress02.sav")));
-    EXPECT_FALSE(fs::exists(platform::NativePath(shelf + "\\" + second + "\\progress.sav")));
+    EXPECT_TRUE(fs::exists(PageFile(first, "progress.sav")));
+    EXPECT_TRUE(fs::exists(PageFile(first, "progress02.sav")));
+    EXPECT_FALSE(fs::exists(PageFile(second, "progress.sav")));
 
     const std::vector<ShelfEntry> firstPlayers = ReadShelfEntries(shelf, 0);
     ASSERT_EQ(firstPlayers.size(), 2u);
@@ -77,9 +77,7 @@ TEST_F(ShelfPages, EachPlayersProgressOnAPictureIsTheirOwn) {
     EXPECT_EQ(ReadShelfEntries(shelf, 5)[0].progress, (PageProgress{0, 4})) << "a player new to it";
 
     // A page whose page file is damaged is listed without a count.
-    std::ofstream(platform::NativePath(shelf + "\\" + second + "\\" + photos::kPageFileName),
-                  std::ios::binary | std::ios::trunc)
-        << "VPHOTOPG";
+    std::ofstream(PageFile(second, photos::kPageFileName), std::ios::binary) << "VPHOTOPG";
     EXPECT_EQ(ReadShelfEntry(shelf, second, 0).progress.total, 0);
     EXPECT_TRUE(ReadShelfEntries(shelf + "\\nowhere", 0).empty());
 }
@@ -105,7 +103,7 @@ TEST_F(ShelfPages, ThumbnailsAreMadeOnceFromTheStoredPictureInThePagesShape) {
     EXPECT_EQ(thumbnails.MadeCount(), 2);
 
     // Kept: the stored picture is not read again, even when it has gone.
-    fs::remove(platform::NativePath(shelf + "\\" + landscape + "\\" + photos::kPagePictureName));
+    fs::remove(PageFile(landscape, photos::kPagePictureName));
     EXPECT_EQ(thumbnails.Get(shelf, landscape), wide);
     EXPECT_EQ(thumbnails.MadeCount(), 2);
     // A page whose picture cannot be read has none, and is not tried again.

@@ -1,6 +1,7 @@
 #include "shelf_test_support.h"
 
 #include "persist/store_locations.h"
+#include "platform/files.h"
 #include "shelf/photo_adding.h"
 #include "shelf/shelf.h"
 
@@ -43,4 +44,8 @@ std::string ShelfFixture::AddPhoto(const photos::Image& picture, int32_t count) 
     std::string name;
     EXPECT_EQ(AddPhotoToShelf(photo, count, shelf, &name), AddedPhoto::kAdded);
     return name;
+}
+
+std::string ShelfFixture::PageFile(const std::string& page, const std::string& file) const {
+    return platform::NativePath(shelf + "\\" + page + "\\" + file);
 }

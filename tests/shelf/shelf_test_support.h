@@ -24,6 +24,8 @@ protected:
     // picture, written as a photo and added with count pieces: the name of
     // its page's folder on the shelf.
     std::string AddPhoto(const photos::Image& picture, int32_t count);
+    // The file of that name in the page's folder, as the host names it.
+    std::string PageFile(const std::string& page, const std::string& file) const;
 
     std::string shelf;
 };
