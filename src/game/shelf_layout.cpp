@@ -1,4 +1,5 @@
 #include "game/shelf_layout.h"
+#include "game/cell_grid.h"
 
 #include <algorithm>
 
@@ -11,88 +12,63 @@ static_assert(kShelfOutlineWidth == kShelfThumbWidth + 2 * kShelfOutlineMargin &
               "the outlines go round the thumbnail box");
 static_assert(kRemoveFrames == 3 + kRemoveSteps, "rest, tap, then each step of the hold");
 
-namespace {
-
-// The cell's margin that belongs to no picture, so that a click between
+// Each cell's margin of 4 belongs to no picture, so that a click between
 // two cells opens neither.
-constexpr int32_t kCellGutter = 4;
-
-RECT At(int32_t slot, int32_t left, int32_t top, int32_t width, int32_t height) {
-    const RECT cell = ShelfCellRect(slot);
-    return {cell.left + left, cell.top + top, cell.left + left + width, cell.top + top + height};
-}
-
-bool Inside(const RECT& r, int32_t x, int32_t y) {
-    return r.left <= x && x < r.right && r.top <= y && y < r.bottom;
-}
-
-int32_t SlotAt(int32_t x, int32_t y) {
-    if (x < kShelfGridLeft || y < kShelfGridTop)
-        return -1;
-    const int32_t column = (x - kShelfGridLeft) / kShelfCellWidth;
-    const int32_t row = (y - kShelfGridTop) / kShelfCellHeight;
-    if (column >= kShelfColumns || row >= kShelfRows)
-        return -1;
-    const int32_t slot = row * kShelfColumns + column;
-    const RECT cell = ShelfCellRect(slot);
-    const RECT inner = {cell.left + kCellGutter, cell.top + kCellGutter, cell.right - kCellGutter,
-                        cell.bottom - kCellGutter};
-    return Inside(inner, x, y) ? slot : -1;
-}
-
-} // namespace
+constexpr CellGrid kShelfGrid = {
+    kShelfGridLeft, kShelfGridTop, kShelfCellWidth, kShelfCellHeight, kShelfColumns, kShelfRows, 4};
 
 RECT BoxRect(const ScreenBox& box) {
     return {box.x, box.y, box.x + box.width, box.y + box.height};
 }
 
 RECT ShelfCellRect(int32_t slot) {
-    const int32_t left = kShelfGridLeft + (slot % kShelfColumns) * kShelfCellWidth;
-    const int32_t top = kShelfGridTop + (slot / kShelfColumns) * kShelfCellHeight;
-    return {left, top, left + kShelfCellWidth, top + kShelfCellHeight};
+    return GridCellRect(kShelfGrid, slot);
 }
 
 RECT ShelfThumbBoxRect(int32_t slot) {
-    return At(slot, kShelfThumbLeft, kShelfThumbTop, kShelfThumbWidth, kShelfThumbHeight);
+    return GridPartRect(kShelfGrid, slot, kShelfThumbLeft, kShelfThumbTop, kShelfThumbWidth,
+                        kShelfThumbHeight);
 }
 
 RECT ShelfThumbRect(int32_t slot, int32_t width, int32_t height) {
-    return At(slot, kShelfThumbLeft + (kShelfThumbWidth - width) / 2,
-              kShelfThumbTop + (kShelfThumbHeight - height) / 2, width, height);
+    return GridPartRect(kShelfGrid, slot, kShelfThumbLeft + (kShelfThumbWidth - width) / 2,
+                        kShelfThumbTop + (kShelfThumbHeight - height) / 2, width, height);
 }
 
 RECT ShelfOutlineRect(int32_t slot) {
-    return At(slot, kShelfThumbLeft - kShelfOutlineMargin, kShelfThumbTop - kShelfOutlineMargin,
-              kShelfOutlineWidth, kShelfOutlineHeight);
+    return GridPartRect(kShelfGrid, slot, kShelfThumbLeft - kShelfOutlineMargin,
+                        kShelfThumbTop - kShelfOutlineMargin, kShelfOutlineWidth,
+                        kShelfOutlineHeight);
 }
 
 RECT ShelfMarkRect(int32_t slot) {
-    return At(slot, kShelfMarkLeft, kShelfMarkTop, kShelfMarkWidth, kShelfMarkHeight);
+    return GridPartRect(kShelfGrid, slot, kShelfMarkLeft, kShelfMarkTop, kShelfMarkWidth,
+                        kShelfMarkHeight);
 }
 
 RECT ShelfRemoveRect(int32_t slot) {
-    return At(slot, kRemoveLeft, kRemoveTop, kRemoveWidth, kRemoveHeight);
+    return GridPartRect(kShelfGrid, slot, kRemoveLeft, kRemoveTop, kRemoveWidth, kRemoveHeight);
 }
 
 ShelfSpot ShelfSpotAt(int32_t x, int32_t y, bool sheetArrows) {
     if (InTurnTab(x, y))
         return {ShelfSpotKind::kTurn, -1};
-    if (Inside(BoxRect(kAddPictureBox), x, y))
+    if (InsideRect(BoxRect(kAddPictureBox), x, y))
         return {ShelfSpotKind::kAddPicture, -1};
-    if (sheetArrows && Inside(BoxRect(kPreviousSheetBox), x, y))
+    if (sheetArrows && InsideRect(BoxRect(kPreviousSheetBox), x, y))
         return {ShelfSpotKind::kPreviousSheet, -1};
-    if (sheetArrows && Inside(BoxRect(kNextSheetBox), x, y))
+    if (sheetArrows && InsideRect(BoxRect(kNextSheetBox), x, y))
         return {ShelfSpotKind::kNextSheet, -1};
-    const int32_t slot = SlotAt(x, y);
+    const int32_t slot = GridCellAt(kShelfGrid, x, y);
     if (slot < 0)
         return {};
-    if (Inside(ShelfRemoveRect(slot), x, y))
+    if (InsideRect(ShelfRemoveRect(slot), x, y))
         return {ShelfSpotKind::kRemove, slot};
     return {ShelfSpotKind::kPicture, slot};
 }
 
 bool InTurnTab(int32_t x, int32_t y) {
-    return Inside(BoxRect(kTurnTabBox), x, y);
+    return InsideRect(BoxRect(kTurnTabBox), x, y);
 }
 
 int32_t ShelfMarkColumn(int32_t pieceCount) {

@@ -25,16 +25,6 @@ photos::Image LoadGamePicture(const std::string& gamePath) {
     return photos::CopyFromDib(image);
 }
 
-// A picture anywhere, by its full path.
-photos::Image LoadPictureAt(const std::string& path) {
-    std::vector<uint8_t> bytes;
-    CDIBImage image(1, 1);
-    if (!ReadWholeFile(path, kLargestPagePicture, &bytes) ||
-        !image.LoadFromMemory(bytes.data(), bytes.size()))
-        return photos::Image();
-    return photos::CopyFromDib(image);
-}
-
 // The whole of a file just opened, when it is no longer than limit; the
 // file is closed either way.
 bool ReadOpenedFile(platform::FileHandle file, int64_t size, size_t limit,
@@ -74,17 +64,30 @@ bool ReadPlayerFile(const std::string& path, size_t limit, std::vector<uint8_t>*
     return ReadOpenedFile(file, size, limit, bytes);
 }
 
-bool COwnPage::Open(const std::string& pageFolder) {
+bool ReadPageFileIn(const std::string& pageFolder, photos::PhotoPageInfo* info) {
     std::vector<uint8_t> file;
+    return ReadWholeFile(pageFolder + "\\" + photos::kPageFileName, kLargestPageFile, &file) &&
+           photos::DecodePageFile(file.data(), file.size(), info);
+}
+
+photos::Image ReadPagePictureIn(const std::string& pageFolder) {
+    std::vector<uint8_t> bytes;
+    CDIBImage image(1, 1);
+    if (!ReadWholeFile(pageFolder + "\\" + photos::kPagePictureName, kLargestPagePicture, &bytes) ||
+        !image.LoadFromMemory(bytes.data(), bytes.size()))
+        return photos::Image();
+    return photos::CopyFromDib(image);
+}
+
+bool COwnPage::Open(const std::string& pageFolder) {
     photos::PhotoPageInfo read;
-    if (!ReadWholeFile(pageFolder + "\\" + photos::kPageFileName, kLargestPageFile, &file) ||
-        !photos::DecodePageFile(file.data(), file.size(), &read)) {
+    if (!ReadPageFileIn(pageFolder, &read)) {
         Log("COwnPage::Open: no usable page file in %s", pageFolder.c_str());
         return false;
     }
     folder = pageFolder;
     info = read;
-    const photos::Image picture = LoadPictureAt(folder + "\\" + photos::kPagePictureName);
+    const photos::Image picture = ReadPagePictureIn(folder);
     const photos::Image background = LoadGamePicture(BackgroundPath());
     const photos::CutPage cut =
         photos::CutPhotoPage(picture, background, info.frame, info.pieceCount, info.cutSeed);

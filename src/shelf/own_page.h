@@ -57,6 +57,13 @@ private:
     std::vector<std::vector<uint8_t>> glows;
 };
 
+// The page file in pageFolder (a game path), read and decoded into info;
+// false when it is missing, too large or damaged. Called by COwnPage::Open
+// and the book's page of the player's pictures (shelf_pages).
+bool ReadPageFileIn(const std::string& pageFolder, photos::PhotoPageInfo* info);
+// The stored page picture in pageFolder; an empty image when it cannot be
+// read. Called by the same two.
+photos::Image ReadPagePictureIn(const std::string& pageFolder);
 // Reads a whole file (a game path) into bytes; false when it cannot be read
 // or is larger than limit bytes.
 bool ReadWholeFile(const std::string& path, size_t limit, std::vector<uint8_t>* bytes);

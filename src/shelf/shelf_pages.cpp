@@ -12,32 +12,13 @@
 
 #include <vector>
 
-namespace {
-
-// As an own page opens them (own_page.cpp).
-constexpr size_t kLargestPageFile = 4096;
-constexpr size_t kLargestPagePicture = 2 * 1024 * 1024;
-
-photos::Image ReadPagePicture(const std::string& path) {
-    std::vector<uint8_t> bytes;
-    CDIBImage image(1, 1);
-    if (!ReadWholeFile(path, kLargestPagePicture, &bytes) ||
-        !image.LoadFromMemory(bytes.data(), bytes.size()))
-        return photos::Image();
-    return photos::CopyFromDib(image);
-}
-
-} // namespace
-
 ShelfEntry ReadShelfEntry(const std::string& shelfFolder, const std::string& name,
                           int32_t playerFolder) {
     ShelfEntry entry;
     entry.name = name;
     const std::string folder = shelfFolder + "\\" + name;
-    std::vector<uint8_t> file;
     photos::PhotoPageInfo info;
-    if (!ReadWholeFile(folder + "\\" + photos::kPageFileName, kLargestPageFile, &file) ||
-        !photos::DecodePageFile(file.data(), file.size(), &info))
+    if (!ReadPageFileIn(folder, &info))
         return entry;
     entry.progress =
         ReadOwnPageProgress(folder + "\\" + OwnSaveNameOf(playerFolder), info.pieceCount);
@@ -85,8 +66,7 @@ const CDIBImage* CShelfThumbnails::Get(const std::string& shelfFolder, const std
         return found->second.get();
     std::unique_ptr<CDIBImage> thumbnail;
     const uint32_t started = platform::MillisecondClock();
-    const photos::Image picture =
-        ReadPagePicture(shelfFolder + "\\" + name + "\\" + photos::kPagePictureName);
+    const photos::Image picture = ReadPagePictureIn(shelfFolder + "\\" + name);
     if (picture.Width() > 0) {
         ++made;
         thumbnail = std::make_unique<CDIBImage>(1, 1);

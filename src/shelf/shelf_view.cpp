@@ -1,5 +1,4 @@
 #include "shelf/shelf_view.h"
-#include "diag/log.h"
 #include "game/shelf_book.h"
 #include "game/shelf_layout.h"
 #include "image/dib_image.h"
@@ -9,60 +8,22 @@
 
 static_assert(kShelfPerSheet == 15, "one remove face per slot");
 
-namespace {
-
-constexpr int32_t kCurrentOutline = 0;
-constexpr int32_t kHighlightOutline = 1;
-
-std::unique_ptr<CDIBImage> ReadPicture(const char* path) {
-    auto picture = std::make_unique<CDIBImage>(1, 1);
-    if (picture->LoadFile(path))
-        return picture;
-    Log("CShelfView: picture %s missing", path);
-    return nullptr;
-}
-
-} // namespace
-
-CShelfView::CShelfView(const CShelfBook* shelf) : CAnimViewBase(true), shelf(shelf) {}
+CShelfView::CShelfView(const CShelfBook* shelf) : CSheetView("CShelfView"), shelf(shelf) {}
 
 CShelfView::~CShelfView() = default;
 
 void CShelfView::LoadPictures() {
-    if (picturesRead)
-        return;
-    picturesRead = true;
-    background = ReadPicture(kShelfBackgroundPath);
-    marks = ReadPicture(kShelfMarksPath);
-    outlines = ReadPicture(kShelfOutlinesPath);
-    removeControl = ReadPicture(kRemoveControlPath);
-    turnTab = ReadPicture(kTurnTabPath);
-    addPicture = ReadPicture(kAddPicturePath);
-    arrows = ReadPicture(kSheetArrowsPath);
+    ReadPicturesOnce(
+        {&background, &marks, &outlines, &removeControl, &turnTab, &addPicture, &arrows},
+        {kShelfBackgroundPath, kShelfMarksPath, kShelfOutlinesPath, kRemoveControlPath,
+         kTurnTabPath, kAddPicturePath, kSheetArrowsPath});
 }
 
 bool CShelfView::Show(HWND newWindow, const std::string& shelfFolder) {
-    window = newWindow;
     folder = shelfFolder;
     removeFrames.fill(kRemoveRestFrame);
     addPressed = false;
-    if (background == nullptr)
-        return false;
-    if (offscreen == nullptr && !CreateOffscreen(window, background.get()))
-        return false;
-    RECT whole;
-    background->GetRect(&whole);
-    AddDirtyRect(&whole);
-    return true;
-}
-
-void CShelfView::RedrawAll() {
-    if (offscreen == nullptr)
-        return;
-    RECT whole;
-    offscreen->GetRect(&whole);
-    AddDirtyRect(&whole);
-    Flush(window);
+    return ShowOn(newWindow);
 }
 
 void CShelfView::Tick(uint32_t now) {
@@ -107,12 +68,8 @@ void CShelfView::DrawSlot(int32_t slot, const ShelfEntry& entry, const RECT& cli
         CopyPart(thumbnail, 0, 0,
                  ShelfThumbRect(slot, thumbnail->GetWidth(), thumbnail->GetHeight()), clip,
                  kNoColourKey);
-    if (entry.name == shelf->Current())
-        CopyPart(outlines.get(), 0, kCurrentOutline * kShelfOutlineHeight, ShelfOutlineRect(slot),
-                 clip, kTransparentColour);
-    if (slot == shelf->HighlightSlot())
-        CopyPart(outlines.get(), 0, kHighlightOutline * kShelfOutlineHeight, ShelfOutlineRect(slot),
-                 clip, kTransparentColour);
+    DrawOutlines(entry.name == shelf->Current(), slot == shelf->HighlightSlot(),
+                 kShelfOutlineHeight, ShelfOutlineRect(slot), clip);
     const int32_t column = ShelfMarkColumn(entry.progress.total);
     if (column >= 0) {
         const int32_t placed = std::clamp(entry.progress.placed, 0, entry.progress.total);
@@ -123,33 +80,20 @@ void CShelfView::DrawSlot(int32_t slot, const ShelfEntry& entry, const RECT& cli
              ShelfRemoveRect(slot), clip, kTransparentColour);
 }
 
-void CShelfView::CopyPart(const CDIBImage* picture, int32_t srcX, int32_t srcY, const RECT& dest,
-                          const RECT& clip, uint32_t key) {
-    const RECT part = RectIntersection(dest, clip);
-    if (picture == nullptr || RectIsEmpty(part))
-        return;
-    picture->CopyTo(offscreen, part.left, part.top, part.right - part.left, part.bottom - part.top,
-                    srcX + part.left - dest.left, srcY + part.top - dest.top, key);
-}
-
 void CShelfView::SlotChanged(int32_t slot) {
     if (slot < 0 || slot >= kShelfPerSheet)
         return;
-    const RECT cell = ShelfCellRect(slot);
-    AddDirtyRect(&cell);
+    AddDirty(ShelfCellRect(slot));
 }
 
 void CShelfView::SheetChanged() {
-    const RECT grid = {kShelfGridLeft, kShelfGridTop,
-                       kShelfGridLeft + kShelfColumns * kShelfCellWidth,
-                       kNextSheetBox.y + kNextSheetBox.height};
-    AddDirtyRect(&grid);
+    AddDirty({kShelfGridLeft, kShelfGridTop, kShelfGridLeft + kShelfColumns * kShelfCellWidth,
+              kNextSheetBox.y + kNextSheetBox.height});
 }
 
 void CShelfView::SetAddPressed(bool pressed) {
     if (pressed == addPressed)
         return;
     addPressed = pressed;
-    const RECT control = BoxRect(kAddPictureBox);
-    AddDirtyRect(&control);
+    AddDirty(BoxRect(kAddPictureBox));
 }

@@ -6,7 +6,7 @@
 #pragma once
 
 #include "shelf/shelf_pages.h"
-#include "sprites/anim_view_base.h"
+#include "sprites/sheet_view.h"
 
 #include <array>
 #include <cstdint>
@@ -17,7 +17,7 @@ class CDIBImage;
 class CShelfBook;
 struct ShelfEntry;
 
-class CShelfView : public CAnimViewBase {
+class CShelfView : public CSheetView {
 public:
     explicit CShelfView(const CShelfBook* shelf);
     ~CShelfView() override;
@@ -30,8 +30,6 @@ public:
     // False when there is no background to show.
     bool Show(HWND window, const std::string& shelfFolder);
     void Render(const RECT* r) override;
-    // The whole page at once (the book screen's paint).
-    void RedrawAll();
     // The main loop's periodic call while the page shows: the remove
     // controls' faces follow the shelf's holds at now, and the changes
     // reach the screen.
@@ -51,22 +49,14 @@ public:
 
 private:
     void DrawSlot(int32_t slot, const ShelfEntry& entry, const RECT& clip);
-    void CopyPart(const CDIBImage* picture, int32_t srcX, int32_t srcY, const RECT& dest,
-                  const RECT& clip, uint32_t key);
     void UpdateRemoveFrames(uint32_t now);
 
     const CShelfBook* shelf;
     CShelfThumbnails thumbnails;
     std::string folder;
-    std::unique_ptr<CDIBImage> background;
-    std::unique_ptr<CDIBImage> marks;
-    std::unique_ptr<CDIBImage> outlines;
     std::unique_ptr<CDIBImage> removeControl;
-    std::unique_ptr<CDIBImage> turnTab;
     std::unique_ptr<CDIBImage> addPicture;
     std::unique_ptr<CDIBImage> arrows;
-    bool picturesRead = false;
     bool addPressed = false;
     std::array<int32_t, 15> removeFrames{};
-    HWND window = nullptr;
 };

@@ -5,7 +5,7 @@
 // played keeps its own view and stays in memory meanwhile.
 #pragma once
 
-#include "sprites/anim_view_base.h"
+#include "sprites/sheet_view.h"
 
 #include <cstdint>
 #include <memory>
@@ -13,7 +13,7 @@
 class CDIBImage;
 class CPictureBook;
 
-class CBookView : public CAnimViewBase {
+class CBookView : public CSheetView {
 public:
     explicit CBookView(const CPictureBook* book);
     ~CBookView() override;
@@ -25,8 +25,6 @@ public:
     // all dirty. False when there is no background to show.
     bool Show(HWND window);
     void Render(const RECT* r) override;
-    // The whole book at once (the book screen's paint).
-    void RedrawAll();
     // The main loop's periodic call while the book is open.
     void Tick() { Flush(window); }
 
@@ -45,21 +43,11 @@ public:
 
 private:
     void DrawPage(int32_t page, const RECT& clip);
-    // Copies the picture's block at (srcX, srcY) to dest's place, only
-    // where dest meets clip.
-    void CopyPart(const CDIBImage* picture, int32_t srcX, int32_t srcY, const RECT& dest,
-                  const RECT& clip, uint32_t key);
 
     const CPictureBook* book;
-    std::unique_ptr<CDIBImage> background;
     std::unique_ptr<CDIBImage> thumbnails;
-    std::unique_ptr<CDIBImage> marks;
-    std::unique_ptr<CDIBImage> outlines;
     std::unique_ptr<CDIBImage> control;
-    std::unique_ptr<CDIBImage> turnTab;
     std::unique_ptr<CDIBImage> badges; // the players' (player_badges.h)
-    bool picturesRead = false;
     int32_t controlFrame = 0;
     bool turnTabShown = false;
-    HWND window = nullptr;
 };

@@ -28,49 +28,20 @@
 
 namespace fs = std::filesystem;
 
-void WritePpm(const std::string& path, const photos::Image& picture) {
-    std::ofstream out(path, std::ios::binary);
-    out << "P6\n# made up\n" << picture.Width() << " " << picture.Height() << "\n255\n";
-    for (int y = 0; y < picture.Height(); ++y)
-        for (int x = 0; x < picture.Width(); ++x) {
-            const photos::Rgb c = picture.At(x, y);
-            out.put(static_cast<char>(c.r)).put(static_cast<char>(c.g)).put(static_cast<char>(c.b));
-        }
-}
-
-void WriteClaimedPpm(const std::string& path, int width, int height) {
-    std::ofstream out(path, std::ios::binary);
-    out << "P6\n" << width << " " << height << "\n255\n" << std::string(300, '\x40');
-}
-
 namespace {
 
-class OwnPages : public PlayPageTest {
+class OwnPages : public ShelfFixture {
 protected:
-    OwnPages() : PlayPageTest({1, 2, 3}) {
-        // Landscape photos are drawn over a background of their own.
-        const fs::path data = dir.Path() / "Data";
-        fs::copy_file(data / "m0011.dat", data / "m0012.dat");
-        fs::create_directory(dir.Path() / "user");
-        SetUserDataDirectory((dir.Path() / "user").string());
-        shelf = ShelfFolder();
-        EXPECT_TRUE(PrepareShelf(shelf));
+    OwnPages() : ShelfFixture({1, 2, 3}) {
         EXPECT_TRUE(session->ShowPage(1));
         headless::TakeDecodedPhotoSizes();
     }
-    ~OwnPages() override { SetUserDataDirectory(""); }
 
     // A photo of width x height added with count pieces; its page's folder.
     std::string Add(int width, int height, int32_t count) {
-        const std::string photo = (dir.Path() / "photo.ppm").string();
-        WritePpm(photo, PatternPicture(width, height));
-        std::string name;
-        EXPECT_EQ(AddPhotoToShelf(photo, count, shelf, &name), AddedPhoto::kAdded);
-        return shelf + "\\" + name;
+        return shelf + "\\" + AddPhoto(PatternPicture(width, height), count);
     }
     bool Placed(int32_t k) { return Piece(kPlacedKind, k)->IsVisible(); }
-
-    std::string shelf;
 };
 
 TEST_F(OwnPages, APhotoBecomesAPageThatPlaysIsStoredAndComesBackAsItWasLeft) {
@@ -186,8 +157,7 @@ TEST_F(OwnPages, APhotoPreparedBeforeTheCountGivesTheSamePage) {
     ASSERT_TRUE(other.Open(shelf + "\\" + added));
     EXPECT_EQ(one.Info().cutSeed, other.Info().cutSeed);
     EXPECT_TRUE(photos::SameBox(one.Info().frame, other.Info().frame));
-    EXPECT_EQ(ReadAll(platform::NativePath(shelf + "\\" + stored + "\\picture.dat")),
-              ReadAll(platform::NativePath(shelf + "\\" + added + "\\picture.dat")));
+    EXPECT_EQ(ReadAll(PageFile(stored, "picture.dat")), ReadAll(PageFile(added, "picture.dat")));
     // Another count cuts the same photo another way.
     ASSERT_EQ(StorePreparedPhoto(prepared, 4, shelf, &stored), AddedPhoto::kAdded);
     COwnPage four;

@@ -27,30 +27,15 @@ namespace fs = std::filesystem;
 
 namespace {
 
-class ShelfPages : public PlayPageTest {
+class ShelfPages : public ShelfFixture {
 protected:
-    ShelfPages() : PlayPageTest({1}) {
-        const fs::path data = dir.Path() / "Data";
-        fs::copy_file(data / "m0011.dat", data / "m0012.dat");
-        fs::create_directory(dir.Path() / "user");
-        SetUserDataDirectory((dir.Path() / "user").string());
-        shelf = ShelfFolder();
-        EXPECT_TRUE(PrepareShelf(shelf));
-        EXPECT_TRUE(session->ShowPage(1));
-    }
-    ~ShelfPages() override {
-        CPlayerSaves::GetInstance()->SetFolder(0);
-        SetUserDataDirectory("");
-    }
+    ShelfPages() : ShelfFixture({1}) { EXPECT_TRUE(session->ShowPage(1)); }
+    ~ShelfPages() override { CPlayerSaves::GetInstance()->SetFolder(0); }
 
     // A photo of width x height, one colour, added with count pieces; its
     // page's folder name.
     std::string Add(int width, int height, int32_t count, photos::Rgb colour = {40, 90, 200}) {
-        const std::string photo = (dir.Path() / "photo.ppm").string();
-        WritePpm(photo, photos::Image(width, height, colour));
-        std::string name;
-        EXPECT_EQ(AddPhotoToShelf(photo, count, shelf, &name), AddedPhoto::kAdded);
-        return name;
+        return AddPhoto(photos::Image(width, height, colour), count);
     }
     // Plays `pieces` pieces of the page as the player in folder, and leaves
     // it as leaving it stores it.
@@ -63,8 +48,6 @@ protected:
             ASSERT_TRUE(session->PlacePiece(k)) << k;
         session->Document().GoToPage(1);
     }
-
-    std::string shelf;
 };
 
 } // namespace
@@ -78,9 +61,9 @@ TEST_F(ShelfPages, EachPlayersProgressOnAPictureIsTheirOwn) {
     // Each save lies in the page's own folder, named for its player.
     EXPECT_EQ(OwnSaveNameOf(0), kOwnSaveName);
     EXPECT_EQ(OwnSaveNameOf(2), "progress02.sav");
-    EXPECT_TRUE(fs::exists(platform::NativePath(shelf + "\\" + first + "\\progress.sav")));
-    EXPECT_TRUE(fs::exists(platform::NativePath(shelf + "\\" + first + "\\progress02.sav")));
-    EXPECT_FALSE(fs::exists(platform::NativePath(shelf + "\\" + second + "\\progress.sav")));
+    EXPECT_TRUE(fs::exists(PageFile(first, "progress.sav")));
+    EXPECT_TRUE(fs::exists(PageFile(first, "progress02.sav")));
+    EXPECT_FALSE(fs::exists(PageFile(second, "progress.sav")));
 
     const std::vector<ShelfEntry> firstPlayers = ReadShelfEntries(shelf, 0);
     ASSERT_EQ(firstPlayers.size(), 2u);
@@ -94,9 +77,7 @@ TEST_F(ShelfPages, EachPlayersProgressOnAPictureIsTheirOwn) {
     EXPECT_EQ(ReadShelfEntries(shelf, 5)[0].progress, (PageProgress{0, 4})) << "a player new to it";
 
     // A page whose page file is damaged is listed without a count.
-    std::ofstream(platform::NativePath(shelf + "\\" + second + "\\" + photos::kPageFileName),
-                  std::ios::binary | std::ios::trunc)
-        << "VPHOTOPG";
+    std::ofstream(PageFile(second, photos::kPageFileName), std::ios::binary) << "VPHOTOPG";
     EXPECT_EQ(ReadShelfEntry(shelf, second, 0).progress.total, 0);
     EXPECT_TRUE(ReadShelfEntries(shelf + "\\nowhere", 0).empty());
 }
@@ -122,7 +103,7 @@ TEST_F(ShelfPages, ThumbnailsAreMadeOnceFromTheStoredPictureInThePagesShape) {
     EXPECT_EQ(thumbnails.MadeCount(), 2);
 
     // Kept: the stored picture is not read again, even when it has gone.
-    fs::remove(platform::NativePath(shelf + "\\" + landscape + "\\" + photos::kPagePictureName));
+    fs::remove(PageFile(landscape, photos::kPagePictureName));
     EXPECT_EQ(thumbnails.Get(shelf, landscape), wide);
     EXPECT_EQ(thumbnails.MadeCount(), 2);
     // A page whose picture cannot be read has none, and is not tried again.

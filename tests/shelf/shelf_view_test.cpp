@@ -55,11 +55,9 @@ Image Ring(int width, int height, Rgb colour) {
     return ring;
 }
 
-class ShelfViewTest : public PlayPageTest {
+class ShelfViewTest : public ShelfFixture {
 protected:
-    ShelfViewTest() : PlayPageTest({1}) {
-        const fs::path data = dir.Path() / "Data";
-        fs::copy_file(data / "m0011.dat", data / "m0012.dat");
+    ShelfViewTest() : ShelfFixture({1}) {
         Write(kShelfBackgroundPath, Image(kScreenWidth, kScreenHeight, kPaper));
         Image marks(kShelfMarkWidth * kShelfMarkColumns, kShelfMarkHeight * kShelfMarkRows);
         for (int column = 0; column < kShelfMarkColumns; ++column)
@@ -82,12 +80,7 @@ protected:
         Write(kTurnTabPath, tab);
         Write(kAddPicturePath, Image(kAddPictureBox.width, 2 * kAddPictureBox.height, kAdd));
         Write(kSheetArrowsPath, Image(kNextSheetBox.width, 2 * kNextSheetBox.height, kArrows));
-        fs::create_directory(dir.Path() / "user");
-        SetUserDataDirectory((dir.Path() / "user").string());
-        shelfFolder = ShelfFolder();
-        EXPECT_TRUE(PrepareShelf(shelfFolder));
     }
-    ~ShelfViewTest() override { SetUserDataDirectory(""); }
 
     void Write(const char* gamePath, const Image& picture) {
         const std::vector<uint8_t> bytes = photos::EncodeGamePicture(picture);
@@ -98,14 +91,20 @@ protected:
                    static_cast<std::streamsize>(bytes.size()));
     }
     std::string Add(int width, int height, int32_t count, Rgb colour) {
-        const std::string photo = (dir.Path() / "photo.ppm").string();
-        WritePpm(photo, Image(width, height, colour));
-        std::string name;
-        EXPECT_EQ(AddPhotoToShelf(photo, count, shelfFolder, &name), AddedPhoto::kAdded);
-        return name;
+        return AddPhoto(Image(width, height, colour), count);
+    }
+    // The shelf opened on entries with current played, shown, and composed
+    // at now.
+    bool Show(const std::vector<ShelfEntry>& entries, const std::string& current, uint32_t now) {
+        book.Open(entries, current);
+        view.LoadPictures();
+        if (!view.Show(nullptr, shelf))
+            return false;
+        view.Tick(now);
+        return true;
     }
     // The composed page's pixel, as red, green, blue.
-    Rgb At(const CShelfView& view, int32_t x, int32_t y) const {
+    Rgb At(int32_t x, int32_t y) const {
         uint32_t colour = 0;
         EXPECT_TRUE(view.Offscreen()->GetPixel(x, y, &colour)) << x << " " << y;
         return {static_cast<uint8_t>(colour & 0xFF), static_cast<uint8_t>((colour >> 8) & 0xFF),
@@ -114,9 +113,12 @@ protected:
     static bool Near(Rgb a, Rgb b) {
         return std::abs(a.r - b.r) <= 2 && std::abs(a.g - b.g) <= 2 && std::abs(a.b - b.b) <= 2;
     }
+    // The composed page's pixel at r's middle.
+    Rgb Middle(const RECT& r) const { return At((r.left + r.right) / 2, (r.top + r.bottom) / 2); }
     static RECT Inner(const RECT& r) { return {r.left + 3, r.top + 3, r.right - 3, r.bottom - 3}; }
 
-    std::string shelfFolder;
+    CShelfBook book;
+    CShelfView view{&book};
 };
 
 } // namespace
@@ -125,70 +127,64 @@ TEST_F(ShelfViewTest, ComposesThumbnailsMarksOutlinesAndTheRemoveControlsHold) {
     const Rgb red{200, 30, 30}, green{30, 160, 60};
     const std::string landscape = Add(800, 600, 4, red);
     const std::string portrait = Add(300, 500, 16, green);
-    std::vector<ShelfEntry> entries = ReadShelfEntries(shelfFolder, 0);
+    std::vector<ShelfEntry> entries = ReadShelfEntries(shelf, 0);
     ASSERT_EQ(entries.size(), 2u);
     entries[0].progress.placed = 2;
-    CShelfBook shelf;
-    shelf.Open(entries, portrait);
-    CShelfView view(&shelf);
-    view.LoadPictures();
-    ASSERT_TRUE(view.Show(nullptr, shelfFolder));
-    view.Tick(1000);
+    ASSERT_TRUE(Show(entries, portrait, 1000));
 
     // The landscape picture fills its box; the portrait one stands in its
     // middle with the paper beside it.
     const RECT wide = ShelfThumbBoxRect(0);
-    EXPECT_TRUE(Near(At(view, wide.left + 3, wide.top + 3), red));
-    EXPECT_TRUE(Near(At(view, wide.right - 4, wide.bottom - 4), red));
+    EXPECT_TRUE(Near(At(wide.left + 3, wide.top + 3), red));
+    EXPECT_TRUE(Near(At(wide.right - 4, wide.bottom - 4), red));
     const RECT tall = ShelfThumbBoxRect(1);
-    EXPECT_TRUE(Near(At(view, (tall.left + tall.right) / 2, (tall.top + tall.bottom) / 2), green));
-    EXPECT_EQ(At(view, tall.left + 3, (tall.top + tall.bottom) / 2), kPaper);
+    EXPECT_TRUE(Near(Middle(tall), green));
+    EXPECT_EQ(At(tall.left + 3, (tall.top + tall.bottom) / 2), kPaper);
     // Marks: 2 of 4 and 0 of 16, each from its column's and row's cell.
     const RECT mark0 = ShelfMarkRect(0), mark1 = ShelfMarkRect(1);
-    EXPECT_EQ(At(view, mark0.left, mark0.top), MarkColour(ShelfMarkColumn(4), 2));
-    EXPECT_EQ(At(view, mark1.right - 1, mark1.bottom - 1), MarkColour(ShelfMarkColumn(16), 0));
+    EXPECT_EQ(At(mark0.left, mark0.top), MarkColour(ShelfMarkColumn(4), 2));
+    EXPECT_EQ(At(mark1.right - 1, mark1.bottom - 1), MarkColour(ShelfMarkColumn(16), 0));
     // The picture played is outlined, the highlight is on it too.
     const RECT outline1 = ShelfOutlineRect(1), outline0 = ShelfOutlineRect(0);
-    EXPECT_EQ(At(view, outline1.left, outline1.top), kHighlight);
-    EXPECT_EQ(At(view, outline0.left, outline0.top), kPaper);
+    EXPECT_EQ(At(outline1.left, outline1.top), kHighlight);
+    EXPECT_EQ(At(outline0.left, outline0.top), kPaper);
     // An empty slot and the hidden arrows show the paper; the turn control
     // leads back to the book, the add control is at rest.
-    const RECT empty = ShelfCellRect(2);
-    EXPECT_EQ(At(view, (empty.left + empty.right) / 2, (empty.top + empty.bottom) / 2), kPaper);
-    EXPECT_EQ(At(view, ShelfRemoveRect(2).left, ShelfRemoveRect(2).top), kPaper);
-    EXPECT_EQ(At(view, kNextSheetBox.x + 5, kNextSheetBox.y + 5), kPaper);
-    EXPECT_EQ(At(view, kTurnTabBox.x + 5, kTurnTabBox.y + 5), kTurnToBook);
-    EXPECT_EQ(At(view, kAddPictureBox.x + 5, kAddPictureBox.y + 5), kAdd);
+    EXPECT_EQ(Middle(ShelfCellRect(2)), kPaper);
+    EXPECT_EQ(At(ShelfRemoveRect(2).left, ShelfRemoveRect(2).top), kPaper);
+    EXPECT_EQ(At(kNextSheetBox.x + 5, kNextSheetBox.y + 5), kPaper);
+    EXPECT_EQ(At(kTurnTabBox.x + 5, kTurnTabBox.y + 5), kTurnToBook);
+    EXPECT_EQ(At(kAddPictureBox.x + 5, kAddPictureBox.y + 5), kAdd);
 
     // The highlight moves to the first picture: only the current outline
     // stays on the second.
-    shelf.Move(BookMove::kLeft);
+    book.Move(BookMove::kLeft);
     view.SlotChanged(1);
     view.SlotChanged(0);
     view.Tick(1000);
-    EXPECT_EQ(At(view, outline0.left, outline0.top), kHighlight);
-    EXPECT_EQ(At(view, outline1.left, outline1.top), kCurrent);
+    EXPECT_EQ(At(outline0.left, outline0.top), kHighlight);
+    EXPECT_EQ(At(outline1.left, outline1.top), kCurrent);
 
     // The remove control's face follows its hold, and a tap's notice ends.
     const RECT remove = Inner(ShelfRemoveRect(0));
-    EXPECT_EQ(At(view, remove.left, remove.top), RemoveColour(kRemoveRestFrame));
-    ASSERT_TRUE(shelf.PressRemove(0, 2000));
+    EXPECT_EQ(At(remove.left, remove.top), RemoveColour(kRemoveRestFrame));
+    ASSERT_TRUE(book.PressRemove(0, 2000));
     view.Tick(2000 + kRemoveHoldMs / 2);
-    EXPECT_EQ(At(view, remove.left, remove.top), RemoveColour(2 + kRemoveSteps / 2));
-    EXPECT_EQ(At(view, ShelfRemoveRect(1).left + 3, ShelfRemoveRect(1).top + 3),
+    EXPECT_EQ(At(remove.left, remove.top), RemoveColour(2 + kRemoveSteps / 2));
+    EXPECT_EQ(At(ShelfRemoveRect(1).left + 3, ShelfRemoveRect(1).top + 3),
               RemoveColour(kRemoveRestFrame));
-    EXPECT_TRUE(shelf.ReleaseRemove(2000 + kRemoveHoldMs / 2));
+    EXPECT_TRUE(book.ReleaseRemove(2000 + kRemoveHoldMs / 2));
     view.Tick(2000 + kRemoveHoldMs / 2 + 10);
-    EXPECT_EQ(At(view, remove.left, remove.top), RemoveColour(kRemoveTapFrame));
+    EXPECT_EQ(At(remove.left, remove.top), RemoveColour(kRemoveTapFrame));
     view.Tick(2000 + kRemoveHoldMs / 2 + kRemoveTapNoticeMs + 10);
-    EXPECT_EQ(At(view, remove.left, remove.top), RemoveColour(kRemoveRestFrame));
+    EXPECT_EQ(At(remove.left, remove.top), RemoveColour(kRemoveRestFrame));
 
     // A picture taken off: the second moves up, its old cell shows paper.
-    shelf.Remove(landscape);
+    book.Remove(landscape);
     view.SheetChanged();
     view.Tick(9000);
-    EXPECT_TRUE(Near(At(view, (wide.left + wide.right) / 2, (wide.top + wide.bottom) / 2), green));
-    EXPECT_EQ(At(view, (tall.left + tall.right) / 2, (tall.top + tall.bottom) / 2), kPaper);
+    EXPECT_TRUE(Near(Middle(wide), green));
+    EXPECT_EQ(Middle(tall), kPaper);
 }
 
 TEST_F(ShelfViewTest, MoreThanASheetShowsTheArrowsAndTheSheetOfTheHighlight) {
@@ -196,25 +192,19 @@ TEST_F(ShelfViewTest, MoreThanASheetShowsTheArrowsAndTheSheetOfTheHighlight) {
     const std::string only = Add(400, 300, 9, {250, 250, 0});
     for (int i = 0; i < kShelfPerSheet; ++i)
         entries.push_back({"page99999" + std::to_string(i % 10), {0, 9}});
-    entries.push_back(ReadShelfEntry(shelfFolder, only, 0));
-    CShelfBook shelf;
-    shelf.Open(entries, only);
-    CShelfView view(&shelf);
-    view.LoadPictures();
-    ASSERT_TRUE(view.Show(nullptr, shelfFolder));
-    view.Tick(0);
-    EXPECT_EQ(shelf.Sheet(), 1);
-    EXPECT_EQ(At(view, kNextSheetBox.x + 5, kNextSheetBox.y + 5), kArrows);
-    EXPECT_EQ(At(view, kPreviousSheetBox.x + 5, kPreviousSheetBox.y + 5), kArrows);
+    entries.push_back(ReadShelfEntry(shelf, only, 0));
+    ASSERT_TRUE(Show(entries, only, 0));
+    EXPECT_EQ(book.Sheet(), 1);
+    EXPECT_EQ(At(kNextSheetBox.x + 5, kNextSheetBox.y + 5), kArrows);
+    EXPECT_EQ(At(kPreviousSheetBox.x + 5, kPreviousSheetBox.y + 5), kArrows);
     const RECT box = ShelfThumbBoxRect(0);
-    EXPECT_TRUE(Near(At(view, box.left + 3, box.top + 3), {250, 250, 0}));
+    EXPECT_TRUE(Near(At(box.left + 3, box.top + 3), {250, 250, 0}));
     // Pages whose pictures cannot be read show no thumbnail and no mark
     // beyond their count's.
-    shelf.TurnSheet(1);
+    book.TurnSheet(1);
     view.SheetChanged();
     view.Tick(0);
-    EXPECT_EQ(At(view, box.left + 3, box.top + 3), kPaper);
-    EXPECT_EQ(At(view, ShelfMarkRect(0).left, ShelfMarkRect(0).top),
-              MarkColour(ShelfMarkColumn(9), 0));
+    EXPECT_EQ(At(box.left + 3, box.top + 3), kPaper);
+    EXPECT_EQ(At(ShelfMarkRect(0).left, ShelfMarkRect(0).top), MarkColour(ShelfMarkColumn(9), 0));
     EXPECT_EQ(view.Thumbnails().MadeCount(), 1);
 }
