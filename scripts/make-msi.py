@@ -8,6 +8,9 @@ the usual ALLUSERS=1. It adds a Start menu shortcut and an Installed apps
 entry with the game's icon, version and publisher; a newer package replaces an
 older one in place. Uninstalling removes what it installed and nothing else,
 so the player's saves, options and settings stay where the game wrote them.
+An installed copy carries a small marker file (INSTALLED_MARKER), which the
+zip does not: the game then keeps the player's progress in the per-user
+folder %LOCALAPPDATA%\\Varnolt, never among the program's files.
 """
 
 import os
@@ -23,6 +26,11 @@ from xml.sax.saxutils import quoteattr
 UPGRADE_CODE = "{6B0F6D0A-2F53-4C83-9B1E-7A5D3C21E4F0}"
 COMPONENT_NAMESPACE = uuid.UUID("9d3c7f52-0f4e-4d8a-a1c6-52b1f0e6c1d3")
 PUBLISHER = "Varnolt developers"
+
+# The game looks for this file beside itself (app/game_folders.cpp).
+INSTALLED_MARKER = "installed.txt"
+MARKER_TEXT = ("Installed with Windows Installer: Varnolt keeps each player's progress in\r\n"
+               "%LOCALAPPDATA%\\Varnolt, so that uninstalling never takes it away.\r\n")
 
 # What the game writes while it runs is the player's, never the package's.
 LEFT_OUT = {"options.dta", "settings.dta", "log.txt", ".content-staged"}
@@ -99,6 +107,10 @@ def wxs(game, source, icon, version):
         <Directory Id="UserProgramsFolder" Name="Programs">
           <Directory Id="INSTALLDIR" Name="Varnolt">
 {files}
+            <Component Id="InstalledMarker" Guid="{component_guid("|" + INSTALLED_MARKER)}">
+              <File Id="InstalledMarker" Name="{INSTALLED_MARKER}" Source="{INSTALLED_MARKER}"
+                    KeyPath="yes"/>
+            </Component>
             <Component Id="InstallFolder" Guid="{component_guid("|installdir")}">
               <RemoveFolder Id="RemoveInstallFolder" On="uninstall"/>
               <CreateFolder/>
@@ -127,6 +139,7 @@ def wxs(game, source, icon, version):
 
     <Feature Id="Game" Title="Varnolt" Level="1">
 {refs}
+      <ComponentRef Id="InstalledMarker"/>
       <ComponentRef Id="InstallFolder"/>
       <ComponentRef Id="StartMenuShortcut"/>
     </Feature>
@@ -141,6 +154,8 @@ def main():
     game, icon, version, output = sys.argv[1:]
     os.makedirs(os.path.dirname(os.path.abspath(output)), exist_ok=True)
     with tempfile.TemporaryDirectory() as scratch:
+        with open(os.path.join(scratch, INSTALLED_MARKER), "w", newline="") as marker:
+            marker.write(MARKER_TEXT)
         source = os.path.join(scratch, "varnolt.wxs")
         with open(source, "w") as file:
             # wixl takes files by paths relative to the folder it runs in.

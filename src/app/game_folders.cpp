@@ -7,6 +7,9 @@
 
 namespace {
 
+// Written by scripts/make-msi.py into the installed program folder.
+constexpr char kInstalledMarker[] = "installed.txt";
+
 // The program's full path, however long.
 std::string ProgramPath() {
     std::vector<char> buffer(MAX_PATH);
@@ -40,4 +43,9 @@ std::string PerUserDataFolder() {
         folder[0] == '\0')
         return std::string();
     return std::string(folder) + "\\Varnolt";
+}
+
+bool InstalledCopy() {
+    const DWORD attributes = GetFileAttributesA(kInstalledMarker);
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }

@@ -16,3 +16,9 @@ bool EnterProgramFolder();
 // empty when the system names no local application-data folder. Nothing is
 // created here.
 std::string PerUserDataFolder();
+
+// Called by WinMain once in the program folder: whether this copy was
+// installed with the installer package, which alone puts "installed.txt"
+// beside the program. An installed game keeps its players' progress in the
+// per-user folder, where uninstalling and upgrading never reach.
+bool InstalledCopy();

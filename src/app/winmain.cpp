@@ -33,6 +33,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
     g_windowTitle = "Varnolt";
     // Before the window: its creation reads the options, maybe from there.
     SetUserDataDirectory(PerUserDataFolder());
+    KeepStoresPerUser(InstalledCopy());
     // Every picture copy from here on uses the widest moves this processor has.
     ChooseRunMoves(WidestRunMoves());
 

@@ -10,6 +10,7 @@ std::string g_userDataDirectory;
 namespace {
 
 bool g_storeFailed = false;
+bool g_storesPerUser = false;
 bool g_noticeGiven = false;
 
 bool Exists(const std::string& path) {
@@ -47,6 +48,11 @@ void SetUserDataDirectory(const std::string& folder) {
     g_userDataDirectory = folder;
     g_storeFailed = false;
     g_noticeGiven = false;
+    g_storesPerUser = false;
+}
+
+void KeepStoresPerUser(bool perUser) {
+    g_storesPerUser = perUser;
 }
 
 std::string StoredFileToRead(const std::string& gameFolder, const std::string& name) {
@@ -57,7 +63,8 @@ std::string StoredFileToRead(const std::string& gameFolder, const std::string& n
 
 bool StoreFile(const std::string& gameFolder, const std::string& name,
                const std::function<bool(const std::string&)>& write) {
-    if (TryStore(gameFolder, name, write)) {
+    const bool perUser = g_storesPerUser && !g_userDataDirectory.empty();
+    if (!perUser && TryStore(gameFolder, name, write)) {
         if (!g_userDataDirectory.empty() && g_userDataDirectory != gameFolder)
             std::remove(platform::NativePath(g_userDataDirectory + name).c_str());
         return true;

@@ -20,6 +20,12 @@ extern std::string g_userDataDirectory;
 // store has failed yet (tests set and reset the folder between cases).
 void SetUserDataDirectory(const std::string& folder);
 
+// Called by WinMain for a copy installed with the installer package: the
+// game folder is the program's, so every store goes to the per-user folder
+// (when there is one) and the game folder is only read. Off by default,
+// as for the zip.
+void KeepStoresPerUser(bool perUser);
+
 // The file to read for name (a game path such as "\save\page01.sav") that
 // belongs below gameFolder: the per-user copy when there is one.
 std::string StoredFileToRead(const std::string& gameFolder, const std::string& name);

@@ -67,7 +67,7 @@ class InstallerTest(GameTestCase):
         for _ in self.installed_entries():
             self.msiexec("/x", self.package)
         shutil.rmtree(self.installed(), ignore_errors=True)
-        shutil.rmtree(self.profile("Local", "Varnolt"), ignore_errors=True)
+        shutil.rmtree(self.per_user(), ignore_errors=True)
 
     def windows_path(self, path):
         return "Z:" + os.path.abspath(path).replace("/", "\\")
@@ -119,8 +119,11 @@ class InstallerTest(GameTestCase):
         self.assertEqual(game.wait_exit(), 0)
         return piece
 
+    def per_user(self, *parts):
+        return self.profile("Local", "Varnolt", *parts)
+
     def placed_on_page_1(self):
-        with open(self.installed("save", save_name(1)), "rb") as file:
+        with open(self.per_user("save", save_name(1)), "rb") as file:
             return SaveFile(file.read()).placed
 
     # -- scenarios -----------------------------------------------------------
@@ -140,6 +143,9 @@ class InstallerTest(GameTestCase):
 
         self.play_one_piece(directions=True)
         self.assertEqual(self.placed_on_page_1(), 1)
+        # The program folder is the program's: the progress is the player's.
+        self.assertFalse(os.path.exists(self.installed("save")))
+        self.assertFalse(os.path.exists(self.installed("options.dta")))
 
         self.msiexec("/x", self.package)
         self.assertFalse(os.path.exists(self.installed("Varnolt.exe")))
@@ -148,7 +154,7 @@ class InstallerTest(GameTestCase):
         self.assertEqual(self.installed_entries(), [])
         # What the player did is theirs: it stays for the next install.
         self.assertEqual(self.placed_on_page_1(), 1)
-        self.assertTrue(os.path.isfile(self.installed("options.dta")))
+        self.assertTrue(os.path.isfile(self.per_user("options.dta")))
 
     def test_a_newer_package_replaces_the_installed_one_and_keeps_the_progress(self):
         newer, newer_version = self.newer_package()

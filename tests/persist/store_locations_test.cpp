@@ -1,5 +1,6 @@
 // Where stored files go: the game folder first, the per-user folder when the
-// game folder refuses them, and one notice when neither takes them.
+// game folder refuses them (or always, for an installed game), and one
+// notice when neither takes them.
 #include "persist/serializer.h"
 #include "persist/store_locations.h"
 #include "support/temp_dir.h"
@@ -88,6 +89,23 @@ TEST_F(StoreLocations, WhenNothingTakesTheFileThePlayerIsToldOncePerRun) {
     // Without a per-user folder the game folder is the only place.
     SetUserDataDirectory("");
     fs::remove(game.Path() / "save");
+    ASSERT_TRUE(Store(3));
+    EXPECT_EQ(ReadBack(), 3);
+}
+
+TEST_F(StoreLocations, AnInstalledGameStoresPerUserAndStillReadsWhatItsFolderHeld) {
+    // Progress an earlier, uninstalled copy left in the program folder.
+    ASSERT_TRUE(Store(1));
+    KeepStoresPerUser(true);
+    EXPECT_EQ(ReadBack(), 1);
+    ASSERT_TRUE(Store(2));
+    EXPECT_TRUE(fs::exists(UserCopy()));
+    EXPECT_EQ(ReadBack(), 2);
+    EXPECT_TRUE(fs::exists(GameCopy())) << "the program folder is only read";
+
+    // Without a per-user folder the game folder is the only place, even so.
+    SetUserDataDirectory("");
+    KeepStoresPerUser(true);
     ASSERT_TRUE(Store(3));
     EXPECT_EQ(ReadBack(), 3);
 }
