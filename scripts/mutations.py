@@ -28,6 +28,7 @@ STUCK_TESTS = r"FitPageOne|StuckHelp"
 LOCK_TESTS = r"ChildLock|PressHold"
 EFFECTS_VOLUME_TESTS = r"EffectsVolume|WaveVolume"
 MUSIC_VOLUME_TESTS = r"MusicVolume"
+STORE_TESTS = r"StoreLocations"
 PLAYER_TESTS = r"PlayerSaves|PlayerPrefix|PlayerBadges|SaveFiles|KeyCommands"
 CORNER_TESTS = r"CornerDoor|CornerControls|GrownUpCorner|KeyCommands"
 
@@ -829,4 +830,15 @@ FAULTS = [
           "    if (state == kStateTitle && key == kKeyH)",
           "another key than G holds the corner's door",
           CORNER_TESTS),
+    # Where an installed game stores.
+    fault("installed-stores-beside-program", "src/persist/store_locations.cpp",
+          "    if (!StoresPerUser() && TryStore(gameFolder, name, write)) {",
+          "    if (TryStore(gameFolder, name, write)) {",
+          "an installed game writes its progress into the program folder",
+          STORE_TESTS),
+    fault("installed-without-user-folder-stores-nowhere", "src/persist/store_locations.cpp",
+          "    return g_storesPerUser && !g_userDataDirectory.empty();",
+          "    return g_storesPerUser;",
+          "an installed game without a per-user folder stores nothing at all",
+          STORE_TESTS),
 ]

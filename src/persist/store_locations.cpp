@@ -55,6 +55,10 @@ void KeepStoresPerUser(bool perUser) {
     g_storesPerUser = perUser;
 }
 
+bool StoresPerUser() {
+    return g_storesPerUser && !g_userDataDirectory.empty();
+}
+
 std::string StoredFileToRead(const std::string& gameFolder, const std::string& name) {
     if (!g_userDataDirectory.empty() && Exists(g_userDataDirectory + name))
         return g_userDataDirectory + name;
@@ -63,8 +67,7 @@ std::string StoredFileToRead(const std::string& gameFolder, const std::string& n
 
 bool StoreFile(const std::string& gameFolder, const std::string& name,
                const std::function<bool(const std::string&)>& write) {
-    const bool perUser = g_storesPerUser && !g_userDataDirectory.empty();
-    if (!perUser && TryStore(gameFolder, name, write)) {
+    if (!StoresPerUser() && TryStore(gameFolder, name, write)) {
         if (!g_userDataDirectory.empty() && g_userDataDirectory != gameFolder)
             std::remove(platform::NativePath(g_userDataDirectory + name).c_str());
         return true;

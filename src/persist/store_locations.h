@@ -26,6 +26,10 @@ void SetUserDataDirectory(const std::string& folder);
 // as for the zip.
 void KeepStoresPerUser(bool perUser);
 
+// Called by the controller as the window is made: whether every store goes
+// to the per-user folder, so that nothing need be made in the game folder.
+bool StoresPerUser();
+
 // The file to read for name (a game path such as "\save\page01.sav") that
 // belongs below gameFolder: the per-user copy when there is one.
 std::string StoredFileToRead(const std::string& gameFolder, const std::string& name);

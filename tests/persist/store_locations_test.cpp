@@ -96,7 +96,9 @@ TEST_F(StoreLocations, WhenNothingTakesTheFileThePlayerIsToldOncePerRun) {
 TEST_F(StoreLocations, AnInstalledGameStoresPerUserAndStillReadsWhatItsFolderHeld) {
     // Progress an earlier, uninstalled copy left in the program folder.
     ASSERT_TRUE(Store(1));
+    EXPECT_FALSE(StoresPerUser());
     KeepStoresPerUser(true);
+    EXPECT_TRUE(StoresPerUser());
     EXPECT_EQ(ReadBack(), 1);
     ASSERT_TRUE(Store(2));
     EXPECT_TRUE(fs::exists(UserCopy()));
@@ -106,6 +108,7 @@ TEST_F(StoreLocations, AnInstalledGameStoresPerUserAndStillReadsWhatItsFolderHel
     // Without a per-user folder the game folder is the only place, even so.
     SetUserDataDirectory("");
     KeepStoresPerUser(true);
+    EXPECT_FALSE(StoresPerUser());
     ASSERT_TRUE(Store(3));
     EXPECT_EQ(ReadBack(), 3);
 }

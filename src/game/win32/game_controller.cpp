@@ -25,8 +25,10 @@ LRESULT CGameController::OnCreate(HWND window, const CREATESTRUCTA* creation) {
     SetBaseDirectory();
     const CMappedFile base(true);
     // A folder that cannot be made here sends the pages to the per-user
-    // folder when they are stored.
-    CMappedFile::EnsureDirectory(base.ResolvePath("\\save"));
+    // folder when they are stored. An installed game's folder is the
+    // program's: nothing is made there.
+    if (!StoresPerUser())
+        CMappedFile::EnsureDirectory(base.ResolvePath("\\save"));
     CInitialization::GetInstance()->Initialize(base.ResolvePath(""));
     // Beside the options file, so the two always travel together.
     CSettings::GetInstance()->Initialize(base.ResolvePath(""));
