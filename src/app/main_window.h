@@ -41,12 +41,17 @@ public:
     // Gives the display its previous mode back, after the window is gone.
     ~CFullScreenWindow() override;
 
-    // 1 when the display now shows width x height at 32 bits per pixel.
+    // 1 when the display now shows width x height at 32 bits per pixel,
+    // switched to it or found in it already.
     int SwitchDisplayMode(HWND window, int width, int height);
     // Puts the display's previous mode back, once, if the switch changed it;
-    // always 0. Called by the destructor and when the session ends.
+    // always 0. Called by the destructor, by Alt+Enter from the switched mode
+    // and when the session ends.
     int RestoreDisplayMode();
 
 private:
+    // The switch changed the display's mode: the desktop's must come back.
     bool modeChanged = false;
+    // The display already showed the game's mode: nothing to give back.
+    bool modeFound = false;
 };
