@@ -11,6 +11,8 @@ packages=(
     libcairo2-dev libfreetype-dev pkg-config fonts-dejavu-core fonts-dejavu-extra libsdl2-dev midicsv
     clang-14 libclang-rt-14-dev
     wixl
+    # The small window manager scripts/measure-photo-add.py can run, as on a desktop.
+    evilwm
 )
 
 missing=()

@@ -13,18 +13,19 @@ the page cut; the page shown). Wine's complaints on the game's standard
 error are counted: without a window manager (as on the test run's Xvfb)
 Wine waits two seconds for one to withdraw each closing dialog window that
 it manages ("wait_for_withdrawn_state ... wait timed out"); the common Open
-dialog is such a window, the game's own picture dialogs are not.
+dialog is such a window. The piece chooser is drawn inside the game's own
+window, so a drop needs none.
 
 The first photo is read, decoded and framed while the chooser is shown, so
 after the click only storing, cutting and showing the page remain.
 
-With "unmanaged", Wine is told for the run that no window manager looks
-after its windows (its X11 driver's "Managed" set to "N" in the session's
-prefix, and removed again afterwards), as suits a bare X server: it then
-waits for none, and the numbers are what a desktop with a window manager
-would see.
+With "desktop", a small window manager (evilwm) runs on the session's
+screen for the run, as on any desktop: Wine then waits for nothing. With
+"unmanaged", Wine is told for the run that no window manager looks after
+its windows (its X11 driver's "Managed" set to "N" in the session's
+prefix, and removed again afterwards), which also spares the waits.
 
-Usage: scripts/measure-photo-add.py [BUILD_DIR] [ROUNDS] [drop|dialog] [unmanaged]
+Usage: scripts/measure-photo-add.py [BUILD_DIR] [ROUNDS] [drop|dialog] [desktop|unmanaged]
 A measurement, not a test: numbers depend on the machine's load (printed).
 """
 
@@ -156,16 +157,32 @@ def unmanaged(session, run):
                     check=False)
 
 
+def with_window_manager(session, run):
+    """Runs run() with a small window manager looking after the screen, as
+    on any desktop (evilwm; the bare X server has only its cursor font)."""
+    manager = subprocess.Popen(["evilwm", "-fn", "cursor"], env=session.env,
+                               stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    try:
+        run()
+    finally:
+        if manager.poll() is not None:
+            print("  (the window manager had ended: these numbers are without one)")
+        manager.terminate()
+        manager.wait()
+
+
 def main():
     rounds = int(sys.argv[2]) if len(sys.argv) > 2 else 5
     mode = sys.argv[3] if len(sys.argv) > 3 else "drop"
     managed = sys.argv[4] if len(sys.argv) > 4 else "managed"
-    if mode not in ("drop", "dialog") or managed not in ("managed", "unmanaged"):
+    if mode not in ("drop", "dialog") or managed not in ("managed", "unmanaged", "desktop"):
         sys.exit(__doc__)
 
     def run(session, pointer):
         if managed == "unmanaged":
             unmanaged(session, lambda: measure(session, pointer, rounds, mode))
+        elif managed == "desktop":
+            with_window_manager(session, lambda: measure(session, pointer, rounds, mode))
         else:
             measure(session, pointer, rounds, mode)
 

@@ -4,6 +4,7 @@
 #include "platform/win32/present.h"
 
 #include <algorithm>
+#include <cstring>
 #include <vector>
 
 namespace {
@@ -43,6 +44,22 @@ RECT ScaleRect(const PictureFit& fit, const RECT& r) {
 BOOL CALLBACK CollectChild(HWND child, LPARAM list) {
     reinterpret_cast<std::vector<HWND>*>(list)->push_back(child);
     return TRUE;
+}
+
+// A picture dialog drawn inside the window, not a control of the picture.
+bool IsDialog(HWND child) {
+    char name[8] = {};
+    GetClassNameA(child, name, sizeof name);
+    return std::strcmp(name, "#32770") == 0;
+}
+
+// Dialogs keep their own size, centred on the picture as it now lies.
+void CentreInside(const PictureFit& fit, HWND dialog) {
+    RECT own;
+    GetWindowRect(dialog, &own);
+    SetWindowPos(dialog, nullptr, (fit.area.left + fit.area.right - Width(own)) / 2,
+                 (fit.area.top + fit.area.bottom - Height(own)) / 2, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 } // namespace
@@ -219,6 +236,10 @@ void CPresentation::PlaceChildren(HWND window) {
     for (HWND child : found) {
         if (GetParent(child) != window)
             continue;
+        if (IsDialog(child)) {
+            CentreInside(fit, child);
+            continue;
+        }
         if (children.find(child) == children.end()) {
             // Made by a screen at its place in the picture.
             RECT r;

@@ -263,6 +263,11 @@ class Game:
     def dialog_in_front(self):
         return self.wintool("dialog").get("foreground") == "1"
 
+    def dialog_inside(self):
+        """Whether the open dialog is drawn inside the game's window rather
+        than in a window of its own."""
+        return self.wintool("dialog").get("inside") == "1"
+
     def end_session(self):
         """WM_QUERYENDSESSION, then WM_ENDSESSION, as at a logoff; whether the
         game agreed to end."""

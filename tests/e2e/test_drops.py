@@ -89,6 +89,8 @@ class DropsTest(GameTestCase):
         # A second drop while the chooser waits is turned away, not asked
         # about inside the first.
         wait_until(game.dialog, "the piece-count chooser")
+        # It is drawn inside the game's window: no window comes and goes.
+        self.assertTrue(game.dialog_inside())
         game.drop(photos[2:], at=(40, 40))
         game.wait_log("COwnPictures: a drop while pictures are being added is left alone")
         self.choose_count(game, 6)

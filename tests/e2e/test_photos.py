@@ -149,6 +149,8 @@ class PhotosTest(GameTestCase):
         game, player = started_game(self)
         self.choose_in_open_dialog(game, os.path.join(PHOTOS, "libjpeg-turbo", "monkey12.jpg"))
         self.choose_count(game, 6)
+        player.wait_picture_dialog("PictureRefusedDialogBkg")
+        self.assertTrue(game.dialog_inside())
         player.answer_dialog("PictureRefusedDialogBkg")
         self.assertFalse(os.path.isdir(game.user_folder("pictures", "page000001")))
         player.page_key("Next", 2)

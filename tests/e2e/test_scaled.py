@@ -3,12 +3,14 @@ picture scaled to fill the screen with its aspect kept, pieces carried with
 real drags at the scaled places, Alt+Enter between a window and full screen,
 and the choice kept for the next start."""
 
+import os
 import struct
 
 from harness import GameTestCase, wait_until
 from layout import FINISHED_STAR, PAGE_LABEL, PLACED, SCREEN, TITLE_AT
 from pictures import MAGENTA
 from player import NEUTRAL_SPOT, Player
+from test_photos import PHOTOS
 
 # The dark bands beside the picture.
 BAND = (22, 24, 38)
@@ -214,5 +216,22 @@ class ScaledTest(GameTestCase):
         wait_until(centred(window), "the about box in the middle of the window")
         game.key("Return")
         wait_until(lambda: game.dialog() is None, "the about box to close")
+        # A dropped photo's piece chooser is drawn inside the window, at its
+        # own size, in the middle of the picture.
+        game.drop([os.path.join(PHOTOS, "exif-orientation", "Landscape_0.jpg")])
+        rect = wait_until(centred(window), "the piece chooser in the middle of the window")
+        self.assertEqual((rect[2] - rect[0], rect[3] - rect[1]), (360, 360))
+        self.assertTrue(game.dialog_inside())
+        # The window made smaller under it: the picture shrinks, the chooser
+        # keeps its size and stays in the picture's middle.
+        game.session.run("xdotool", "windowsize", str(game.window_id()), "1000", "700")
+        smaller = wait_until(lambda: (lambda s: s if s.client != window.client else None)(
+            ScaledScreen(game)), "the window made smaller")
+        rect = wait_until(centred(smaller), "the chooser in the middle of the smaller window")
+        self.assertEqual((rect[2] - rect[0], rect[3] - rect[1]), (360, 360))
+        # Keys go to the window under the pointer (no window manager here).
+        game.move((rect[0] + rect[2]) // 2, rect[1] + 20)
+        game.key("Escape")
+        wait_until(lambda: game.dialog() is None, "the chooser to close")
         game.key("Escape")
         self.assertEqual(game.wait_exit(), 0)

@@ -34,18 +34,26 @@ int PrintState(HWND game) {
     return 0;
 }
 
-// The picture dialog the game has open over its window, if any.
+// The dialog the game has open over its window, or inside it (inside=1),
+// if any.
 int PrintDialog(HWND game) {
-    HWND dialog = FindWindowA(reinterpret_cast<LPCSTR>(32770), nullptr);
-    if (dialog == nullptr || GetWindow(dialog, GW_OWNER) != game || !IsWindowVisible(dialog)) {
+    const LPCSTR dialogClass = reinterpret_cast<LPCSTR>(32770);
+    HWND dialog = FindWindowExA(game, nullptr, dialogClass, nullptr);
+    const bool inside = dialog != nullptr;
+    if (!inside) {
+        dialog = FindWindowA(dialogClass, nullptr);
+        if (dialog != nullptr && GetWindow(dialog, GW_OWNER) != game)
+            dialog = nullptr;
+    }
+    if (dialog == nullptr || !IsWindowVisible(dialog)) {
         std::printf("dialog=0\n");
         return 0;
     }
     RECT rect = {};
     GetWindowRect(dialog, &rect);
-    std::printf("dialog=1 foreground=%d left=%ld top=%ld right=%ld bottom=%ld\n",
-                GetForegroundWindow() == dialog ? 1 : 0, rect.left, rect.top, rect.right,
-                rect.bottom);
+    std::printf("dialog=1 inside=%d foreground=%d left=%ld top=%ld right=%ld bottom=%ld\n",
+                inside ? 1 : 0, GetForegroundWindow() == (inside ? game : dialog) ? 1 : 0,
+                rect.left, rect.top, rect.right, rect.bottom);
     return 0;
 }
 
@@ -65,11 +73,32 @@ int TakeTheFront() {
     HWND window =
         CreateWindowExA(WS_EX_TOPMOST, "STATIC", "Other program", WS_POPUP | WS_VISIBLE, 900, 0,
                         100, 60, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
-    SetForegroundWindow(window);
-    SetActiveWindow(window);
+    // Wine may still be handling the focus events of the window that had
+    // the front, and give it back: take the front until it has stayed for a
+    // moment (or a few seconds have gone), as a player clicking again would.
+    constexpr DWORD kStaysMs = 300;
+    constexpr DWORD kGiveUpMs = 5000;
+    const DWORD started = GetTickCount();
+    DWORD heldSince = started;
+    bool held = false;
+    MSG message;
+    while (GetTickCount() - started < kGiveUpMs) {
+        if (GetForegroundWindow() != window) {
+            SetForegroundWindow(window);
+            SetActiveWindow(window);
+            held = false;
+        } else if (!held) {
+            held = true;
+            heldSince = GetTickCount();
+        } else if (GetTickCount() - heldSince >= kStaysMs) {
+            break;
+        }
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
+            DispatchMessageA(&message);
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+    }
     std::printf("front=%d\n", GetForegroundWindow() == window ? 1 : 0);
     std::fflush(stdout);
-    MSG message;
     while (GetMessageA(&message, nullptr, 0, 0) > 0)
         DispatchMessageA(&message);
     return 0;

@@ -1,5 +1,6 @@
 #include "game/win32/photo_dialogs.h"
 #include "game/photo_dialogs_layout.h"
+#include "game/win32/dialog_inside.h"
 #include "game/win32/picture_dialogs.h"
 #include "platform/win32/gdi.h"
 
@@ -74,13 +75,13 @@ INT_PTR CALLBACK PieceCountDialogProc(HWND window, UINT message, WPARAM wParam, 
     case WM_COMMAND: {
         const int id = LOWORD(wParam);
         if (id == IDCANCEL) {
-            EndDialog(window, 0);
+            EndPictureDialog(window, 0);
             return TRUE;
         }
         // Enter chooses the button with the focus.
         const int chosen = id == IDOK ? GetDlgCtrlID(GetFocus()) : id;
         if (chosen > kCountButtonBase && chosen <= kCountButtonBase + 16) {
-            EndDialog(window, chosen - kCountButtonBase);
+            EndPictureDialog(window, chosen - kCountButtonBase);
             return TRUE;
         }
         return FALSE;
@@ -147,12 +148,12 @@ std::vector<std::string> ChoosePhotos(HWND parent) {
 }
 
 int32_t ChoosePieceCount(HWND parent) {
-    return static_cast<int32_t>(
-        ShowPictureDialog(parent, kPictureDialog, PieceCountDialogProc, kPieceCountDialogName));
+    return static_cast<int32_t>(ShowPictureDialogInside(
+        parent, kPictureDialog, PieceCountDialogProc, kPieceCountDialogName));
 }
 
 void ShowPictureRefused(HWND parent) {
-    ShowPictureDialog(parent, kPictureDialog, PictureDialogProc, kPictureRefusedDialogName);
+    ShowPictureDialogInside(parent, kPictureDialog, PictureDialogProc, kPictureRefusedDialogName);
 }
 
 std::vector<std::string> DroppedFiles(HDROP drop) {

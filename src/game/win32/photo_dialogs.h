@@ -23,11 +23,11 @@ std::vector<std::string> SplitChosenFiles(const wchar_t* buffer);
 
 // Called by COwnPictures once per choice or drop: the piece count the
 // player clicked (4, 6, 9, 12 or 16), or 0 when the chooser was closed
-// with Escape.
+// with Escape. The chooser is drawn inside the game's window.
 int32_t ChoosePieceCount(HWND parent);
 
 // Called by COwnPictures after a picture was refused: the gentle notice,
-// closed by its OK button.
+// closed by its OK button, inside the game's window.
 void ShowPictureRefused(HWND parent);
 
 // Called by COwnPictures for WM_DROPFILES: the paths a drop onto the

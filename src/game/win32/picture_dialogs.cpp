@@ -158,7 +158,7 @@ INT_PTR HandleDialogMessage(const DialogLook& look, const char*& background, HWN
                                    look.pressedFace, look.releasedFace);
     case WM_COMMAND:
         if (wParam == IDOK || (wParam == IDCANCEL && look.escapeCloses)) {
-            EndDialog(window, static_cast<INT_PTR>(wParam));
+            EndPictureDialog(window, static_cast<INT_PTR>(wParam));
             return TRUE;
         }
         return FALSE;
@@ -244,6 +244,15 @@ INT_PTR CALLBACK EndingDialogProc(HWND window, UINT message, WPARAM wParam, LPAR
     return HandleDialogMessage(look, background, window, message, wParam, lParam);
 }
 
+void EndPictureDialog(HWND dialog, INT_PTR result) {
+    if ((GetWindowLongPtrA(dialog, GWL_STYLE) & WS_CHILD) == 0) {
+        EndDialog(dialog, result);
+        return;
+    }
+    SetWindowLongPtrA(dialog, DWLP_USER, result);
+    ShowWindow(dialog, SW_HIDE);
+}
+
 int DrawResourceBitmap(HDC dc, const char* bitmapName, int x, int y) {
     HBITMAP bitmap = LoadBitmapA(GameModule(), bitmapName);
     BlitBitmap(dc, bitmap, x, y);
@@ -266,9 +275,13 @@ void CenterOnParent(HWND window, int yOffset) {
     RECT own;
     RECT parent;
     GetWindowRect(window, &own);
-    GetWindowRect(GetParent(window), &parent);
     const int width = own.right - own.left;
     const int height = own.bottom - own.top;
+    // A dialog inside the window is placed in its client area's terms.
+    if (GetWindowLongPtrA(window, GWL_STYLE) & WS_CHILD)
+        GetClientRect(GetParent(window), &parent);
+    else
+        GetWindowRect(GetParent(window), &parent);
     MoveWindow(window, (parent.right - width) / 2, (parent.bottom - height) / 2 + yOffset, width,
                height, FALSE);
 }

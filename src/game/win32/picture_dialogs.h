@@ -42,6 +42,12 @@ HGLOBAL BuildDialogTemplate(int index);
 // Runs the dialog modally over parent; 0 when it could not be built.
 INT_PTR ShowPictureDialog(HWND parent, int index, DLGPROC procedure, const char* backgroundName);
 
+// Called by the picture dialogs' procedures to answer: ends dialog with
+// result, whether it runs modally over its parent or inside it
+// (dialog_inside.h), where it is hidden with the result kept for the loop
+// that runs it.
+void EndPictureDialog(HWND dialog, INT_PTR result);
+
 INT_PTR CALLBACK PictureDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 INT_PTR CALLBACK EndingDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
