@@ -65,6 +65,9 @@ constexpr int32_t kRemoveFrames = 13;
 constexpr ScreenBox kTurnTabBox = {676, 12, 168, 50};
 constexpr int32_t kTurnToShelfFrame = 0;
 constexpr int32_t kTurnToBookFrame = 1;
+// Whose pictures' progress the page shows: the player's badge, between the
+// title and the turn control.
+constexpr ScreenBox kShelfBadgeBox = {500, 10, 64, 64};
 // "Add a picture", where the thirty pages have "start again": at rest,
 // pressed.
 constexpr ScreenBox kAddPictureBox = {856, 16, 152, 62};

@@ -1,4 +1,5 @@
 #include "shelf/shelf_view.h"
+#include "game/player_badges.h"
 #include "game/shelf_book.h"
 #include "game/shelf_layout.h"
 #include "image/dib_image.h"
@@ -14,9 +15,9 @@ CShelfView::~CShelfView() = default;
 
 void CShelfView::LoadPictures() {
     ReadPicturesOnce(
-        {&background, &marks, &outlines, &removeControl, &turnTab, &addPicture, &arrows},
+        {&background, &marks, &outlines, &removeControl, &turnTab, &addPicture, &arrows, &badges},
         {kShelfBackgroundPath, kShelfMarksPath, kShelfOutlinesPath, kRemoveControlPath,
-         kTurnTabPath, kAddPicturePath, kSheetArrowsPath});
+         kTurnTabPath, kAddPicturePath, kSheetArrowsPath, kBadgesPath});
 }
 
 bool CShelfView::Show(HWND newWindow, const std::string& shelfFolder) {
@@ -60,6 +61,7 @@ void CShelfView::Render(const RECT* r) {
         CopyPart(arrows.get(), 0, kNextSheetBox.height, BoxRect(kNextSheetBox), c,
                  kTransparentColour);
     }
+    DrawBadge(BoxRect(kShelfBadgeBox), c);
 }
 
 void CShelfView::DrawSlot(int32_t slot, const ShelfEntry& entry, const RECT& clip) {

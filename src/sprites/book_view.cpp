@@ -5,7 +5,6 @@
 #include "game/player_badges.h"
 #include "game/shelf_layout.h"
 #include "image/dib_image.h"
-#include "persist/player_saves.h"
 #include "sprites/rect_math.h"
 
 #include <algorithm>
@@ -43,9 +42,7 @@ void CBookView::Render(const RECT* r) {
     if (turnTabShown)
         CopyPart(turnTab.get(), 0, kTurnToShelfFrame * kTurnTabBox.height, BoxRect(kTurnTabBox), c,
                  kTransparentColour);
-    // Whose progress the book shows: the player's plain badge.
-    CopyPart(badges.get(), 0, CPlayerSaves::GetInstance()->Badge() * kBadgeSize, kBookBadgeRect, c,
-             kNoColourKey);
+    DrawBadge(kBookBadgeRect, c);
 }
 
 void CBookView::DrawPage(int32_t page, const RECT& clip) {

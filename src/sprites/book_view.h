@@ -47,7 +47,6 @@ private:
     const CPictureBook* book;
     std::unique_ptr<CDIBImage> thumbnails;
     std::unique_ptr<CDIBImage> control;
-    std::unique_ptr<CDIBImage> badges; // the players' (player_badges.h)
     int32_t controlFrame = 0;
     bool turnTabShown = false;
 };

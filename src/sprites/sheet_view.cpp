@@ -1,6 +1,8 @@
 #include "sprites/sheet_view.h"
 #include "diag/log.h"
+#include "game/screen_layout.h"
 #include "image/dib_image.h"
+#include "persist/player_saves.h"
 #include "sprites/rect_math.h"
 
 #include <utility>
@@ -69,4 +71,9 @@ void CSheetView::DrawOutlines(bool current, bool highlighted, int32_t rowHeight,
         CopyPart(outlines.get(), 0, kCurrentOutline * rowHeight, where, clip, kTransparentColour);
     if (highlighted)
         CopyPart(outlines.get(), 0, kHighlightOutline * rowHeight, where, clip, kTransparentColour);
+}
+
+void CSheetView::DrawBadge(const RECT& where, const RECT& clip) {
+    CopyPart(badges.get(), 0, CPlayerSaves::GetInstance()->Badge() * kBadgeSize, where, clip,
+             kNoColourKey);
 }

@@ -47,6 +47,8 @@ protected:
     // keyboard's highlight's above it when highlighted.
     void DrawOutlines(bool current, bool highlighted, int32_t rowHeight, const RECT& where,
                       const RECT& clip);
+    // Whose progress the page shows: the player's plain badge at where.
+    void DrawBadge(const RECT& where, const RECT& clip);
     // AddDirtyRect for a rectangle worked out on the spot.
     void AddDirty(const RECT& r) { AddDirtyRect(&r); }
 
@@ -55,6 +57,7 @@ protected:
     std::unique_ptr<CDIBImage> marks;
     std::unique_ptr<CDIBImage> outlines;
     std::unique_ptr<CDIBImage> turnTab;
+    std::unique_ptr<CDIBImage> badges; // the players' (game/player_badges.h)
     HWND window = nullptr;
 
 private:

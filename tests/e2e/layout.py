@@ -140,6 +140,7 @@ class ShelfLayout:
         constants = game_constants("shelf_layout.h")
         self.turn_tab = constants["kTurnTabBox"]
         self.add_picture = constants["kAddPictureBox"]
+        self.badge = constants["kShelfBadgeBox"]
         self.mark_counts = constants["kShelfMarkCounts"]
         self.value = {name: numbers[0] for name, numbers in constants.items() if numbers}
 

@@ -169,8 +169,10 @@ class Player:
             self.game.wait_shown(tab, (x, y), "the control that turns to the player's pictures")
 
     def wait_book_badge(self, animal):
-        self.game.wait_shown(self.badge(animal), self.book.badge[:2],
-                             f"badge {animal} in the book")
+        self.wait_shown_badge(animal, self.book.badge, "in the book")
+
+    def wait_shown_badge(self, animal, box, where):
+        self.game.wait_shown(self.badge(animal), box[:2], f"badge {animal} {where}")
 
     def book_mark(self, page, placed, total):
         """Page's mark as the book must show it: the mark picture's cell for

@@ -13,9 +13,9 @@ def shelf_picture(game, name):
 
 
 def wait_shelf(game):
-    """Waits for the "your pictures" page's title band, left of its turn
-    control."""
-    title = shelf_picture(game, "background").crop(0, 0, SHELF.turn_tab[0], 90)
+    """Waits for the "your pictures" page's title band, left of the
+    player's badge."""
+    title = shelf_picture(game, "background").crop(0, 0, SHELF.badge[0], 90)
     game.wait_shown(title, (0, 0), "your pictures")
 
 

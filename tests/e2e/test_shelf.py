@@ -34,6 +34,7 @@ class ShelfTest(GameTestCase):
         # Back to the thirty pages through the book: page 2.
         game.key("b")
         wait_shelf(game)
+        player.wait_shown_badge(0, SHELF.badge, "on the page of their pictures")
         wait_until(lambda: thumbnail_shown(game, 0, "page000001"), "the photo's thumbnail")
         game.wait_shown(shelf_mark(game, 0, 0, 4), SHELF.mark(0)[:2], "the photo's mark: new")
         made = [line for line in game.log_lines() if line.startswith("CShelfThumbnails: ")]

@@ -7,9 +7,11 @@
 #include "shelf_test_support.h"
 #include "support/play_page_test.h"
 
+#include "game/player_badges.h"
 #include "game/shelf_book.h"
 #include "game/shelf_layout.h"
 #include "image/dib_image.h"
+#include "persist/player_saves.h"
 #include "persist/store_locations.h"
 #include "photos/game_picture.h"
 #include "shelf/own_page.h"
@@ -39,6 +41,10 @@ constexpr Rgb kHighlight{250, 120, 0};
 
 Rgb MarkColour(int column, int row) {
     return {static_cast<uint8_t>(20 + column), static_cast<uint8_t>(40 + row), 60};
+}
+
+Rgb BadgeColour(int row, int column) {
+    return {static_cast<uint8_t>(150 + row), static_cast<uint8_t>(column), 150};
 }
 
 Rgb RemoveColour(int frame) {
@@ -80,7 +86,14 @@ protected:
         Write(kTurnTabPath, tab);
         Write(kAddPicturePath, Image(kAddPictureBox.width, 2 * kAddPictureBox.height, kAdd));
         Write(kSheetArrowsPath, Image(kNextSheetBox.width, 2 * kNextSheetBox.height, kArrows));
+        Image badges(2 * kBadgeSize, kBadgeRows * kBadgeSize);
+        for (int row = 0; row < kBadgeRows; ++row)
+            for (int column = 0; column < 2; ++column)
+                badges.Paste(Image(kBadgeSize, kBadgeSize, BadgeColour(row, column)),
+                             column * kBadgeSize, row * kBadgeSize);
+        Write(kBadgesPath, badges);
     }
+    ~ShelfViewTest() override { CPlayerSaves::GetInstance()->SetBadge(0); }
 
     void Write(const char* gamePath, const Image& picture) {
         const std::vector<uint8_t> bytes = photos::EncodeGamePicture(picture);
@@ -185,6 +198,14 @@ TEST_F(ShelfViewTest, ComposesThumbnailsMarksOutlinesAndTheRemoveControlsHold) {
     view.Tick(9000);
     EXPECT_TRUE(Near(Middle(wide), green));
     EXPECT_EQ(Middle(tall), kPaper);
+}
+
+TEST_F(ShelfViewTest, ShowsWhosePicturesWithThePlayersPlainBadge) {
+    CPlayerSaves::GetInstance()->SetBadge(3);
+    ASSERT_TRUE(Show(ReadShelfEntries(shelf, 0), "", 1000));
+    EXPECT_EQ(At(kShelfBadgeBox.x, kShelfBadgeBox.y), BadgeColour(3, 0));
+    EXPECT_EQ(At(kShelfBadgeBox.x + kBadgeSize - 1, kShelfBadgeBox.y + kBadgeSize - 1),
+              BadgeColour(3, 0));
 }
 
 TEST_F(ShelfViewTest, MoreThanASheetShowsTheArrowsAndTheSheetOfTheHighlight) {

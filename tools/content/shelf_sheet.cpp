@@ -3,6 +3,7 @@
 #include "art/pictures.h"
 #include "canvas.h"
 #include "game/book_layout.h"
+#include "game/player_badges.h"
 #include "game/shelf_layout.h"
 #include "layout.h"
 #include "lettering.h"
@@ -80,6 +81,9 @@ Image ComposeShelf(const std::string& folder) {
         shelf.Paste(
             arrows.Crop(0, box == &kNextSheetBox ? box->height : 0, box->width, box->height),
             box->x, box->y, false);
+    // Whose pictures: the first player's badge.
+    shelf.Paste(LoadPicture(folder, kBadgesPath).Crop(0, 0, kBadgeSize, kBadgeSize),
+                kShelfBadgeBox.x, kShelfBadgeBox.y);
     return shelf;
 }
 
