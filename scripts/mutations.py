@@ -22,6 +22,7 @@ SHELF_TESTS = r"OwnPages|ShelfFolderTest|ShelfSteps|PhotoSize|WholeFiles"
 SHELF_BOOK_TESTS = r"ShelfLayout|ShelfBook|ShelfPages|ShelfView"
 PRESENT_TESTS = r"PictureFit|PictureScaler"
 PRESENTATION_SETTINGS_TESTS = r"PresentationSettings|SettingsTest"
+DISPLAY_MODE_TESTS = r"DisplayMode"
 FAMILY_SETTINGS_TESTS = r"FamilySettings|FamilyChoice"
 FIT_RULE_TESTS = r"FitPageOne"
 STUCK_TESTS = r"FitPageOne|StuckHelp"
@@ -683,6 +684,18 @@ FAULTS = [
           "rows[y - 1 - area.top].first <= tap.first",
           "a whole factor repeats the row above even where the picture row changes",
           PRESENT_TESTS),
+    # Whether the display already shows the game's mode, so the switch is left out.
+    fault("mode-match-ignores-depth", "src/platform/display_mode.cpp",
+          "           current.bitsPerPixel == wanted.bitsPerPixel;",
+          "           true;",
+          "a 16-bit desktop of the game's size is taken for the game's mode and never switched",
+          DISPLAY_MODE_TESTS),
+    fault("mode-match-trusts-missing-fields", "src/platform/display_mode.cpp",
+          "    if (current.width <= 0 || current.height <= 0 || current.bitsPerPixel <= 0)\n"
+          "        return false;\n",
+          "",
+          "a report that leaves the size or depth out still skips the switch",
+          DISPLAY_MODE_TESTS),
     fault("presentation-always-new-version", "src/persist/settings.cpp",
           "    const bool withPresentation = withFamily || !presentation.IsDefault();",
           "    const bool withPresentation = true;",
@@ -841,4 +854,9 @@ FAULTS = [
           "    return g_storesPerUser;",
           "an installed game without a per-user folder stores nothing at all",
           STORE_TESTS),
+    # Whose progress the book's pages show.
+    fault("sheet-badge-always-the-first", "src/sprites/sheet_view.cpp",
+          "CPlayerSaves::GetInstance()->Badge() * kBadgeSize", "0",
+          "the book's pages show the first player's badge whoever plays",
+          SHELF_BOOK_TESTS),
 ]
