@@ -24,6 +24,25 @@ std::string ProgramPath() {
     }
 }
 
+// The local application-data folder as the logon session names it. Read at
+// every start, so it comes from the environment the system gives each
+// program; asking the shell instead would load the shell's library (and
+// COM with it) before the title shows. Empty when the variable is missing.
+std::string LocalAppDataFromEnvironment() {
+    char folder[MAX_PATH] = {};
+    const DWORD length = GetEnvironmentVariableA("LOCALAPPDATA", folder, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH)
+        return std::string();
+    return std::string(folder, length);
+}
+
+std::string LocalAppDataFromShell() {
+    char folder[MAX_PATH] = {};
+    if (FAILED(SHGetFolderPathA(nullptr, CSIDL_LOCAL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, folder)))
+        return std::string();
+    return std::string(folder);
+}
+
 } // namespace
 
 bool EnterProgramFolder() {
@@ -37,12 +56,10 @@ bool EnterProgramFolder() {
 }
 
 std::string PerUserDataFolder() {
-    char folder[MAX_PATH] = {};
-    if (FAILED(
-            SHGetFolderPathA(nullptr, CSIDL_LOCAL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, folder)) ||
-        folder[0] == '\0')
-        return std::string();
-    return std::string(folder) + "\\Varnolt";
+    std::string folder = LocalAppDataFromEnvironment();
+    if (folder.empty())
+        folder = LocalAppDataFromShell();
+    return folder.empty() ? std::string() : folder + "\\Varnolt";
 }
 
 bool InstalledCopy() {

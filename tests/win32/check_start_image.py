@@ -1,8 +1,9 @@
 #!/usr/bin/env python3
 """Checks with the toolchain's own tools that the program brings little to
-its start beyond what it needs: comdlg32 must not be among the libraries
-loaded with it (the photo open dialog binds it on first use; a direct import
-brings the common controls and the printer spooler into every start), and
+its start beyond what it needs: comdlg32, shell32 and ole32 must not be
+among the libraries loaded with it (adding a photo binds them on first use;
+direct imports bring the common controls, the printer spooler, the shell's
+helpers and COM into every start), and
 every section must lie at a page-aligned offset in the file, so that Wine
 maps the 7 MB of built-in sounds and the code from the file as they are used
 instead of reading each such section whole at every start.
@@ -14,7 +15,7 @@ import sys
 
 PAGE = 4096
 # Needed only by a feature the player opens later.
-NOT_AT_START = ("comdlg32.dll",)
+NOT_AT_START = ("comdlg32.dll", "shell32.dll", "ole32.dll")
 
 
 def sections(headers):

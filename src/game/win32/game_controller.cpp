@@ -45,8 +45,11 @@ LRESULT CGameController::OnCreate(HWND window, const CREATESTRUCTA* creation) {
     PostMessageA(window, UWM_TITLE_SCREEN_READY, 0, 0);
     LoadCursors(cursors, creation != nullptr ? creation->hInstance : nullptr);
     cursors->SetKind(kCursorArrow);
-    // Pictures dropped onto the window become pages of the player's own.
-    DragAcceptFiles(window, TRUE);
+    // Pictures dropped onto the window become pages of the player's own. The
+    // style is what DragAcceptFiles would set; set here, it keeps the shell's
+    // library out of the start-up.
+    SetWindowLongPtrA(window, GWL_EXSTYLE,
+                      GetWindowLongPtrA(window, GWL_EXSTYLE) | WS_EX_ACCEPTFILES);
     return 0;
 }
 
