@@ -97,7 +97,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static Harness harness;
     CAnimDoc& doc = harness.session->Document();
     CAnimView& view = harness.session->View();
+    // As the game empties a page: the view forgets what it held (a carried
+    // piece, the sparkles of a page finished by the last input).
     doc.Sprites().DeleteAll();
+    view.SpritesDeleted();
     view.SetPlacedCount(0);
 
     PuzzleFileOps& files = *PuzzleFileOps::Instance();

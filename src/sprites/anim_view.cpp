@@ -240,7 +240,10 @@ void CAnimView::FinishDrop(HWND window, bool fits) {
     if (fits) {
         PutPieceInHole();
         soundEffects->PlayPlaceSound(window);
-        ++placedCount;
+        // The count is restored as a save file holds it, and a damaged one
+        // may hold the largest count there is.
+        if (placedCount < INT32_MAX)
+            ++placedCount;
         finish.PiecePlaced(window);
     } else if (CSprite* loose = PieceSprite(pageSprites->firstLoose, k)) {
         loose->Show();

@@ -26,10 +26,12 @@ POINT SparklePlace(int32_t i, const RECT& area) {
     double unused;
     const double u = std::modf(0.5 + a1 * (i + 1), &unused);
     const double v = std::modf(0.5 + a2 * (i + 1), &unused);
-    const int32_t spanX = std::max<int32_t>(area.right - area.left - kSparkleSize, 0);
-    const int32_t spanY = std::max<int32_t>(area.bottom - area.top - kSparkleSize, 0);
-    return {area.left + static_cast<int32_t>(u * spanX),
-            area.top + static_cast<int32_t>(v * spanY)};
+    // In 64 bits: the area spans the placed pieces, and a damaged save file
+    // may put them anywhere. Each sum stays below the area's far edge.
+    const int64_t spanX = std::max<int64_t>(int64_t{area.right} - area.left - kSparkleSize, 0);
+    const int64_t spanY = std::max<int64_t>(int64_t{area.bottom} - area.top - kSparkleSize, 0);
+    return {static_cast<int32_t>(area.left + static_cast<int64_t>(u * static_cast<double>(spanX))),
+            static_cast<int32_t>(area.top + static_cast<int64_t>(v * static_cast<double>(spanY)))};
 }
 
 } // namespace

@@ -2,11 +2,13 @@
 // how long the sparkle lasts, and what a clear or a page change does to it.
 #include "game/catalogue.h"
 #include "game/page_furniture.h"
+#include "game/page_sprite_index.h"
 #include "platform/headless/headless_platform.h"
 #include "sprites/sprite.h"
 #include "support/play_page_test.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -111,4 +113,23 @@ TEST_F(CelebrationTest, APageChangeDuringTheSparkleLeavesNothingBehind) {
     EXPECT_EQ(TickAt(1500), 0u);
     EXPECT_EQ(TickAt(2500), 0u);
     EXPECT_FALSE(Fanfared());
+}
+
+TEST_F(CelebrationTest, ADamagedSavesCountAndFarFlungPiecesFinishThePageSafely) {
+    // What a damaged save file can restore: placed pieces at both ends of
+    // the coordinate range, and the largest count there is.
+    Place(0, Pieces() - 1);
+    const CPageSpriteIndex& page = *session->Document().GetPageSprites();
+    session->Document().FindByTag(page.firstPlaced)->MoveTo(-2147483000, -2147483000);
+    session->Document().FindByTag(page.firstPlaced + 1)->MoveTo(2147483000, 2147483000);
+    View().SetPlacedCount(INT32_MAX);
+
+    // Placed, though the count cannot go up.
+    EXPECT_FALSE(session->PlacePiece(Pieces() - 1));
+    EXPECT_TRUE(session->Document().FindByTag(page.firstPlaced + Pieces() - 1)->IsVisible());
+    EXPECT_EQ(View().GetPlacedCount(), INT32_MAX);
+    EXPECT_TRUE(Fanfared());
+    EXPECT_GT(Sparkles(), 0);
+    TickAt(700);
+    EXPECT_GT(Sparkles(true), 0);
 }

@@ -77,5 +77,5 @@ bool CPlaySession::PlacePiece(int32_t k) {
     POINT drop;
     CarryTo(hole->GetX() + kFitOffsetX, hole->GetY() + kFitOffsetY, &drop);
     view.OnLButtonUp(nullptr, 0, drop.x, drop.y);
-    return view.GetPlacedCount() == placedBefore + 1;
+    return int64_t{view.GetPlacedCount()} == int64_t{placedBefore} + 1;
 }
