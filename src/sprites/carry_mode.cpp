@@ -6,6 +6,14 @@ namespace {
 // click: the piece stays lifted until the next press.
 constexpr int64_t kClickReach = 6;
 
+// Each distance is bounded before it is squared: coordinates span 32 bits,
+// and two such squares would not fit in 64.
+bool WithinReach(int64_t dx, int64_t dy) {
+    if (dx <= -kClickReach || dx >= kClickReach || dy <= -kClickReach || dy >= kClickReach)
+        return false;
+    return dx * dx + dy * dy < kClickReach * kClickReach;
+}
+
 } // namespace
 
 void CCarryMode::Pressed(int32_t x, int32_t y) {
@@ -16,7 +24,7 @@ void CCarryMode::Pressed(int32_t x, int32_t y) {
 bool CCarryMode::ReleasedAsClick(int32_t x, int32_t y) {
     const int64_t dx = int64_t{x} - pressedAt.x;
     const int64_t dy = int64_t{y} - pressedAt.y;
-    if (kind != Kind::kHeld || dx * dx + dy * dy >= kClickReach * kClickReach)
+    if (kind != Kind::kHeld || !WithinReach(dx, dy))
         return false;
     kind = Kind::kClicked;
     return true;
