@@ -20,7 +20,7 @@ SOUND_TESTS = r"SoundEffects|PlaceSoundBag|HeadlessPageOne|Random"
 PHOTO_TESTS = r"ExifOrientation|PhotoPixels|PhotoCut|PageFile|PhotoImport|PlatformFolders"
 SHELF_TESTS = r"OwnPages|ShelfFolderTest|ShelfSteps|PhotoSize|WholeFiles"
 SHELF_BOOK_TESTS = r"ShelfLayout|ShelfBook|ShelfPages|ShelfView"
-PRESENT_TESTS = r"PictureFit|PictureScaler"
+PRESENT_TESTS = r"PictureFit|PictureScaler|BlendRows"
 PRESENTATION_SETTINGS_TESTS = r"PresentationSettings|SettingsTest"
 DISPLAY_MODE_TESTS = r"DisplayMode"
 FAMILY_SETTINGS_TESTS = r"FamilySettings|FamilyChoice"
@@ -674,10 +674,25 @@ FAULTS = [
           "    const int32_t grow = 0;",
           "a smoothly scaled change leaves its blended edge pixels stale",
           PRESENT_TESTS),
-    fault("scaler-weights-swapped", "src/platform/picture_scaler.cpp",
+    fault("scaler-weights-swapped", "src/platform/blend_rows.cpp",
           "    return ((a * (256 - weightOfB) + b * weightOfB + kLaneHalf) >> 8) & kLaneMask;",
           "    return ((a * weightOfB + b * (256 - weightOfB) + kLaneHalf) >> 8) & kLaneMask;",
           "the smooth scaler weighs each neighbour with the other's weight",
+          PRESENT_TESTS),
+    fault("fast-blend-weights-swapped", "src/platform/blend_rows.cpp",
+          "_mm_add_epi16(_mm_mullo_epi16(a, weightOfA), _mm_mullo_epi16(b, weightOfB))",
+          "_mm_add_epi16(_mm_mullo_epi16(a, weightOfB), _mm_mullo_epi16(b, weightOfA))",
+          "the two-at-a-time blend weighs each neighbour with the other's weight",
+          PRESENT_TESTS),
+    fault("fast-rows-read-past-the-row", "src/platform/blend_rows.cpp",
+          "c + 1 <= last && c + 2 < rowPixels",
+          "c + 1 <= last && c + 1 < rowPixels",
+          "blending two rows reads two bytes beyond a row's last pixel",
+          PRESENT_TESTS),
+    fault("fast-second-pixel-not-moved", "src/platform/blend_rows.cpp",
+          "_mm_and_si128(_mm_slli_si128(wide, 2), secondPixel)",
+          "_mm_and_si128(wide, secondPixel)",
+          "the second of two pixels takes the first's red and the next one's blue and green",
           PRESENT_TESTS),
     fault("scaler-repeats-wrong-row", "src/platform/picture_scaler.cpp",
           "rows[y - 1 - area.top].first == tap.first",

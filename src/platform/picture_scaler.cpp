@@ -29,31 +29,11 @@ void CPictureScaler::SetFit(const PictureFit& newFit) {
     fit = newFit;
     columns = MakeTaps(fit.AreaWidth(), fit.pictureWidth, fit.factor);
     rows = MakeTaps(fit.AreaHeight(), fit.pictureHeight, fit.factor);
+    columnWeights.clear();
+    for (const Tap& tap : columns)
+        columnWeights.push_back(blend_rows::LaneWeight(tap.weight));
     rowScratch.assign(static_cast<size_t>(std::max(fit.pictureWidth, 0)), 0);
 }
-
-namespace {
-
-// A pixel's three channels spread into 16-bit lanes of one 64-bit number
-// (blue, green, red from the low end), so that one multiplication weighs all
-// three at once: a channel times a weight of at most 256 still fits its lane.
-constexpr uint64_t kLaneMask = 0x000000FF00FF00FFull;
-constexpr uint64_t kLaneHalf = 0x0000008000800080ull;
-
-uint64_t Spread(const uint8_t* p) {
-    return uint64_t{p[0]} | uint64_t{p[1]} << 16 | uint64_t{p[2]} << 32;
-}
-
-uint64_t Blend(uint64_t a, uint64_t b, uint32_t weightOfB) {
-    return ((a * (256 - weightOfB) + b * weightOfB + kLaneHalf) >> 8) & kLaneMask;
-}
-
-uint32_t Pack(uint64_t lanes) {
-    return static_cast<uint32_t>((lanes & 0xFF) | ((lanes >> 8) & 0xFF00) |
-                                 ((lanes >> 16) & 0xFF0000));
-}
-
-} // namespace
 
 void CPictureScaler::ScaleRow(const uint8_t* upper, const uint8_t* lower, uint32_t weight,
                               uint32_t* out, int32_t fromColumn, int32_t toColumn) const {
@@ -67,20 +47,10 @@ void CPictureScaler::ScaleRow(const uint8_t* upper, const uint8_t* lower, uint32
     }
     // First the two picture rows blended, over the columns this block reads;
     // then each client pixel blends two of those.
-    const int32_t first = columns[fromColumn].first;
-    const int32_t last = columns[toColumn - 1].second;
-    uint64_t* blended = rowScratch.data();
-    if (weight == 0) {
-        for (int32_t c = first; c <= last; ++c)
-            blended[c] = Spread(upper + 3 * c);
-    } else {
-        for (int32_t c = first; c <= last; ++c)
-            blended[c] = Blend(Spread(upper + 3 * c), Spread(lower + 3 * c), weight);
-    }
-    for (int32_t c = fromColumn; c < toColumn; ++c) {
-        const Tap& tap = columns[c];
-        out[c] = Pack(Blend(blended[tap.first], blended[tap.second], tap.weight));
-    }
+    blend_rows::BlendRows(upper, lower, weight, rowScratch.data(), columns[fromColumn].first,
+                          columns[toColumn - 1].second, fit.pictureWidth);
+    blend_rows::BlendColumns(rowScratch.data(), columns.data(), columnWeights.data(), out,
+                             fromColumn, toColumn);
 }
 
 void CPictureScaler::Scale(const uint8_t* source, int32_t sourceStride, uint32_t* dst,

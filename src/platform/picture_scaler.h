@@ -3,10 +3,11 @@
 // picture (rows top first, blue, green, red and a pad byte), enlarged or
 // reduced as a PictureFit says. Whole factors repeat each pixel, so the
 // pixels stay sharp; any other size blends the four nearest pixels (bilinear,
-// 8-bit weights, rows first, three channels a multiplication). The tables for
-// a fit are made once, when the fit changes. Main thread only.
+// 8-bit weights, rows first; the loops are platform/blend_rows). The tables
+// for a fit are made once, when the fit changes. Main thread only.
 #pragma once
 
+#include "platform/blend_rows.h"
 #include "platform/picture_fit.h"
 
 #include <cstdint>
@@ -30,11 +31,7 @@ public:
 private:
     // For one client column or row: the two picture pixels it blends and the
     // weight of the second, 0 to 255.
-    struct Tap {
-        int32_t first;
-        int32_t second;
-        uint32_t weight;
-    };
+    using Tap = blend_rows::ColumnTap;
     static std::vector<Tap> MakeTaps(int32_t areaSize, int32_t pictureSize, int32_t factor);
     void ScaleRow(const uint8_t* upper, const uint8_t* lower, uint32_t weight, uint32_t* out,
                   int32_t fromColumn, int32_t toColumn) const;
@@ -42,6 +39,8 @@ private:
     PictureFit fit;
     std::vector<Tap> columns; // by client column minus the area's left
     std::vector<Tap> rows;    // by client row minus the area's top
+    // Each column's weight in the four lanes the blending loop reads.
+    std::vector<uint64_t> columnWeights;
     // One picture row's two source rows blended, as spread pixels.
     mutable std::vector<uint64_t> rowScratch;
 };
