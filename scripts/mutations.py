@@ -874,4 +874,21 @@ FAULTS = [
           "CPlayerSaves::GetInstance()->Badge() * kBadgeSize", "0",
           "the book's pages show the first player's badge whoever plays",
           SHELF_BOOK_TESTS),
+    # What a damaged save file can hold: numbers at the ends of their range.
+    fault("placed-count-wraps", DRAG,
+          "        if (placedCount < INT32_MAX)\n            ++placedCount;",
+          "        ++placedCount;",
+          "a placement on a page restored with the largest count overflows it",
+          r"Celebration"),
+    fault("sparkle-spread-in-32-bits", "src/sprites/celebration.cpp",
+          "std::max<int64_t>(int64_t{area.right} - area.left - kSparkleSize, 0);",
+          "std::max<int64_t>(area.right - area.left - kSparkleSize, 0);",
+          "placed pieces at both ends of the coordinates overflow the sparkle spread",
+          r"Celebration"),
+    fault("click-reach-squares-unbounded", "src/sprites/carry_mode.cpp",
+          "    if (dx <= -kClickReach || dx >= kClickReach || dy <= -kClickReach || "
+          "dy >= kClickReach)\n        return false;\n",
+          "",
+          "a press and release as far apart as coordinates go overflow the click test",
+          r"HeadlessPageOne"),
 ]
