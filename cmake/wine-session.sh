@@ -41,7 +41,13 @@ start)
     # caller's stdout open (CTest's test discovery would wait for it until its
     # timeout).
     "$wineserver" -p >/dev/null 2>&1 || true  # already running is fine
-    "$wine" cmd /c exit </dev/null >/dev/null 2>&1 || true
+    # Once, a fresh prefix's first test program exited at once with nothing
+    # said, though every later start worked: the session is handed out only
+    # after a program has run in it, or after ten seconds of trying.
+    for _ in $(seq 20); do
+        "$wine" cmd /c exit </dev/null >/dev/null 2>&1 && break
+        sleep 0.5
+    done
     # Wine's own services (rpcss, plugplay) otherwise start only when a
     # program first needs them (the first sound played, for one), inheriting
     # that test's output pipe; start them here too, with nowhere to write.
