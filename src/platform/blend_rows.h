@@ -30,7 +30,7 @@ void BlendRows(const uint8_t* upper, const uint8_t* lower, uint32_t weight, uint
 
 // Called by the scaler after BlendRows: client pixels from..to-1, each two
 // blended pixels weighed by its tap, packed as blue, green, red and a zero
-// byte. weights[c] holds taps[c].weight in all four lanes (MakeLaneWeights).
+// byte. weights[c] holds taps[c].weight in all four lanes (LaneWeight).
 void BlendColumns(const uint64_t* blended, const ColumnTap* taps, const uint64_t* weights,
                   uint32_t* out, int32_t from, int32_t to);
 
