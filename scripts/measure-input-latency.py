@@ -14,7 +14,12 @@ With "scaled", both run on a second session with a 1920x1080 screen, which
 the game's mode does not fit: the game shows its picture scaled (smoothly,
 1440 x 1080) and the spots are the picture's spots at their scaled places.
 
-Usage: scripts/measure-input-latency.py [BUILD_DIR] [MOVES] [scaled]
+With "near", the pointer jumps between two spots a piece's width apart
+instead. Wine sends a window's changes to the X server as one bounding block,
+so the far spots send the whole stretch between them with every move (twice
+the pixels when scaled), the near ones little more than the piece.
+
+Usage: scripts/measure-input-latency.py [BUILD_DIR] [MOVES] [scaled] [near]
 Prints the median and the 90th percentile of each, and the ratio of the
 medians. A measurement, not a test: numbers depend on the machine's load.
 """
@@ -37,7 +42,7 @@ from pictures import MAGENTA  # noqa: E402
 from player import Player  # noqa: E402
 from test_scaled import ScaledScreen  # noqa: E402
 
-SPOTS = ((300, 260), (700, 420))
+SPOTS = ((420, 380), (580, 380)) if "near" in sys.argv[3:] else ((300, 260), (700, 420))
 TIMEOUT = 1.0
 WHITE = (255, 255, 255)
 
@@ -161,7 +166,8 @@ def main():
 
     def measure(session, pointer):
         box = measuring.report("minimal GDI program", *measure_pointer_box(session, pointer, moves))
-        what = "Varnolt carrying a piece" + (", picture scaled to 1920x1080" if SCALED else "")
+        what = ("Varnolt carrying a piece" + (", picture scaled to 1920x1080" if SCALED else "") +
+                (", near spots" if "near" in sys.argv[3:] else ""))
         game = measuring.report(what, *measure_game(session, pointer, moves))
         measuring.report_ratio(game, box)
 
