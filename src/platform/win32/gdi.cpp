@@ -80,4 +80,19 @@ bool BlitBitmap(HDC dc, int32_t x, int32_t y, int32_t width, int32_t height, HBI
     return true;
 }
 
+void CopyBlockToWindow(HWND window, HBITMAP section, int32_t x, int32_t y, int32_t width,
+                       int32_t height) {
+    {
+        const WindowDC windowDC(window);
+        if (windowDC.Get() == nullptr)
+            return;
+        BlitBitmap(windowDC.Get(), x, y, width, height, section, x, y);
+    }
+    SendToScreen();
+}
+
+void SendToScreen() {
+    GetQueueStatus(QS_MOUSEMOVE);
+}
+
 } // namespace gdi

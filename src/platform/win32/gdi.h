@@ -61,4 +61,20 @@ HBITMAP CreateSection(HWND window, const BITMAPINFO* info, void** pixels);
 bool BlitBitmap(HDC dc, int32_t x, int32_t y, int32_t width, int32_t height, HBITMAP bitmap,
                 int32_t srcX, int32_t srcY);
 
+// Copies the width x height block at (x, y) of section to the same place in
+// window's client area, then sends it on (SendToScreen). Called by the play
+// screen's copies to the window, 1:1 and scaled.
+void CopyBlockToWindow(HWND window, HBITMAP section, int32_t x, int32_t y, int32_t width,
+                       int32_t height);
+
+// Called after each block drawn straight to a window: has that block reach the
+// screen by itself. Under Wine a window's drawing is sent to the X server as
+// one bounding rectangle, when the thread next looks at its input; a piece's
+// old and new places after a quick move would send everything between them
+// (and, scaled, twice as many pixels again). Looking at the queue's mouse
+// input after each block sends each alone. Mouse input only, because other
+// kinds can call the window procedure from here, in the middle of a frame.
+// On Windows this asks the queue's state and nothing more.
+void SendToScreen();
+
 } // namespace gdi

@@ -34,10 +34,8 @@ void CopySectionToWindow(HWND window, HBITMAP section, const RECT& rect) {
         present::CopyScaled(window, described.dsBm.bmBits, described.dsBm.bmWidth,
                             std::abs(described.dsBm.bmHeight), rect))
         return;
-    const gdi::WindowDC windowDC(window);
-    if (windowDC.Get() != nullptr)
-        gdi::BlitBitmap(windowDC.Get(), rect.left, rect.top, rect.right - rect.left,
-                        rect.bottom - rect.top, section, rect.left, rect.top);
+    gdi::CopyBlockToWindow(window, section, rect.left, rect.top, rect.right - rect.left,
+                           rect.bottom - rect.top);
 }
 
 void CopyPixelsToWindow(HWND window, const void* pixels, int32_t width, int32_t height,
@@ -46,15 +44,18 @@ void CopyPixelsToWindow(HWND window, const void* pixels, int32_t width, int32_t 
         return;
     if (present::CopyScaled(window, pixels, width, height, rect))
         return;
-    const gdi::WindowDC windowDC(window);
-    if (windowDC.Get() == nullptr)
-        return;
-    const BITMAPINFO info = gdi::BitmapInfo(width, height);
-    const int32_t w = rect.right - rect.left;
-    const int32_t h = rect.bottom - rect.top;
-    // The source's y counts from the bottom: the rows are stored bottom first.
-    StretchDIBits(windowDC.Get(), rect.left, rect.top, w, h, rect.left, height - rect.bottom, w, h,
-                  pixels, &info, DIB_RGB_COLORS, SRCCOPY);
+    {
+        const gdi::WindowDC windowDC(window);
+        if (windowDC.Get() == nullptr)
+            return;
+        const BITMAPINFO info = gdi::BitmapInfo(width, height);
+        const int32_t w = rect.right - rect.left;
+        const int32_t h = rect.bottom - rect.top;
+        // The source's y counts from the bottom: the rows are stored bottom first.
+        StretchDIBits(windowDC.Get(), rect.left, rect.top, w, h, rect.left, height - rect.bottom, w,
+                      h, pixels, &info, DIB_RGB_COLORS, SRCCOPY);
+    }
+    gdi::SendToScreen();
 }
 
 void InvalidateWindow(HWND window) {

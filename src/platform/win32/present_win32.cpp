@@ -94,11 +94,8 @@ bool CopyScaled(HWND window, const void* pixels, int32_t width, int32_t height, 
     g_scaler.Scale(static_cast<const uint8_t*>(pixels), stride, g_target.pixels, g_target.width,
                    block);
     GdiFlush(); // the section's pixels were written behind GDI's back
-    const gdi::WindowDC windowDC(window);
-    if (windowDC.Get() == nullptr)
-        return true;
-    gdi::BlitBitmap(windowDC.Get(), block.left, block.top, block.right - block.left,
-                    block.bottom - block.top, g_target.section, block.left, block.top);
+    gdi::CopyBlockToWindow(window, g_target.section, block.left, block.top,
+                           block.right - block.left, block.bottom - block.top);
     return true;
 }
 
