@@ -1,8 +1,5 @@
 #include "platform/blend_rows.h"
-
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
+#include "platform/blend_rows_wide.h"
 
 namespace blend_rows {
 
@@ -25,6 +22,19 @@ uint32_t Pack(uint64_t lanes) {
                                  ((lanes >> 16) & 0xFF0000));
 }
 
+Lanes FindWidest() {
+#if defined(VARNOLT_BLEND_AVX2)
+    __builtin_cpu_init(); // may run before the constructor that would call it
+    if (__builtin_cpu_supports("avx2"))
+        return Lanes::kFour;
+#endif
+#if defined(VARNOLT_BLEND_SSE2)
+    return Lanes::kTwo;
+#else
+    return Lanes::kOne;
+#endif
+}
+
 } // namespace
 
 uint64_t LaneWeight(uint32_t weight) {
@@ -34,7 +44,7 @@ uint64_t LaneWeight(uint32_t weight) {
 namespace plain {
 
 void BlendRows(const uint8_t* upper, const uint8_t* lower, uint32_t weight, uint64_t* out,
-               int32_t first, int32_t last) {
+               int32_t first, int32_t last, int32_t) {
     // A weight of 0 is the upper row itself: no need to read the lower.
     if (weight == 0) {
         for (int32_t c = first; c <= last; ++c)
@@ -45,8 +55,8 @@ void BlendRows(const uint8_t* upper, const uint8_t* lower, uint32_t weight, uint
         out[c] = Blend(Spread(upper + 3 * c), Spread(lower + 3 * c), weight);
 }
 
-void BlendColumns(const uint64_t* blended, const ColumnTap* taps, uint32_t* out, int32_t from,
-                  int32_t to) {
+void BlendColumns(const uint64_t* blended, const ColumnTap* taps, const uint64_t*, uint32_t* out,
+                  int32_t from, int32_t to) {
     for (int32_t c = from; c < to; ++c) {
         const ColumnTap& tap = taps[c];
         out[c] = Pack(Blend(blended[tap.first], blended[tap.second], tap.weight));
@@ -55,77 +65,51 @@ void BlendColumns(const uint64_t* blended, const ColumnTap* taps, uint32_t* out,
 
 } // namespace plain
 
-#if defined(__SSE2__)
-
-namespace {
-
-__m128i LoadEight(const void* p) {
-    return _mm_loadl_epi64(static_cast<const __m128i*>(p));
+Lanes Widest() {
+    static const Lanes widest = FindWidest();
+    return widest;
 }
 
-// Pixels c and c + 1 of a row, spread: their six bytes and the next two are
-// read, widened to 16 bits, and the second pixel is moved up to lane 4.
-__m128i SpreadTwo(const uint8_t* p) {
-    const __m128i wide = _mm_unpacklo_epi8(LoadEight(p), _mm_setzero_si128());
-    const __m128i firstPixel = _mm_set_epi16(0, 0, 0, 0, 0, -1, -1, -1);
-    const __m128i secondPixel = _mm_set_epi16(0, -1, -1, -1, 0, 0, 0, 0);
-    return _mm_or_si128(_mm_and_si128(wide, firstPixel),
-                        _mm_and_si128(_mm_slli_si128(wide, 2), secondPixel));
+void BlendRowsAt(Lanes lanes, const uint8_t* upper, const uint8_t* lower, uint32_t weight,
+                 uint64_t* out, int32_t first, int32_t last, int32_t rowPixels) {
+    switch (lanes < Widest() ? lanes : Widest()) {
+#if defined(VARNOLT_BLEND_AVX2)
+    case Lanes::kFour:
+        return avx2::BlendRows(upper, lower, weight, out, first, last, rowPixels);
+#endif
+#if defined(VARNOLT_BLEND_SSE2)
+    case Lanes::kTwo:
+        return sse2::BlendRows(upper, lower, weight, out, first, last, rowPixels);
+#endif
+    default:
+        return plain::BlendRows(upper, lower, weight, out, first, last, rowPixels);
+    }
 }
 
-// Blend in eight lanes at once. Products and sums stay below 65536, so the
-// 16-bit lanes hold them exactly, as the plain version's do.
-__m128i BlendLanes(__m128i a, __m128i b, __m128i weightOfB) {
-    const __m128i weightOfA = _mm_sub_epi16(_mm_set1_epi16(256), weightOfB);
-    const __m128i sum = _mm_add_epi16(_mm_mullo_epi16(a, weightOfA), _mm_mullo_epi16(b, weightOfB));
-    return _mm_srli_epi16(_mm_add_epi16(sum, _mm_set1_epi16(128)), 8);
+void BlendColumnsAt(Lanes lanes, const uint64_t* blended, const ColumnTap* taps,
+                    const uint64_t* weights, uint32_t* out, int32_t from, int32_t to) {
+    switch (lanes < Widest() ? lanes : Widest()) {
+#if defined(VARNOLT_BLEND_AVX2)
+    case Lanes::kFour:
+        return avx2::BlendColumns(blended, taps, weights, out, from, to);
+#endif
+#if defined(VARNOLT_BLEND_SSE2)
+    case Lanes::kTwo:
+        return sse2::BlendColumns(blended, taps, weights, out, from, to);
+#endif
+    default:
+        return plain::BlendColumns(blended, taps, weights, out, from, to);
+    }
 }
-
-} // namespace
 
 void BlendRows(const uint8_t* upper, const uint8_t* lower, uint32_t weight, uint64_t* out,
                int32_t first, int32_t last, int32_t rowPixels) {
-    const __m128i weightOfLower = _mm_set1_epi16(static_cast<int16_t>(weight));
-    int32_t c = first;
-    // Two at a time while pixel c + 2 is in the row, which the eight-byte
-    // reads touch; the rest as plain.
-    for (; c + 1 <= last && c + 2 < rowPixels; c += 2) {
-        __m128i two = SpreadTwo(upper + 3 * c);
-        if (weight != 0)
-            two = BlendLanes(two, SpreadTwo(lower + 3 * c), weightOfLower);
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + c), two);
-    }
-    plain::BlendRows(upper, lower, weight, out, c, last);
+    BlendRowsAt(Widest(), upper, lower, weight, out, first, last, rowPixels);
 }
 
 void BlendColumns(const uint64_t* blended, const ColumnTap* taps, const uint64_t* weights,
                   uint32_t* out, int32_t from, int32_t to) {
-    int32_t c = from;
-    for (; c + 1 < to; c += 2) {
-        const __m128i a = _mm_unpacklo_epi64(LoadEight(blended + taps[c].first),
-                                             LoadEight(blended + taps[c + 1].first));
-        const __m128i b = _mm_unpacklo_epi64(LoadEight(blended + taps[c].second),
-                                             LoadEight(blended + taps[c + 1].second));
-        const __m128i weightOfB = _mm_loadu_si128(reinterpret_cast<const __m128i*>(weights + c));
-        const __m128i mixed = BlendLanes(a, b, weightOfB);
-        // Lanes 0 to 255 packed into bytes: blue, green, red, 0, twice.
-        _mm_storel_epi64(reinterpret_cast<__m128i*>(out + c), _mm_packus_epi16(mixed, mixed));
-    }
-    plain::BlendColumns(blended, taps, out, c, to);
+    BlendColumnsAt(Widest(), blended, taps, weights, out, from, to);
 }
-
-#else
-
-void BlendRows(const uint8_t* upper, const uint8_t* lower, uint32_t weight, uint64_t* out,
-               int32_t first, int32_t last, int32_t) {
-    plain::BlendRows(upper, lower, weight, out, first, last);
-}
-
-void BlendColumns(const uint64_t* blended, const ColumnTap* taps, const uint64_t*, uint32_t* out,
-                  int32_t from, int32_t to) {
-    plain::BlendColumns(blended, taps, out, from, to);
-}
-
-#endif
 
 } // namespace blend_rows

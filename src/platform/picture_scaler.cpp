@@ -32,7 +32,9 @@ void CPictureScaler::SetFit(const PictureFit& newFit) {
     columnWeights.clear();
     for (const Tap& tap : columns)
         columnWeights.push_back(blend_rows::LaneWeight(tap.weight));
-    rowScratch.assign(static_cast<size_t>(std::max(fit.pictureWidth, 0)), 0);
+    // One more than a row: the blending reads each tap's pair side by side,
+    // also at the edge, where the second is the first with no weight.
+    rowScratch.assign(static_cast<size_t>(std::max(fit.pictureWidth, 0)) + 1, 0);
 }
 
 void CPictureScaler::ScaleRow(const uint8_t* upper, const uint8_t* lower, uint32_t weight,

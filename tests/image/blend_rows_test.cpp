@@ -1,12 +1,11 @@
-// The smooth scaler's loops: the two-at-a-time ones give the plain ones'
-// pixels bit for bit, over every start, end and weight, and read nothing
-// past a row's end (the rows here are exactly as long as they say, so the
-// address checker would stop a read beyond).
+// The smooth scaler's loops: the wide ones give the plain ones' pixels bit
+// for bit, over every start, end and weight, and read nothing past a row's
+// end (the rows here are exactly as long as they say, so the address checker
+// would stop a read beyond). Every width this processor has is checked.
 #include "platform/blend_rows.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstdint>
 #include <random>
 #include <vector>
@@ -28,11 +27,20 @@ uint32_t RandomWeight(std::mt19937& random) {
     return r >= 256 ? (r == 256 ? 0 : 255) : r;
 }
 
-} // namespace
+using blend_rows::Lanes;
 
-TEST(BlendRows, BlendingTwoRowsMatchesThePlainLoopToTheRowsEnd) {
+// The wide widths this build and processor can run.
+std::vector<Lanes> WideLanes() {
+    std::vector<Lanes> lanes;
+    for (const Lanes wide : {Lanes::kTwo, Lanes::kFour})
+        if (wide <= blend_rows::Widest())
+            lanes.push_back(wide);
+    return lanes;
+}
+
+void CheckBlendingRows(Lanes lanes) {
     std::mt19937 random(7);
-    for (const int32_t rowPixels : {1, 2, 3, 4, 5, 17, 1024}) {
+    for (const int32_t rowPixels : {1, 2, 3, 4, 5, 6, 7, 17, 1024}) {
         for (int trial = 0; trial < 60; ++trial) {
             const std::vector<uint8_t> upper = RandomBytes(random, 3 * size_t(rowPixels));
             const std::vector<uint8_t> lower = RandomBytes(random, 3 * size_t(rowPixels));
@@ -43,41 +51,62 @@ TEST(BlendRows, BlendingTwoRowsMatchesThePlainLoopToTheRowsEnd) {
             const uint32_t weight = trial % 7 == 0 ? 0 : RandomWeight(random);
             std::vector<uint64_t> fast(size_t(rowPixels) + 2, ~0ull);
             std::vector<uint64_t> plain(fast);
-            blend_rows::BlendRows(upper.data(), lower.data(), weight, fast.data(), first, last,
-                                  rowPixels);
-            blend_rows::plain::BlendRows(upper.data(), lower.data(), weight, plain.data(), first,
-                                         last);
+            blend_rows::BlendRowsAt(lanes, upper.data(), lower.data(), weight, fast.data(), first,
+                                    last, rowPixels);
+            blend_rows::BlendRowsAt(Lanes::kOne, upper.data(), lower.data(), weight, plain.data(),
+                                    first, last, rowPixels);
             ASSERT_EQ(fast, plain)
                 << rowPixels << " pixels, " << first << ".." << last << ", weight " << weight;
         }
     }
 }
 
-TEST(BlendRows, BlendingColumnsMatchesThePlainLoopForAnyTaps) {
+void CheckBlendingColumns(Lanes lanes) {
     std::mt19937 random(11);
     constexpr int32_t kBlended = 300;
     for (int trial = 0; trial < 200; ++trial) {
-        // Spread pixels as BlendRows leaves them: three lanes of 0 to 255.
-        std::vector<uint64_t> blended(kBlended);
-        const std::vector<uint8_t> channels = RandomBytes(random, 3 * kBlended);
-        for (int32_t i = 0; i < kBlended; ++i)
+        // Spread pixels as BlendRows leaves them: three lanes of 0 to 255,
+        // and one pixel more than the taps name, as the scaler keeps.
+        std::vector<uint64_t> blended(kBlended + 1);
+        const std::vector<uint8_t> channels = RandomBytes(random, 3 * (kBlended + 1));
+        for (int32_t i = 0; i <= kBlended; ++i)
             blended[i] = uint64_t{channels[3 * i]} | uint64_t{channels[3 * i + 1]} << 16 |
                          uint64_t{channels[3 * i + 2]} << 32;
         const int32_t columns = 1 + int32_t(random() % 400);
         std::vector<blend_rows::ColumnTap> taps(columns);
         std::vector<uint64_t> weights(columns);
         for (int32_t c = 0; c < columns; ++c) {
-            const int32_t first = int32_t(random() % kBlended);
-            taps[c] = {first, std::min(first + 1, kBlended - 1), RandomWeight(random)};
+            // Some at the edge, where the second is the first, unweighed.
+            const int32_t first = random() % 8 == 0 ? kBlended - 1 : int32_t(random() % kBlended);
+            taps[c] = first == kBlended - 1
+                          ? blend_rows::ColumnTap{first, first, 0}
+                          : blend_rows::ColumnTap{first, first + 1, RandomWeight(random)};
             weights[c] = blend_rows::LaneWeight(taps[c].weight);
         }
         const int32_t from = int32_t(random() % columns);
         const int32_t to = from + 1 + int32_t(random() % (columns - from));
         std::vector<uint32_t> fast(columns, 0xDEADBEEF);
         std::vector<uint32_t> plain(fast);
-        blend_rows::BlendColumns(blended.data(), taps.data(), weights.data(), fast.data(), from,
-                                 to);
-        blend_rows::plain::BlendColumns(blended.data(), taps.data(), plain.data(), from, to);
+        blend_rows::BlendColumnsAt(lanes, blended.data(), taps.data(), weights.data(), fast.data(),
+                                   from, to);
+        blend_rows::BlendColumnsAt(Lanes::kOne, blended.data(), taps.data(), weights.data(),
+                                   plain.data(), from, to);
         ASSERT_EQ(fast, plain) << "columns " << from << ".." << to;
+    }
+}
+
+} // namespace
+
+TEST(BlendRows, BlendingTwoRowsMatchesThePlainLoopToTheRowsEnd) {
+    for (const Lanes lanes : WideLanes()) {
+        SCOPED_TRACE(testing::Message() << "lanes " << static_cast<int>(lanes));
+        CheckBlendingRows(lanes);
+    }
+}
+
+TEST(BlendRows, BlendingColumnsMatchesThePlainLoopForAnyTaps) {
+    for (const Lanes lanes : WideLanes()) {
+        SCOPED_TRACE(testing::Message() << "lanes " << static_cast<int>(lanes));
+        CheckBlendingColumns(lanes);
     }
 }
