@@ -1,13 +1,14 @@
 // The loops four pixels at a time, in AVX2's sixteen 16-bit lanes. Only
 // these functions are compiled for AVX2, and the dispatch calls them only on
-// a processor that has it. Everything here stays in registers: GCC cannot
-// keep a 32-byte value aligned on the Windows stack.
+// a processor that has it. The helpers are always inlined, so that no 32-byte
+// value is passed on the stack: GCC cannot keep one aligned there on Windows.
 #include "platform/blend_rows_wide.h"
 
 #if defined(VARNOLT_BLEND_AVX2)
 #include <immintrin.h>
 
 #define VARNOLT_AVX2 __attribute__((target("avx2")))
+#define VARNOLT_AVX2_INLINE __attribute__((target("avx2"), always_inline)) inline
 
 namespace blend_rows::avx2 {
 
@@ -16,7 +17,7 @@ namespace {
 // Pixels c to c + 3 of a row, spread: sixteen bytes from pixel c are read
 // into both halves; the low half takes pixels c and c + 1 from them, the
 // high half c + 2 and c + 3, each channel to its lane, zeros between.
-VARNOLT_AVX2 inline __m256i SpreadFour(const uint8_t* p) {
+VARNOLT_AVX2_INLINE __m256i SpreadFour(const uint8_t* p) {
     const __m256i both =
         _mm256_broadcastsi128_si256(_mm_loadu_si128(reinterpret_cast<const __m128i*>(p)));
     const __m256i lanes =
@@ -26,7 +27,7 @@ VARNOLT_AVX2 inline __m256i SpreadFour(const uint8_t* p) {
 }
 
 // The plain blend in sixteen lanes; as with SSE2, no lane overflows.
-VARNOLT_AVX2 inline __m256i BlendLanes(__m256i a, __m256i b, __m256i weightOfB) {
+VARNOLT_AVX2_INLINE __m256i BlendLanes(__m256i a, __m256i b, __m256i weightOfB) {
     const __m256i weightOfA = _mm256_sub_epi16(_mm256_set1_epi16(256), weightOfB);
     const __m256i sum =
         _mm256_add_epi16(_mm256_mullo_epi16(a, weightOfA), _mm256_mullo_epi16(b, weightOfB));
@@ -35,7 +36,7 @@ VARNOLT_AVX2 inline __m256i BlendLanes(__m256i a, __m256i b, __m256i weightOfB) 
 
 // The two blended pixels of columns c and c + 2 (or c + 1 and c + 3): each
 // tap's pair is side by side, so one 16-byte read takes both.
-VARNOLT_AVX2 inline __m256i PairsOf(const uint64_t* blended, const ColumnTap& low,
+VARNOLT_AVX2_INLINE __m256i PairsOf(const uint64_t* blended, const ColumnTap& low,
                                     const ColumnTap& high) {
     const __m128i lowPair = _mm_loadu_si128(reinterpret_cast<const __m128i*>(blended + low.first));
     const __m128i highPair =
@@ -45,7 +46,7 @@ VARNOLT_AVX2 inline __m256i PairsOf(const uint64_t* blended, const ColumnTap& lo
 
 // Columns c to c + 3 (taps and weights from c) blended, in the lanes of
 // quarters c, c + 1 | c + 2, c + 3.
-VARNOLT_AVX2 inline __m256i BlendFour(const uint64_t* blended, const ColumnTap* taps,
+VARNOLT_AVX2_INLINE __m256i BlendFour(const uint64_t* blended, const ColumnTap* taps,
                                       const uint64_t* weights) {
     const __m256i even = PairsOf(blended, taps[0], taps[2]);
     const __m256i odd = PairsOf(blended, taps[1], taps[3]);
