@@ -8,6 +8,7 @@
 #include "game/page_furniture.h"
 #include "image/dib_image.h"
 #include "image/run_moves.h"
+#include "platform/blend_rows.h"
 #include "platform/headless/headless_platform.h"
 #include "platform/picture_scaler.h"
 #include "sprites/anim_doc.h"
@@ -197,8 +198,12 @@ void BM_ScaledFullCopy(benchmark::State& state) {
         scaler.Scale(picture.data(), DibStride(1024), target.data(), client[0], scaler.Fit().area);
         benchmark::DoNotOptimize(target.data());
     }
+    // How many pixels the smooth loops blend at once on this processor.
+    static const char* const kLanes[] = {", 1 at a time", ", 2 at a time", ", 4 at a time"};
     state.SetLabel(std::to_string(client[0]) + "x" + std::to_string(client[1]) +
-                   (scaler.Fit().IsSmooth() ? " smooth" : " whole factor"));
+                   (scaler.Fit().IsSmooth()
+                        ? std::string(" smooth") + kLanes[static_cast<int>(blend_rows::Widest())]
+                        : std::string(" whole factor")));
 }
 
 // Leaving page 6 for page 6 again: store it, then load every picture and
