@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <random>
 #include <vector>
@@ -102,6 +103,30 @@ TEST(BlendRows, BlendingTwoRowsMatchesThePlainLoopToTheRowsEnd) {
         SCOPED_TRACE(testing::Message() << "lanes " << static_cast<int>(lanes));
         CheckBlendingRows(lanes);
     }
+}
+
+// The wide blends take shortcuts through the arithmetic; every pair of
+// channel values at every weight checks them whole. Pixel i of the upper row
+// holds (i % 256, i / 256, 255 - i % 256), the lower one the same swapped.
+TEST(BlendRows, EveryPairOfValuesAtEveryWeightBlendsAsPlain) {
+    constexpr int32_t kPixels = 256 * 256;
+    std::vector<uint8_t> upper(3 * kPixels), lower(3 * kPixels);
+    for (int32_t i = 0; i < kPixels; ++i) {
+        const uint8_t low = uint8_t(i % 256), high = uint8_t(i / 256);
+        const uint8_t upperPixel[] = {low, high, uint8_t(255 - low)};
+        const uint8_t lowerPixel[] = {high, low, uint8_t(255 - high)};
+        std::copy(upperPixel, upperPixel + 3, upper.begin() + 3 * i);
+        std::copy(lowerPixel, lowerPixel + 3, lower.begin() + 3 * i);
+    }
+    std::vector<uint64_t> fast(kPixels), plain(kPixels);
+    for (const Lanes lanes : WideLanes())
+        for (uint32_t weight = 0; weight < 256; ++weight) {
+            blend_rows::BlendRowsAt(lanes, upper.data(), lower.data(), weight, fast.data(), 0,
+                                    kPixels - 1, kPixels);
+            blend_rows::BlendRowsAt(Lanes::kOne, upper.data(), lower.data(), weight, plain.data(),
+                                    0, kPixels - 1, kPixels);
+            ASSERT_EQ(fast, plain) << int(lanes) << " lanes, weight " << weight;
+        }
 }
 
 TEST(BlendRows, BlendingColumnsMatchesThePlainLoopForAnyTaps) {
