@@ -87,6 +87,15 @@ VARNOLT_AVX2 void BlendColumns(const uint64_t* blended, const ColumnTap* taps,
         _mm256_storeu_si256(reinterpret_cast<__m256i*>(out + c),
                             _mm256_permute4x64_epi64(packed, 0xD8));
     }
+    // Four more where there are, packed the same way with nothing beside
+    // them; the last few go to the narrower loops.
+    if (c + 3 < to) {
+        const __m256i packed =
+            _mm256_packus_epi16(BlendFour(blended, taps + c, weights + c), _mm256_setzero_si256());
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + c),
+                         _mm256_castsi256_si128(_mm256_permute4x64_epi64(packed, 0xD8)));
+        c += 4;
+    }
     sse2::BlendColumns(blended, taps, weights, out, c, to);
 }
 
