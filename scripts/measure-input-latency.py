@@ -15,9 +15,10 @@ the game's mode does not fit: the game shows its picture scaled (smoothly,
 1440 x 1080) and the spots are the picture's spots at their scaled places.
 
 With "near", the pointer jumps between two spots a piece's width apart
-instead. Wine sends a window's changes to the X server as one bounding block,
-so the far spots send the whole stretch between them with every move (twice
-the pixels when scaled), the near ones little more than the piece.
+instead, so the piece's old and new places lie side by side. Wine sends a
+window's changes to the X server as one bounding block when the program
+next looks at its input; the game sends each changed block on its own, so
+the far jumps cost it two blocks, not the whole stretch between them.
 
 Usage: scripts/measure-input-latency.py [BUILD_DIR] [MOVES] [scaled] [near]
 Prints the median and the 90th percentile of each, and the ratio of the
