@@ -1,5 +1,5 @@
-// The loops of blend_rows.h at each width, for its dispatch alone. The wide
-// ones finish a row's tail with the plain ones, which take the same
+// The loops of blend_rows.h at each width, for its dispatch alone. Each
+// wide one leaves a row's tail to the next narrower one; all take the same
 // arguments as the public loops (rowPixels only bounds the wide reads).
 #pragma once
 
