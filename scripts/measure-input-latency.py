@@ -124,8 +124,10 @@ def measure_game(session, pointer, moves):
         place = lambda x, y: (x, y)  # noqa: E731
         if SCALED:
             game.wait_window()
-            screen = wait_until(lambda: game.window_state().get("clientright") == "1920" and
-                                ScaledScreen(game), "the game's full screen")
+            def full_screen():
+                screen = ScaledScreen.read(game)
+                return screen if screen is not None and screen.client[2] == 1920 else None
+            screen = wait_until(full_screen, "the game's full screen")
             place = screen.at
             game.click(*place(1012, 8))
             game.key("Return")

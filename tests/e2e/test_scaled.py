@@ -12,6 +12,8 @@ from pictures import MAGENTA
 from player import NEUTRAL_SPOT, Player
 from test_photos import PHOTOS
 
+# The session's screen, which the game's mode does not fit.
+WIDE = (1920, 1080)
 # The dark bands beside the picture.
 BAND = (22, 24, 38)
 # What the screen may differ from the picture's pixels, blended smoothly.
@@ -36,8 +38,8 @@ def fit(width, height):
 class ScaledScreen:
     """The game's client area on the screen and the picture's place in it."""
 
-    def __init__(self, game):
-        state = game.window_state()
+    def __init__(self, game, state):
+        """state: the game's window as game.window_state() gave it, found."""
         self.game = game
         self.state = state
         self.client = tuple(int(state[k]) for k in
@@ -45,6 +47,13 @@ class ScaledScreen:
         width, height = self.client[2] - self.client[0], self.client[3] - self.client[1]
         left, top, self.width, self.height = fit(width, height)
         self.left, self.top = self.client[0] + left, self.client[1] + top
+
+    @classmethod
+    def read(cls, game):
+        """The screen as the system says it is now; None while the game's
+        window is not there (one reading, so the fields agree)."""
+        state = game.window_state()
+        return cls(game, state) if state.get("found") == "1" else None
 
     def at(self, x, y):
         """The screen pixel that shows the picture's pixel (x, y): the one
@@ -84,12 +93,22 @@ class ScaledScreen:
 
 class ScaledTest(GameTestCase):
     def screen_of(self, game, windowed):
-        """Waits for the game's window in the given presentation; its screen."""
+        """Waits for the game's window in the given presentation, settled,
+        and gives its screen. The game first shows its picture 1:1 and only
+        then takes the whole screen, or its window's place: full screen is
+        there once it covers the screen, a window once two readings agree."""
+        previous = []
+
         def ready():
             state = game.window_state()
             if state.get("found") != "1" or state.get("caption") != ("1" if windowed else "0"):
                 return None
-            return ScaledScreen(game)
+            screen = ScaledScreen(game, state)
+            if not windowed:
+                return screen if screen.client == (0, 0) + WIDE else None
+            settled = previous and previous[-1].client == screen.client
+            previous.append(screen)
+            return screen if settled else None
         return wait_until(ready, "a window" if windowed else "the full screen")
 
     def wait_title(self, game, screen):
@@ -105,7 +124,7 @@ class ScaledTest(GameTestCase):
     def test_the_title_fills_the_screen_scaled_and_centred(self):
         game = self.new_game().skip_directions().start()
         screen = self.screen_of(game, windowed=False)
-        self.assertEqual(screen.client, (0, 0, 1920, 1080))
+        self.assertEqual(screen.client, (0, 0) + WIDE)
         self.assertEqual((screen.left, screen.top, screen.width, screen.height), (240, 0, 1440, 1080))
         self.wait_title(game, screen)
         self.assertTrue(screen.shows_bands())
@@ -148,14 +167,14 @@ class ScaledTest(GameTestCase):
 
         game.key("alt+Return")
         window = self.screen_of(game, windowed=True)
-        self.assertLess(window.client[2] - window.client[0], 1920)
+        self.assertLess(window.client[2] - window.client[0], WIDE[0])
         self.wait_title(game, window)
         self.assertEqual(self.settings_presentation(game)[0], 2)
 
         game.click(*window.at(*NEUTRAL_SPOT))
         game.key("alt+Return")
         screen = self.screen_of(game, windowed=False)
-        self.assertEqual(screen.client, (0, 0, 1920, 1080))
+        self.assertEqual(screen.client, (0, 0) + WIDE)
         self.wait_title(game, screen)
         self.assertEqual(self.settings_presentation(game)[0], 1)
 
@@ -183,7 +202,7 @@ class ScaledTest(GameTestCase):
         again.stop()
         third = self.new_game(folder=game.folder).start()
         screen = self.screen_of(third, windowed=False)
-        self.assertEqual(screen.client, (0, 0, 1920, 1080))
+        self.assertEqual(screen.client, (0, 0) + WIDE)
         self.wait_title(third, screen)
         third.stop()
 
@@ -225,8 +244,10 @@ class ScaledTest(GameTestCase):
         # The window made smaller under it: the picture shrinks, the chooser
         # keeps its size and stays in the picture's middle.
         game.session.run("xdotool", "windowsize", str(game.window_id()), "1000", "700")
-        smaller = wait_until(lambda: (lambda s: s if s.client != window.client else None)(
-            ScaledScreen(game)), "the window made smaller")
+        def resized():
+            screen = ScaledScreen.read(game)
+            return screen if screen is not None and screen.client != window.client else None
+        smaller = wait_until(resized, "the window made smaller")
         rect = wait_until(centred(smaller), "the chooser in the middle of the smaller window")
         self.assertEqual((rect[2] - rect[0], rect[3] - rect[1]), (360, 360))
         # Keys go to the window under the pointer (no window manager here).
