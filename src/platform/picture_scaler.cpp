@@ -4,6 +4,27 @@
 #include <cstddef>
 #include <cstring>
 
+namespace {
+
+// Blue, green and red of picture pixel p, and a zero byte. Pixels before the
+// row's last are read as four bytes at once, the fourth (the next pixel's
+// blue) masked off; the last is read byte by byte, as nothing follows it.
+uint32_t PackedPixel(const uint8_t* row, int32_t p, int32_t lastPixel) {
+    const uint8_t* bytes = row + 3 * static_cast<std::ptrdiff_t>(p);
+#if defined(__BYTE_ORDER__) && __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__
+    if (p < lastPixel) {
+        uint32_t fourBytes;
+        std::memcpy(&fourBytes, bytes, sizeof fourBytes);
+        return fourBytes & 0xFFFFFF;
+    }
+#else
+    (void)lastPixel;
+#endif
+    return uint32_t{bytes[0]} | uint32_t{bytes[1]} << 8 | uint32_t{bytes[2]} << 16;
+}
+
+} // namespace
+
 std::vector<CPictureScaler::Tap> CPictureScaler::MakeTaps(int32_t areaSize, int32_t pictureSize,
                                                           int32_t factor) {
     std::vector<Tap> taps(static_cast<size_t>(std::max(areaSize, 0)));
@@ -37,14 +58,39 @@ void CPictureScaler::SetFit(const PictureFit& newFit) {
     rowScratch.assign(static_cast<size_t>(std::max(fit.pictureWidth, 0)) + 1, 0);
 }
 
+void CPictureScaler::RepeatRow(const uint8_t* row, uint32_t* out, int32_t fromColumn,
+                               int32_t toColumn) const {
+    const int32_t lastPixel = fit.pictureWidth - 1;
+    const int32_t factor = fit.factor;
+    if (factor == 1) {
+        for (int32_t c = fromColumn; c < toColumn; ++c)
+            out[c] = PackedPixel(row, columns[c].first, lastPixel);
+        return;
+    }
+    // Picture pixel p shows in client columns p * factor to (p + 1) * factor,
+    // clipped to the block: each is read once and written factor times. The
+    // loop counts picture pixels, so no step waits for a table read.
+    const int32_t first = columns[fromColumn].first;
+    const int32_t last = columns[toColumn - 1].first;
+    for (int32_t p = first; p <= last; ++p) {
+        const uint32_t pixel = PackedPixel(row, p, lastPixel);
+        const int32_t begin = std::max(fromColumn, p * factor);
+        const int32_t end = p < last ? (p + 1) * factor : toColumn;
+        if (factor == 2 && end - begin == 2) {
+            out[begin] = pixel; // the common run at 2x, without a loop
+            out[begin + 1] = pixel;
+            continue;
+        }
+        for (int32_t c = begin; c < end; ++c)
+            out[c] = pixel;
+    }
+}
+
 void CPictureScaler::ScaleRow(const uint8_t* upper, const uint8_t* lower, uint32_t weight,
                               uint32_t* out, int32_t fromColumn, int32_t toColumn) const {
     if (fit.factor != 0) {
         // Whole factors: each client pixel is its picture pixel, unblended.
-        for (int32_t c = fromColumn; c < toColumn; ++c) {
-            const uint8_t* p = upper + 3 * columns[c].first;
-            out[c] = uint32_t{p[0]} | uint32_t{p[1]} << 8 | uint32_t{p[2]} << 16;
-        }
+        RepeatRow(upper, out, fromColumn, toColumn);
         return;
     }
     // First the two picture rows blended, over the columns this block reads;

@@ -33,6 +33,7 @@ private:
     // weight of the second, 0 to 255.
     using Tap = blend_rows::ColumnTap;
     static std::vector<Tap> MakeTaps(int32_t areaSize, int32_t pictureSize, int32_t factor);
+    void RepeatRow(const uint8_t* row, uint32_t* out, int32_t fromColumn, int32_t toColumn) const;
     void ScaleRow(const uint8_t* upper, const uint8_t* lower, uint32_t weight, uint32_t* out,
                   int32_t fromColumn, int32_t toColumn) const;
 

@@ -51,14 +51,16 @@ Output ScaleWhole(const CPictureScaler& scaler, const std::vector<uint8_t>& sour
 
 TEST(PictureScaler, WholeFactorsRepeatEachPixelExactly) {
     const std::vector<uint8_t> source = Pattern();
-    for (const auto& [w, h] : {std::pair{1024, 768}, std::pair{3840, 2160}, std::pair{1366, 768}}) {
+    // 1:1 at the window's corner and between bands, 2x with bands, and 3x.
+    for (const auto& [w, h] : {std::pair{1024, 768}, std::pair{1366, 768}, std::pair{3840, 2160},
+                               std::pair{3072, 2304}}) {
         CPictureScaler scaler;
         scaler.SetFit(FitPicture(w, h, kWidth, kHeight));
         ASSERT_FALSE(scaler.Fit().IsSmooth());
         const Output out = ScaleWhole(scaler, source, w, h);
         const RECT& area = scaler.Fit().area;
-        for (int32_t y = area.top; y < area.bottom; y += 3) {
-            for (int32_t x = area.left; x < area.right; x += 5) {
+        for (int32_t y = area.top; y < area.bottom; ++y) {
+            for (int32_t x = area.left; x < area.right; ++x) {
                 const POINT p = ClientToPicture(scaler.Fit(), x, y);
                 ASSERT_EQ(out.at(x, y), PixelAt(source, p.x, p.y)) << x << "," << y;
             }
@@ -139,8 +141,13 @@ TEST(PictureScaler, ABlockScaledAloneMatchesTheWholePictureScaled) {
         CPictureScaler scaler;
         scaler.SetFit(FitPicture(w, h, kWidth, kHeight));
         const Output whole = ScaleWhole(scaler, source, w, h);
-        for (const RECT& r : changes) {
-            const RECT block = PictureToClient(scaler.Fit(), r);
+        std::vector<RECT> blocks;
+        for (const RECT& r : changes)
+            blocks.push_back(PictureToClient(scaler.Fit(), r));
+        // A block that starts and ends inside a picture pixel's client pixels.
+        const RECT& area = scaler.Fit().area;
+        blocks.push_back({area.left + 601, area.top + 401, area.left + 733, area.top + 555});
+        for (const RECT& block : blocks) {
             Output part(w, h);
             scaler.Scale(source.data(), kStride, part.pixels.data(), w, block);
             for (int32_t y = 0; y < h; y += (y < block.top - 2 || y > block.bottom + 2) ? 29 : 1) {
