@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Measures a whole frame scaled from 1024x768 to 1440x1080 under Wine:
 GDI's StretchBlt (HALFTONE, COLORONCOLOR) against the game's own scaler
-into a DIB section and a 1:1 copy. A measurement, not a test.
+into a DIB section, and the unscaled 1:1 copy. A measurement, not a test.
 Usage: scripts/measure-scaling.py [BUILD_DIR] [FRAMES]"""
 
 import os
