@@ -245,9 +245,17 @@ class Game:
     def wintool(self, command, check=False):
         """What the system itself says of the game's windows, as key=value
         pairs (see wintool.cpp)."""
-        out = self.session.run(self.session.wine, self.session.wintool, command,
-                               check=check).stdout
-        return dict(pair.split("=") for pair in out.split())
+        # wintool always writes something once it runs; a failure with
+        # nothing written is Wine giving up before main (rarely, at random),
+        # so it is started again.
+        for _ in range(3):
+            done = self.session.run(self.session.wine, self.session.wintool, command,
+                                    check=False)
+            if done.returncode == 0 or done.stdout or done.stderr:
+                break
+        if check:
+            done.check_returncode()
+        return dict(pair.split("=") for pair in done.stdout.split())
 
     def window_state(self):
         return self.wintool("state")
