@@ -11,7 +11,7 @@ screen=${3:-1024x768}
 mkdir -p "$state"
 # Wine as a player has it: its default settings, nothing but a private prefix.
 export WINEPREFIX="$state/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-wine=$(command -v wine64 || echo /usr/lib/wine/wine64)
+wine="$(dirname "$(realpath "$0")")/wine-start.sh"
 wineserver=$(command -v wineserver || echo /usr/lib/wine/wineserver)
 
 start_xvfb() {
